@@ -1,0 +1,33 @@
+# The two commands: `make run` and `make test`. Both install what is missing
+# first (Debian 12), then configure and build with CMake.
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BUILD ?= build
+TEST_BUILD ?= build-test
+BENCH_BUILD ?= build-bench
+
+.PHONY: run build test bench deps clean
+
+deps:
+	@tools/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGROTA_BUILD_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/Tagrota/tagrota
+
+# Every test, under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAGROTA_SANITIZE=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAGROTA_BUILD_TESTS=OFF -DTAGROTA_BUILD_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	$(BENCH_BUILD)/bench/tagrota_bench
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,34 @@
+#pragma once
+// The signature collection: quotations separated by lines that hold a single
+// "%". The separator is the five characters CR LF "%" CR LF.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/ProgramState.h"
+
+namespace tagrota {
+
+inline constexpr std::string_view kSeparator = "\r\n%\r\n";
+
+// Cuts the text at every separator, left to right, without overlap. n
+// separators give n + 1 pieces; an empty text gives none. A "%" on the first
+// line has no line end before it and is no separator.
+std::vector<std::string> SplitCollection(std::string_view text);
+
+// Replaces Sigs by the pieces of the text and sets SigCount to the highest
+// index (-1 for an empty text).
+void SplitInto(ProgramState& state, std::string_view text);
+
+// How many pieces the rotation can use: every piece but the last, and the last
+// only when it holds something besides spaces, tabs and line ends (a file whose
+// final entry has no "%" line after it). Zero when there are no usable entries.
+Long UsableEntryCount(const ProgramState& state);
+
+// What start-up writes where the configured collection is missing.
+std::string PlaceholderCollectionText();
+// What start-up writes where the default collection is needed but missing.
+std::string DefaultCollectionText();
+
+}  // namespace tagrota

@@ -1,0 +1,176 @@
+#include "engine/SignatureEngine.h"
+
+#include "engine/Collection.h"
+#include "engine/Module1.h"
+#include "engine/Settings.h"
+
+namespace tagrota {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+// Sets the editor's text as the program's own load: no change is taken for a
+// user's edit while IgnoreEvent is true.
+class IgnoringEvents {
+public:
+    explicit IgnoringEvents(ProgramState& state) : state_(state), before_(state.IgnoreEvent) {
+        state_.IgnoreEvent = true;
+    }
+    ~IgnoringEvents() { state_.IgnoreEvent = before_; }
+    IgnoringEvents(const IgnoringEvents&) = delete;
+    IgnoringEvents& operator=(const IgnoringEvents&) = delete;
+
+private:
+    ProgramState& state_;
+    bool before_;
+};
+
+}  // namespace
+
+std::string DefaultFixedText() { return std::string("---") + kCrLf + "https://example.org/" + kCrLf; }
+
+SignatureEngine::SignatureEngine(ProgramState& state, EngineControls controls,
+                                 EngineServices services)
+    : st_(state), c_(controls), s_(std::move(services)) {}
+
+void SignatureEngine::Report(const std::string& text) {
+    s_.messages.MsgBox(text, MsgBoxStyle::Exclamation, kAppName);
+}
+
+void SignatureEngine::LoadFixedSignature() {
+    st_.FixPath = FixedSignaturePath(s_.programDir);
+    if (!s_.files.FileExists(st_.FixPath)) {
+        c_.txtFixedSig.SetText(DefaultFixedText());
+        return;
+    }
+    FileStatus loaded = c_.txtFixedSig.LoadFile(st_.FixPath);
+    if (!loaded) {
+        Report("The fixed signature file " + st_.FixPath + " could not be read: " + loaded.reason +
+               "." + kCrLf + "A default fixed signature is used until it can be read.");
+        c_.txtFixedSig.SetText(DefaultFixedText());
+    }
+}
+
+void SignatureEngine::LoadCollectionFirstHalf() {
+    const std::string path = c_.txtRPath.GetText();
+    unreadableReason_.clear();
+    // A folder under the collection's name is a collection that cannot be read,
+    // not a missing one: no placeholder is written over it.
+    if (!s_.files.FileExists(path) && !s_.files.FolderExists(path)) {
+        const std::string placeholder = PlaceholderCollectionText();
+        FileStatus written = s_.files.WriteFileAtomic(path, placeholder, Durability::Flush);
+        if (!written) {
+            Report("The signature collection file " + path + " could not be created: " +
+                   written.reason + "." + kCrLf +
+                   "An empty collection is used until the file can be written.");
+            c_.txtRandom.SetText(placeholder);
+            return;
+        }
+    }
+    FileStatus loaded = LoadCollection(path);
+    if (!loaded) unreadableReason_ = loaded.reason;
+}
+
+void SignatureEngine::LoadCurrentSignature(const std::string& path) {
+    // Only for show: the first rotation replaces it at once, so a file that
+    // cannot be read leaves the tab empty.
+    if (s_.files.FileExists(path)) c_.txtCurrent.LoadFile(path);
+}
+
+FileStatus SignatureEngine::LoadCollection(const std::string& path) {
+    return c_.txtRandom.LoadFile(path);
+}
+
+void SignatureEngine::SplitCollection() { SplitInto(st_, c_.txtRandom.GetText()); }
+
+void SignatureEngine::SplitAndFallBack(const std::function<void(int)>& selectTab) {
+    SplitCollection();
+    if (selectTab) selectTab(0);
+    if (st_.SigCount >= 1 && unreadableReason_.empty()) return;
+
+    const std::string invalid = c_.txtRPath.GetText();
+    if (unreadableReason_.empty()) {
+        s_.messages.MsgBox(
+            std::string("Your specified signature collection file does not hold any signatures.") +
+                kCrLf + "The Default is being used. The invalid file name is:" + kCrLf + invalid,
+            MsgBoxStyle::Information, "ERROR");
+    } else {
+        s_.messages.MsgBox("Your specified signature collection file could not be read: " +
+                               unreadableReason_ + "." + kCrLf +
+                               "The Default is being used. The unreadable file name is:" + kCrLf +
+                               invalid,
+                           MsgBoxStyle::Information, "ERROR");
+        unreadableReason_.clear();
+    }
+    if (selectTab) selectTab(3);
+
+    const std::string defaultPath = DefaultCollectionPath(s_.programDir);
+    IgnoringEvents ignoring(st_);
+    if (s_.files.FileExists(defaultPath)) {
+        FileStatus loaded = LoadCollection(defaultPath);
+        if (!loaded) {
+            Report("The default signature collection file " + defaultPath +
+                   " could not be read: " + loaded.reason + "." + kCrLf +
+                   "No signature is written until a collection can be loaded.");
+            c_.txtRandom.SetText({});
+        }
+        c_.txtRPath.SetText(defaultPath);
+        st_.RandomPath = c_.txtRPath.GetText();
+    } else {
+        c_.txtRPath.SetText(defaultPath);
+        st_.RandomPath = c_.txtRPath.GetText();
+        const std::string text = DefaultCollectionText();
+        FileStatus written = s_.files.WriteFileAtomic(defaultPath, text, Durability::Flush);
+        if (!written || !LoadCollection(defaultPath)) {
+            if (!written)
+                Report("The default signature collection file " + defaultPath +
+                       " could not be created: " + written.reason + ".");
+            c_.txtRandom.SetText(text);
+        }
+    }
+    SplitCollection();
+}
+
+void SignatureEngine::Randomize() { s_.random.Reseed(s_.clock.SecondsSinceMidnight()); }
+
+Long SignatureEngine::ChooseIndex() {
+    const Long m = UsableEntryCount(st_);
+    if (m < 1) return -1;
+    if (st_.UseSeq) {
+        Long p = st_.QuoteNumber + 1;
+        return p > m - 1 || p < 0 ? 0 : p;
+    }
+    Randomize();
+    const double r = s_.random.Next();
+    const Long p = static_cast<Long>(static_cast<double>(m) * r);
+    return p < m ? p : m - 1;
+}
+
+void SignatureEngine::Rotate() {
+    const Long p = ChooseIndex();
+    if (p < 0) return;
+    std::string q = st_.Sigs[static_cast<std::size_t>(p)];
+    st_.QuoteNumber = p;
+    if (st_.DoWrap) q = RewrapQuotation(q, st_.WrapCount);
+
+    // The editors hold CR LF text; the file is always exactly that text, UTF-8.
+    const std::string s = ToCrLf(c_.txtFixedSig.GetText() + kCrLf + q);
+    c_.txtCurrent.SetText(s);
+
+    FileStatus written = s_.files.WriteFileAtomic(st_.CurrentPath, s, Durability::NoFlush);
+    if (written) {
+        writeFailureShown_ = false;
+        return;
+    }
+    // Once per run of failures: the rotation goes on at the next tick, and a
+    // message for every tick would bury the user. Marked before the box opens,
+    // so a tick while it is open does not open another.
+    if (writeFailureShown_) return;
+    writeFailureShown_ = true;
+    Report("The current signature file " + st_.CurrentPath + " could not be written: " +
+           written.reason + "." + kCrLf +
+           "Tagrota keeps trying at every rotation and tells you again only after a write "
+           "has succeeded.");
+}
+
+}  // namespace tagrota

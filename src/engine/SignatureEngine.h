@@ -1,0 +1,85 @@
+#pragma once
+// The signature engine: loading the fixed signature, the collection and the
+// last current signature into their editors, and the rotation that writes a
+// new current signature. The main window owns it and calls it from its
+// handlers; it works directly on the main window's program state and editors.
+
+#include <functional>
+#include <string>
+
+#include "engine/ProgramState.h"
+#include "platform/Controls.h"
+#include "platform/FileSystem.h"
+#include "platform/Services.h"
+
+namespace tagrota {
+
+// The main window's controls that the engine reads and fills.
+struct EngineControls {
+    ITextEditor& txtFixedSig;  // Fixed tab
+    ITextEditor& txtRandom;    // Random tab: the whole collection text
+    ITextEditor& txtCurrent;   // Current tab: the last signature written
+    ITextControl& txtRPath;    // Settings tab: the collection file's path
+};
+
+struct EngineServices {
+    IFileSystem& files;
+    IMessageBox& messages;
+    IClock& clock;
+    IRandom& random;
+    std::string programDir;
+};
+
+// The text the Fixed tab starts with when there is no fixed-signature file.
+std::string DefaultFixedText();
+
+class SignatureEngine {
+public:
+    SignatureEngine(ProgramState& state, EngineControls controls, EngineServices services);
+
+    // The fixed signature: FixPath formed from the program directory, then the
+    // file loaded into the Fixed tab, or the default text when there is none.
+    void LoadFixedSignature();
+
+    // First half of the collection load: the placeholder file written where the
+    // configured collection (the path in txtRPath) is missing, then the file
+    // loaded into the Random tab. Run with IgnoreEvent true.
+    void LoadCollectionFirstHalf();
+
+    // The last current signature shown in the Current tab, when the file exists.
+    void LoadCurrentSignature(const std::string& path);
+
+    // Second half of the collection load: the split, and when the collection
+    // holds no entries, the fall-back to the default collection with its
+    // message. `selectTab` brings a tab of the main window to the front.
+    void SplitAndFallBack(const std::function<void(int)>& selectTab);
+
+    // Replaces Sigs and SigCount by the pieces of the Random tab's text.
+    void SplitCollection();
+
+    // Loads a collection file into the Random tab; on failure the tab keeps its
+    // text and the failure is returned.
+    FileStatus LoadCollection(const std::string& path);
+
+    // Reseeds the random source from the time of day.
+    void Randomize();
+
+    // One rotation: choose an entry, wrap it when asked, put it under the fixed
+    // signature in the Current tab and replace the current signature file. With
+    // no usable entry it does nothing.
+    void Rotate();
+
+    // The index of the entry the next rotation uses; -1 when there is none.
+    Long ChooseIndex();
+
+private:
+    void Report(const std::string& text);
+
+    ProgramState& st_;
+    EngineControls c_;
+    EngineServices s_;
+    std::string unreadableReason_;  // why the configured collection could not be read
+    bool writeFailureShown_ = false;
+};
+
+}  // namespace tagrota

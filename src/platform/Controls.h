@@ -1,0 +1,50 @@
+#pragma once
+// The controls the program's logic works on, as interfaces. Every control keeps
+// one rule: a change that the program makes raises the same notification as a
+// user's change, and only when the value really changes.
+
+#include <functional>
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+
+namespace tagrota {
+
+// A single-line or multi-line text box.
+class ITextControl {
+public:
+    virtual ~ITextControl() = default;
+    virtual std::string GetText() const = 0;
+    // Raises the change notification when the text differs from the current one.
+    virtual void SetText(const std::string& text) = 0;
+    // Runs after every change of the text, the program's or the user's.
+    virtual void SetOnChange(std::function<void()> handler) = 0;
+};
+
+// A multi-line plain-text editor that loads and saves files. Its text has CR LF
+// line ends whatever the file uses; it remembers how the file it loaded was
+// written so that a save keeps that format.
+class ITextEditor : public virtual ITextControl {
+public:
+    // Replaces the text with the file's text. On failure the text is unchanged.
+    virtual FileStatus LoadFile(const std::string& path) = 0;
+    // Writes the whole text to the file atomically, flushed to disk, in the
+    // format of the file last loaded (CR LF and UTF-8 for text the editor did
+    // not load).
+    virtual FileStatus SaveFile(const std::string& path) = 0;
+};
+
+// A timer that ticks every Interval() milliseconds while enabled. Enabling it,
+// or changing the interval while it is enabled, starts a full period afresh.
+class ITimer {
+public:
+    virtual ~ITimer() = default;
+    virtual void SetInterval(int milliseconds) = 0;
+    virtual int Interval() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual bool Enabled() const = 0;
+    virtual void SetOnTick(std::function<void()> handler) = 0;
+};
+
+}  // namespace tagrota

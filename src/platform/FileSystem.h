@@ -1,0 +1,64 @@
+#pragma once
+// Access to whole files. The program never keeps a file open: it reads a file
+// whole and replaces a file whole.
+
+#include <string>
+#include <string_view>
+
+namespace tagrota {
+
+// The outcome of a file operation; on failure, the system's reason in words
+// ("Permission denied", "No such file or directory").
+struct FileStatus {
+    bool ok = true;
+    std::string reason;
+
+    static FileStatus Success() { return {}; }
+    static FileStatus Failure(std::string why) { return {false, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};
+
+struct FileContents {
+    FileStatus status;
+    std::string bytes;
+};
+
+// How much a replacement insists on reaching the disk before it is renamed
+// into place. Saves of the user's own files flush; the signature file, which is
+// rewritten every few seconds, need not.
+enum class Durability { Flush, NoFlush };
+
+class IFileSystem {
+public:
+    virtual ~IFileSystem() = default;
+
+    // True when a regular file (or a link to one) is found at the path; a folder
+    // is not a file.
+    virtual bool FileExists(const std::string& path) = 0;
+
+    // True when a folder is found at the path.
+    virtual bool FolderExists(const std::string& path) = 0;
+
+    // The file's bytes, whole.
+    virtual FileContents ReadFile(const std::string& path) = 0;
+
+    // Replaces (or creates) the file with these bytes atomically: the bytes are
+    // written to a temporary file in the same folder, which is then renamed over
+    // the target, so a reader sees either the old file or the new one, never
+    // half of one. A link is followed: its target is replaced and the link kept.
+    virtual FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
+                                       Durability durability) = 0;
+};
+
+// The real file system, on the standard library and the POSIX (or Windows)
+// calls beneath it. Both platforms use it.
+class StdFileSystem final : public IFileSystem {
+public:
+    bool FileExists(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
+    FileContents ReadFile(const std::string& path) override;
+    FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
+                               Durability durability) override;
+};
+
+}  // namespace tagrota

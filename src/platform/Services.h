@@ -1,0 +1,76 @@
+#pragma once
+// The outside services the program's logic uses besides its controls.
+
+#include <cstdint>
+#include <string>
+
+namespace tagrota {
+
+// The per-user settings store: text values addressed by application, section
+// and key.
+class ISettingsStore {
+public:
+    virtual ~ISettingsStore() = default;
+    // The stored text of the key, or `defaultValue` when the key is absent.
+    virtual std::string GetSetting(const std::string& appName, const std::string& section,
+                                   const std::string& key, const std::string& defaultValue) = 0;
+    // Stores the text, creating application, section and key as needed.
+    virtual void SaveSetting(const std::string& appName, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
+};
+
+// Message box styles and answers, as the values the program passes and gets.
+namespace MsgBoxStyle {
+constexpr int OkOnly = 0;
+constexpr int YesNo = 4;
+constexpr int Critical = 16;
+constexpr int Exclamation = 48;
+constexpr int Information = 64;
+}  // namespace MsgBoxStyle
+
+namespace MsgBoxResult {
+constexpr int Ok = 1;
+constexpr int Cancel = 2;
+constexpr int Yes = 6;
+constexpr int No = 7;
+}  // namespace MsgBoxResult
+
+// Modal message boxes.
+class IMessageBox {
+public:
+    virtual ~IMessageBox() = default;
+    // Shows the text; an empty title shows the application's title. Returns the
+    // button pressed.
+    virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
+};
+
+// The time of day.
+class IClock {
+public:
+    virtual ~IClock() = default;
+    // Seconds since local midnight, with their fraction.
+    virtual double SecondsSinceMidnight() = 0;
+};
+
+// A reseedable uniform pseudo-random source.
+class IRandom {
+public:
+    virtual ~IRandom() = default;
+    virtual void Reseed(double seed) = 0;
+    // The next value, uniform in [0, 1).
+    virtual double Next() = 0;
+};
+
+// A small, fast generator (SplitMix64). The same seed gives the same values, on
+// every platform.
+class SplitMixRandom final : public IRandom {
+public:
+    explicit SplitMixRandom(std::uint64_t seed = 0) : state_(seed) {}
+    void Reseed(double seed) override;
+    double Next() override;
+
+private:
+    std::uint64_t state_;
+};
+
+}  // namespace tagrota

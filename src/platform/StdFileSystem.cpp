@@ -1,0 +1,175 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "platform/FileSystem.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace tagrota {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Reason(int error) { return std::generic_category().message(error); }
+
+// The file a replacement must land on: a link's final target, so that a link
+// such as ~/.signature keeps pointing at the file it always named.
+fs::path ReplacementTarget(const std::string& path) {
+    fs::path target(path);
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        fs::path next = fs::read_symlink(target, ec);
+        if (ec) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
+#ifndef _WIN32
+bool WriteAll(int fd, std::string_view bytes) {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+#endif
+
+}  // namespace
+
+bool StdFileSystem::FileExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(fs::status(path, ec));
+}
+
+bool StdFileSystem::FolderExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(fs::status(path, ec));
+}
+
+FileContents StdFileSystem::ReadFile(const std::string& path) {
+    FileContents result;
+    std::error_code ec;
+    if (fs::is_directory(fs::status(path, ec))) {
+        result.status = FileStatus::Failure(Reason(EISDIR));
+        return result;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        result.status = FileStatus::Failure(Reason(errno));
+        return result;
+    }
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        long size = std::ftell(file);
+        if (size > 0) result.bytes.reserve(static_cast<std::size_t>(size));
+        std::rewind(file);
+    }
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) result.bytes.append(buffer, n);
+    if (std::ferror(file)) {
+        int error = errno ? errno : EIO;
+        std::fclose(file);
+        result.bytes.clear();
+        result.status = FileStatus::Failure(Reason(error));
+        return result;
+    }
+    std::fclose(file);
+    return result;
+}
+
+#ifndef _WIN32
+FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
+                                          Durability durability) {
+    const fs::path target = ReplacementTarget(path);
+    std::error_code ec;
+    if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure(Reason(EISDIR));
+
+    // The temporary file sits beside the target, so the rename stays on one file
+    // system and is atomic.
+    std::string temp = target.string() + ".XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return FileStatus::Failure(Reason(errno));
+
+    // A replaced file keeps its permissions; a new one gets the usual ones.
+    struct stat old {};
+    mode_t mode = 0666;
+    if (::stat(target.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    ::fchmod(fd, mode);
+
+    auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return FileStatus::Failure(Reason(error));
+    };
+    if (!WriteAll(fd, bytes)) return fail(errno);
+    if (durability == Durability::Flush && ::fsync(fd) != 0) return fail(errno);
+    if (::close(fd) != 0) {
+        int error = errno;
+        ::unlink(temp.c_str());
+        return FileStatus::Failure(Reason(error));
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        int error = errno;
+        ::unlink(temp.c_str());
+        return FileStatus::Failure(Reason(error));
+    }
+    return FileStatus::Success();
+}
+#else
+FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
+                                          Durability durability) {
+    const fs::path target = ReplacementTarget(path);
+    std::error_code ec;
+    if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure("Is a directory");
+    std::mt19937_64 gen{std::random_device{}()};
+    fs::path temp = target;
+    temp += ".tmp" + std::to_string(gen() % 1000000);
+    std::FILE* file = std::fopen(temp.string().c_str(), "wb");
+    if (!file) return FileStatus::Failure(Reason(errno));
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                   std::fflush(file) == 0 &&
+                   (durability == Durability::NoFlush || ::_commit(::_fileno(file)) == 0);
+    int error = errno;
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        fs::remove(temp, ec);
+        return FileStatus::Failure(Reason(error));
+    }
+    fs::rename(temp, target, ec);  // replaces an existing file
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return FileStatus::Failure(ec.message());
+    }
+    return FileStatus::Success();
+}
+#endif
+
+}  // namespace tagrota

@@ -1,0 +1,63 @@
+#pragma once
+// Text files as the editors see them. Whatever a file uses, an editor presents
+// its text with CR LF line ends and holds it as UTF-8; a save writes it back
+// with the line ends and encoding the file was read with.
+
+#include <string>
+#include <string_view>
+
+#include "platform/FileSystem.h"
+
+namespace tagrota {
+
+enum class TextEncoding {
+    Utf8,         // UTF-8 without a byte-order mark
+    Utf8WithBom,  // UTF-8 behind a byte-order mark
+    Windows1252,  // a file that is not valid UTF-8
+};
+
+enum class LineEnding { CrLf, Lf, Cr };
+
+// How a file was written, so that a save can write it the same way. Files the
+// program creates are CR LF and UTF-8.
+struct TextFormat {
+    TextEncoding encoding = TextEncoding::Utf8;
+    LineEnding lineEnding = LineEnding::CrLf;
+};
+
+struct DecodedText {
+    std::string text;  // UTF-8, CR LF line ends
+    TextFormat format;
+};
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing above U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
+
+// Every CR LF, lone CR and lone LF becomes CR LF.
+std::string ToCrLf(std::string_view text);
+
+// Decodes a file's bytes: UTF-8 (a byte-order mark skipped) where they are valid
+// UTF-8, Windows-1252 otherwise; line ends made CR LF. The line end style is the
+// first one found (CR LF when the text has none).
+DecodedText DecodeText(std::string_view bytes);
+
+// Encodes editor text (CR LF line ends) for a file of the given format. Text
+// that Windows-1252 cannot hold is written as UTF-8 instead, so nothing typed is
+// ever lost; `written`, when given, receives the format actually used.
+std::string EncodeText(std::string_view text, const TextFormat& format,
+                       TextFormat* written = nullptr);
+
+// Reads and decodes a whole text file.
+struct TextFileContents {
+    FileStatus status;
+    DecodedText decoded;
+};
+TextFileContents ReadTextFile(IFileSystem& files, const std::string& path);
+
+// Encodes and atomically replaces a whole text file.
+FileStatus WriteTextFile(IFileSystem& files, const std::string& path, std::string_view text,
+                         const TextFormat& format, Durability durability,
+                         TextFormat* written = nullptr);
+
+}  // namespace tagrota

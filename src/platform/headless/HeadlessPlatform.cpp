@@ -1,0 +1,89 @@
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tagrota::headless {
+
+void TextControl::SetText(const std::string& text) {
+    if (text == text_) return;
+    text_ = text;
+    if (onChange_) onChange_();
+}
+
+FileStatus TextEditor::LoadFile(const std::string& path) {
+    TextFileContents contents = ReadTextFile(files_, path);
+    if (!contents.status) return contents.status;
+    format_ = contents.decoded.format;
+    SetText(contents.decoded.text);
+    return FileStatus::Success();
+}
+
+FileStatus TextEditor::SaveFile(const std::string& path) {
+    TextFormat written;
+    FileStatus status = WriteTextFile(files_, path, GetText(), format_, Durability::Flush, &written);
+    if (status) format_ = written;
+    return status;
+}
+
+Timer::Timer(HeadlessPlatform& platform) : platform_(platform) {
+    platform_.timers_.push_back(this);
+}
+
+Timer::~Timer() { std::erase(platform_.timers_, this); }
+
+void Timer::Restart() { due_ = platform_.now_ + interval_; }
+
+void Timer::SetInterval(int milliseconds) {
+    interval_ = milliseconds;
+    if (enabled_) Restart();
+}
+
+void Timer::SetEnabled(bool enabled) {
+    if (enabled && !enabled_) Restart();
+    enabled_ = enabled;
+}
+
+void HeadlessPlatform::Advance(std::int64_t milliseconds) {
+    const std::int64_t end = now_ + milliseconds;
+    for (;;) {
+        Timer* next = nullptr;
+        for (Timer* t : timers_)
+            if (t->enabled_ && t->interval_ > 0 && t->due_ <= end && (!next || t->due_ < next->due_))
+                next = t;
+        if (!next) break;
+        now_ = next->due_;
+        next->due_ += next->interval_;
+        if (next->onTick_) next->onTick_();
+    }
+    now_ = end;
+}
+
+double Clock::SecondsSinceMidnight() {
+    return std::fmod(platform_.StartOfDay() + static_cast<double>(platform_.Now()) / 1000.0, 86400.0);
+}
+
+int MessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
+    shown.push_back({text, style, title});
+    if (whileOpen) whileOpen();
+    if (!answers_.empty()) {
+        int answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return (style & 7) == MsgBoxStyle::YesNo ? MsgBoxResult::No : MsgBoxResult::Ok;
+}
+
+std::string SettingsStore::GetSetting(const std::string& appName, const std::string& section,
+                                      const std::string& key, const std::string& defaultValue) {
+    auto it = values.find({appName, section, key});
+    return it == values.end() ? defaultValue : it->second;
+}
+
+void SettingsStore::SaveSetting(const std::string& appName, const std::string& section,
+                                const std::string& key, const std::string& value) {
+    values[{appName, section, key}] = value;
+    saves.push_back(key);
+}
+
+}  // namespace tagrota::headless

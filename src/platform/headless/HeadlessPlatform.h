@@ -1,0 +1,141 @@
+#pragma once
+// In-memory controls and services with a virtual clock, for tests: a test
+// advances time, types into editors, answers message boxes and reads back
+// everything the program did.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/Services.h"
+
+namespace tagrota::headless {
+
+class HeadlessPlatform;
+
+// A text box that holds its text in memory.
+class TextControl : public virtual ITextControl {
+public:
+    std::string GetText() const override { return text_; }
+    void SetText(const std::string& text) override;
+    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
+
+    // What a user's typing does: the same as the program's SetText.
+    void Type(const std::string& text) { SetText(text); }
+
+private:
+    std::string text_;
+    std::function<void()> onChange_;
+};
+
+// An editor over a file system; loads and saves go through the same text-file
+// rules as the real editor.
+class TextEditor final : public TextControl, public ITextEditor {
+public:
+    explicit TextEditor(IFileSystem& files) : files_(files) {}
+    using TextControl::GetText;
+    using TextControl::SetOnChange;
+    using TextControl::SetText;
+    FileStatus LoadFile(const std::string& path) override;
+    FileStatus SaveFile(const std::string& path) override;
+
+    const TextFormat& Format() const { return format_; }
+
+private:
+    IFileSystem& files_;
+    TextFormat format_;
+};
+
+class Timer final : public ITimer {
+public:
+    explicit Timer(HeadlessPlatform& platform);
+    ~Timer() override;
+    void SetInterval(int milliseconds) override;
+    int Interval() const override { return interval_; }
+    void SetEnabled(bool enabled) override;
+    bool Enabled() const override { return enabled_; }
+    void SetOnTick(std::function<void()> handler) override { onTick_ = std::move(handler); }
+
+private:
+    friend class HeadlessPlatform;
+    void Restart();
+
+    HeadlessPlatform& platform_;
+    int interval_ = 0;
+    bool enabled_ = false;
+    std::int64_t due_ = 0;
+    std::function<void()> onTick_;
+};
+
+// Records every message box and answers from a script; with nothing scripted
+// it presses OK (or No, for a Yes/No box).
+class MessageBox final : public IMessageBox {
+public:
+    struct Shown {
+        std::string text;
+        int style;
+        std::string title;
+    };
+    int MsgBox(const std::string& text, int style, const std::string& title) override;
+
+    void Answer(int button) { answers_.push_back(button); }
+    std::vector<Shown> shown;
+    // Runs while a box is open, as a user's other actions could (for testing
+    // what happens during a modal message box).
+    std::function<void()> whileOpen;
+
+private:
+    std::deque<int> answers_;
+};
+
+// The settings store as a map; `saves` lists every key written, in order.
+class SettingsStore final : public ISettingsStore {
+public:
+    std::string GetSetting(const std::string& appName, const std::string& section,
+                           const std::string& key, const std::string& defaultValue) override;
+    void SaveSetting(const std::string& appName, const std::string& section,
+                     const std::string& key, const std::string& value) override;
+
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
+    std::vector<std::string> saves;
+};
+
+class Clock final : public IClock {
+public:
+    explicit Clock(const HeadlessPlatform& platform) : platform_(platform) {}
+    double SecondsSinceMidnight() override;
+
+private:
+    const HeadlessPlatform& platform_;
+};
+
+// The virtual clock and the timers on it.
+class HeadlessPlatform {
+public:
+    // Virtual time starts at `startOfDay` seconds after midnight.
+    explicit HeadlessPlatform(double startOfDay = 8 * 3600.0) : startOfDay_(startOfDay) {}
+
+    std::unique_ptr<Timer> CreateTimer() { return std::make_unique<Timer>(*this); }
+
+    // Moves virtual time forward, firing every timer that falls due, in order of
+    // its due time (creation order for ties).
+    void Advance(std::int64_t milliseconds);
+    std::int64_t Now() const { return now_; }
+    double StartOfDay() const { return startOfDay_; }
+
+    Clock clock{*this};
+
+private:
+    friend class Timer;
+    std::int64_t now_ = 0;
+    double startOfDay_;
+    std::vector<Timer*> timers_;
+};
+
+}  // namespace tagrota::headless

@@ -1,0 +1,86 @@
+#include "platform/qt/QtServices.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tagrota::qt {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
+    QMessageBox box;
+    box.setWindowTitle(title.empty() ? QStringLiteral("Tagrota") : Q(title));
+    box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (style & 0x70) {
+        case MsgBoxStyle::Critical: box.setIcon(QMessageBox::Critical); break;
+        case 32: box.setIcon(QMessageBox::Question); break;
+        case MsgBoxStyle::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgBoxStyle::Information: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    using B = QMessageBox::StandardButton;
+    struct Choice {
+        B button;
+        int result;
+    };
+    std::vector<Choice> choices;
+    switch (style & 7) {
+        case 1: choices = {{B::Ok, MsgBoxResult::Ok}, {B::Cancel, MsgBoxResult::Cancel}}; break;
+        case 2: choices = {{B::Abort, 3}, {B::Retry, 4}, {B::Ignore, 5}}; break;
+        case 3:
+            choices = {{B::Yes, MsgBoxResult::Yes}, {B::No, MsgBoxResult::No},
+                       {B::Cancel, MsgBoxResult::Cancel}};
+            break;
+        case MsgBoxStyle::YesNo:
+            choices = {{B::Yes, MsgBoxResult::Yes}, {B::No, MsgBoxResult::No}};
+            break;
+        case 5: choices = {{B::Retry, 4}, {B::Cancel, MsgBoxResult::Cancel}}; break;
+        default: choices = {{B::Ok, MsgBoxResult::Ok}}; break;
+    }
+    for (const Choice& c : choices) box.addButton(c.button);
+    const std::size_t defaultIndex = static_cast<std::size_t>((style >> 8) & 3);
+    if (defaultIndex < choices.size()) box.setDefaultButton(choices[defaultIndex].button);
+    box.exec();
+    const auto pressed = box.standardButton(box.clickedButton());
+    for (const Choice& c : choices)
+        if (c.button == pressed) return c.result;
+    // Closed without a button (Escape or the frame): the cancelling answer.
+    return choices.size() == 1 ? choices[0].result
+                               : (style & 7) == MsgBoxStyle::YesNo ? MsgBoxResult::No
+                                                                  : MsgBoxResult::Cancel;
+}
+
+QtTimer::QtTimer() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        if (onTick_) onTick_();
+    });
+}
+
+void QtTimer::Apply() {
+    if (enabled_ && interval_ > 0)
+        timer_.start(interval_);
+    else
+        timer_.stop();
+}
+
+void QtTimer::SetInterval(int milliseconds) {
+    interval_ = milliseconds;
+    Apply();
+}
+
+void QtTimer::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    Apply();
+}
+
+std::string ProgramDirectory() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+}  // namespace tagrota::qt

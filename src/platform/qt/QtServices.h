@@ -1,0 +1,64 @@
+#pragma once
+// The real platform on Qt 6: settings store, message boxes, timers and the
+// program directory.
+
+#include <QObject>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "platform/Controls.h"
+#include "platform/Services.h"
+
+class QSettings;
+
+namespace tagrota::qt {
+
+// The per-user settings. On Linux and other Unix desktops an INI file,
+// $XDG_CONFIG_HOME/<application>/<application>.ini (~/.config when the variable
+// is unset), one group per section; on Windows the registry. Every text reads
+// back exactly as it was written.
+class QtSettingsStore final : public ISettingsStore {
+public:
+    QtSettingsStore();
+    ~QtSettingsStore() override;
+    std::string GetSetting(const std::string& appName, const std::string& section,
+                           const std::string& key, const std::string& defaultValue) override;
+    void SaveSetting(const std::string& appName, const std::string& section,
+                     const std::string& key, const std::string& value) override;
+
+    // Where the application's settings live (a file path, or a registry key).
+    static std::string Location(const std::string& appName);
+
+private:
+    QSettings& For(const std::string& appName);
+    std::map<std::string, std::unique_ptr<QSettings>> stores_;
+};
+
+// Modal message boxes over the active window.
+class QtMessageBox final : public IMessageBox {
+public:
+    int MsgBox(const std::string& text, int style, const std::string& title) override;
+};
+
+class QtTimer final : public ITimer {
+public:
+    QtTimer();
+    void SetInterval(int milliseconds) override;
+    int Interval() const override { return interval_; }
+    void SetEnabled(bool enabled) override;
+    bool Enabled() const override { return enabled_; }
+    void SetOnTick(std::function<void()> handler) override { onTick_ = std::move(handler); }
+
+private:
+    void Apply();
+    QTimer timer_;
+    int interval_ = 0;
+    bool enabled_ = false;
+    std::function<void()> onTick_;
+};
+
+// The folder that holds the running program.
+std::string ProgramDirectory();
+
+}  // namespace tagrota::qt
