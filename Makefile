@@ -1,6 +1,7 @@
 # The two commands: `make run` and `make test`. Both install what is missing
 # first (Debian 12), then configure and build with CMake.
 
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD ?= build
 TEST_BUILD ?= build-test

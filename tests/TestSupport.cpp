@@ -1,0 +1,77 @@
+#include "TestSupport.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "engine/Collection.h"
+#include "engine/Settings.h"
+
+namespace tagrota::test {
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::random_device rd;
+    path_ = fs::temp_directory_path() / ("tagrota-test-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    // Give back any permission a test took away, so everything can be removed.
+    for (auto it = fs::recursive_directory_iterator(path_, ec); it != fs::recursive_directory_iterator();
+         it.increment(ec))
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+FileContents FaultyFileSystem::ReadFile(const std::string& path) {
+    if (failReads.count(path)) return {FileStatus::Failure("Input/output error"), {}};
+    return real.ReadFile(path);
+}
+
+FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
+                                             Durability durability) {
+    ++writes;
+    if (failAllWrites || failWrites.count(path)) return FileStatus::Failure("No space left on device");
+    return real.WriteFileAtomic(path, bytes, durability);
+}
+
+EngineRig::EngineRig()
+    : engine(state, {txtFixedSig, txtRandom, txtCurrent, txtRPath},
+             {files, messages, platform.clock, random, dir.Path().string()}) {
+    state.CurrentPath = dir.File("sig.txt");
+    state.WrapCount = 65;
+}
+
+void EngineRig::UseCollection(const std::string& text) {
+    txtRandom.SetText(text);
+    engine.SplitCollection();
+}
+
+void EngineRig::StartUp(headless::SettingsStore& store) {
+    SettingsReader reader(store, dir.Path().string());
+    reader.ReadGeometry();
+    reader.ReadProgramSettings(state);
+    txtRPath.SetText(state.RandomPath);
+    state.IgnoreEvent = true;
+    engine.LoadFixedSignature();
+    engine.LoadCollectionFirstHalf();
+    engine.LoadCurrentSignature(state.CurrentPath);
+    state.IgnoreEvent = false;
+    engine.Randomize();
+    engine.SplitAndFallBack([this](int tab) { tabsSelected.push_back(tab); });
+}
+
+}  // namespace tagrota::test
