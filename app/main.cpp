@@ -6,6 +6,7 @@
 // back when it is ended (SIGTERM, SIGINT, or the end of the session).
 
 #include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <csignal>
 #include <sys/socket.h>
@@ -35,6 +36,31 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tagrota"));
     QApplication::setApplicationVersion(QStringLiteral(TAGROTA_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // SIGTERM and SIGINT end the program through its ordinary closing. They are
+    // handled first thing, so that one arriving while start-up shows a message
+    // still writes the settings.
+    bool terminating = false;
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
+        auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, [&terminating] {
+            char byte;
+            [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
+            terminating = true;
+            // An open message box or dialog is dismissed as if by Escape, so
+            // whatever waits on it can finish before the closing.
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
+                    dialog->reject();
+            QCoreApplication::quit();
+        });
+        struct sigaction action {};
+        action.sa_handler = OnTerminate;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        sigaction(SIGTERM, &action, nullptr);
+        sigaction(SIGINT, &action, nullptr);
+    }
 
     using namespace tagrota;
     StdFileSystem files;
@@ -76,21 +102,10 @@ int main(int argc, char* argv[]) {
     engine.Rotate();
 
     auto close = [&] { WriteSettings(store, state, geometry); };
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, close);
-
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
-        auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, [] {
-            char byte;
-            [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
-            QCoreApplication::quit();
-        });
-        struct sigaction action {};
-        action.sa_handler = OnTerminate;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        sigaction(SIGTERM, &action, nullptr);
-        sigaction(SIGINT, &action, nullptr);
+    if (terminating) {  // asked to end while starting up
+        close();
+        return 0;
     }
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, close);
     return QApplication::exec();
 }

@@ -57,9 +57,17 @@ protected:
         return fs::exists(path);
     }
 
+    // Sends the signal and waits for the program to end; one that does not end
+    // within half a minute is killed and reported.
     int Stop(pid_t pid, int signal) {
         ::kill(pid, signal);
         int status = 0;
+        for (int i = 0; i < 600; ++i) {
+            if (::waitpid(pid, &status, WNOHANG) == pid) return status;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ADD_FAILURE() << "the program did not end after signal " << signal;
+        ::kill(pid, SIGKILL);
         ::waitpid(pid, &status, 0);
         return status;
     }
@@ -96,6 +104,24 @@ TEST_F(Program, SigintEndsItTheSameWay) {
     EXPECT_TRUE(fs::exists(dir.File("config/Tagrota/Tagrota.ini")));
 }
 
+TEST_F(Program, SigtermWhileStartUpShowsAMessageStillWritesTheSettings) {
+    // A collection without separators: start-up stops at its message.
+    test::WriteBytes(dir.File("bad.txt"), "no separator\r\n");
+    fs::create_directories(dir.File("config/Tagrota"));
+    test::WriteBytes(dir.File("config/Tagrota/Tagrota.ini"),
+                     "[Settings]\nRandomFile=" + dir.File("bad.txt") + "\nSigDuration=7\n");
+    pid_t pid = Start();
+    std::this_thread::sleep_for(std::chrono::seconds(3));  // well into start-up
+    const int status = Stop(pid, SIGTERM);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string ini = ReadBytes(dir.File("config/Tagrota/Tagrota.ini"));
+    EXPECT_NE(ini.find("SigDuration=7"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("RandomFile=" + dir.File("Tagrota/collections-political.txt")),
+              std::string::npos)
+        << ini;
+    EXPECT_EQ(ReadBytes(dir.File("bad.txt")), "no separator\r\n");
+}
+
 }  // namespace
 }  // namespace tagrota
-
