@@ -5,12 +5,12 @@
 // signature at once and a new one at every period, and writes its settings
 // back when it is ended (SIGTERM, SIGINT, or the end of the session).
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QDialog>
 #include <QSocketNotifier>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "engine/ProgramState.h"
 #include "engine/Settings.h"

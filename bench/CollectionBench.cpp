@@ -39,12 +39,11 @@ public:
 
 private:
     static constexpr std::array<std::string_view, 40> kWords = {
-        "the",     "mail",    "of",       "signature", "and",     "a",        "quotation",
-        "to",      "every",   "message",  "is",        "in",      "file",     "news",
-        "reader",  "that",    "it",       "for",       "was",     "on",       "time",
-        "with",    "as",      "line",     "wise",      "be",      "at",       "words",
-        "by",      "this",    "100%",     "from",      "or",      "have",     "an",
-        "they",    "which",   "one",      "you",       "were",
+        "the",   "mail",    "of",  "signature", "and",   "a",    "quotation", "to",
+        "every", "message", "is",  "in",        "file",  "news", "reader",    "that",
+        "it",    "for",     "was", "on",        "time",  "with", "as",        "line",
+        "wise",  "be",      "at",  "words",     "by",    "this", "100%",      "from",
+        "or",    "have",    "an",  "they",      "which", "one",  "you",       "were",
     };
 
     std::uint64_t Next() {  // SplitMix64, fixed seed
@@ -72,7 +71,9 @@ const std::string& CollectionOfMegabytes(std::int64_t megabytes) {
     static std::map<std::int64_t, std::string> cache;
     auto it = cache.find(megabytes);
     if (it == cache.end())
-        it = cache.emplace(megabytes, CollectionText::Generate(static_cast<std::size_t>(megabytes) << 20))
+        it = cache
+                 .emplace(megabytes,
+                          CollectionText::Generate(static_cast<std::size_t>(megabytes) << 20))
                  .first;
     return it->second;
 }
@@ -99,7 +100,8 @@ void BM_MemchrPercent(benchmark::State& state) {
         const char* at = text.data();
         const char* const end = at + text.size();
         while (at < end) {
-            auto* found = static_cast<const char*>(std::memchr(at, '%', static_cast<std::size_t>(end - at)));
+            auto* found =
+                static_cast<const char*>(std::memchr(at, '%', static_cast<std::size_t>(end - at)));
             if (!found) break;
             ++hits;
             at = found + 1;

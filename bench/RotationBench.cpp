@@ -69,10 +69,12 @@ public:
         const fs::path base = fs::temp_directory_path();
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         for (int attempt = 0;; ++attempt) {
-            path_ = base / ("tagrota-bench-" + std::to_string(stamp) + "-" + std::to_string(attempt));
+            path_ =
+                base / ("tagrota-bench-" + std::to_string(stamp) + "-" + std::to_string(attempt));
             std::error_code ec;
             if (fs::create_directory(path_, ec)) break;
-            if (ec || attempt > 100) throw fs::filesystem_error("cannot create a temporary folder", path_, ec);
+            if (ec || attempt > 100)
+                throw fs::filesystem_error("cannot create a temporary folder", path_, ec);
         }
     }
     ~TempFolder() {
@@ -135,8 +137,12 @@ void RunRotations(benchmark::State& bench, bool wrap) {
     bench.counters["signature_bytes"] = static_cast<double>(written.bytes.size());
 }
 
-void BM_RotateRandom(benchmark::State& bench) { RunRotations(bench, false); }
-void BM_RotateRandomWrap65(benchmark::State& bench) { RunRotations(bench, true); }
+void BM_RotateRandom(benchmark::State& bench) {
+    RunRotations(bench, false);
+}
+void BM_RotateRandomWrap65(benchmark::State& bench) {
+    RunRotations(bench, true);
+}
 
 BENCHMARK(BM_RotateRandom)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RotateRandomWrap65)->Unit(benchmark::kMicrosecond);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <cstdlib>
 
 #include "TestSupport.h"
@@ -12,43 +11,27 @@
 namespace tagrota {
 namespace {
 
-using test::ReadBytes;
-using test::TempDir;
-
 class QtSettings : public ::testing::Test {
 protected:
     QtSettings() { ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1); }
     ~QtSettings() override { ::unsetenv("XDG_CONFIG_HOME"); }
-    TempDir config;
+    test::TempDir config;
 };
 
-TEST_F(QtSettings, LivesInTheUsersConfigFolder) {
-    EXPECT_EQ(qt::QtSettingsStore::Location("Tagrota"), config.File("Tagrota/Tagrota.ini"));
-    {
-        qt::QtSettingsStore store;
-        store.SaveSetting("Tagrota", "Settings", "WrapCount", "65");
-    }
-    const std::string ini = ReadBytes(config.File("Tagrota/Tagrota.ini"));
-    EXPECT_NE(ini.find("[Settings]"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("WrapCount=65"), std::string::npos) << ini;
-}
-
 TEST_F(QtSettings, EveryTextReadsBackExactly) {
-    const std::vector<std::string> awkward = {
-        "/home/me/My Signatures/quotes.txt",
-        "a, b,c",
-        ",",
-        "\"quoted\" and 'single'",
-        "#not a comment; nor this=that",
-        "C:\\Users\\me\\sig.txt",
-        "\\\\server\\share\\",
-        "  leading and trailing  ",
-        "caf\u00e9 \u00fcber \u65e5\u672c \U0001F600",
-        "@Variant(looks special)",
-        "[Settings]",
-        "",
-        "tab\there",
-    };
+    const std::vector<std::string> awkward = {"/home/me/My Signatures/quotes.txt",
+                                              "a, b,c",
+                                              ",",
+                                              "\"quoted\" and 'single'",
+                                              "#not a comment; nor this=that",
+                                              "C:\\Users\\me\\sig.txt",
+                                              "\\\\server\\share\\",
+                                              "  leading and trailing  ",
+                                              "caf\u00e9 \u65e5\u672c \U0001F600",
+                                              "@Variant(x)",
+                                              "[Settings]",
+                                              "",
+                                              "tab\there"};
     {
         qt::QtSettingsStore store;
         for (std::size_t i = 0; i < awkward.size(); ++i)
@@ -56,23 +39,20 @@ TEST_F(QtSettings, EveryTextReadsBackExactly) {
     }
     qt::QtSettingsStore store;  // a fresh store reads the file anew
     for (std::size_t i = 0; i < awkward.size(); ++i)
-        EXPECT_EQ(store.GetSetting("Tagrota", "Settings", "Key" + std::to_string(i), "absent"),
+        EXPECT_EQ(store.GetSetting("Tagrota", "Settings", "Key" + std::to_string(i), "-"),
                   awkward[i]);
     EXPECT_EQ(store.GetSetting("Tagrota", "Settings", "Missing", "the default"), "the default");
     EXPECT_EQ(store.GetSetting("Other", "Settings", "Key0", "x"), "x");
 }
 
-TEST_F(QtSettings, AllThirteenKeysRoundTrip) {
+TEST_F(QtSettings, AllThirteenKeysRoundTripThroughTheUsersIniFile) {
     ProgramState s;
     s.SigPath = "/home/me/a, b";
     s.WrapCount = 128;
-    s.DoWrap = true;
-    s.InSysTray = false;
+    s.DoWrap = s.StartMin = s.UseSeq = true;
     s.RandomPath = "/home/me/quotes; #1 = \"best\" \u00e9.txt";
     s.CurrentPath = "/home/me/.signature";
     s.SigDuration = 5;
-    s.StartMin = true;
-    s.UseSeq = true;
     {
         qt::QtSettingsStore store;
         WriteSettings(store, s, WindowGeometry{-15, 30.5f, 6300, 5500});
@@ -82,29 +62,19 @@ TEST_F(QtSettings, AllThirteenKeysRoundTrip) {
     WindowGeometry g = reader.ReadGeometry();
     ProgramState t;
     reader.ReadProgramSettings(t);
-    EXPECT_EQ(g.Left, -15);
-    EXPECT_EQ(g.Top, 30.5f);
-    EXPECT_EQ(g.Width, 6300);
-    EXPECT_EQ(g.Height, 5500);
+    EXPECT_TRUE(g.Left == -15 && g.Top == 30.5f && g.Width == 6300 && g.Height == 5500);
     EXPECT_EQ(t.SigPath, s.SigPath);
     EXPECT_EQ(t.WrapCount, s.WrapCount);
-    EXPECT_EQ(t.DoWrap, s.DoWrap);
-    EXPECT_EQ(t.InSysTray, s.InSysTray);
+    EXPECT_TRUE(t.DoWrap && t.StartMin && t.UseSeq && !t.InSysTray);
     EXPECT_EQ(t.RandomPath, s.RandomPath);
     EXPECT_EQ(t.CurrentPath, s.CurrentPath);
     EXPECT_EQ(t.SigDuration, s.SigDuration);
-    EXPECT_EQ(t.StartMin, s.StartMin);
-    EXPECT_EQ(t.UseSeq, s.UseSeq);
-    EXPECT_NE(ReadBytes(config.File("Tagrota/Tagrota.ini")).find("DoWrap=True"), std::string::npos);
-}
 
-TEST_F(QtSettings, HandEditedListReadsAsOneText) {
-    std::filesystem::create_directories(config.File("Tagrota"));
-    test::WriteBytes(config.File("Tagrota/Tagrota.ini"), "[Settings]\nSigPath=a, b\n");
-    qt::QtSettingsStore store;
-    EXPECT_EQ(store.GetSetting("Tagrota", "Settings", "SigPath", ""), "a,b");
+    EXPECT_EQ(qt::QtSettingsStore::Location("Tagrota"), config.File("Tagrota/Tagrota.ini"));
+    const std::string ini = test::ReadBytes(config.File("Tagrota/Tagrota.ini"));
+    EXPECT_NE(ini.find("[Settings]"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("DoWrap=True"), std::string::npos) << ini;
 }
 
 }  // namespace
 }  // namespace tagrota
-

@@ -4,7 +4,6 @@
 #include <random>
 #include <sstream>
 
-#include "engine/Collection.h"
 #include "engine/Settings.h"
 
 namespace tagrota::test {
@@ -12,16 +11,13 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir() {
     std::random_device rd;
-    path_ = fs::temp_directory_path() / ("tagrota-test-" + std::to_string(rd()) + std::to_string(rd()));
+    path_ =
+        fs::temp_directory_path() / ("tagrota-test-" + std::to_string(rd()) + std::to_string(rd()));
     fs::create_directories(path_);
 }
 
 TempDir::~TempDir() {
     std::error_code ec;
-    // Give back any permission a test took away, so everything can be removed.
-    for (auto it = fs::recursive_directory_iterator(path_, ec); it != fs::recursive_directory_iterator();
-         it.increment(ec))
-        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(path_, ec);
 }
 
@@ -34,18 +30,6 @@ std::string ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-FileContents FaultyFileSystem::ReadFile(const std::string& path) {
-    if (failReads.count(path)) return {FileStatus::Failure("Input/output error"), {}};
-    return real.ReadFile(path);
-}
-
-FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
-                                             Durability durability) {
-    ++writes;
-    if (failAllWrites || failWrites.count(path)) return FileStatus::Failure("No space left on device");
-    return real.WriteFileAtomic(path, bytes, durability);
 }
 
 EngineRig::EngineRig()

@@ -29,16 +29,22 @@ std::optional<Number> ParseWhole(const std::string& text) {
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
         return lower(x) == lower(y);
     });
 }
 
-Integer Clamp(Integer value, Integer low, Integer high) { return std::clamp(value, low, high); }
+Integer Clamp(Integer value, Integer low, Integer high) {
+    return std::clamp(value, low, high);
+}
 
 }  // namespace
 
-std::optional<float> ParseSingle(const std::string& text) { return ParseWhole<float>(text); }
+std::optional<float> ParseSingle(const std::string& text) {
+    return ParseWhole<float>(text);
+}
 
 std::optional<Integer> ParseInteger(const std::string& text) {
     auto value = ParseWhole<double>(text);
@@ -61,9 +67,13 @@ std::string FormatSingle(float value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string FormatInteger(long value) { return std::to_string(value); }
+std::string FormatInteger(long value) {
+    return std::to_string(value);
+}
 
-std::string FormatBoolean(Boolean value) { return value ? "True" : "False"; }
+std::string FormatBoolean(Boolean value) {
+    return value ? "True" : "False";
+}
 
 std::string DefaultCollectionPath(const std::string& programDir) {
     return programDir + kPathSeparator + kDefaultCollectionName;

@@ -27,7 +27,9 @@ private:
 
 }  // namespace
 
-std::string DefaultFixedText() { return std::string("---") + kCrLf + "https://example.org/" + kCrLf; }
+std::string DefaultFixedText() {
+    return std::string("---") + kCrLf + "https://example.org/" + kCrLf;
+}
 
 SignatureEngine::SignatureEngine(ProgramState& state, EngineControls controls,
                                  EngineServices services)
@@ -60,8 +62,8 @@ void SignatureEngine::LoadCollectionFirstHalf() {
         const std::string placeholder = PlaceholderCollectionText();
         FileStatus written = s_.files.WriteFileAtomic(path, placeholder, Durability::Flush);
         if (!written) {
-            Report("The signature collection file " + path + " could not be created: " +
-                   written.reason + "." + kCrLf +
+            Report("The signature collection file " + path +
+                   " could not be created: " + written.reason + "." + kCrLf +
                    "An empty collection is used until the file can be written.");
             c_.txtRandom.SetText(placeholder);
             return;
@@ -81,7 +83,9 @@ FileStatus SignatureEngine::LoadCollection(const std::string& path) {
     return c_.txtRandom.LoadFile(path);
 }
 
-void SignatureEngine::SplitCollection() { SplitInto(st_, c_.txtRandom.GetText()); }
+void SignatureEngine::SplitCollection() {
+    SplitInto(st_, c_.txtRandom.GetText());
+}
 
 void SignatureEngine::SplitAndFallBack(const std::function<void(int)>& selectTab) {
     SplitCollection();
@@ -95,11 +99,11 @@ void SignatureEngine::SplitAndFallBack(const std::function<void(int)>& selectTab
                 kCrLf + "The Default is being used. The invalid file name is:" + kCrLf + invalid,
             MsgBoxStyle::Information, "ERROR");
     } else {
-        s_.messages.MsgBox("Your specified signature collection file could not be read: " +
-                               unreadableReason_ + "." + kCrLf +
-                               "The Default is being used. The unreadable file name is:" + kCrLf +
-                               invalid,
-                           MsgBoxStyle::Information, "ERROR");
+        s_.messages.MsgBox(
+            "Your specified signature collection file could not be read: " + unreadableReason_ +
+                "." + kCrLf + "The Default is being used. The unreadable file name is:" + kCrLf +
+                invalid,
+            MsgBoxStyle::Information, "ERROR");
         unreadableReason_.clear();
     }
     if (selectTab) selectTab(3);
@@ -131,7 +135,9 @@ void SignatureEngine::SplitAndFallBack(const std::function<void(int)>& selectTab
     SplitCollection();
 }
 
-void SignatureEngine::Randomize() { s_.random.Reseed(s_.clock.SecondsSinceMidnight()); }
+void SignatureEngine::Randomize() {
+    s_.random.Reseed(s_.clock.SecondsSinceMidnight());
+}
 
 Long SignatureEngine::ChooseIndex() {
     const Long m = UsableEntryCount(st_);
@@ -167,8 +173,8 @@ void SignatureEngine::Rotate() {
     // so a tick while it is open does not open another.
     if (writeFailureShown_) return;
     writeFailureShown_ = true;
-    Report("The current signature file " + st_.CurrentPath + " could not be written: " +
-           written.reason + "." + kCrLf +
+    Report("The current signature file " + st_.CurrentPath +
+           " could not be written: " + written.reason + "." + kCrLf +
            "Tagrota keeps trying at every rotation and tells you again only after a write "
            "has succeeded.");
 }

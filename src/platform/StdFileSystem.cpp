@@ -20,7 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Reason(int error) { return std::generic_category().message(error); }
+std::string Reason(int error) {
+    return std::generic_category().message(error);
+}
 
 // The file a replacement must land on: a link's final target, so that a link
 // such as ~/.signature keeps pointing at the file it always named.

@@ -21,7 +21,8 @@ FileStatus TextEditor::LoadFile(const std::string& path) {
 
 FileStatus TextEditor::SaveFile(const std::string& path) {
     TextFormat written;
-    FileStatus status = WriteTextFile(files_, path, GetText(), format_, Durability::Flush, &written);
+    FileStatus status =
+        WriteTextFile(files_, path, GetText(), format_, Durability::Flush, &written);
     if (status) format_ = written;
     return status;
 }
@@ -30,9 +31,13 @@ Timer::Timer(HeadlessPlatform& platform) : platform_(platform) {
     platform_.timers_.push_back(this);
 }
 
-Timer::~Timer() { std::erase(platform_.timers_, this); }
+Timer::~Timer() {
+    std::erase(platform_.timers_, this);
+}
 
-void Timer::Restart() { due_ = platform_.now_ + interval_; }
+void Timer::Restart() {
+    due_ = platform_.now_ + interval_;
+}
 
 void Timer::SetInterval(int milliseconds) {
     interval_ = milliseconds;
@@ -49,7 +54,8 @@ void HeadlessPlatform::Advance(std::int64_t milliseconds) {
     for (;;) {
         Timer* next = nullptr;
         for (Timer* t : timers_)
-            if (t->enabled_ && t->interval_ > 0 && t->due_ <= end && (!next || t->due_ < next->due_))
+            if (t->enabled_ && t->interval_ > 0 && t->due_ <= end &&
+                (!next || t->due_ < next->due_))
                 next = t;
         if (!next) break;
         now_ = next->due_;
@@ -60,7 +66,8 @@ void HeadlessPlatform::Advance(std::int64_t milliseconds) {
 }
 
 double Clock::SecondsSinceMidnight() {
-    return std::fmod(platform_.StartOfDay() + static_cast<double>(platform_.Now()) / 1000.0, 86400.0);
+    return std::fmod(platform_.StartOfDay() + static_cast<double>(platform_.Now()) / 1000.0,
+                     86400.0);
 }
 
 int MessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
@@ -72,6 +79,19 @@ int MessageBox::MsgBox(const std::string& text, int style, const std::string& ti
         return answer;
     }
     return (style & 7) == MsgBoxStyle::YesNo ? MsgBoxResult::No : MsgBoxResult::Ok;
+}
+
+FileContents FaultyFileSystem::ReadFile(const std::string& path) {
+    if (failReads.count(path)) return {FileStatus::Failure("Input/output error"), {}};
+    return real.ReadFile(path);
+}
+
+FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
+                                             Durability durability) {
+    ++writes;
+    if (failAllWrites || failWrites.count(path))
+        return FileStatus::Failure("No space left on device");
+    return real.WriteFileAtomic(path, bytes, durability);
 }
 
 std::string SettingsStore::GetSetting(const std::string& appName, const std::string& section,

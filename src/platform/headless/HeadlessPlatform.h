@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -99,11 +100,27 @@ class SettingsStore final : public ISettingsStore {
 public:
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
-    void SaveSetting(const std::string& appName, const std::string& section,
-                     const std::string& key, const std::string& value) override;
+    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
 
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<std::string> saves;
+};
+
+// The real file system, with reads and writes of chosen paths made to fail
+// with a system's reason; `writes` counts every replacement asked for.
+class FaultyFileSystem final : public IFileSystem {
+public:
+    bool FileExists(const std::string& path) override { return real.FileExists(path); }
+    bool FolderExists(const std::string& path) override { return real.FolderExists(path); }
+    FileContents ReadFile(const std::string& path) override;
+    FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
+                               Durability durability) override;
+
+    std::set<std::string> failReads, failWrites;
+    bool failAllWrites = false;
+    int writes = 0;
+    StdFileSystem real;
 };
 
 class Clock final : public IClock {

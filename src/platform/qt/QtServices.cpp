@@ -8,7 +8,9 @@
 namespace tagrota::qt {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -17,11 +19,21 @@ int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& 
     box.setWindowTitle(title.empty() ? QStringLiteral("Tagrota") : Q(title));
     box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (style & 0x70) {
-        case MsgBoxStyle::Critical: box.setIcon(QMessageBox::Critical); break;
-        case 32: box.setIcon(QMessageBox::Question); break;
-        case MsgBoxStyle::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MsgBoxStyle::Information: box.setIcon(QMessageBox::Information); break;
-        default: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgBoxStyle::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case 32:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgBoxStyle::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgBoxStyle::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     using B = QMessageBox::StandardButton;
     struct Choice {
@@ -30,17 +42,26 @@ int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& 
     };
     std::vector<Choice> choices;
     switch (style & 7) {
-        case 1: choices = {{B::Ok, MsgBoxResult::Ok}, {B::Cancel, MsgBoxResult::Cancel}}; break;
-        case 2: choices = {{B::Abort, 3}, {B::Retry, 4}, {B::Ignore, 5}}; break;
+        case 1:
+            choices = {{B::Ok, MsgBoxResult::Ok}, {B::Cancel, MsgBoxResult::Cancel}};
+            break;
+        case 2:
+            choices = {{B::Abort, 3}, {B::Retry, 4}, {B::Ignore, 5}};
+            break;
         case 3:
-            choices = {{B::Yes, MsgBoxResult::Yes}, {B::No, MsgBoxResult::No},
+            choices = {{B::Yes, MsgBoxResult::Yes},
+                       {B::No, MsgBoxResult::No},
                        {B::Cancel, MsgBoxResult::Cancel}};
             break;
         case MsgBoxStyle::YesNo:
             choices = {{B::Yes, MsgBoxResult::Yes}, {B::No, MsgBoxResult::No}};
             break;
-        case 5: choices = {{B::Retry, 4}, {B::Cancel, MsgBoxResult::Cancel}}; break;
-        default: choices = {{B::Ok, MsgBoxResult::Ok}}; break;
+        case 5:
+            choices = {{B::Retry, 4}, {B::Cancel, MsgBoxResult::Cancel}};
+            break;
+        default:
+            choices = {{B::Ok, MsgBoxResult::Ok}};
+            break;
     }
     for (const Choice& c : choices) box.addButton(c.button);
     const std::size_t defaultIndex = static_cast<std::size_t>((style >> 8) & 3);
@@ -50,9 +71,9 @@ int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& 
     for (const Choice& c : choices)
         if (c.button == pressed) return c.result;
     // Closed without a button (Escape or the frame): the cancelling answer.
-    return choices.size() == 1 ? choices[0].result
-                               : (style & 7) == MsgBoxStyle::YesNo ? MsgBoxResult::No
-                                                                  : MsgBoxResult::Cancel;
+    return choices.size() == 1                 ? choices[0].result
+           : (style & 7) == MsgBoxStyle::YesNo ? MsgBoxResult::No
+                                               : MsgBoxResult::Cancel;
 }
 
 QtTimer::QtTimer() {

@@ -24,8 +24,8 @@ public:
     ~QtSettingsStore() override;
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
-    void SaveSetting(const std::string& appName, const std::string& section,
-                     const std::string& key, const std::string& value) override;
+    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
 
     // Where the application's settings live (a file path, or a registry key).
     static std::string Location(const std::string& appName);

@@ -7,7 +7,9 @@
 namespace tagrota::qt {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 #ifndef _WIN32
 QString ConfigHome() {
