@@ -12,12 +12,14 @@ std::string Real(std::string_view s) {
     return out;
 }
 
+struct Case {
+    const char* text;
+    Integer width;
+    const char* result;
+};
+
 TEST(WrapText, GivesTheExactResult) {
-    struct Case {
-        const char* text;
-        Integer width;
-        const char* result;
-    } cases[] = {
+    const Case cases[] = {
         {"one_two_three_four", 10, "one_two_/three_four_"},
         {"abcde_fghij_k", 10, "abcde_fghij_/k_"},  // ten word characters still fit
         {"abcdefgh_ij", 5, "abcdefgh_/ij_"},       // a long word stays whole
@@ -40,11 +42,7 @@ TEST(WrapText, CountsCharactersNotBytes) {
 }
 
 TEST(RewrapQuotation, NormalisesWrapsAndTrims) {
-    struct Case {
-        const char* text;
-        Integer width;
-        const char* result;
-    } cases[] = {
+    const Case cases[] = {
         {"To_be//or_not", 65, "To_be_or_not"},
         {"a___b", 65, "a__b"},     // one pass: three spaces become two,
         {"a____b", 65, "a__b"},    // four become two,
