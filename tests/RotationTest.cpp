@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 #include "TestSupport.h"
@@ -132,6 +133,24 @@ TEST_F(Rotation, AFailedWriteIsReportedOnceUntilAWriteSucceeds) {
     Rotations(1);
     ASSERT_EQ(rig.messages.shown.size(), 2u);
     EXPECT_NE(rig.messages.shown[1].text.find("No such file or directory"), std::string::npos);
+}
+
+TEST_F(Rotation, NeverWritesOverTheCollectionOrTheFixedSignature) {
+    const std::string quotes = rig.dir.File("quotes.txt"), fixed = rig.dir.File("fixed.txt");
+    test::WriteBytes(quotes, "A\r\n%\r\nB\r\n%\r\n");
+    rig.state.RandomPath = quotes;
+    rig.state.FixPath = fixed;
+    rig.UseCollection(test::ReadBytes(quotes));
+    std::filesystem::create_symlink("quotes.txt", rig.dir.File("link"));
+    for (const std::string& target : {rig.dir.File("link"), rig.dir.File("./fixed.txt")}) {
+        rig.state.CurrentPath = target;
+        Rotations(2);
+    }
+    ASSERT_EQ(rig.messages.shown.size(), 1u) << "one run of failures, one message";
+    EXPECT_NE(rig.messages.shown[0].text.find("never writes over"), std::string::npos);
+    EXPECT_EQ(test::ReadBytes(quotes), "A\r\n%\r\nB\r\n%\r\n");
+    EXPECT_FALSE(rig.files.FileExists(fixed));
+    EXPECT_EQ(rig.files.writes, 0);
 }
 
 }  // namespace

@@ -73,7 +73,10 @@ TEST_F(SettingsTest, StoredTextsConvertOrFallBackToTheDefault) {
         EXPECT_EQ(s.DoWrap, c.flag) << c.stored;
     }
     Stored(SettingKey::WrapCount) = "500";
-    EXPECT_EQ(Read().WrapCount, 128);
+    Stored(SettingKey::RandomFile) = "";  // an empty path names no file
+    ProgramState s = Read();
+    EXPECT_EQ(s.WrapCount, 128);
+    EXPECT_EQ(s.RandomPath, "/opt/Tagrota/collections-political.txt");
 }
 
 TEST_F(SettingsTest, ClosingWritesEveryKeyInOrder) {

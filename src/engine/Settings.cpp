@@ -108,6 +108,11 @@ std::string SettingsReader::ReadText(const char* key, const std::string& default
     return Get(key, defaultValue);
 }
 
+std::string SettingsReader::ReadPath(const char* key, const std::string& defaultValue) {
+    std::string path = ReadText(key, defaultValue);
+    return path.empty() ? defaultValue : path;
+}
+
 WindowGeometry SettingsReader::ReadGeometry() {
     WindowGeometry g;
     g.Left = ReadSingle(SettingKey::MainLeft, 1000);
@@ -122,8 +127,8 @@ void SettingsReader::ReadProgramSettings(ProgramState& state) {
     state.WrapCount = Clamp(ReadInteger(SettingKey::WrapCount, 65), kMinWrapCount, kMaxWrapCount);
     state.DoWrap = ReadBoolean(SettingKey::DoWrap, false);
     state.InSysTray = ReadBoolean(SettingKey::InSysTray, false);
-    state.RandomPath = ReadText(SettingKey::RandomFile, DefaultCollectionPath(programDir_));
-    state.CurrentPath = ReadText(SettingKey::CurrentFile, DefaultCurrentPath(programDir_));
+    state.RandomPath = ReadPath(SettingKey::RandomFile, DefaultCollectionPath(programDir_));
+    state.CurrentPath = ReadPath(SettingKey::CurrentFile, DefaultCurrentPath(programDir_));
     state.SigDuration =
         Clamp(ReadInteger(SettingKey::SigDuration, 20), kMinSigDuration, kMaxSigDuration);
     state.StartMin = ReadBoolean(SettingKey::StartMin, false);

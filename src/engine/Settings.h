@@ -71,6 +71,8 @@ public:
     Integer ReadInteger(const char* key, Integer defaultValue);
     Boolean ReadBoolean(const char* key, Boolean defaultValue);
     std::string ReadText(const char* key, const std::string& defaultValue);
+    // A file path: an empty one names no file, so it reads as the default.
+    std::string ReadPath(const char* key, const std::string& defaultValue);
 
     // "MainLeft", "MainTop", "MainWidth", "MainHeight", in that order.
     WindowGeometry ReadGeometry();

@@ -152,6 +152,18 @@ Long SignatureEngine::ChooseIndex() {
     return p < m ? p : m - 1;
 }
 
+FileStatus SignatureEngine::WriteCurrentSignature(const std::string& text) {
+    // The signature file is replaced every few seconds: never let that be the
+    // user's collection or fixed signature.
+    for (const std::string* own : {&st_.RandomPath, &st_.FixPath})
+        if (s_.files.SameFile(st_.CurrentPath, *own))
+            return FileStatus::Failure(
+                "it is also your " +
+                std::string(own == &st_.FixPath ? "fixed signature file" : "signature collection") +
+                ", which Tagrota never writes over");
+    return s_.files.WriteFileAtomic(st_.CurrentPath, text, Durability::NoFlush);
+}
+
 void SignatureEngine::Rotate() {
     const Long p = ChooseIndex();
     if (p < 0) return;
@@ -163,7 +175,7 @@ void SignatureEngine::Rotate() {
     const std::string s = ToCrLf(c_.txtFixedSig.GetText() + kCrLf + q);
     c_.txtCurrent.SetText(s);
 
-    FileStatus written = s_.files.WriteFileAtomic(st_.CurrentPath, s, Durability::NoFlush);
+    FileStatus written = WriteCurrentSignature(s);
     if (written) {
         writeFailureShown_ = false;
         return;

@@ -74,6 +74,7 @@ public:
 
 private:
     void Report(const std::string& text);
+    FileStatus WriteCurrentSignature(const std::string& text);
 
     ProgramState& st_;
     EngineControls c_;

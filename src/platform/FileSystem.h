@@ -39,6 +39,9 @@ public:
     // True when a folder is found at the path.
     virtual bool FolderExists(const std::string& path) = 0;
 
+    // True when both paths name the same file (through links, too).
+    virtual bool SameFile(const std::string& a, const std::string& b) = 0;
+
     // The file's bytes, whole.
     virtual FileContents ReadFile(const std::string& path) = 0;
 
@@ -56,6 +59,7 @@ class StdFileSystem final : public IFileSystem {
 public:
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
+    bool SameFile(const std::string& a, const std::string& b) override;
     FileContents ReadFile(const std::string& path) override;
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;

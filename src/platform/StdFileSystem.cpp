@@ -66,6 +66,14 @@ bool StdFileSystem::FolderExists(const std::string& path) {
     return !path.empty() && fs::is_directory(fs::status(path, ec));
 }
 
+bool StdFileSystem::SameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code ec;
+    if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
+    // Not both there yet: compare the paths they would be created at.
+    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+}
+
 FileContents StdFileSystem::ReadFile(const std::string& path) {
     FileContents result;
     std::error_code ec;
@@ -100,6 +108,7 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
 #ifndef _WIN32
 FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
                                           Durability durability) {
+    if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
     const fs::path target = ReplacementTarget(path);
     std::error_code ec;
     if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure(Reason(EISDIR));
@@ -144,6 +153,7 @@ FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_v
 #else
 FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
                                           Durability durability) {
+    if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
     const fs::path target = ReplacementTarget(path);
     std::error_code ec;
     if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure("Is a directory");

@@ -113,6 +113,9 @@ class FaultyFileSystem final : public IFileSystem {
 public:
     bool FileExists(const std::string& path) override { return real.FileExists(path); }
     bool FolderExists(const std::string& path) override { return real.FolderExists(path); }
+    bool SameFile(const std::string& a, const std::string& b) override {
+        return real.SameFile(a, b);
+    }
     FileContents ReadFile(const std::string& path) override;
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
