@@ -31,19 +31,12 @@ protected:
     // none), sends the signal and tells whether the program ended by its own
     // closing with exit code 0. One that does not end in half a minute is killed.
     bool RunUntilSignal(const std::string& file, int signal) {
-        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + dir.File("config"),
-                                        "HOME=" + dir.File("home"), "QT_QPA_PLATFORM=offscreen"};
-        for (char** e = environ; *e; ++e)
-            if (std::string v = *e; v.starts_with("PATH=") || v.find("SAN_") < v.find('='))
-                env.push_back(v);
-        std::vector<char*> envp;
-        for (auto& v : env) envp.push_back(v.data());
-        envp.push_back(nullptr);
+        ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         std::string exe = dir.File("Tagrota/tagrota");
         char* argv[] = {exe.data(), nullptr};
         pid_t pid = 0;
-        if (::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-            return false;
+        if (::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) != 0) return false;
 
         for (int i = 0; i < (file.empty() ? 60 : 600) && (file.empty() || !fs::exists(file)); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -59,6 +52,7 @@ protected:
         return false;
     }
 
+    ~Program() override { ::unsetenv("XDG_CONFIG_HOME"); }
     test::TempDir dir;
 };
 

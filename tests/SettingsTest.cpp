@@ -22,10 +22,8 @@ protected:
 
 TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
     ProgramState s = Read();
-    EXPECT_EQ(geometry.Left, 1000);
-    EXPECT_EQ(geometry.Top, 1000);
-    EXPECT_EQ(geometry.Width, 5000);
-    EXPECT_EQ(geometry.Height, 5000);
+    EXPECT_TRUE(geometry.Left == 1000 && geometry.Top == 1000 && geometry.Width == 5000 &&
+                geometry.Height == 5000);
     EXPECT_EQ(s.SigPath, "/opt/Tagrota");
     EXPECT_EQ(s.WrapCount, 65);
     EXPECT_EQ(s.SigDuration, 20);

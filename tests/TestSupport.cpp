@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include <fstream>
+#include <gtest/gtest.h>
+
 #include <random>
-#include <sstream>
 
 #include "engine/Settings.h"
 
@@ -22,14 +22,11 @@ TempDir::~TempDir() {
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return StdFileSystem().ReadFile(path).bytes;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    ASSERT_TRUE(StdFileSystem().WriteFileAtomic(path, bytes, Durability::NoFlush)) << path;
 }
 
 EngineRig::EngineRig()
