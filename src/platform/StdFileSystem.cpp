@@ -69,9 +69,11 @@ bool StdFileSystem::FolderExists(const std::string& path) {
 bool StdFileSystem::SameFile(const std::string& a, const std::string& b) {
     if (a.empty() || b.empty()) return false;
     std::error_code ec;
-    if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
+    const bool same = fs::equivalent(a, b, ec);
+    if (!ec) return same;
     // Not both there yet: compare the paths they would be created at.
-    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+    std::error_code ecA, ecB;
+    return fs::weakly_canonical(a, ecA) == fs::weakly_canonical(b, ecB) && !ecA && !ecB;
 }
 
 FileContents StdFileSystem::ReadFile(const std::string& path) {
