@@ -64,7 +64,7 @@ void SignatureEngine::LoadCollectionFirstHalf() {
         if (!written) {
             Report("The signature collection file " + path +
                    " could not be created: " + written.reason + "." + kCrLf +
-                   "An empty collection is used until the file can be written.");
+                   "Placeholder quotations are used for this run.");
             c_.txtRandom.SetText(placeholder);
             return;
         }
