@@ -62,9 +62,8 @@ void SignatureEngine::LoadCollectionFirstHalf() {
         const std::string placeholder = PlaceholderCollectionText();
         FileStatus written = s_.files.WriteFileAtomic(path, placeholder, Durability::Flush);
         if (!written) {
-            Report("The signature collection file " + path +
-                   " could not be created: " + written.reason + "." + kCrLf +
-                   "Placeholder quotations are used for this run.");
+            Report("The signature collection file " + path + " could not be created: " +
+                   written.reason + "." + kCrLf + "Placeholder quotations are used for this run.");
             c_.txtRandom.SetText(placeholder);
             return;
         }
@@ -92,20 +91,16 @@ void SignatureEngine::SplitAndFallBack(const std::function<void(int)>& selectTab
     if (selectTab) selectTab(0);
     if (st_.SigCount >= 1 && unreadableReason_.empty()) return;
 
-    const std::string invalid = c_.txtRPath.GetText();
-    if (unreadableReason_.empty()) {
-        s_.messages.MsgBox(
-            std::string("Your specified signature collection file does not hold any signatures.") +
-                kCrLf + "The Default is being used. The invalid file name is:" + kCrLf + invalid,
-            MsgBoxStyle::Information, "ERROR");
-    } else {
-        s_.messages.MsgBox(
-            "Your specified signature collection file could not be read: " + unreadableReason_ +
-                "." + kCrLf + "The Default is being used. The unreadable file name is:" + kCrLf +
-                invalid,
-            MsgBoxStyle::Information, "ERROR");
-        unreadableReason_.clear();
-    }
+    const bool unreadable = !unreadableReason_.empty();
+    s_.messages.MsgBox(
+        (unreadable ? "Your specified signature collection file could not be read: " +
+                          unreadableReason_ + "."
+                    : std::string("Your specified signature collection file does not hold any "
+                                  "signatures.")) +
+            kCrLf + "The Default is being used. The " + (unreadable ? "unreadable" : "invalid") +
+            " file name is:" + kCrLf + c_.txtRPath.GetText(),
+        MsgBoxStyle::Information, "ERROR");
+    unreadableReason_.clear();
     if (selectTab) selectTab(3);
 
     const std::string defaultPath = DefaultCollectionPath(s_.programDir);

@@ -107,14 +107,11 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
     return result;
 }
 
-#ifndef _WIN32
-FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
-                                          Durability durability) {
-    if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
-    const fs::path target = ReplacementTarget(path);
-    std::error_code ec;
-    if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure(Reason(EISDIR));
+namespace {
 
+#ifndef _WIN32
+// Writes the bytes beside the target and renames them over it.
+FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability) {
     // The temporary file sits beside the target, so the rename stays on one file
     // system and is atomic.
     std::string temp = target.string() + ".XXXXXX";
@@ -153,12 +150,8 @@ FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_v
     return FileStatus::Success();
 }
 #else
-FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
-                                          Durability durability) {
-    if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
-    const fs::path target = ReplacementTarget(path);
+FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability) {
     std::error_code ec;
-    if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure("Is a directory");
     std::mt19937_64 gen{std::random_device{}()};
     fs::path temp = target;
     temp += ".tmp" + std::to_string(gen() % 1000000);
@@ -185,5 +178,16 @@ FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_v
     return FileStatus::Success();
 }
 #endif
+
+}  // namespace
+
+FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
+                                          Durability durability) {
+    if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
+    const fs::path target = ReplacementTarget(path);
+    std::error_code ec;
+    if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure(Reason(EISDIR));
+    return ReplaceWith(target, bytes, durability);
+}
 
 }  // namespace tagrota
