@@ -35,6 +35,21 @@ public:
     virtual FileStatus SaveFile(const std::string& path) = 0;
 };
 
+// The file side of an editor, shared by every implementation: loads through
+// the text-file rules and remembers the format for the next save.
+class EditorFileBacking {
+public:
+    explicit EditorFileBacking(IFileSystem& files) : files_(files) {}
+    // Reads the file and hands its text to `setText`; on failure nothing is set.
+    FileStatus Load(const std::string& path, const std::function<void(const std::string&)>& setText);
+    FileStatus Save(const std::string& path, const std::string& text);
+    const TextFormat& Format() const { return format_; }
+
+private:
+    IFileSystem& files_;
+    TextFormat format_;
+};
+
 // A timer that ticks every Interval() milliseconds while enabled. Enabling it,
 // or changing the interval while it is enabled, starts a full period afresh.
 class ITimer {

@@ -1,4 +1,5 @@
 #include "platform/TextFile.h"
+#include "platform/Controls.h"
 
 #include <array>
 #include <cstdint>
@@ -192,6 +193,26 @@ TextFileContents ReadTextFile(IFileSystem& files, const std::string& path) {
 FileStatus WriteTextFile(IFileSystem& files, const std::string& path, std::string_view text,
                          const TextFormat& format, Durability durability, TextFormat* written) {
     return files.WriteFileAtomic(path, EncodeText(text, format, written), durability);
+}
+
+}  // namespace tagrota
+
+namespace tagrota {
+
+FileStatus EditorFileBacking::Load(const std::string& path,
+                                   const std::function<void(const std::string&)>& setText) {
+    TextFileContents contents = ReadTextFile(files_, path);
+    if (!contents.status) return contents.status;
+    format_ = contents.decoded.format;
+    setText(contents.decoded.text);
+    return FileStatus::Success();
+}
+
+FileStatus EditorFileBacking::Save(const std::string& path, const std::string& text) {
+    TextFormat written;
+    FileStatus status = WriteTextFile(files_, path, text, format_, Durability::Flush, &written);
+    if (status) format_ = written;
+    return status;
 }
 
 }  // namespace tagrota

@@ -12,19 +12,11 @@ void TextControl::SetText(const std::string& text) {
 }
 
 FileStatus TextEditor::LoadFile(const std::string& path) {
-    TextFileContents contents = ReadTextFile(files_, path);
-    if (!contents.status) return contents.status;
-    format_ = contents.decoded.format;
-    SetText(contents.decoded.text);
-    return FileStatus::Success();
+    return backing_.Load(path, [this](const std::string& text) { SetText(text); });
 }
 
 FileStatus TextEditor::SaveFile(const std::string& path) {
-    TextFormat written;
-    FileStatus status =
-        WriteTextFile(files_, path, GetText(), format_, Durability::Flush, &written);
-    if (status) format_ = written;
-    return status;
+    return backing_.Save(path, GetText());
 }
 
 Timer::Timer(HeadlessPlatform& platform) : platform_(platform) {

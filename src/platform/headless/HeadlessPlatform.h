@@ -39,18 +39,17 @@ private:
 // rules as the real editor.
 class TextEditor final : public TextControl, public ITextEditor {
 public:
-    explicit TextEditor(IFileSystem& files) : files_(files) {}
+    explicit TextEditor(IFileSystem& files) : backing_(files) {}
     using TextControl::GetText;
     using TextControl::SetOnChange;
     using TextControl::SetText;
     FileStatus LoadFile(const std::string& path) override;
     FileStatus SaveFile(const std::string& path) override;
 
-    const TextFormat& Format() const { return format_; }
+    const TextFormat& Format() const { return backing_.Format(); }
 
 private:
-    IFileSystem& files_;
-    TextFormat format_;
+    EditorFileBacking backing_;
 };
 
 class Timer final : public ITimer {

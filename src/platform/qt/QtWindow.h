@@ -1,0 +1,2 @@
+#pragma once
+// The windows and controls of the user interface on Qt 6 Widgets.
