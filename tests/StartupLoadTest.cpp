@@ -19,8 +19,8 @@ protected:
     std::string StartWith(const std::string& name, const char* content) {
         const std::string path = rig.dir.File(name);
         if (content) WriteBytes(path, content);
-        store.values[{kAppName, kSettingsSection, SettingKey::RandomFile}] = path;
-        rig.StartUp(store);
+        rig.Store(SettingKey::RandomFile, path);
+        rig.Start();
         return path;
     }
     // The one message shown names the file and says why.
@@ -29,28 +29,29 @@ protected:
         EXPECT_NE(rig.messages.shown[0].text.find(path), std::string::npos);
         EXPECT_NE(rig.messages.shown[0].text.find(why), std::string::npos);
     }
-    test::EngineRig rig;
-    headless::SettingsStore store;
+    std::string Text(const char* editor) { return rig.Editor(editor).GetText(); }
+    test::MainRig rig;
 };
 
 TEST_F(StartupLoad, FirstRunCreatesThePlaceholderSilently) {
-    rig.StartUp(store);
+    rig.Start();
     EXPECT_EQ(ReadBytes(Default()), PlaceholderCollectionText());
-    EXPECT_EQ(rig.state.SigCount, 2);
+    EXPECT_EQ(rig.Form().state.SigCount, 2);
     EXPECT_TRUE(rig.messages.shown.empty());
-    EXPECT_EQ(rig.txtFixedSig.GetText(), DefaultFixedText());
+    EXPECT_EQ(Text("txtFixedSig"), DefaultFixedText());
     EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt"))) << "written only by a save";
-    EXPECT_EQ(rig.tabsSelected, std::vector<int>{0});
+    EXPECT_EQ(rig.Tabs().history, (std::vector<int>{1, 0})) << "the caption of tab 1 set on the way";
 }
 
 TEST_F(StartupLoad, LoadsTheFilesThatExist) {
     WriteBytes(rig.dir.File("fixed.txt"), "-- \r\nMe\r\n");
     WriteBytes(rig.dir.File("sig.txt"), "last time");
     const std::string mine = StartWith("my quotes, #1.txt", "A\r\n%\r\nB\r\n%\r\nC");
-    EXPECT_EQ(rig.txtFixedSig.GetText(), "-- \r\nMe\r\n");
-    EXPECT_EQ(rig.txtCurrent.GetText(), "last time");
-    EXPECT_EQ(rig.state.SigCount, 2);
-    EXPECT_EQ(rig.state.RandomPath, mine);
+    EXPECT_EQ(Text("txtFixedSig"), "-- \r\nMe\r\n");
+    EXPECT_EQ(Text("txtCurrent"), rig.Signature()) << "the first rotation replaced the last one";
+    EXPECT_EQ(rig.Signature().rfind("-- \r\nMe\r\n\r\n", 0), 0u);
+    EXPECT_EQ(rig.Form().state.SigCount, 2);
+    EXPECT_EQ(rig.Form().state.RandomPath, mine);
     EXPECT_TRUE(rig.messages.shown.empty());
     EXPECT_FALSE(rig.files.FileExists(Default()));
 }
@@ -64,30 +65,29 @@ TEST_F(StartupLoad, CollectionWithoutSeparatorsFallsBackToTheDefault) {
               "Your specified signature collection file does not hold any signatures.\r\n"
               "The Default is being used. The invalid file name is:\r\n" +
                   bad);
-    EXPECT_EQ(rig.tabsSelected, (std::vector<int>{0, 3}));
+    EXPECT_EQ(rig.Tabs().history, (std::vector<int>{3, 1, 0}));
     EXPECT_EQ(ReadBytes(Default()), DefaultCollectionText());
-    EXPECT_EQ(rig.state.SigCount, 3);
-    EXPECT_EQ(rig.state.RandomPath, Default());
-    EXPECT_EQ(rig.txtRPath.GetText(), Default());
+    EXPECT_EQ(rig.Form().state.SigCount, 3);
+    EXPECT_EQ(rig.Form().state.RandomPath, Default());
+    EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), Default());
     EXPECT_EQ(ReadBytes(bad), "A\r\n%%\r\nB\r\n") << "the user's file is left alone";
 }
 
 TEST_F(StartupLoad, FallBackLoadsAnExistingDefaultAndMarksNothingModified) {
     WriteBytes(Default(), "Mine\r\n%\r\nYours\r\n%\r\n");
-    std::vector<bool> ignoring;
-    rig.txtRandom.SetOnChange([&] { ignoring.push_back(rig.state.IgnoreEvent); });
     StartWith("empty.txt", "");
     EXPECT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.state.SigCount, 2);
-    EXPECT_EQ(ReadBytes(Default()), "Mine\r\n%\r\nYours\r\n%\r\n");
-    EXPECT_EQ(ignoring, std::vector<bool>{true});
-    EXPECT_FALSE(rig.state.IgnoreEvent);
+    EXPECT_EQ(rig.Form().state.SigCount, 2);
+    EXPECT_EQ(Text("txtRandom"), "Mine\r\n%\r\nYours\r\n%\r\n");
+    EXPECT_FALSE(rig.Form().state.RandomDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+    EXPECT_FALSE(rig.Form().state.IgnoreEvent);
 }
 
 TEST_F(StartupLoad, LfOnlyCollectionWorksLikeCrLf) {
     StartWith("unix.txt", "A\n%\nB\n%\nC\n");
     EXPECT_TRUE(rig.messages.shown.empty());
-    EXPECT_EQ(rig.state.Sigs, (std::vector<std::string>{"A", "B", "C\r\n"}));
+    EXPECT_EQ(rig.Form().state.Sigs, (std::vector<std::string>{"A", "B", "C\r\n"}));
 }
 
 TEST_F(StartupLoad, UnreadableCollectionFallsBackAndIsNeverWritten) {
@@ -95,8 +95,8 @@ TEST_F(StartupLoad, UnreadableCollectionFallsBackAndIsNeverWritten) {
     rig.files.failReads.insert(locked);
     StartWith("locked.txt", "A\r\n%\r\nB\r\n%\r\n");
     ExpectOneMessage(locked, "Input/output error");
-    EXPECT_EQ(rig.state.RandomPath, Default());
-    EXPECT_EQ(rig.state.SigCount, 3);
+    EXPECT_EQ(rig.Form().state.RandomPath, Default());
+    EXPECT_EQ(rig.Form().state.SigCount, 3);
     EXPECT_EQ(ReadBytes(locked), "A\r\n%\r\nB\r\n%\r\n");
 }
 
@@ -104,24 +104,24 @@ TEST_F(StartupLoad, FolderInPlaceOfTheCollectionFallsBack) {
     std::filesystem::create_directory(rig.dir.File("quotes"));
     const std::string folder = StartWith("quotes", nullptr);
     ExpectOneMessage(folder, "Is a directory");
-    EXPECT_EQ(rig.state.SigCount, 3);
+    EXPECT_EQ(rig.Form().state.SigCount, 3);
 }
 
 TEST_F(StartupLoad, FilesThatCannotBeCreatedStillGiveSignatures) {
     const std::string nowhere = StartWith("no such folder/quotes.txt", nullptr);
     ExpectOneMessage(nowhere, "No such file or directory");
-    EXPECT_EQ(rig.txtRandom.GetText(), PlaceholderCollectionText());
-    EXPECT_EQ(rig.state.SigCount, 2);
-    EXPECT_EQ(rig.state.RandomPath, nowhere);
+    EXPECT_EQ(Text("txtRandom"), PlaceholderCollectionText());
+    EXPECT_EQ(rig.Form().state.SigCount, 2);
+    EXPECT_EQ(rig.Form().state.RandomPath, nowhere);
 
-    test::EngineRig again;
+    test::MainRig again;
     again.files.failWrites.insert(again.dir.File("collections-political.txt"));
     WriteBytes(again.dir.File("bad.txt"), "nothing");
-    store.values[{kAppName, kSettingsSection, SettingKey::RandomFile}] = again.dir.File("bad.txt");
-    again.StartUp(store);
+    again.Store(SettingKey::RandomFile, again.dir.File("bad.txt"));
+    again.Start();
     EXPECT_EQ(again.messages.shown.size(), 2u);
-    EXPECT_EQ(again.state.SigCount, 3);
-    EXPECT_EQ(again.txtRandom.GetText(), DefaultCollectionText());
+    EXPECT_EQ(again.Form().state.SigCount, 3);
+    EXPECT_EQ(again.Editor("txtRandom").GetText(), DefaultCollectionText());
 }
 
 TEST_F(StartupLoad, UnreadableDefaultLeavesNoEntriesAndNoRotation) {
@@ -129,17 +129,17 @@ TEST_F(StartupLoad, UnreadableDefaultLeavesNoEntriesAndNoRotation) {
     rig.files.failReads.insert(Default());
     StartWith("bad.txt", "nothing");
     EXPECT_EQ(rig.messages.shown.size(), 2u);
-    EXPECT_LT(rig.state.SigCount, 1);
-    rig.engine.Rotate();
+    EXPECT_LT(rig.Form().state.SigCount, 1);
+    rig.platform.Advance(60000);
     EXPECT_FALSE(rig.files.FileExists(rig.dir.File("sig.txt")));
 }
 
 TEST_F(StartupLoad, UnreadableFixedSignatureIsReportedAndLeftAlone) {
     WriteBytes(rig.dir.File("fixed.txt"), "mine");
     rig.files.failReads.insert(rig.dir.File("fixed.txt"));
-    rig.StartUp(store);
+    rig.Start();
     ExpectOneMessage(rig.dir.File("fixed.txt"), "Input/output error");
-    EXPECT_EQ(rig.txtFixedSig.GetText(), DefaultFixedText());
+    EXPECT_EQ(Text("txtFixedSig"), DefaultFixedText());
     EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine");
 }
 

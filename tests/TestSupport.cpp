@@ -41,18 +41,24 @@ void EngineRig::UseCollection(const std::string& text) {
     engine.SplitCollection();
 }
 
-void EngineRig::StartUp(headless::SettingsStore& store) {
-    SettingsReader reader(store, dir.Path().string());
-    reader.ReadGeometry();
-    reader.ReadProgramSettings(state);
-    txtRPath.SetText(state.RandomPath);
-    state.IgnoreEvent = true;
-    engine.LoadFixedSignature();
-    engine.LoadCollectionFirstHalf();
-    engine.LoadCurrentSignature(state.CurrentPath);
-    state.IgnoreEvent = false;
-    engine.Randomize();
-    engine.SplitAndFallBack([this](int tab) { tabsSelected.push_back(tab); });
+MainRig::MainRig() = default;
+MainRig::~MainRig() = default;
+
+void MainRig::Start() {
+    form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
+                                                        platform.clock, random,
+                                                        dir.Path().string()});
+    form->onClosed = [this] { ++closed; };
+    form->Form_Load();
+}
+
+void MainRig::Store(const char* key, const std::string& value) {
+    store.values[{kAppName, kSettingsSection, key}] = value;
+}
+
+std::string MainRig::Stored(const char* key) const {
+    auto it = store.values.find({kAppName, kSettingsSection, key});
+    return it == store.values.end() ? "(absent)" : it->second;
 }
 
 }  // namespace tagrota::test

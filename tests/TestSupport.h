@@ -6,7 +6,9 @@
 #include <string>
 
 #include "engine/SignatureEngine.h"
+#include "mainwindow/frmMain.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/headless/HeadlessWindow.h"
 
 namespace tagrota::test {
 
@@ -30,8 +32,6 @@ struct EngineRig {
     EngineRig();
     // Puts the text in the Random tab and splits it, as a load does.
     void UseCollection(const std::string& text);
-    // Start-up's part: the settings read, the three loads and the split.
-    void StartUp(headless::SettingsStore& store);
 
     TempDir dir;
     headless::HeadlessPlatform platform;
@@ -42,7 +42,38 @@ struct EngineRig {
     headless::TextControl txtRPath;
     ProgramState state;
     SignatureEngine engine;
-    std::vector<int> tabsSelected;
+};
+
+// The main window on the headless platform, its program folder in a TempDir.
+struct MainRig {
+    MainRig();
+    ~MainRig();
+    // Creates the main window and runs its start-up with the stored settings.
+    void Start();
+    void Store(const char* key, const std::string& value);
+    std::string Stored(const char* key) const;
+
+    frmMain& Form() { return *form; }
+    headless::Window& Window() { return *ui.windows.back(); }
+    template <class T>
+    T& Find(const std::string& name) {
+        return Window().Find<T>(name);
+    }
+    headless::Toolbar& Toolbar() { return Find<headless::Toolbar>("Toolbar1"); }
+    headless::TabControl& Tabs() { return Find<headless::TabControl>("SSTab1"); }
+    headless::Editor& Editor(const char* name) { return Find<headless::Editor>(name); }
+    std::string Signature() const { return ReadBytes(dir.File("sig.txt")); }
+
+    TempDir dir;
+    headless::HeadlessPlatform platform;
+    headless::FaultyFileSystem files;
+    headless::MessageBox messages;
+    headless::FileDialog dialog;
+    headless::SettingsStore store;
+    SplitMixRandom random;
+    headless::UserInterface ui{platform, files};
+    std::unique_ptr<frmMain> form;
+    int closed = 0;
 };
 
 }  // namespace tagrota::test

@@ -1,0 +1,83 @@
+// The toolbar, the menu bar and the tab control: selecting tabs, Stop, Bullets,
+// and laying out the Settings tab's path rows whenever that tab comes to the
+// front.
+
+#include "mainwindow/frmMain.h"
+
+namespace tagrota {
+
+void frmMain::Toolbar1_ButtonClick(const std::string& key) {
+    if (key == "Exit") {
+        window->Close();
+    } else if (key == "Save") {
+        SaveCommand();
+    } else if (key == "Fixed") {
+        SelectTab(TabIndex::Fixed);
+    } else if (key == "Random") {
+        SelectTab(TabIndex::Random);
+    } else if (key == "Current") {
+        SelectTab(TabIndex::Current);
+    } else if (key == "Settings") {
+        SelectTab(TabIndex::Settings);
+    } else if (key == "About") {
+        if (showAbout) showAbout();
+    } else if (key == "Help") {
+        if (showBriefHelp) showBriefHelp(SSTab1->Tab());
+    } else if (key == "Stop") {
+        StopCommand();
+    } else if (key == "Bullets") {
+        BulletsCommand();
+    }
+}
+
+void frmMain::Menu_Click(const std::string& name) {
+    if (name == "mnuSave") {
+        SaveCommand();
+    } else if (name == "mnuExit") {
+        window->Close();
+    } else if (name == "mnuSettings") {
+        SelectTab(TabIndex::Settings);
+    } else if (name == "mnuAbout") {
+        if (showAbout) showAbout();
+    } else if (name == "mnuHelp") {
+        if (showHelp) showHelp();
+    }
+}
+
+void frmMain::SelectTab(int tab) {
+    SSTab1->SetTab(tab);
+}
+
+void frmMain::SSTab1_Click(int /*previousTab*/) {
+    if (SSTab1->Tab() == TabIndex::Settings) PlacePathRows();
+}
+
+void frmMain::StopCommand() {
+    if (Timer1->Enabled()) {
+        Timer1->SetEnabled(false);
+        Toolbar1->SetButtonValue("Stop", 1);
+    } else {
+        Timer1->SetEnabled(true);
+        Toolbar1->SetButtonValue("Stop", 0);
+    }
+}
+
+void frmMain::BulletsCommand() {
+    state.CurrentTab = static_cast<Integer>(SSTab1->Tab());
+    std::string caption;
+    if (state.UseSeq) {
+        state.UseSeq = false;
+        Toolbar1->SetButtonValue("Bullets", 0);
+        SSTab1->SetTab(TabIndex::Random);
+        caption = "Random";
+    } else {
+        state.UseSeq = true;
+        Toolbar1->SetButtonValue("Bullets", 1);
+        SSTab1->SetTab(TabIndex::Random);
+        caption = "Sequential";
+    }
+    SSTab1->SetTabCaption(SSTab1->Tab(), caption);
+    SSTab1->SetTab(state.CurrentTab);
+}
+
+}  // namespace tagrota

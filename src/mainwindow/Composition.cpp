@@ -1,0 +1,172 @@
+// What the main window is made of, as it exists before any handler has run,
+// and the About button's animation.
+
+#include "mainwindow/frmMain.h"
+
+#include "engine/Settings.h"
+
+namespace tagrota {
+namespace {
+
+const FontSpec kEditorFont{"Courier New", 9.75};
+const FontSpec kDialogFont{"MS Sans Serif", 9.75};
+const FontSpec kValueFont{"MS Sans Serif", 12};
+const FontSpec kTabFont{"Arial Narrow", 9.75};
+
+// The About button shows these images in turn, 20 seconds each.
+constexpr int kAboutImage = 7;
+constexpr int kAnimationInterval = 20000;
+constexpr int kRotationIntervalAtCreation = 3000;
+
+ImageList MakeToolbarImages() {
+    return ImageList(32, 32,
+                     {{"Stop", "stop"},
+                      {"Exit", "exit"},
+                      {"Random", "random"},
+                      {"Current", "current"},
+                      {"Fixed", "fixed"},
+                      {"Settings", "settings"},
+                      {"About", "about"},
+                      {"Save", "save"},
+                      {"About2", "about2"},
+                      {"About3", "about3"},
+                      {"About4", "about4"},
+                      {"", "spare"},
+                      {"Help", "help"},
+                      {"Bullets", "bullets"}});
+}
+
+ImageList MakeTabPictures() {
+    return ImageList(16, 16, {{"Clean", "clean"}, {"Dirty", "dirty"}, {"Dirty2", "dirty2"}});
+}
+
+}  // namespace
+
+frmMain::frmMain(MainWindowServices services) : s_(std::move(services)) {
+    Compose();
+    engine_.emplace(state, EngineControls{*txtFixedSig, *txtRandom, *txtCurrent, *txtRPath},
+                    EngineServices{s_.files, s_.messages, s_.clock, s_.random, s_.programDir});
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Compose() {
+    window = s_.ui.CreateWindow();
+    IWindow& w = *window;
+    w.SetCaption("Tagrota!");
+    w.SetIcon("tagrota");
+    w.SetBounds({0, 0, 7020, 5250});
+    w.SetMinimumSize(6300, 5500);
+
+    Dirty = MakeTabPictures();
+    Timer2 = s_.ui.CreateTimer();
+    Timer2->SetInterval(kAnimationInterval);
+    Timer2->SetEnabled(true);
+    ImageList1 = MakeToolbarImages();
+
+    Toolbar1 = &w.AddToolbar("Toolbar1", 660, 4, ImageList1,
+                             {{"Exit", "Exit", "Exit Program", 2},
+                              {"Save", "Save", "Save", 8},
+                              {},
+                              {"Fixed", "Fixed", "Fixed Signature", ImageList1.IndexOf("Fixed")},
+                              {"Random", "Random", "Show Random Sig File",
+                               ImageList1.IndexOf("Random")},
+                              {"Current", "Current", "Current", ImageList1.IndexOf("Current")},
+                              {"Settings", "Settings", "Settings", ImageList1.IndexOf("Settings")},
+                              {},
+                              {"About", "About", "About", ImageList1.IndexOf("About")},
+                              {"Help", "", "Brief Help on Tab", ImageList1.IndexOf("Help")},
+                              {"Stop", "Stop Changing", "Stop changing the signature",
+                               ImageList1.IndexOf("Stop")},
+                              {"Bullets", "", "Random or Sequencial",
+                               ImageList1.IndexOf("Bullets")}});
+
+    Timer1 = s_.ui.CreateTimer();
+    Timer1->SetInterval(kRotationIntervalAtCreation);
+    Timer1->SetEnabled(true);
+
+    SSTab1 = &w.AddTabControl({"SSTab1", {45, 720, 5470, 4000}, 0, kTabFont},
+                              {"Fixed", "Random", "Current", "Settings"}, 400, Dirty);
+    SSTab1->SetTabPicture(TabIndex::Fixed, "Clean");
+    SSTab1->SetTabPicture(TabIndex::Random, "Clean");
+
+    auto onTab = [this](const char* name, Rect r, int tabIndex, int tab) {
+        return ControlPlace{name, r, tabIndex, kEditorFont, SSTab1, tab};
+    };
+    txtFixedSig = &w.AddEditor(onTab("txtFixedSig", {90, 520, 4500, 3075}, 1, TabIndex::Fixed));
+    txtRandom = &w.AddEditor(onTab("txtRandom", {90, 520, 4515, 3075}, 2, TabIndex::Random));
+    txtCurrent = &w.AddEditor(onTab("txtCurrent", {90, 520, 4560, 3075}, 3, TabIndex::Current));
+    ComposeSettingsTab();
+
+    menu = &w.AddMenuBar({{"mnuFile", "&File", ""},
+                          {"mnuSave", "&Save", "mnuFile"},
+                          {"sp1", "-", "mnuFile"},
+                          {"mnuExit", "E&xit", "mnuFile"},
+                          {"mnuSettings", "&Settings", ""},
+                          {"mnuAbout", "&About", ""},
+                          {"mnuHelp", "&Help", ""}});
+
+    // The events, each to its handler.
+    w.SetOnResize([this] { Form_Resize(); });
+    w.SetOnQueryUnload([this](bool& cancel, UnloadMode mode) { Form_QueryUnload(cancel, mode); });
+    w.SetOnUnload([this] { Form_Unload(); });
+    Toolbar1->SetOnButtonClick([this](const std::string& key) { Toolbar1_ButtonClick(key); });
+    menu->SetOnClick([this](const std::string& name) { Menu_Click(name); });
+    SSTab1->SetOnChange([this](int previous) { SSTab1_Click(previous); });
+    Timer1->SetOnTick([this] { Timer1_Timer(); });
+    Timer2->SetOnTick([this] { Timer2_Timer(); });
+    txtFixedSig->SetOnChange([this] { txtFixedSig_Change(); });
+    txtRandom->SetOnChange([this] { txtRandom_Change(); });
+    HScroll1->SetOnChange([this] { HScroll1_Change(); });
+    HScroll2->SetOnChange([this] { HScroll2_Change(); });
+    chkWordWrap->SetOnClick([this] { chkWordWrap_Click(); });
+    chkMin->SetOnClick([this] { chkMin_Click(); });
+    chkSysTray->SetOnClick([this] { chkSysTray_Click(); });
+    for (int i = 0; i < 2; ++i) btnFindPath[i]->SetOnClick([this, i] { btnFindPath_Click(i); });
+}
+
+void frmMain::ComposeSettingsTab() {
+    IWindow& w = *window;
+    auto place = [this](const char* name, Rect r, int tabIndex, const FontSpec& font = {}) {
+        return ControlPlace{name, r, tabIndex, font, SSTab1, TabIndex::Settings};
+    };
+    chkSysTray = &w.AddCheckBox(place("chkSysTray", {180, 585, 2310, 260}, 5, kDialogFont),
+                                "Place in System Tray");
+    chkMin = &w.AddCheckBox(place("chkMin", {3100, 585, 1905, 285}, 18, kDialogFont),
+                            "&Start Minimized");
+    chkWordWrap = &w.AddCheckBox(place("chkWordWrap", {180, 990, 2490, 260}, 6, kDialogFont),
+                                 "Enable Word Wrapping");
+    HScroll1 = &w.AddScrollBar(place("HScroll1", {180, 1305, 2800, 285}, 13), kMinWrapCount,
+                               kMaxWrapCount, 1, 10, kMinWrapCount);
+    lblWordWrap = &w.AddLabel(place("lblWordWrap", {3240, 1260, 540, 360}, 14, kValueFont), "065");
+    Label1[2] = &w.AddLabel(place("Label1(2)", {180, 1755, 2940, 240}, 15, kDialogFont),
+                            "Duration of signature, in seconds:");
+    HScroll2 = &w.AddScrollBar(place("HScroll2", {180, 2025, 2800, 285}, 16), kMinSigDuration,
+                               kMaxSigDuration, 1, 5, kMinSigDuration);
+    lblDur = &w.AddLabel(place("lblDur", {3240, 1980, 420, 360}, 17, kValueFont), "00");
+    Label1[0] = &w.AddLabel(place("Label1(0)", {180, 2565, 3645, 240}, 7, kDialogFont),
+                            "Random Signatures Path and File Name:");
+    txtRPath = &w.AddTextBox(place("txtRPath", {180, 2835, 4300, 360}, 8, kDialogFont));
+    btnFindPath[0] = &w.AddPictureButton(place("btnFindPath(0)", {4680, 2790, 555, 465}, 12),
+                                         "browse");
+    Label1[1] = &w.AddLabel(place("Label1(1)", {180, 3240, 3390, 240}, 9, kDialogFont),
+                            "Current Signature Path and File Name:");
+    txtCPath = &w.AddTextBox(place("txtCPath", {180, 3510, 4300, 360}, 10, kDialogFont));
+    btnFindPath[1] = &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 11),
+                                         "browse");
+}
+
+void frmMain::Timer2_Timer() {
+    switch (state.AboutNumber) {
+        case kAboutImage: state.AboutNumber = 9; break;
+        case 9: state.AboutNumber = 10; break;
+        case 10: state.AboutNumber = 11; break;
+        case 11: state.AboutNumber = kAboutImage; break;
+        default: break;
+    }
+    // Before start-up has set the first frame there is no image to show.
+    if (ImageList1.Item(state.AboutNumber) != nullptr)
+        Toolbar1->SetButtonImage("About", state.AboutNumber);
+}
+
+}  // namespace tagrota

@@ -1,0 +1,53 @@
+// Layout on resize: a minimum size, the tab control and the three editors
+// stretched with the window, and the Settings tab's path rows placed while
+// that tab is in front. In tray mode a minimised window leaves the screen.
+
+#include "mainwindow/frmMain.h"
+
+namespace tagrota {
+namespace {
+
+constexpr int kMinWidth = 6300, kMinHeight = 5500;
+constexpr int kTabWidthMargin = 230, kTabHeightMargin = 1500;
+constexpr int kEditorWidthMargin = 270, kEditorHeightMargin = 2170, kEditorTop = 520;
+constexpr int kBrowseOffset = 790, kPathGap = 400;
+
+}  // namespace
+
+void frmMain::Form_Resize() {
+    if (window->State() == WindowState::Minimized) {
+        if (state.InSysTray) window->Hide();
+        return;
+    }
+    Rect r = window->Bounds();
+    if (r.Width < kMinWidth) {
+        r.Width = kMinWidth;
+        window->SetBounds(r);
+        r = window->Bounds();
+    }
+    if (r.Height < kMinHeight) {
+        r.Height = kMinHeight;
+        window->SetBounds(r);
+        r = window->Bounds();
+    }
+
+    SSTab1->SetWidth(r.Width - kTabWidthMargin);
+    SSTab1->SetHeight(r.Height - kTabHeightMargin);
+    for (IEditor* editor : {txtFixedSig, txtRandom, txtCurrent}) {
+        Rect e = editor->Bounds();
+        e.Width = SSTab1->Width() - kEditorWidthMargin;
+        e.Height = r.Height - kEditorHeightMargin;
+        e.Top = kEditorTop;
+        editor->SetBounds(e);
+    }
+    if (SSTab1->Tab() == TabIndex::Settings) PlacePathRows();
+}
+
+void frmMain::PlacePathRows() {
+    btnFindPath[0]->SetLeft(SSTab1->Width() - kBrowseOffset);
+    btnFindPath[1]->SetLeft(SSTab1->Width() - kBrowseOffset);
+    txtRPath->SetWidth(btnFindPath[0]->Left() - kPathGap);
+    txtCPath->SetWidth(btnFindPath[1]->Left() - kPathGap);
+}
+
+}  // namespace tagrota

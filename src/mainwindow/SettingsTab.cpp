@@ -1,0 +1,165 @@
+// The Settings tab: rotation period, word wrapping and its width, starting
+// minimised, and choosing the collection and current signature files, with the
+// reload of a newly chosen collection.
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "engine/Settings.h"
+#include "mainwindow/frmMain.h"
+
+namespace tagrota {
+namespace {
+
+std::string ZeroPadded(int value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*d", digits, value);
+    return text;
+}
+
+std::string UpperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// Sets IgnoreEvent around the program's own loads of an editor.
+class IgnoringEvents {
+public:
+    explicit IgnoringEvents(ProgramState& state) : state_(state) { state_.IgnoreEvent = true; }
+    ~IgnoringEvents() { state_.IgnoreEvent = false; }
+    IgnoringEvents(const IgnoringEvents&) = delete;
+    IgnoringEvents& operator=(const IgnoringEvents&) = delete;
+
+private:
+    ProgramState& state_;
+};
+
+// Holds the rotation for as long as it lives.
+class HoldingRotation {
+public:
+    explicit HoldingRotation(bool& hold) : hold_(hold) { hold_ = true; }
+    ~HoldingRotation() { hold_ = false; }
+    HoldingRotation(const HoldingRotation&) = delete;
+    HoldingRotation& operator=(const HoldingRotation&) = delete;
+
+private:
+    bool& hold_;
+};
+
+}  // namespace
+
+void frmMain::HScroll2_Change() {
+    const int v = HScroll2->Value();
+    Timer1->SetEnabled(false);
+    Timer1->SetInterval(v * 1000);
+    lblDur->SetCaption(ZeroPadded(v, 2));
+    state.SigDuration = static_cast<Integer>(v);
+    if (Toolbar1->ButtonValue("Stop") == 0) Timer1->SetEnabled(true);
+}
+
+void frmMain::HScroll1_Change() {
+    state.WrapCount = static_cast<Integer>(HScroll1->Value());
+    lblWordWrap->SetCaption(ZeroPadded(state.WrapCount, 3));
+}
+
+void frmMain::chkWordWrap_Click() {
+    if (chkWordWrap->Value() == 0) {
+        state.DoWrap = false;
+        HScroll1->SetEnabled(false);
+        HScroll1->SetVisible(false);
+        lblWordWrap->SetVisible(false);
+    } else {
+        state.DoWrap = true;
+        HScroll1->SetEnabled(true);
+        HScroll1->SetValue(state.WrapCount);
+        HScroll1->SetVisible(true);
+        lblWordWrap->SetVisible(true);
+        lblWordWrap->SetCaption(ZeroPadded(state.WrapCount, 3));
+    }
+}
+
+void frmMain::chkMin_Click() {
+    state.StartMin = chkMin->Value() != 0;
+}
+
+void frmMain::btnFindPath_Click(int index) {
+    const std::string oldPath = txtRPath->GetText();
+
+    FileDialogOptions options;
+    options.Filter = "All Files (*.*)|*.*|Text (*.txt)|*.txt";
+    options.FilterIndex = 2;
+    options.FileName = "";
+    options.DialogTitle = index == 0 ? "Open Collection File" : "Open Signature File";
+    options.InitDir = index == 0 ? txtRPath->GetText() : txtCPath->GetText();
+    options.MaxFileSize = 16000;
+    options.Flags = 0x80004;
+    const std::string fileName = s_.fileDialog.ShowOpen(options);
+    if (fileName.empty()) return;
+
+    if (index == 1) {
+        txtCPath->SetText(fileName);
+        state.CurrentPath = fileName;
+        return;
+    }
+    txtRPath->SetText(fileName);
+    state.RandomPath = fileName;
+    if (txtRPath->GetText() == oldPath) return;
+
+    const int answer = s_.messages.MsgBox(
+        "You have selected a different collection file to use.\r\n"
+        "Do you want to load the new file now? If you answer 'No'\r\n"
+        "it will be loaded the next time you start Tagrota.",
+        MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation, "Collection Change");
+    if (answer != MsgBoxResult::Yes) return;
+    ReloadCollection(oldPath);
+}
+
+void frmMain::ReloadCollection(const std::string& oldPath) {
+    {
+        // No tick may rotate from a half-built list, not even one that arrives
+        // while a message box below is open.
+        HoldingRotation hold(holdRotation_);
+        const std::string oldText = txtRandom->GetText();
+
+        state.Sigs.clear();
+        state.SigCount = -1;
+        FileStatus loaded;
+        {
+            IgnoringEvents ignoring(state);
+            loaded = txtRandom->LoadFile(txtRPath->GetText());
+        }
+        if (loaded) engine_->SplitCollection();
+
+        if (!loaded || state.SigCount < 1) {
+            if (loaded)
+                s_.messages.MsgBox("The file " + UpperCase(txtRPath->GetText()) +
+                                       " is invalid. This file was NOT loaded.",
+                                   MsgBoxStyle::OkOnly, "");
+            else
+                s_.messages.MsgBox("The file " + txtRPath->GetText() + " could not be read: " +
+                                       loaded.reason + ". This file was NOT loaded.",
+                                   MsgBoxStyle::OkOnly, "");
+            RestoreCollection(oldPath, oldText);
+        }
+        randomEditorFile_ = state.RandomPath;
+    }
+    engine_->Rotate();
+}
+
+// Puts the previous collection back: path, editor text, list and count. When
+// its file cannot be read again, the text the editor held is used.
+void frmMain::RestoreCollection(const std::string& oldPath, const std::string& oldText) {
+    state.Sigs.clear();
+    state.SigCount = -1;
+    {
+        IgnoringEvents ignoring(state);
+        txtRPath->SetText(oldPath);
+        if (!txtRandom->LoadFile(oldPath)) txtRandom->SetText(oldText);
+    }
+    engine_->SplitCollection();
+    state.RandomPath = oldPath;
+}
+
+}  // namespace tagrota

@@ -1,0 +1,132 @@
+#pragma once
+// The main window: four tabs (Fixed, Random, Current, Settings), a toolbar and
+// a menu bar, and the two timers that rotate the signature and animate the
+// About button. It owns the program state and every control; each of its
+// handlers runs on the user-interface thread, one at a time.
+//
+// The handlers live in one file per concern: Composition.cpp (the controls),
+// Startup.cpp, Commands.cpp (toolbar, menu and tabs), Editing.cpp (dirty state
+// and Save), SettingsTab.cpp, Closing.cpp and Layout.cpp; the tray check box is
+// handled in tray/TrayMode.cpp.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/ProgramState.h"
+#include "engine/SignatureEngine.h"
+#include "platform/FileSystem.h"
+#include "platform/ImageList.h"
+#include "platform/Services.h"
+#include "platform/Window.h"
+
+namespace tagrota {
+
+// The outside services the main window uses.
+struct MainWindowServices {
+    IUserInterface& ui;
+    ISettingsStore& settings;
+    IFileSystem& files;
+    IMessageBox& messages;
+    IFileDialog& fileDialog;
+    IClock& clock;
+    IRandom& random;
+    std::string programDir;
+};
+
+// Tabs of SSTab1.
+namespace TabIndex {
+inline constexpr int Fixed = 0, Random = 1, Current = 2, Settings = 3;
+}
+
+class frmMain {
+public:
+    // Creates the window and all its controls, as the user first sees them.
+    explicit frmMain(MainWindowServices services);
+    ~frmMain();
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    // Brings the program into its working state (settings, files, the first
+    // rotation), then shows the window.
+    void Form_Load();
+
+    // Runs after the window has closed (the program then ends).
+    std::function<void()> onClosed;
+    // Windows that other parts of the program provide: the About box, the
+    // brief help of a tab, the full help.
+    std::function<void()> showAbout;
+    std::function<void(int tab)> showBriefHelp;
+    std::function<void()> showHelp;
+
+    // --- Handlers of the window's events ---
+    void Form_Resize();
+    void Form_QueryUnload(bool& cancel, UnloadMode unloadMode);
+    void Form_Unload();
+    void Toolbar1_ButtonClick(const std::string& key);
+    void Menu_Click(const std::string& name);
+    void SSTab1_Click(int previousTab);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void txtFixedSig_Change();
+    void txtRandom_Change();
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void chkWordWrap_Click();
+    void chkMin_Click();
+    void chkSysTray_Click();
+    void btnFindPath_Click(int index);
+
+    // --- Commands ---
+    void SaveCommand();
+    void StopCommand();
+    void BulletsCommand();
+
+    // --- State and controls ---
+    ProgramState state;
+    std::unique_ptr<IWindow> window;
+    ImageList ImageList1, Dirty;
+    IToolbar* Toolbar1 = nullptr;
+    ITabControl* SSTab1 = nullptr;
+    IEditor* txtFixedSig = nullptr;
+    IEditor* txtRandom = nullptr;
+    IEditor* txtCurrent = nullptr;
+    ICheckBox* chkSysTray = nullptr;
+    ICheckBox* chkMin = nullptr;
+    ICheckBox* chkWordWrap = nullptr;
+    IScrollBar* HScroll1 = nullptr;
+    IScrollBar* HScroll2 = nullptr;
+    ILabel* lblWordWrap = nullptr;
+    ILabel* lblDur = nullptr;
+    std::array<ILabel*, 3> Label1{};
+    ITextBox* txtRPath = nullptr;
+    ITextBox* txtCPath = nullptr;
+    std::array<IButton*, 2> btnFindPath{};
+    IMenuBar* menu = nullptr;
+    std::unique_ptr<ITimer> Timer1, Timer2;
+
+private:
+    void Compose();
+    void ComposeSettingsTab();
+    void SelectTab(int tab);
+    void PlacePathRows();
+    void ReloadCollection(const std::string& oldPath);
+    void RestoreCollection(const std::string& oldPath, const std::string& oldText);
+    void ReportSaveFailure(const std::string& path, const std::string& reason);
+    // Tray mode on and off, and the removal of the tray icon at closing.
+    void EnterTrayMode();
+    void LeaveTrayMode();
+    void RemoveTrayIcon();
+
+    MainWindowServices s_;
+    std::optional<SignatureEngine> engine_;
+    // The file the Random tab's text came from: where its Save goes, even after
+    // another collection file has been chosen for the next start.
+    std::string randomEditorFile_;
+    // While a collection is being reloaded, timer ticks do not rotate.
+    bool holdRotation_ = false;
+};
+
+}  // namespace tagrota

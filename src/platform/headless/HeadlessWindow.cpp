@@ -1,0 +1,175 @@
+#include "platform/headless/HeadlessWindow.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tagrota::headless {
+
+bool Control::IsShowing() const {
+    if (!visible_) return false;
+    const ITabControl* host = place_.Container;
+    return host == nullptr || host->Tab() == place_.Tab;
+}
+
+void CheckBox::SetValue(int value) {
+    if (value == value_) return;
+    value_ = value;
+    if (onClick_) onClick_();
+}
+
+void ScrollBar::SetValue(int value) {
+    value = std::clamp(value, min_, max_);
+    if (value == value_) return;
+    value_ = value;
+    if (onChange_) onChange_();
+}
+
+FileStatus Editor::LoadFile(const std::string& path) {
+    return backing_.Load(path, [this](const std::string& text) { SetText(text); });
+}
+
+FileStatus Editor::SaveFile(const std::string& path) {
+    return backing_.Save(path, GetText());
+}
+
+void TabControl::SetTab(int tab) {
+    if (tab < 0 || tab >= Tabs()) throw std::out_of_range("no such tab");
+    if (tab == tab_) return;
+    const int previous = tab_;
+    tab_ = tab;
+    history.push_back(tab);
+    if (onChange_) onChange_(previous);
+}
+
+void TabControl::SetTabPicture(int tab, const std::string& key) {
+    if (!key.empty() && images_.IndexOf(key) == 0) throw std::invalid_argument("no image " + key);
+    pictures_.at(tab) = key;
+}
+
+int Toolbar::Find(const std::string& key) const {
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        if (!key.empty() && buttons_[i].Key == key) return static_cast<int>(i);
+    throw std::invalid_argument("no toolbar button " + key);
+}
+
+int Toolbar::ButtonValue(const std::string& key) const {
+    return values_[Find(key)];
+}
+
+void Toolbar::SetButtonValue(const std::string& key, int value) {
+    values_[Find(key)] = value;
+}
+
+int Toolbar::ButtonImage(const std::string& key) const {
+    return buttons_[Find(key)].Image;
+}
+
+void Toolbar::SetButtonImage(const std::string& key, int image) {
+    if (images_.Item(image) == nullptr) throw std::out_of_range("no image number");
+    buttons_[Find(key)].Image = image;
+}
+
+void Window::SetBounds(const Rect& bounds) {
+    const bool resized = bounds.Width != bounds_.Width || bounds.Height != bounds_.Height;
+    bounds_ = bounds;
+    if (resized) RaiseResize();
+}
+
+void Window::SetState(WindowState state) {
+    if (state == state_) return;
+    state_ = state;
+    RaiseResize();
+}
+
+void Window::Show() {
+    visible_ = true;
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    RaiseResize();
+}
+
+void Window::UserResize(int width, int height) {
+    Rect r = bounds_;
+    r.Width = std::max(width, minWidth_);
+    r.Height = std::max(height, minHeight_);
+    SetBounds(r);
+}
+
+void Window::Close(UnloadMode mode) {
+    if (closed_) return;
+    bool cancel = false;
+    if (onQueryUnload_) onQueryUnload_(cancel, mode);
+    if (cancel) return;
+    closed_ = true;
+    visible_ = false;
+    if (onUnload_) onUnload_();
+}
+
+template <class T, class... Args>
+T& Window::Add(const std::string& name, Args&&... args) {
+    auto control = std::make_unique<T>(std::forward<Args>(args)...);
+    T& result = *control;
+    order_.push_back(control.get());
+    if (!controls_.emplace(name, std::move(control)).second)
+        throw std::invalid_argument("two controls named " + name);
+    return result;
+}
+
+IToolbar& Window::AddToolbar(const std::string& name, int height, int tabIndex,
+                             const ImageList& images,
+                             const std::vector<ToolbarButtonSpec>& buttons) {
+    ControlPlace place{name, {0, 0, bounds_.Width, height}, tabIndex, {}, nullptr, 0};
+    return Add<Toolbar>(name, place, images, buttons);
+}
+
+ITabControl& Window::AddTabControl(const ControlPlace& place,
+                                   const std::vector<std::string>& captions, int,
+                                   const ImageList& pictures) {
+    return Add<TabControl>(place.Name, place, captions, pictures);
+}
+
+IEditor& Window::AddEditor(const ControlPlace& place) {
+    return Add<Editor>(place.Name, place, files_);
+}
+
+ITextBox& Window::AddTextBox(const ControlPlace& place) {
+    return Add<TextBox>(place.Name, place);
+}
+
+ICheckBox& Window::AddCheckBox(const ControlPlace& place, const std::string& caption) {
+    return Add<CheckBox>(place.Name, place, caption);
+}
+
+IScrollBar& Window::AddScrollBar(const ControlPlace& place, int min, int max, int smallChange,
+                                 int largeChange, int value) {
+    return Add<ScrollBar>(place.Name, place, min, max, smallChange, largeChange, value);
+}
+
+ILabel& Window::AddLabel(const ControlPlace& place, const std::string& caption) {
+    return Add<Label>(place.Name, place, caption);
+}
+
+IButton& Window::AddPictureButton(const ControlPlace& place, const std::string& image) {
+    return Add<Button>(place.Name, place, image);
+}
+
+IMenuBar& Window::AddMenuBar(const std::vector<MenuItemSpec>& items) {
+    menu_ = std::make_unique<MenuBar>(items);
+    return *menu_;
+}
+
+std::string FileDialog::ShowOpen(const FileDialogOptions& options) {
+    shown.push_back(options);
+    if (answers_.empty()) return {};
+    std::string answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer;
+}
+
+std::unique_ptr<IWindow> UserInterface::CreateWindow() {
+    auto window = std::make_unique<Window>(files_);
+    windows.push_back(window.get());
+    return window;
+}
+
+}  // namespace tagrota::headless

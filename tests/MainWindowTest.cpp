@@ -1,0 +1,535 @@
+// The main window's handlers on the headless platform: start-up, commands,
+// editing, the Settings tab, closing and the layout, with virtual time.
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "engine/Collection.h"
+#include "engine/Settings.h"
+
+namespace tagrota {
+namespace {
+
+using headless::CheckBox;
+using headless::Label;
+using headless::ScrollBar;
+using headless::TextBox;
+using test::ReadBytes;
+using test::WriteBytes;
+
+class MainWindow : public ::testing::Test {
+protected:
+    frmMain& F() { return rig.Form(); }
+    ProgramState& St() { return rig.Form().state; }
+    std::string Caption(const char* label) { return rig.Find<Label>(label).Caption(); }
+    Rect At(const char* name) { return rig.Find<headless::Control>(name).Bounds(); }
+    void Click(const std::string& key) { rig.Toolbar().Click(key); }
+    // A collection of three usable entries in the program folder.
+    std::string Collection(const std::string& name, const std::string& text) {
+        const std::string path = rig.dir.File(name);
+        WriteBytes(path, text);
+        return path;
+    }
+    int Rotations() { return rig.files.writes; }
+
+    test::MainRig rig;
+};
+
+// --- Composition ---
+
+TEST_F(MainWindow, ComposedAsTheUserFirstSeesIt) {
+    rig.Start();
+    headless::Window& w = rig.Window();
+    EXPECT_EQ(w.Caption(), "Tagrota!");
+    EXPECT_EQ(w.Icon(), "tagrota");
+
+    std::vector<std::string> names;
+    for (const headless::Control* c : w.Controls()) names.push_back(c->Place().Name);
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "Toolbar1", "SSTab1", "txtFixedSig", "txtRandom", "txtCurrent",
+                         "chkSysTray", "chkMin", "chkWordWrap", "HScroll1", "lblWordWrap",
+                         "Label1(2)", "HScroll2", "lblDur", "Label1(0)", "txtRPath",
+                         "btnFindPath(0)", "Label1(1)", "txtCPath", "btnFindPath(1)"}));
+    EXPECT_EQ(At("chkMin"), (Rect{3100, 585, 1905, 285}));
+    EXPECT_EQ(At("lblWordWrap"), (Rect{3240, 1260, 540, 360}));
+    EXPECT_EQ(rig.Find<headless::Control>("chkMin").Place().TabIndex, 18);
+    EXPECT_EQ(rig.Find<headless::Control>("txtRandom").Place().Font.Name, "Courier New");
+    EXPECT_EQ(rig.Find<CheckBox>("chkMin").Caption(), "&Start Minimized");
+    EXPECT_EQ(Caption("Label1(0)"), "Random Signatures Path and File Name:");
+    EXPECT_EQ(rig.Find<headless::Button>("btnFindPath(1)").Image(), "browse");
+
+    // Only the Fixed tab's controls are on the screen.
+    EXPECT_TRUE(rig.Find<headless::Control>("txtFixedSig").IsShowing());
+    EXPECT_FALSE(rig.Find<headless::Control>("chkWordWrap").IsShowing());
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+    EXPECT_EQ(rig.Tabs().TabPicture(2), "");
+
+    const auto& buttons = rig.Toolbar().Buttons();
+    ASSERT_EQ(buttons.size(), 12u);
+    EXPECT_EQ(buttons[10].Caption, "Stop Changing");
+    EXPECT_EQ(buttons[9].Caption, "") << "Help shows its image only";
+    EXPECT_EQ(buttons[11].ToolTip, "Random or Sequencial");
+    EXPECT_TRUE(buttons[2].Key.empty() && buttons[2].Image == 0) << "a gap";
+    EXPECT_EQ(rig.Toolbar().Images().Item(buttons[3].Image)->Key, "Fixed");
+    EXPECT_EQ(rig.Toolbar().ButtonImage("Save"), 8);
+
+    const auto& items = rig.Window().Menu().Items();
+    ASSERT_EQ(items.size(), 7u);
+    EXPECT_EQ(items[3].Caption, "E&xit");
+    EXPECT_EQ(items[3].Parent, "mnuFile");
+    EXPECT_EQ(items[4].Parent, "");
+}
+
+TEST_F(MainWindow, AboutButtonCyclesItsFramesEveryTwentySeconds) {
+    rig.Start();
+    std::vector<int> frames{rig.Toolbar().ButtonImage("About")};
+    for (int i = 0; i < 4; ++i) {
+        rig.platform.Advance(20000);
+        frames.push_back(rig.Toolbar().ButtonImage("About"));
+    }
+    EXPECT_EQ(frames, (std::vector<int>{7, 9, 10, 11, 7}));
+}
+
+// --- Start-up ---
+
+TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
+    rig.Start();
+    const Rect w = rig.Window().Bounds();
+    EXPECT_EQ(w, (Rect{1000, 1000, 6300, 5500})) << "grown from 5000 by 5000 to the minimum";
+    EXPECT_TRUE(rig.Window().Visible());
+    EXPECT_EQ(rig.Tabs().Tab(), 0);
+    EXPECT_EQ(rig.Tabs().TabCaption(1), "Random");
+    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\n\r\nEmpty Signature Collection File");
+    EXPECT_EQ(rig.Editor("txtFixedSig").GetText(), DefaultFixedText());
+    EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), rig.dir.File("collections-political.txt"));
+    EXPECT_EQ(rig.Find<TextBox>("txtCPath").GetText(), rig.dir.File("sig.txt"));
+    EXPECT_EQ(Caption("lblDur"), "20");
+    EXPECT_EQ(rig.Form().Timer1->Interval(), 20000);
+    EXPECT_EQ(Caption("lblWordWrap"), "065");
+    EXPECT_TRUE(rig.Find<ScrollBar>("HScroll1").Visible()) << "untouched while wrapping is off";
+    EXPECT_EQ(rig.Find<ScrollBar>("HScroll1").Value(), 32);
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_FALSE(St().FixedDirty || St().RandomDirty);
+    EXPECT_EQ(rig.Editor("txtFixedSig").Left(), 130);
+    EXPECT_EQ(rig.Editor("txtFixedSig").Top(), 520);
+}
+
+TEST_F(MainWindow, StoredSettingsComeBack) {
+    rig.Store(SettingKey::UseSeq, "True");
+    rig.Store(SettingKey::SigDuration, "5");
+    rig.Store(SettingKey::DoWrap, "True");
+    rig.Store(SettingKey::WrapCount, "40");
+    rig.Store(SettingKey::StartMin, "True");
+    rig.Store(SettingKey::MainLeft, "300");
+    rig.Store(SettingKey::MainWidth, "9000");
+    rig.Start();
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Bullets"), 1);
+    EXPECT_EQ(rig.Tabs().TabCaption(1), "Sequential");
+    EXPECT_EQ(rig.Tabs().Tab(), 0);
+    EXPECT_EQ(Caption("lblDur"), "05");
+    EXPECT_EQ(Caption("lblWordWrap"), "040");
+    EXPECT_EQ(rig.Find<ScrollBar>("HScroll1").Value(), 40);
+    EXPECT_EQ(rig.Find<CheckBox>("chkWordWrap").Value(), 1);
+    EXPECT_EQ(rig.Find<CheckBox>("chkMin").Value(), 1);
+    EXPECT_EQ(rig.Window().State(), WindowState::Minimized);
+    EXPECT_TRUE(rig.Window().Visible()) << "minimised in the taskbar, not hidden, without tray";
+    EXPECT_EQ(rig.Window().Bounds(), (Rect{300, 1000, 9000, 5500}))
+        << "laid out when placed, before it was minimised";
+
+    // A rotation every 5 seconds, the first one at start-up.
+    const int before = Rotations();
+    rig.platform.Advance(4999);
+    EXPECT_EQ(Rotations(), before);
+    rig.platform.Advance(1);
+    EXPECT_EQ(Rotations(), before + 1);
+    rig.platform.Advance(10000);
+    EXPECT_EQ(Rotations(), before + 3);
+}
+
+TEST_F(MainWindow, SequentialRotationOnTheTimer) {
+    rig.Store(SettingKey::RandomFile, Collection("q.txt", "A\r\n%\r\nB\r\n%\r\nC\r\n%\r\n"));
+    rig.Store(SettingKey::UseSeq, "True");
+    rig.Start();
+    std::vector<std::string> used{rig.Signature()};
+    for (int i = 0; i < 3; ++i) {
+        rig.platform.Advance(20000);
+        used.push_back(rig.Signature());
+    }
+    const std::string fixed = DefaultFixedText() + "\r\n";
+    EXPECT_EQ(used, (std::vector<std::string>{fixed + "B", fixed + "C", fixed + "A", fixed + "B"}));
+}
+
+// --- Commands ---
+
+TEST_F(MainWindow, StopHoldsTheRotationAndResumesWithAFullPeriod) {
+    rig.Start();
+    const int before = Rotations();
+    rig.platform.Advance(15000);
+    Click("Stop");
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Stop"), 1);
+    rig.platform.Advance(60000);
+    EXPECT_EQ(Rotations(), before);
+
+    // The duration changed while stopped keeps it stopped.
+    rig.Find<ScrollBar>("HScroll2").Drag(7);
+    EXPECT_FALSE(F().Timer1->Enabled());
+    rig.platform.Advance(60000);
+    EXPECT_EQ(Rotations(), before);
+
+    Click("Stop");
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Stop"), 0);
+    EXPECT_EQ(Rotations(), before) << "no rotation at the click itself";
+    rig.platform.Advance(6999);
+    EXPECT_EQ(Rotations(), before);
+    rig.platform.Advance(1);
+    EXPECT_EQ(Rotations(), before + 1);
+}
+
+TEST_F(MainWindow, BulletsFromTheSettingsTabComesBackAndLaysItOut) {
+    rig.Start();
+    Click("Settings");
+    rig.Window().UserResize(8000, 7000);
+    Click("Fixed");
+    rig.Window().UserResize(9000, 7000);
+    EXPECT_EQ(At("btnFindPath(0)").Left, 6980) << "not moved while another tab is in front";
+    Click("Settings");
+    rig.Tabs().history.clear();
+
+    Click("Bullets");
+    EXPECT_TRUE(St().UseSeq);
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Bullets"), 1);
+    EXPECT_EQ(rig.Tabs().TabCaption(1), "Sequential");
+    EXPECT_EQ(rig.Tabs().history, (std::vector<int>{1, 3}));
+    EXPECT_EQ(At("btnFindPath(0)").Left, 9000 - 230 - 790);
+    EXPECT_EQ(St().CurrentTab, 3);
+
+    Click("Bullets");
+    EXPECT_FALSE(St().UseSeq);
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Bullets"), 0);
+    EXPECT_EQ(rig.Tabs().TabCaption(1), "Random");
+    EXPECT_EQ(rig.Tabs().Tab(), 3);
+}
+
+TEST_F(MainWindow, TabCommandsFromToolbarAndMenu) {
+    rig.Start();
+    for (auto [key, tab] : {std::pair{"Random", 1}, {"Current", 2}, {"Settings", 3}, {"Fixed", 0}}) {
+        Click(key);
+        EXPECT_EQ(rig.Tabs().Tab(), tab) << key;
+    }
+    rig.Window().Menu().Click("mnuSettings");
+    EXPECT_EQ(rig.Tabs().Tab(), 3);
+
+    // Unknown keys and the windows still to come do nothing and end nothing.
+    for (const char* key : {"", "exit", "Nope", "About", "Help"}) Click(key);
+    rig.Window().Menu().Click("mnuHelp");
+    EXPECT_EQ(rig.Tabs().Tab(), 3);
+    EXPECT_FALSE(rig.Window().Closed());
+
+    int about = 0, help = -1;
+    F().showAbout = [&] { ++about; };
+    F().showBriefHelp = [&](int tab) { help = tab; };
+    Click("About");
+    rig.Window().Menu().Click("mnuAbout");
+    Click("Help");
+    EXPECT_EQ(about, 2);
+    EXPECT_EQ(help, 3);
+}
+
+// --- Editing and Save ---
+
+TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
+    const std::string quotes = Collection("q.txt", "A\r\n%\r\nB\r\n%\r\n");
+    rig.Store(SettingKey::RandomFile, quotes);
+    rig.Start();
+    auto& fixed = rig.Editor("txtFixedSig");
+    auto& random = rig.Editor("txtRandom");
+
+    fixed.Type("-- \r\nMe");
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2");
+    EXPECT_TRUE(St().FixedDirty);
+    rig.Tabs().SetTabPicture(0, "Dirty");  // shows that later keystrokes set nothing
+    fixed.Type("-- \r\nMe!");
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty");
+
+    Click("Random");
+    random.Type("A\r\n%\r\nB\r\n%\r\nC\r\n%\r\n");
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Dirty2");
+
+    Click("Current");
+    Click("Save");
+    rig.Window().Menu().Click("mnuSave");
+    EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt"))) << "Save on tab 2 does nothing";
+
+    Click("Fixed");
+    Click("Save");
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nMe!");
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
+    EXPECT_FALSE(St().FixedDirty);
+    EXPECT_TRUE(St().RandomDirty) << "the other tab stays unsaved";
+    EXPECT_EQ(ReadBytes(quotes), "A\r\n%\r\nB\r\n%\r\n");
+
+    Click("Random");
+    rig.Window().Menu().Click("mnuSave");
+    EXPECT_EQ(ReadBytes(quotes), "A\r\n%\r\nB\r\n%\r\nC\r\n%\r\n");
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+    EXPECT_EQ(St().SigCount, 2) << "a saved collection is used from the next load on";
+
+    // The unsaved fixed signature is what the next rotation uses.
+    fixed.Type("J");
+    rig.platform.Advance(20000);
+    EXPECT_EQ(rig.Signature(), "J\r\nB");
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Dirty2") << "the picture goes on the tab in front";
+}
+
+TEST_F(MainWindow, FailedSaveSaysWhyAndStaysDirty) {
+    rig.Start();
+    rig.files.failWrites.insert(rig.dir.File("fixed.txt"));
+    rig.Editor("txtFixedSig").Type("mine");
+    Click("Save");
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_NE(rig.messages.shown[0].text.find(rig.dir.File("fixed.txt")), std::string::npos);
+    EXPECT_NE(rig.messages.shown[0].text.find("No space left on device"), std::string::npos);
+    EXPECT_TRUE(St().FixedDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2");
+
+    rig.files.failWrites.clear();
+    Click("Save");
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine");
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
+}
+
+// --- Settings tab ---
+
+TEST_F(MainWindow, DurationChangeRestartsThePeriod) {
+    rig.Start();
+    const int before = Rotations();
+    rig.platform.Advance(15000);
+    rig.Find<ScrollBar>("HScroll2").Drag(7);
+    EXPECT_EQ(Caption("lblDur"), "07");
+    EXPECT_EQ(St().SigDuration, 7);
+    EXPECT_EQ(F().Timer1->Interval(), 7000);
+    rig.platform.Advance(6999);
+    EXPECT_EQ(Rotations(), before) << "the old period's remainder does not count";
+    rig.platform.Advance(1);
+    EXPECT_EQ(Rotations(), before + 1);
+}
+
+TEST_F(MainWindow, WordWrapShowsAndHidesTheWidth) {
+    rig.Start();
+    auto& wrap = rig.Find<CheckBox>("chkWordWrap");
+    auto& width = rig.Find<ScrollBar>("HScroll1");
+    wrap.Click();
+    EXPECT_TRUE(St().DoWrap);
+    EXPECT_EQ(width.Value(), 65);
+    width.Drag(100);
+    EXPECT_EQ(Caption("lblWordWrap"), "100");
+    wrap.Click();
+    EXPECT_FALSE(St().DoWrap);
+    EXPECT_FALSE(width.Visible() || width.Enabled() || rig.Find<Label>("lblWordWrap").Visible());
+    wrap.Click();
+    EXPECT_TRUE(width.Visible() && width.Enabled());
+    EXPECT_EQ(Caption("lblWordWrap"), "100");
+    EXPECT_EQ(St().WrapCount, 100);
+
+    rig.Find<CheckBox>("chkMin").Click();
+    EXPECT_TRUE(St().StartMin);
+    EXPECT_EQ(rig.Window().State(), WindowState::Normal) << "used at the next start only";
+}
+
+class Browse : public MainWindow {
+protected:
+    void SetUp() override {
+        old = Collection("old.txt", "Old1\r\n%\r\nOld2\r\n%\r\n");
+        rig.Store(SettingKey::RandomFile, old);
+        rig.Store(SettingKey::UseSeq, "True");
+        rig.Start();
+        Click("Settings");
+    }
+    void ChooseCollection(const std::string& path) {
+        rig.dialog.Choose(path);
+        rig.Find<headless::Button>("btnFindPath(0)").Click();
+    }
+    // The collection in use: path box, state, editor and list all agree.
+    void ExpectInUse(const std::string& path, const std::string& text) {
+        EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), path);
+        EXPECT_EQ(St().RandomPath, path);
+        EXPECT_EQ(rig.Editor("txtRandom").GetText(), text);
+        EXPECT_EQ(St().Sigs, SplitCollection(text));
+    }
+    std::string old;
+};
+
+TEST_F(Browse, DialogSettingsAndCancel) {
+    rig.Find<headless::Button>("btnFindPath(1)").Click();
+    ASSERT_EQ(rig.dialog.shown.size(), 1u);
+    const FileDialogOptions& o = rig.dialog.shown[0];
+    EXPECT_EQ(o.DialogTitle, "Open Signature File");
+    EXPECT_EQ(o.Filter, "All Files (*.*)|*.*|Text (*.txt)|*.txt");
+    EXPECT_EQ(o.FilterIndex, 2);
+    EXPECT_EQ(o.InitDir, rig.dir.File("sig.txt"));
+    EXPECT_EQ(o.MaxFileSize, 16000);
+    EXPECT_EQ(o.Flags, 0x80004);
+    EXPECT_EQ(St().CurrentPath, rig.dir.File("sig.txt")) << "cancelled: nothing changes";
+
+    rig.dialog.Choose(rig.dir.File("other sig.txt"));
+    rig.Find<headless::Button>("btnFindPath(1)").Click();
+    EXPECT_EQ(St().CurrentPath, rig.dir.File("other sig.txt"));
+    EXPECT_EQ(rig.Find<TextBox>("txtCPath").GetText(), rig.dir.File("other sig.txt"));
+    EXPECT_TRUE(rig.messages.shown.empty());
+    rig.platform.Advance(20000);
+    EXPECT_TRUE(rig.files.FileExists(rig.dir.File("other sig.txt")));
+}
+
+TEST_F(Browse, SameFileAsksNothing) {
+    ChooseCollection(old);
+    EXPECT_EQ(rig.dialog.shown.at(0).DialogTitle, "Open Collection File");
+    EXPECT_EQ(rig.dialog.shown.at(0).InitDir, old);
+    EXPECT_TRUE(rig.messages.shown.empty());
+}
+
+TEST_F(Browse, NoDefersTheNewFileAndSaveKeepsToTheOldOne) {
+    const std::string fresh = Collection("new.txt", "New1\r\n%\r\nNew2\r\n%\r\n");
+    rig.messages.Answer(MsgBoxResult::No);
+    ChooseCollection(fresh);
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].title, "Collection Change");
+    EXPECT_EQ(rig.messages.shown[0].style, 52);
+    EXPECT_EQ(rig.messages.shown[0].text,
+              "You have selected a different collection file to use.\r\n"
+              "Do you want to load the new file now? If you answer 'No'\r\n"
+              "it will be loaded the next time you start Tagrota.");
+    EXPECT_EQ(St().RandomPath, fresh);
+    EXPECT_EQ(rig.Editor("txtRandom").GetText(), "Old1\r\n%\r\nOld2\r\n%\r\n");
+
+    // An edit of the old text saved now goes to the old file, not over the new.
+    Click("Random");
+    rig.Editor("txtRandom").Type("Old1\r\n%\r\nOld2\r\n%\r\nOld3\r\n%\r\n");
+    Click("Save");
+    EXPECT_EQ(ReadBytes(old), "Old1\r\n%\r\nOld2\r\n%\r\nOld3\r\n%\r\n");
+    EXPECT_EQ(ReadBytes(fresh), "New1\r\n%\r\nNew2\r\n%\r\n");
+
+    // Closing stores the new file, and the next start loads it.
+    rig.Window().UserClose();
+    EXPECT_EQ(rig.Stored(SettingKey::RandomFile), fresh);
+}
+
+TEST_F(Browse, YesLoadsAValidFileAndRotatesAtOnce) {
+    const std::string fresh = Collection("new.txt", "New1\r\n%\r\nNew2\r\n%\r\nNew3\r\n%\r\n");
+    const Long quote = St().QuoteNumber;
+    Click("Stop");
+    rig.messages.Answer(MsgBoxResult::Yes);
+    ChooseCollection(fresh);
+    ExpectInUse(fresh, "New1\r\n%\r\nNew2\r\n%\r\nNew3\r\n%\r\n");
+    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\nNew" + std::to_string(quote + 2))
+        << "rotated once even though stopped, sequence position kept";
+    EXPECT_FALSE(St().RandomDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+}
+
+TEST_F(Browse, YesForAnInvalidFileRestoresTheOldOne) {
+    const std::string bad = Collection("bad.txt", "no separators here");
+    const int before = Rotations();
+    rig.messages.Answer(MsgBoxResult::Yes);
+    // A tick while the message box is open must not rotate from an empty list.
+    rig.messages.whileOpen = [&] {
+        if (rig.messages.shown.size() == 2) rig.platform.Advance(25000);
+    };
+    ChooseCollection(bad);
+    ASSERT_EQ(rig.messages.shown.size(), 2u);
+    std::string upper = bad;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(rig.messages.shown[1].text,
+              "The file " + upper + " is invalid. This file was NOT loaded.");
+    EXPECT_EQ(rig.messages.shown[1].style, 0);
+    ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
+    EXPECT_EQ(Rotations(), before + 1) << "only the reload's own rotation";
+    EXPECT_EQ(ReadBytes(bad), "no separators here");
+}
+
+TEST_F(Browse, YesForAnUnreadableFileRestoresTheOldOne) {
+    const std::string locked = Collection("locked.txt", "A\r\n%\r\nB\r\n%\r\n");
+    rig.files.failReads.insert(locked);
+    rig.messages.Answer(MsgBoxResult::Yes);
+    ChooseCollection(locked);
+    ASSERT_EQ(rig.messages.shown.size(), 2u);
+    EXPECT_NE(rig.messages.shown[1].text.find(locked), std::string::npos);
+    EXPECT_NE(rig.messages.shown[1].text.find("Input/output error"), std::string::npos);
+    ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
+
+    // The old file gone meanwhile: the editor's text is kept all the same.
+    const std::string missing = rig.dir.File("missing.txt");
+    std::filesystem::remove(old);
+    rig.messages.Answer(MsgBoxResult::Yes);
+    ChooseCollection(missing);
+    ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
+}
+
+// --- Closing ---
+
+TEST_F(MainWindow, ClosingWritesEverySettingInOrder) {
+    rig.Start();
+    rig.Window().UserResize(8000, 7000);
+    rig.Window().SetState(WindowState::Maximized);
+    Click("Exit");
+    EXPECT_EQ(rig.closed, 1);
+    EXPECT_EQ(rig.store.saves,
+              (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight",
+                                        "WrapCount", "InSysTray", "SigPath", "DoWrap",
+                                        "RandomFile", "CurrentFile", "SigDuration", "StartMin",
+                                        "UseSeq"}));
+    EXPECT_EQ(rig.Stored(SettingKey::MainWidth), "8000");
+    EXPECT_EQ(rig.Stored(SettingKey::SigPath), rig.dir.Path().string());
+    EXPECT_FALSE(F().Timer1->Enabled() || F().Timer2->Enabled());
+    const int written = Rotations();
+    rig.platform.Advance(120000);
+    EXPECT_EQ(Rotations(), written);
+}
+
+TEST_F(MainWindow, ClosingMinimisedKeepsTheStoredGeometry) {
+    rig.Store(SettingKey::MainLeft, "1234");
+    rig.Start();
+    rig.Find<CheckBox>("chkMin").Click();
+    rig.Editor("txtFixedSig").Type("unsaved");
+    rig.Window().SetState(WindowState::Minimized);
+    rig.Window().Menu().Click("mnuExit");
+    EXPECT_EQ(rig.store.saves.front(), "WrapCount");
+    EXPECT_EQ(rig.Stored(SettingKey::MainLeft), "1234");
+    EXPECT_EQ(rig.Stored(SettingKey::StartMin), "True");
+    EXPECT_EQ(rig.messages.shown.size(), 0u) << "nothing asked about unsaved edits";
+    EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt")));
+}
+
+// --- Layout ---
+
+TEST_F(MainWindow, LayoutFollowsTheWindow) {
+    rig.Start();
+    auto expectLayout = [&](int width, int height) {
+        const int tab = std::max(width, 6300) - 230;
+        EXPECT_EQ(At("SSTab1"), (Rect{45, 720, tab, std::max(height, 5500) - 1500}));
+        for (const char* e : {"txtFixedSig", "txtRandom", "txtCurrent"})
+            EXPECT_EQ(At(e), (Rect{130, 520, tab - 270, std::max(height, 5500) - 2170})) << e;
+    };
+    expectLayout(6300, 5500);
+    Click("Settings");
+    EXPECT_EQ(At("btnFindPath(1)").Left, 5280);
+    EXPECT_EQ(At("txtRPath").Width, 4880);
+
+    rig.Window().UserResize(8000, 7000);
+    expectLayout(8000, 7000);
+    EXPECT_EQ(At("btnFindPath(0)"), (Rect{6980, 2790, 555, 465}));
+    EXPECT_EQ(At("txtCPath"), (Rect{180, 3510, 6580, 360}));
+
+    // Too small a size is grown back to the minimum, each side on its own.
+    rig.Window().SetBounds({0, 0, 100, 9000});
+    EXPECT_EQ(rig.Window().Bounds(), (Rect{0, 0, 6300, 9000}));
+    expectLayout(6300, 9000);
+
+    // Minimised without tray mode: nothing moves and the window stays.
+    rig.Window().SetState(WindowState::Minimized);
+    EXPECT_TRUE(rig.Window().Visible());
+    expectLayout(6300, 9000);
+}
+
+}  // namespace
+}  // namespace tagrota
