@@ -38,4 +38,20 @@ struct ProgramState {
     std::vector<std::string> Sigs;  // the collection's pieces, 0 to SigCount
 };
 
+// Marks the program's own loads of the editors: while it lives, IgnoreEvent is
+// true and text changes are not taken for the user's edits.
+class IgnoringEvents {
+public:
+    explicit IgnoringEvents(ProgramState& state) : state_(state), before_(state.IgnoreEvent) {
+        state_.IgnoreEvent = true;
+    }
+    ~IgnoringEvents() { state_.IgnoreEvent = before_; }
+    IgnoringEvents(const IgnoringEvents&) = delete;
+    IgnoringEvents& operator=(const IgnoringEvents&) = delete;
+
+private:
+    ProgramState& state_;
+    bool before_;
+};
+
 }  // namespace tagrota

@@ -9,22 +9,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// Sets the editor's text as the program's own load: no change is taken for a
-// user's edit while IgnoreEvent is true.
-class IgnoringEvents {
-public:
-    explicit IgnoringEvents(ProgramState& state) : state_(state), before_(state.IgnoreEvent) {
-        state_.IgnoreEvent = true;
-    }
-    ~IgnoringEvents() { state_.IgnoreEvent = before_; }
-    IgnoringEvents(const IgnoringEvents&) = delete;
-    IgnoringEvents& operator=(const IgnoringEvents&) = delete;
-
-private:
-    ProgramState& state_;
-    bool before_;
-};
-
 }  // namespace
 
 std::string DefaultFixedText() {

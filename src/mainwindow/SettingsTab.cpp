@@ -24,18 +24,6 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
-// Sets IgnoreEvent around the program's own loads of an editor.
-class IgnoringEvents {
-public:
-    explicit IgnoringEvents(ProgramState& state) : state_(state) { state_.IgnoreEvent = true; }
-    ~IgnoringEvents() { state_.IgnoreEvent = false; }
-    IgnoringEvents(const IgnoringEvents&) = delete;
-    IgnoringEvents& operator=(const IgnoringEvents&) = delete;
-
-private:
-    ProgramState& state_;
-};
-
 // Holds the rotation for as long as it lives.
 class HoldingRotation {
 public:
