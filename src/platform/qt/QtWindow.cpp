@@ -1,1 +1,1051 @@
 #include "platform/qt/QtWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
+#include <QTabBar>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/TextFile.h"
+#include "platform/qt/QtServices.h"
+
+namespace tagrota::qt {
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+bool HasFont(const FontSpec& spec) {
+    return !spec.Name.empty() || spec.Size > 0;
+}
+
+// A resize handler that resizes the window sees its own change once more;
+// deeper than this, a handler that keeps resizing is not called again.
+constexpr int kMaxResizeDepth = 3;
+
+// The toolbar's images, and the smaller font of its captions.
+constexpr int kToolbarIconSize = 24;
+constexpr double kToolbarCaptionScale = 0.85;
+
+// A condensed sans-serif: a narrow family where one is installed, otherwise
+// the default sans-serif drawn condensed.
+QFont NarrowFont() {
+    for (const char* family :
+         {"Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+            QFont font = QApplication::font();
+            font.setFamily(QString::fromLatin1(family));
+            return font;
+        }
+    }
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStretch(QFont::Condensed);
+    return font;
+}
+
+// The client area, which stretches the toolbar across its width.
+class ClientArea final : public QWidget {
+public:
+    std::function<void()> onResize;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (onResize) onResize();
+    }
+};
+
+// The frame of a tab control's panel, drawn as the style draws a tab page, with
+// the opening for the tab in front.
+class PanelFrame final : public QWidget {
+public:
+    PanelFrame(QWidget* parent, QTabBar& bar) : QWidget(parent), bar_(bar) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionTabWidgetFrame option;
+        option.initFrom(this);
+        option.shape = QTabBar::RoundedNorth;
+        option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        option.tabBarSize = bar_.size();
+        const int current = bar_.currentIndex();
+        if (current >= 0) {
+            const QRect tab = bar_.tabRect(current);
+            option.selectedTabRect =
+                QRect(mapFromGlobal(bar_.mapToGlobal(tab.topLeft())), tab.size());
+        }
+        painter.drawPrimitive(QStyle::PE_FrameTabWidget, option);
+    }
+
+private:
+    QTabBar& bar_;
+};
+
+// Tabs that fill the height of the header, however tall it is.
+class HeaderBar final : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        QSize size = QTabBar::tabSizeHint(index);
+        size.setHeight(std::max(size.height(), height()));
+        return size;
+    }
+};
+
+// A toolbar button whose click leaves the pressed state as it is: the program
+// decides what is pressed.
+class HoldButton final : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+    // Captioned buttons take little more than their caption's width, so that
+    // a row of them fits the window's usual width.
+    QSize sizeHint() const override {
+        QSize size = QToolButton::sizeHint();
+        if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
+            constexpr int kPadding = 6;
+            const int content =
+                std::max(iconSize().width(), fontMetrics().horizontalAdvance(text()));
+            size.setWidth(std::min(size.width(), content + kPadding));
+        }
+        return size;
+    }
+
+protected:
+    void nextCheckState() override {}
+};
+
+// A plain-text editor where Shift+Enter starts a new line like Enter, instead
+// of a line separator character that a file would keep.
+class PlainEditor final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            (event->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {
+            insertPlainText(QStringLiteral("\n"));
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+};
+
+ControlPlace WithoutFont(ControlPlace place) {
+    place.Font = {};
+    return place;
+}
+
+}  // namespace
+
+// The tab control's widget: the header row over the framed panel. The
+// controls of the tabs are its children too, above the frame.
+class TabPanel final : public QWidget {
+public:
+    TabPanel(QWidget* parent, int headerPixels)
+        : QWidget(parent),
+          bar_(new HeaderBar(this)),
+          frame_(new PanelFrame(this, *bar_)),
+          header_(headerPixels) {
+        bar_->raise();
+        QObject::connect(bar_, &QTabBar::currentChanged, frame_, [this] { frame_->update(); });
+    }
+    QTabBar* Bar() const { return bar_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        // The header overlaps the frame's top edge, as on a tab widget, so the
+        // tab in front joins its page.
+        const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, bar_);
+        bar_->setGeometry(0, 0, width(), header_);
+        const int top = std::max(0, header_ - overlap);
+        frame_->setGeometry(0, top, width(), std::max(0, height() - top));
+    }
+
+private:
+    QTabBar* bar_;
+    PanelFrame* frame_;
+    int header_;
+};
+
+// The top-level widget; hands its events to the window.
+class WindowWidget final : public QMainWindow {
+public:
+    explicit WindowWidget(QtWindow& owner) : owner_(&owner) {}
+    void Release() { owner_ = nullptr; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QMainWindow::resizeEvent(event);
+        if (owner_) owner_->Resized();
+    }
+    void moveEvent(QMoveEvent* event) override {
+        QMainWindow::moveEvent(event);
+        // The window system tells the frame with a move.
+        if (owner_) owner_->Reconcile();
+    }
+    void changeEvent(QEvent* event) override {
+        QMainWindow::changeEvent(event);
+        if (owner_ && event->type() == QEvent::WindowStateChange) owner_->StateChanged();
+    }
+    void showEvent(QShowEvent* event) override {
+        QMainWindow::showEvent(event);
+        if (owner_ && !event->spontaneous()) owner_->Shown();
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (owner_)
+            owner_->Closing(*event);
+        else
+            event->accept();
+    }
+
+private:
+    QtWindow* owner_;
+};
+
+// ---- Twips, fonts and images ----
+
+int TwipScale::ToPixels(int twips, double dpi) {
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+int TwipScale::ToTwips(int pixels, double dpi) {
+    return dpi > 0 ? static_cast<int>(std::lround(pixels * 1440.0 / dpi)) : pixels * 15;
+}
+
+QRect TwipScale::ToPixels(const Rect& twips) const {
+    return QRect(ToPixels(twips.Left, dpiX), ToPixels(twips.Top, dpiY),
+                 std::max(0, ToPixels(twips.Width, dpiX)),
+                 std::max(0, ToPixels(twips.Height, dpiY)));
+}
+
+Rect TwipScale::ToTwips(const QRect& pixels, const Rect& last) const {
+    auto back = [](int px, int lastTwips, double dpi) {
+        return ToPixels(lastTwips, dpi) == px ? lastTwips : ToTwips(px, dpi);
+    };
+    return {back(pixels.x(), last.Left, dpiX), back(pixels.y(), last.Top, dpiY),
+            back(pixels.width(), last.Width, dpiX), back(pixels.height(), last.Height, dpiY)};
+}
+
+TwipScale ScaleOf(const QWidget* widget) {
+    QScreen* screen = widget ? widget->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    return {screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
+}
+
+QFont FontFor(const FontSpec& spec) {
+    QFont font = QApplication::font();
+    if (!spec.Name.empty()) {
+        const QString family = Q(spec.Name);
+        const QString name = family.toLower();
+        if (QFontDatabase::hasFamily(family)) {
+            font.setFamily(family);
+        } else if (name == u"courier new" || name == u"courier") {
+            font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        } else if (name == u"ms sans serif" || name == u"ms shell dlg") {
+            font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        } else if (name.contains(u"narrow")) {
+            font = NarrowFont();
+        } else {
+            // Let the font configuration find its nearest.
+            font.setFamily(family);
+        }
+    }
+    if (spec.Size > 0) font.setPointSizeF(spec.Size);
+    return font;
+}
+
+QIcon ImageIcon(const std::string& name) {
+    QIcon icon;
+    if (name.empty()) return icon;
+    const QString base = QStringLiteral(":/images/") + Q(name);
+    for (const char* suffix : {".png", "@2x.png", "-16.png", "-24.png", "-32.png", "-48.png",
+                               "-64.png", "-128.png", "-256.png"}) {
+        const QString file = base + QLatin1String(suffix);
+        if (QFile::exists(file)) icon.addFile(file);
+    }
+    return icon;
+}
+
+// ---- Controls ----
+
+QtControl::QtControl(QtWindow& window, QWidget* widget, const ControlPlace& place)
+    : window_(window),
+      widget_(widget),
+      twips_(place.Bounds),
+      tabIndex_(place.TabIndex),
+      container_(dynamic_cast<QtTabControl*>(place.Container)),
+      tab_(place.Tab) {
+    widget_->setObjectName(Q(place.Name));
+    if (HasFont(place.Font)) widget_->setFont(FontFor(place.Font));
+    widget_->setGeometry(window_.Scale().ToPixels(twips_));
+    if (container_) container_->Adopt(*this);
+    UpdateShowing();
+}
+
+Rect QtControl::Bounds() const {
+    return window_.Scale().ToTwips(widget_->geometry(), twips_);
+}
+
+void QtControl::SetBounds(const Rect& bounds) {
+    twips_ = bounds;
+    widget_->setGeometry(window_.Scale().ToPixels(bounds));
+    Placed();
+}
+
+void QtControl::SetVisible(bool visible) {
+    visible_ = visible;
+    UpdateShowing();
+}
+
+void QtControl::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    widget_->setEnabled(enabled);
+}
+
+bool QtControl::IsShowing() const {
+    return visible_ && (!container_ || container_->Tab() == tab_);
+}
+
+void QtControl::UpdateShowing() {
+    widget_->setVisible(IsShowing());
+}
+
+QtLabel::QtLabel(QtWindow& window, const ControlPlace& place, const std::string& caption)
+    : QtControl(window, new QLabel(window.ParentFor(place)), place),
+      label_(static_cast<QLabel*>(widget())) {
+    label_->setTextFormat(Qt::PlainText);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setWordWrap(true);
+    label_->setText(Q(caption));
+}
+
+std::string QtLabel::Caption() const {
+    return label_->text().toStdString();
+}
+
+void QtLabel::SetCaption(const std::string& caption) {
+    label_->setText(Q(caption));
+}
+
+QtPictureButton::QtPictureButton(QtWindow& window, const ControlPlace& place,
+                                 const std::string& image)
+    : QtControl(window, new QPushButton(window.ParentFor(place)), place),
+      button_(static_cast<QPushButton*>(widget())) {
+    button_->setIcon(ImageIcon(image));
+    QObject::connect(button_, &QPushButton::clicked, &context_, [this] {
+        if (onClick_) onClick_();
+    });
+    Placed();
+}
+
+void QtPictureButton::Placed() {
+    // The picture fills the button inside its bevel.
+    constexpr int kBevel = 8;
+    const int side = std::max(8, std::min(button_->width(), button_->height()) - kBevel);
+    button_->setIconSize(QSize(side, side));
+}
+
+QtCheckBox::QtCheckBox(QtWindow& window, const ControlPlace& place, const std::string& caption)
+    : QtControl(window, new QCheckBox(window.ParentFor(place)), place),
+      box_(static_cast<QCheckBox*>(widget())) {
+    box_->setText(Q(caption));
+    QObject::connect(box_, &QCheckBox::toggled, &context_, [this] {
+        if (onClick_) onClick_();
+    });
+}
+
+int QtCheckBox::Value() const {
+    return box_->isChecked() ? 1 : 0;
+}
+
+void QtCheckBox::SetValue(int value) {
+    box_->setChecked(value != 0);
+}
+
+QtScrollBar::QtScrollBar(QtWindow& window, const ControlPlace& place, int min, int max,
+                         int smallChange, int largeChange, int value)
+    : QtControl(window, new QScrollBar(Qt::Horizontal, window.ParentFor(place)), place),
+      bar_(static_cast<QScrollBar*>(widget())) {
+    bar_->setRange(min, max);
+    bar_->setSingleStep(smallChange);
+    bar_->setPageStep(largeChange);
+    bar_->setValue(value);
+    // While the thumb is dragged the value waits for its release.
+    bar_->setTracking(false);
+    bar_->setFocusPolicy(Qt::TabFocus);
+    QObject::connect(bar_, &QScrollBar::valueChanged, &context_, [this] {
+        if (onChange_) onChange_();
+    });
+}
+
+int QtScrollBar::Min() const {
+    return bar_->minimum();
+}
+int QtScrollBar::Max() const {
+    return bar_->maximum();
+}
+int QtScrollBar::SmallChange() const {
+    return bar_->singleStep();
+}
+int QtScrollBar::LargeChange() const {
+    return bar_->pageStep();
+}
+int QtScrollBar::Value() const {
+    return bar_->value();
+}
+
+void QtScrollBar::SetValue(int value) {
+    bar_->setValue(value);
+}
+
+QtTextBox::QtTextBox(QtWindow& window, const ControlPlace& place)
+    : QtControl(window, new QLineEdit(window.ParentFor(place)), place),
+      edit_(static_cast<QLineEdit*>(widget())) {
+    QObject::connect(edit_, &QLineEdit::textChanged, &context_, [this] {
+        if (!setting_ && onChange_) onChange_();
+    });
+}
+
+std::string QtTextBox::GetText() const {
+    return edit_->text().toStdString();
+}
+
+void QtTextBox::SetText(const std::string& text) {
+    const QString wanted = Q(text);
+    if (wanted == edit_->text()) return;
+    setting_ = true;
+    edit_->setText(wanted);
+    setting_ = false;
+    if (onChange_) onChange_();
+}
+
+QtEditor::QtEditor(QtWindow& window, const ControlPlace& place, IFileSystem& files)
+    : QtControl(window, new PlainEditor(window.ParentFor(place)), place),
+      edit_(static_cast<QPlainTextEdit*>(widget())),
+      backing_(files) {
+    edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit_->setTabStopDistance(QFontMetricsF(edit_->font()).horizontalAdvance(QLatin1Char(' ')) * 8);
+    QObject::connect(edit_, &QPlainTextEdit::textChanged, &context_, [this] {
+        if (!setting_ && onChange_) onChange_();
+    });
+}
+
+std::string QtEditor::GetText() const {
+    // The document's own characters: plain text would turn no-break spaces
+    // into spaces. Each paragraph separator is a line end.
+    QString text = edit_->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+void QtEditor::SetText(const std::string& text) {
+    const std::string wanted = ToCrLf(text);
+    if (wanted == GetText()) return;
+    QString lines = Q(wanted);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setting_ = true;
+    edit_->setPlainText(lines);
+    setting_ = false;
+    if (onChange_) onChange_();
+}
+
+FileStatus QtEditor::LoadFile(const std::string& path) {
+    return backing_.Load(path, [this](const std::string& text) { SetText(text); });
+}
+
+FileStatus QtEditor::SaveFile(const std::string& path) {
+    return backing_.Save(path, GetText());
+}
+
+QtTabControl::QtTabControl(QtWindow& window, const ControlPlace& place,
+                           const std::vector<std::string>& captions, int headerHeight,
+                           const ImageList& pictures)
+    : QtControl(window,
+                new TabPanel(window.ParentFor(place),
+                             TwipScale::ToPixels(headerHeight, window.Scale().dpiY)),
+                WithoutFont(place)),
+      panel_(static_cast<TabPanel*>(widget())),
+      pictures_(pictures),
+      pictureKeys_(captions.size()) {
+    // The font is the headers' only; the controls on the tabs have their own.
+    QTabBar* bar = panel_->Bar();
+    if (HasFont(place.Font)) bar->setFont(FontFor(place.Font));
+    bar->setDrawBase(false);
+    bar->setIconSize(QSize(pictures.Width() > 0 ? pictures.Width() : 16,
+                           pictures.Height() > 0 ? pictures.Height() : 16));
+    for (const std::string& caption : captions) bar->addTab(Q(caption));
+    current_ = bar->currentIndex();
+    QObject::connect(bar, &QTabBar::currentChanged, &context_,
+                     [this](int index) { Changed(index); });
+}
+
+QTabBar* QtTabControl::tabBar() const {
+    return panel_->Bar();
+}
+
+QWidget* QtTabControl::panel() const {
+    return panel_;
+}
+
+QWidget* QtTabControl::FocusWidget() const {
+    return panel_->Bar();
+}
+
+int QtTabControl::Tabs() const {
+    return tabBar()->count();
+}
+
+void QtTabControl::SetTab(int tab) {
+    if (tab < 0 || tab >= Tabs() || tab == current_) return;
+    tabBar()->setCurrentIndex(tab);
+}
+
+void QtTabControl::Changed(int index) {
+    if (index < 0 || index == current_) return;
+    const int previous = current_;
+    current_ = index;
+    for (QtControl* control : children_) control->UpdateShowing();
+    if (onChange_) onChange_(previous);
+}
+
+std::string QtTabControl::TabCaption(int tab) const {
+    return tabBar()->tabText(tab).toStdString();
+}
+
+void QtTabControl::SetTabCaption(int tab, const std::string& caption) {
+    if (tab >= 0 && tab < Tabs()) tabBar()->setTabText(tab, Q(caption));
+}
+
+std::string QtTabControl::TabPicture(int tab) const {
+    return tab >= 0 && tab < Tabs() ? pictureKeys_[static_cast<std::size_t>(tab)] : std::string();
+}
+
+void QtTabControl::SetTabPicture(int tab, const std::string& key) {
+    if (tab < 0 || tab >= Tabs()) return;
+    pictureKeys_[static_cast<std::size_t>(tab)] = key;
+    QIcon icon;
+    if (const ImageListEntry* entry = pictures_.Item(pictures_.IndexOf(key))) {
+        auto found = icons_.find(entry->Image);
+        if (found == icons_.end())
+            found = icons_.emplace(entry->Image, ImageIcon(entry->Image)).first;
+        icon = found->second;
+    }
+    tabBar()->setTabIcon(tab, icon);
+}
+
+QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageList& images,
+                     const std::vector<ToolbarButtonSpec>& buttons)
+    : QtControl(window, new QToolBar(window.clientArea()), place),
+      bar_(static_cast<QToolBar*>(widget())),
+      images_(images) {
+    bar_->setMovable(false);
+    bar_->setFloatable(false);
+    bar_->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+    bar_->setContentsMargins(0, 0, 0, 0);
+    if (QLayout* layout = bar_->layout()) {
+        layout->setContentsMargins(1, 1, 1, 1);
+        layout->setSpacing(1);
+    }
+    // Every button fits the toolbar's height, captions included.
+    const int buttonHeight = std::max(kToolbarIconSize, bar_->height() - 2);
+    QFont captionFont = bar_->font();
+    if (captionFont.pointSizeF() > 0)
+        captionFont.setPointSizeF(captionFont.pointSizeF() * kToolbarCaptionScale);
+
+    for (const ToolbarButtonSpec& spec : buttons) {
+        if (spec.Key.empty() && spec.Image == 0) {
+            bar_->addSeparator();
+            continue;
+        }
+        auto* button = new HoldButton(bar_);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFont(captionFont);
+        button->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+        button->setText(Q(spec.Caption));
+        button->setToolTip(Q(spec.ToolTip));
+        button->setToolButtonStyle(spec.Caption.empty() ? Qt::ToolButtonIconOnly
+                                                        : Qt::ToolButtonTextUnderIcon);
+        button->setIcon(IconFor(spec.Image));
+        button->setFixedHeight(buttonHeight);
+        bar_->addWidget(button);
+        const std::string key = spec.Key;
+        QObject::connect(button, &QToolButton::clicked, &context_, [this, key] {
+            if (onClick_) onClick_(key);
+        });
+        buttons_.push_back({spec.Key, button, spec.Image});
+    }
+}
+
+QIcon QtToolbar::IconFor(int image) {
+    const ImageListEntry* entry = images_.Item(image);
+    if (!entry) return {};
+    auto found = icons_.find(image);
+    if (found == icons_.end()) found = icons_.emplace(image, ImageIcon(entry->Image)).first;
+    return found->second;
+}
+
+const QtToolbar::Button* QtToolbar::Find(const std::string& key) const {
+    for (const Button& button : buttons_)
+        if (button.key == key) return &button;
+    return nullptr;
+}
+
+QToolButton* QtToolbar::button(const std::string& key) const {
+    const Button* found = Find(key);
+    return found ? found->button : nullptr;
+}
+
+int QtToolbar::ButtonValue(const std::string& key) const {
+    const Button* found = Find(key);
+    return found && found->button->isChecked() ? 1 : 0;
+}
+
+void QtToolbar::SetButtonValue(const std::string& key, int value) {
+    if (const Button* found = Find(key)) found->button->setChecked(value != 0);
+}
+
+int QtToolbar::ButtonImage(const std::string& key) const {
+    const Button* found = Find(key);
+    return found ? found->image : 0;
+}
+
+void QtToolbar::SetButtonImage(const std::string& key, int image) {
+    for (Button& button : buttons_) {
+        if (button.key != key) continue;
+        button.image = image;
+        button.button->setIcon(IconFor(image));
+    }
+}
+
+QtMenuBar::QtMenuBar(QMenuBar& bar, const std::vector<MenuItemSpec>& items) {
+    Build(items, std::string(), bar);
+}
+
+void QtMenuBar::Build(const std::vector<MenuItemSpec>& items, const std::string& parent,
+                      QWidget& target) {
+    auto* bar = qobject_cast<QMenuBar*>(&target);
+    auto* menu = qobject_cast<QMenu*>(&target);
+    for (const MenuItemSpec& item : items) {
+        if (item.Parent != parent) continue;
+        if (item.Caption == "-") {
+            if (menu)
+                menu->addSeparator();
+            else if (bar)
+                bar->addSeparator();
+            continue;
+        }
+        const bool hasChildren =
+            std::any_of(items.begin(), items.end(),
+                        [&](const MenuItemSpec& c) { return c.Parent == item.Name; });
+        if (hasChildren) {
+            QMenu* sub = menu ? menu->addMenu(Q(item.Caption)) : bar->addMenu(Q(item.Caption));
+            sub->setObjectName(Q(item.Name));
+            Build(items, item.Name, *sub);
+            continue;
+        }
+        QAction* action = menu ? menu->addAction(Q(item.Caption)) : bar->addAction(Q(item.Caption));
+        action->setObjectName(Q(item.Name));
+        const std::string name = item.Name;
+        QObject::connect(action, &QAction::triggered, &context_, [this, name] {
+            if (onClick_) onClick_(name);
+        });
+    }
+}
+
+// ---- The window ----
+
+QtWindow::QtWindow(IFileSystem& files)
+    : files_(files), widget_(std::make_unique<WindowWidget>(*this)) {
+    auto* client = new ClientArea;
+    client->onResize = [this] { StretchToolbar(); };
+    client_ = client;
+    widget_->setCentralWidget(client);
+}
+
+QtWindow::~QtWindow() {
+    // The wrappers go first and take their connections with them; then the
+    // widgets, none of whose signals reaches anything any more.
+    widget_->Release();
+    static_cast<ClientArea*>(client_)->onResize = nullptr;
+    toolbar_ = nullptr;
+    controls_.clear();
+    menuBar_.reset();
+    widget_.reset();
+}
+
+QMainWindow* QtWindow::widget() const {
+    return widget_.get();
+}
+
+TwipScale QtWindow::Scale() const {
+    return ScaleOf(widget_.get());
+}
+
+QWidget* QtWindow::ParentFor(const ControlPlace& place) const {
+    if (auto* tabs = dynamic_cast<QtTabControl*>(place.Container)) return tabs->panel();
+    return client_;
+}
+
+QMargins QtWindow::FrameMargins() const {
+    if (widget_->isVisible()) {
+        const QRect frame = widget_->frameGeometry(), inner = widget_->geometry();
+        if (frame != inner)
+            margins_ = QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                                frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    }
+    return margins_;
+}
+
+Rect QtWindow::Bounds() const {
+    const QRect inner = widget_->geometry();
+    const QMargins frame = FrameMargins();
+    // Before the window exists on the screen its position is the frame's.
+    const QRect outer = widget_->testAttribute(Qt::WA_WState_Created)
+                            ? inner.marginsAdded(frame)
+                            : QRect(inner.topLeft(), inner.size().grownBy(frame));
+    const TwipScale scale = Scale();
+    Rect r = scale.ToTwips(outer, bounds_);
+    // A window held at its minimum size has the minimum's own twips.
+    if (r.Width != bounds_.Width && outer.width() == TwipScale::ToPixels(minWidth_, scale.dpiX))
+        r.Width = minWidth_;
+    if (r.Height != bounds_.Height && outer.height() == TwipScale::ToPixels(minHeight_, scale.dpiY))
+        r.Height = minHeight_;
+    return r;
+}
+
+void QtWindow::SetBounds(const Rect& bounds) {
+    const QRect outer = Scale().ToPixels(bounds);
+    const QMargins frame = FrameMargins();
+    const QSize size(std::max(1, outer.width() - frame.left() - frame.right()),
+                     std::max(1, outer.height() - frame.top() - frame.bottom()));
+    haveBounds_ = true;
+    bounds_ = bounds;
+    setMargins_ = frame;
+    setSize_ = size.expandedTo(widget_->minimumSize()).boundedTo(widget_->maximumSize());
+    if (widget_->testAttribute(Qt::WA_WState_Created)) {
+        widget_->setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size));
+    } else {
+        widget_->move(outer.topLeft());
+        widget_->resize(size);
+    }
+}
+
+void QtWindow::Reconcile() {
+    const QMargins frame = FrameMargins();
+    if (frame != minMargins_) ApplyMinimumSize();
+    if (haveBounds_ && frame != setMargins_ && widget_->size() == setSize_ &&
+        State() == WindowState::Normal)
+        SetBounds(bounds_);
+}
+
+WindowState QtWindow::State() const {
+    const Qt::WindowStates state = widget_->windowState();
+    if (state & Qt::WindowMinimized) return WindowState::Minimized;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void QtWindow::SetState(WindowState state) {
+    Qt::WindowStates wanted = widget_->windowState() &
+                              ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (state == WindowState::Minimized) wanted |= Qt::WindowMinimized;
+    if (state == WindowState::Maximized) wanted |= Qt::WindowMaximized;
+    // A window not shown yet takes the state when it is shown.
+    if (wanted != widget_->windowState()) widget_->setWindowState(wanted);
+}
+
+void QtWindow::SetMinimumSize(int width, int height) {
+    minWidth_ = width;
+    minHeight_ = height;
+    ApplyMinimumSize();
+}
+
+void QtWindow::ApplyMinimumSize() {
+    const QMargins frame = FrameMargins();
+    minMargins_ = frame;
+    const TwipScale scale = Scale();
+    widget_->setMinimumSize(
+        std::max(0, TwipScale::ToPixels(minWidth_, scale.dpiX) - frame.left() - frame.right()),
+        std::max(0, TwipScale::ToPixels(minHeight_, scale.dpiY) - frame.top() - frame.bottom()));
+}
+
+std::string QtWindow::Caption() const {
+    return widget_->windowTitle().toStdString();
+}
+
+void QtWindow::SetCaption(const std::string& caption) {
+    widget_->setWindowTitle(Q(caption));
+}
+
+void QtWindow::SetIcon(const std::string& image) {
+    widget_->setWindowIcon(ImageIcon(image));
+}
+
+bool QtWindow::Visible() const {
+    return widget_->isVisible();
+}
+
+void QtWindow::Show() {
+    widget_->show();
+}
+
+void QtWindow::Hide() {
+    widget_->hide();
+}
+
+void QtWindow::BringToFront() {
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void QtWindow::Close(UnloadMode mode) {
+    closeRequested_ = true;
+    closeMode_ = mode;
+    widget_->close();
+    closeRequested_ = false;
+}
+
+void QtWindow::Closing(QCloseEvent& event) {
+    // The frame's close button, or anyone calling the widget's close().
+    const UnloadMode mode = closeRequested_ ? closeMode_ : UnloadMode::FormControlMenu;
+    closeRequested_ = false;
+    bool cancel = false;
+    if (auto query = onQueryUnload_) query(cancel, mode);
+    if (cancel) {
+        event.ignore();
+        return;
+    }
+    event.accept();
+    widget_->hide();
+    if (auto unload = onUnload_) unload();
+}
+
+void QtWindow::NotifyResize() {
+    // A hidden window hears of its size when it is shown.
+    if (!widget_->isVisible() || showing_) {
+        resizePending_ = true;
+        return;
+    }
+    if (!onResize_ || resizeDepth_ >= kMaxResizeDepth) return;
+    ++resizeDepth_;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{resizeDepth_};
+    auto handler = onResize_;
+    handler();
+}
+
+void QtWindow::Resized() {
+    Reconcile();
+    NotifyResize();
+}
+
+void QtWindow::StateChanged() {
+    NotifyResize();
+}
+
+void QtWindow::Shown() {
+    // Fitting the frame is part of showing: one notification for both.
+    showing_ = true;
+    Reconcile();
+    showing_ = false;
+    if (!shownOnce_ || resizePending_) {
+        shownOnce_ = true;
+        resizePending_ = false;
+        NotifyResize();
+    }
+}
+
+void QtWindow::StretchToolbar() {
+    if (!toolbar_) return;
+    Rect r = toolbar_->Bounds();
+    r.Left = 0;
+    r.Top = 0;
+    r.Width = TwipScale::ToTwips(client_->width(), Scale().dpiX);
+    toolbar_->SetBounds(r);
+}
+
+template <class T>
+T& QtWindow::Keep(std::unique_ptr<T> control) {
+    T& kept = *control;
+    controls_.push_back(std::move(control));
+    ApplyTabOrder();
+    return kept;
+}
+
+void QtWindow::ApplyTabOrder() {
+    std::vector<QtControl*> order;
+    for (const auto& control : controls_)
+        if (control->TabIndex() >= 0 && control->FocusWidget()->focusPolicy() != Qt::NoFocus)
+            order.push_back(control.get());
+    std::stable_sort(order.begin(), order.end(), [](const QtControl* a, const QtControl* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->FocusWidget(), order[i]->FocusWidget());
+}
+
+IToolbar& QtWindow::AddToolbar(const std::string& name, int height, int tabIndex,
+                               const ImageList& images,
+                               const std::vector<ToolbarButtonSpec>& buttons) {
+    ControlPlace place;
+    place.Name = name;
+    place.TabIndex = tabIndex;
+    place.Bounds = {0, 0, TwipScale::ToTwips(client_->width(), Scale().dpiX), height};
+    auto& toolbar = Keep(std::make_unique<QtToolbar>(*this, place, images, buttons));
+    toolbar_ = &toolbar;
+    StretchToolbar();
+    return toolbar;
+}
+
+ITabControl& QtWindow::AddTabControl(const ControlPlace& place,
+                                     const std::vector<std::string>& captions, int headerHeight,
+                                     const ImageList& pictures) {
+    return Keep(std::make_unique<QtTabControl>(*this, place, captions, headerHeight, pictures));
+}
+
+IEditor& QtWindow::AddEditor(const ControlPlace& place) {
+    return Keep(std::make_unique<QtEditor>(*this, place, files_));
+}
+
+ITextBox& QtWindow::AddTextBox(const ControlPlace& place) {
+    return Keep(std::make_unique<QtTextBox>(*this, place));
+}
+
+ICheckBox& QtWindow::AddCheckBox(const ControlPlace& place, const std::string& caption) {
+    return Keep(std::make_unique<QtCheckBox>(*this, place, caption));
+}
+
+IScrollBar& QtWindow::AddScrollBar(const ControlPlace& place, int min, int max, int smallChange,
+                                   int largeChange, int value) {
+    return Keep(
+        std::make_unique<QtScrollBar>(*this, place, min, max, smallChange, largeChange, value));
+}
+
+ILabel& QtWindow::AddLabel(const ControlPlace& place, const std::string& caption) {
+    return Keep(std::make_unique<QtLabel>(*this, place, caption));
+}
+
+IButton& QtWindow::AddPictureButton(const ControlPlace& place, const std::string& image) {
+    return Keep(std::make_unique<QtPictureButton>(*this, place, image));
+}
+
+IMenuBar& QtWindow::AddMenuBar(const std::vector<MenuItemSpec>& items) {
+    auto* bar = new QMenuBar;
+#ifndef Q_OS_MACOS
+    // The menu bar stays inside the window, where the layout counts it.
+    bar->setNativeMenuBar(false);
+#endif
+    menuBar_.reset();
+    widget_->setMenuBar(bar);
+    menuBar_ = std::make_unique<QtMenuBar>(*bar, items);
+    return *menuBar_;
+}
+
+// ---- The file dialog ----
+
+QStringList QtFileDialog::NameFilters(const std::string& filter) {
+    static const QRegularExpression shownPatterns(QStringLiteral(R"(\s*\([^()]*\)\s*$)"));
+    const QStringList parts = Q(filter).split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (QString pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
+            pattern = pattern.trimmed();
+#ifndef Q_OS_WIN
+            // Names without a dot are files too.
+            if (pattern == u"*.*") pattern = QStringLiteral("*");
+#endif
+            if (!pattern.isEmpty()) patterns << pattern;
+        }
+        if (patterns.isEmpty()) patterns << QStringLiteral("*");
+        // The description shows Qt's patterns, not its own: "All Files (*.*)"
+        // becomes "All Files (*)".
+        QString description = parts[i].trimmed();
+        description.remove(shownPatterns);
+        if (description.isEmpty()) description = patterns.join(u' ');
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(u' '));
+    }
+    return filters;
+}
+
+QString QtFileDialog::StartFolder(const std::string& initDir) {
+    if (!initDir.empty()) {
+        const QFileInfo named(Q(initDir));
+        if (named.isDir()) return named.absoluteFilePath();
+        const QFileInfo folder(named.absolutePath());
+        if (folder.isDir()) return folder.absoluteFilePath();
+    }
+    return QDir::homePath();
+}
+
+std::string QtFileDialog::ShowOpen(const FileDialogOptions& options) {
+    constexpr int kFileMustExist = 0x1000;
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode((options.Flags & kFileMustExist) ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    if (!options.DialogTitle.empty()) dialog.setWindowTitle(Q(options.DialogTitle));
+    const QStringList filters = NameFilters(options.Filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const qsizetype index = std::clamp<qsizetype>(options.FilterIndex, 1, filters.size());
+        dialog.selectNameFilter(filters[index - 1]);
+    }
+    dialog.setDirectory(StartFolder(options.InitDir));
+    if (!options.FileName.empty()) dialog.selectFile(Q(options.FileName));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return {};
+    return QDir::toNativeSeparators(QFileInfo(chosen.first()).absoluteFilePath()).toStdString();
+}
+
+// ---- The user interface ----
+
+std::unique_ptr<IWindow> QtUserInterface::CreateWindow() {
+    return std::make_unique<QtWindow>(files_);
+}
+
+std::unique_ptr<ITimer> QtUserInterface::CreateTimer() {
+    return std::make_unique<QtTimer>();
+}
+
+}  // namespace tagrota::qt
