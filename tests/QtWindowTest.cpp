@@ -1,1 +1,355 @@
-// The Qt windows and controls keep the same contract as the headless ones.
+// The Qt windows and controls keep the same contract as the headless ones:
+// notifications on real changes only, exact twips, exact editor text.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "TestSupport.h"
+#include "platform/qt/QtWindow.h"
+
+namespace tagrota {
+namespace {
+
+using qt::QtWindow;
+
+ControlPlace Place(const std::string& name, Rect bounds, int tabIndex = -1,
+                   ITabControl* container = nullptr, int tab = 0) {
+    return {name, bounds, tabIndex, {}, container, tab};
+}
+
+template <class T>
+T& As(auto& control) {
+    return dynamic_cast<T&>(control);
+}
+
+class QtWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen->logicalDotsPerInchX() != 96 || screen->logicalDotsPerInchY() != 96)
+            GTEST_SKIP() << "the twip figures here are for a 96 dpi screen";
+    }
+    StdFileSystem files;
+    QtWindow window{files};
+    int notified = 0;
+    std::function<void()> Count() {
+        return [this] { ++notified; };
+    }
+};
+
+TEST_F(QtWindowTest, CheckBoxClickRunsOncePerRealChange) {
+    auto& box = As<qt::QtCheckBox>(window.AddCheckBox(Place("chk", {0, 0, 1500, 300}), "Tick"));
+    box.SetOnClick(Count());
+    box.SetValue(1);
+    box.SetValue(1);
+    EXPECT_EQ(notified, 1);
+    box.checkBox()->click();  // the user
+    EXPECT_EQ(box.Value(), 0);
+    EXPECT_EQ(notified, 2);
+}
+
+TEST_F(QtWindowTest, ScrollBarChangeRunsOncePerRealChangeAndAfterADrag) {
+    auto& bar = As<qt::QtScrollBar>(
+        window.AddScrollBar(Place("hs", {0, 0, 2800, 285}), 40, 120, 1, 10, 65));
+    bar.SetOnChange(Count());
+    bar.SetValue(65);
+    EXPECT_EQ(notified, 0);
+    bar.SetValue(500);
+    EXPECT_EQ(bar.Value(), 120);
+    EXPECT_EQ(notified, 1);
+    bar.scrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(bar.Value(), 110);
+    EXPECT_EQ(notified, 2);
+
+    QScrollBar& widget = *bar.scrollBar();
+    widget.setSliderDown(true);
+    widget.setSliderPosition(70);
+    widget.setSliderPosition(50);
+    EXPECT_EQ(notified, 2) << "nothing while the thumb is held";
+    widget.setSliderDown(false);
+    EXPECT_EQ(bar.Value(), 50);
+    EXPECT_EQ(notified, 3);
+}
+
+TEST_F(QtWindowTest, TabControlShowsOnlyTheControlsOfTheTabInFront) {
+    ImageList marks(16, 15, {{"Clean", "clean"}, {"Dirty", "dirty"}});
+    auto& tabs = As<qt::QtTabControl>(window.AddTabControl(
+        Place("tabs", {45, 720, 5470, 4000}), {"Fixed", "Random", "Settings"}, 400, marks));
+    auto& onFixed = window.AddEditor(Place("fixed", {90, 520, 4500, 3075}, 1, &tabs, 0));
+    auto& onSettings = window.AddCheckBox(Place("chk", {180, 585, 2310, 260}, 2, &tabs, 2), "A");
+    auto& hidden = window.AddLabel(Place("lbl", {180, 990, 2310, 260}, -1, &tabs, 2), "B");
+    hidden.SetVisible(false);
+    std::vector<int> previous;
+    tabs.SetOnChange([&](int tab) { previous.push_back(tab); });
+
+    EXPECT_TRUE(onFixed.IsShowing());
+    EXPECT_FALSE(onSettings.IsShowing());
+    EXPECT_FALSE(As<qt::QtCheckBox>(onSettings).widget()->isVisibleTo(tabs.panel()));
+    tabs.SetTab(2);
+    tabs.SetTab(2);
+    EXPECT_EQ(previous, std::vector<int>{0});
+    EXPECT_FALSE(onFixed.IsShowing());
+    EXPECT_TRUE(As<qt::QtCheckBox>(onSettings).widget()->isVisibleTo(tabs.panel()));
+    EXPECT_FALSE(hidden.Visible() || hidden.IsShowing());
+    EXPECT_FALSE(As<qt::QtLabel>(hidden).widget()->isVisibleTo(tabs.panel()));
+
+    tabs.tabBar()->setCurrentIndex(1);  // the user
+    EXPECT_EQ(previous, (std::vector<int>{0, 2}));
+    EXPECT_EQ(tabs.Tab(), 1);
+
+    // A control on a tab is placed from the tab control's corner, header included.
+    EXPECT_EQ(As<qt::QtEditor>(onFixed).widget()->parentWidget(), tabs.panel());
+    EXPECT_EQ(As<qt::QtEditor>(onFixed).widget()->y(), 35);
+    tabs.SetTabPicture(1, "Dirty");
+    tabs.SetTabCaption(1, "Random*");
+    EXPECT_EQ(tabs.TabPicture(1), "Dirty");
+    EXPECT_EQ(tabs.TabCaption(1), "Random*");
+}
+
+TEST_F(QtWindowTest, PlacesAreExactInTwipsAndRoundedInPixels) {
+    auto& box = window.AddCheckBox(Place("chk", {180, 585, 2310, 260}), "Tick");
+    EXPECT_EQ(box.Bounds(), (Rect{180, 585, 2310, 260}));
+    EXPECT_EQ(As<qt::QtCheckBox>(box).widget()->geometry(), QRect(12, 39, 154, 17));
+    // Moved behind the program's back, the place is read from the pixels.
+    As<qt::QtCheckBox>(box).widget()->move(20, 39);
+    EXPECT_EQ(box.Bounds(), (Rect{300, 585, 2310, 260}));
+
+    const Rect outer{1500, 1200, 7020, 5250};
+    window.SetBounds(outer);
+    EXPECT_EQ(window.Bounds(), outer);
+    window.Show();
+    EXPECT_EQ(window.Bounds(), outer) << "the frame, once known, is inside the bounds";
+    EXPECT_EQ(window.widget()->frameGeometry(), QRect(100, 80, 468, 350));
+    window.SetBounds({1515, 1200, 6000, 5000});
+    EXPECT_EQ(window.Bounds(), (Rect{1515, 1200, 6000, 5000}));
+}
+
+TEST_F(QtWindowTest, TheWindowCannotBeMadeSmallerThanItsMinimum) {
+    window.SetMinimumSize(6300, 5500);
+    window.Show();
+    window.SetBounds({0, 0, 3000, 3000});
+    EXPECT_EQ(window.Bounds().Width, 6300);
+    EXPECT_EQ(window.Bounds().Height, 5500) << "367 pixels, read as the minimum asked";
+    window.widget()->resize(10, 10);  // as a user's drag would
+    EXPECT_EQ(window.widget()->frameGeometry().size(), QSize(420, 367));
+}
+
+TEST_F(QtWindowTest, ResizeNotificationsComeOnShowSizeAndStateAndMayNest) {
+    window.SetOnResize([this] {
+        ++notified;
+        Rect r = window.Bounds();
+        if (r.Width < 6000 && window.State() == WindowState::Normal)
+            window.SetBounds({r.Left, r.Top, 6000, r.Height});
+    });
+    window.SetBounds({0, 0, 7020, 5250});
+    EXPECT_EQ(notified, 0) << "a hidden window hears of it when shown";
+    window.Show();
+    EXPECT_EQ(notified, 1);
+    window.SetState(WindowState::Minimized);
+    window.SetState(WindowState::Normal);
+    EXPECT_EQ(notified, 3);
+    window.SetBounds({0, 0, 3000, 5250});
+    EXPECT_EQ(notified, 5) << "the handler's own resize is heard once more";
+    EXPECT_EQ(window.Bounds().Width, 6000);
+
+    QtWindow minimised{files};
+    minimised.SetState(WindowState::Minimized);
+    minimised.Show();
+    EXPECT_EQ(minimised.State(), WindowState::Minimized);
+}
+
+TEST_F(QtWindowTest, EveryCloseAsksOnceAndMayBeRefused) {
+    std::vector<UnloadMode> asked;
+    int unloaded = 0;
+    bool refuse = true;
+    window.SetOnQueryUnload([&](bool& cancel, UnloadMode mode) {
+        asked.push_back(mode);
+        cancel = refuse;
+    });
+    window.SetOnUnload([&] { ++unloaded; });
+    window.Show();
+    window.Close();
+    EXPECT_TRUE(window.Visible());
+    refuse = false;
+    window.widget()->close();  // the frame's close button
+    EXPECT_FALSE(window.Visible());
+    window.Show();
+    window.Close(UnloadMode::AppWindows);
+    EXPECT_EQ(asked, (std::vector{UnloadMode::FormCode, UnloadMode::FormControlMenu,
+                                  UnloadMode::AppWindows}));
+    EXPECT_EQ(unloaded, 2);
+}
+
+TEST_F(QtWindowTest, EditorKeepsTheTextExactlyWithCrLfLineEnds) {
+    test::TempDir dir;
+    const std::string body =
+        "\tTab\u00a0and no-break  \nJos\u00e9 M\u00fcller, \u65e5\u672c\n\nend";
+    const std::string crlf =
+        "\tTab\u00a0and no-break  \r\nJos\u00e9 M\u00fcller, \u65e5\u672c\r\n\r\nend";
+    test::WriteBytes(dir.File("lf.txt"), body + "\n");
+    test::WriteBytes(dir.File("crlf.txt"), crlf + "\r\n");
+    auto& editor = As<qt::QtEditor>(window.AddEditor(Place("ed", {0, 0, 4500, 3000})));
+    editor.SetOnChange(Count());
+
+    ASSERT_TRUE(editor.LoadFile(dir.File("lf.txt")));
+    EXPECT_EQ(editor.GetText(), crlf + "\r\n");
+    ASSERT_TRUE(editor.LoadFile(dir.File("crlf.txt")));
+    EXPECT_EQ(notified, 1) << "the same text again is no change";
+    ASSERT_TRUE(editor.LoadFile(dir.File("lf.txt")));
+    ASSERT_TRUE(editor.SaveFile(dir.File("lf.txt")));
+    EXPECT_EQ(test::ReadBytes(dir.File("lf.txt")), body + "\n");
+
+    editor.SetText(body + "\r");  // lone line ends are line ends too
+    EXPECT_EQ(notified, 1);
+    editor.textEdit()->moveCursor(QTextCursor::End);
+    editor.textEdit()->insertPlainText(QStringLiteral("x"));  // the user
+    EXPECT_EQ(notified, 2);
+    EXPECT_EQ(editor.GetText(), crlf + "\r\nx");
+    editor.SetText("");
+    EXPECT_EQ(notified, 3);
+}
+
+TEST_F(QtWindowTest, TextBoxChangesOnlyOnRealChange) {
+    auto& box = As<qt::QtTextBox>(window.AddTextBox(Place("txt", {0, 0, 4300, 360})));
+    box.SetOnChange(Count());
+    box.SetText("/home/me/sig.txt");
+    box.SetText("/home/me/sig.txt");
+    EXPECT_EQ(notified, 1);
+    box.lineEdit()->insert(QStringLiteral("2"));  // the user
+    EXPECT_EQ(box.GetText(), "/home/me/sig.txt2");
+    EXPECT_EQ(notified, 2);
+}
+
+TEST_F(QtWindowTest, ToolbarClicksReportKeysAndLeaveThePressedStateToTheProgram) {
+    ImageList images(32, 32, {{"Exit", "exit"}, {"Fixed", "fixed"}});
+    auto& toolbar = As<qt::QtToolbar>(
+        window.AddToolbar("tb", 660, 1, images,
+                          {{"Exit", "Exit", "Exit Program", 1}, {}, {"Fixed", "", "Fixed", 2}}));
+    std::vector<std::string> clicks;
+    toolbar.SetOnButtonClick([&](const std::string& key) { clicks.push_back(key); });
+    toolbar.SetButtonValue("Fixed", 1);
+    EXPECT_TRUE(clicks.empty());
+    toolbar.button("Fixed")->click();
+    toolbar.button("Exit")->click();
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Fixed", "Exit"}));
+    EXPECT_EQ(toolbar.ButtonValue("Fixed"), 1);
+    EXPECT_EQ(toolbar.ButtonValue("Exit"), 0);
+    EXPECT_EQ(toolbar.toolBar()->height(), 44);
+    window.widget()->resize(700, 400);
+    window.Show();
+    EXPECT_EQ(toolbar.toolBar()->width(), window.clientArea()->width());
+}
+
+TEST_F(QtWindowTest, MenuCommandsReportTheirNamesAndTabOrderFollowsTabIndex) {
+    auto& menu = window.AddMenuBar({{"mnuFile", "&File", ""},
+                                    {"mnuSave", "&Save", "mnuFile"},
+                                    {"sp1", "-", "mnuFile"},
+                                    {"mnuAbout", "&About", ""}});
+    std::vector<std::string> clicked;
+    menu.SetOnClick([&](const std::string& name) { clicked.push_back(name); });
+    QMenuBar* bar = window.widget()->menuBar();
+    ASSERT_EQ(bar->actions().size(), 2);
+    EXPECT_EQ(bar->actions()[0]->text(), "&File");
+    bar->findChild<QAction*>("mnuSave")->trigger();
+    bar->actions()[1]->trigger();
+    EXPECT_EQ(clicked, (std::vector<std::string>{"mnuSave", "mnuAbout"}));
+
+    auto& third = As<qt::QtTextBox>(window.AddTextBox(Place("c", {0, 0, 900, 300}, 3)));
+    auto& first = As<qt::QtTextBox>(window.AddTextBox(Place("a", {0, 400, 900, 300}, 1)));
+    auto& second = As<qt::QtTextBox>(window.AddTextBox(Place("b", {0, 800, 900, 300}, 2)));
+    // Where the Tab key goes: the next widget in the chain that takes tab focus.
+    auto nextStop = [](QWidget* w) {
+        do w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
+    EXPECT_EQ(nextStop(first.widget()), second.widget());
+    EXPECT_EQ(nextStop(second.widget()), third.widget());
+}
+
+TEST_F(QtWindowTest, ControlsKeepTheirFlagsAndGoWithTheirWindow) {
+    int calls = 0;
+    {
+        QtWindow other{files};
+        other.SetIcon("no-such-image");
+        EXPECT_TRUE(other.widget()->windowIcon().isNull());
+        auto& tabs = other.AddTabControl(Place("tabs", {0, 0, 5000, 4000}), {"A", "B"}, 400, {});
+        auto& button = As<qt::QtPictureButton>(
+            other.AddPictureButton(Place("btn", {4680, 2790, 555, 465}, 1, &tabs, 1), "browse"));
+        auto& label = other.AddLabel(Place("lbl", {0, 600, 900, 300}), "Value & more");
+        auto& editor =
+            other.AddEditor({"ed", {0, 0, 900, 900}, 2, {"Courier New", 9.75}, &tabs, 0});
+        tabs.SetOnChange([&](int) { ++calls; });
+        editor.SetOnChange([&] { ++calls; });
+        button.SetOnClick([&] { ++calls; });
+        button.button()->click();
+        EXPECT_EQ(calls, 1);
+
+        label.SetEnabled(false);
+        label.SetVisible(false);
+        EXPECT_FALSE(label.Enabled() || label.Visible() || label.IsShowing());
+        EXPECT_EQ(label.Caption(), "Value & more");
+        const QFontMetrics metrics(As<qt::QtEditor>(editor).widget()->font());
+        EXPECT_EQ(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W')) << "monospace";
+        EXPECT_EQ(As<qt::QtEditor>(editor).widget()->font().pointSizeF(), 9.75);
+        other.Show();
+    }
+    EXPECT_EQ(calls, 1) << "no handler runs while the window is taken apart";
+}
+
+TEST(QtFileDialogTest, CancelGivesNothingAndATypedNewNameItsFullPath) {
+    test::TempDir dir;
+    FileDialogOptions options;
+    options.Filter = "All Files (*.*)|*.*|Text (*.txt)|*.txt";
+    options.FilterIndex = 2;
+    options.InitDir = dir.File("not-there.txt");
+    // Answers the dialog from inside its own event loop.
+    auto answer = [](std::function<void(QFileDialog&)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        });
+    };
+    QStringList filters, selected;
+    answer([&](QFileDialog& d) {
+        filters = d.nameFilters();
+        selected << d.selectedNameFilter() << d.directory().absolutePath();
+        d.reject();
+    });
+    EXPECT_EQ(qt::QtFileDialog().ShowOpen(options), "");
+    EXPECT_EQ(filters, QStringList({"All Files (*)", "Text (*.txt)"}));
+    EXPECT_EQ(selected, QStringList({"Text (*.txt)", QString::fromStdString(dir.Path().string())}));
+
+    answer([](QFileDialog& d) {
+        d.findChild<QLineEdit*>("fileNameEdit")->setText("new.txt");
+        // A refused name opens a message box over the dialog: dismiss both.
+        QTimer::singleShot(0, [dialog = QPointer<QFileDialog>(&d)] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog && box && box != dialog) box->reject();
+        });
+        static_cast<QDialog&>(d).accept();  // as the Open button does
+        if (d.isVisible()) d.reject();
+    });
+    EXPECT_EQ(qt::QtFileDialog().ShowOpen(options), dir.File("new.txt"));
+}
+
+}  // namespace
+}  // namespace tagrota
