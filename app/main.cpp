@@ -1,23 +1,22 @@
 // Tagrota: keeps a mail or news signature file fresh.
 //
-// Until the main window arrives, the program runs without one: it reads its
-// settings, loads the fixed signature and the collection, writes a first
-// signature at once and a new one at every period, and writes its settings
-// back when it is ended (SIGTERM, SIGINT, or the end of the session).
+// The run is the main window: created, loaded, shown, and ended when it
+// closes. Every way of ending the program (the window, SIGTERM or SIGINT, the
+// end of the desktop session) goes through the window's ordinary closing, so
+// the settings are always written.
 
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 
-#include "engine/ProgramState.h"
-#include "engine/Settings.h"
-#include "engine/SignatureEngine.h"
+#include "mainwindow/frmMain.h"
 #include "platform/SystemServices.h"
-#include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtWindow.h"
 
 namespace {
 
@@ -29,30 +28,60 @@ extern "C" void OnTerminate(int signal) {
     [[maybe_unused]] auto n = ::write(signalPipe[1], &byte, 1);
 }
 
+// Dismisses open message boxes and dialogs as if by Escape, so that whatever
+// waits on one can finish before the closing.
+void RejectOpenDialogs() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
+            dialog->reject();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagrota"));
     QApplication::setApplicationVersion(QStringLiteral(TAGROTA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tagrota"));
+    // The program ends when the main window has closed, not when the last
+    // window of any kind goes (a tray-mode window is hidden, not closed).
     QApplication::setQuitOnLastWindowClosed(false);
+
+    using namespace tagrota;
+    StdFileSystem files;
+    qt::QtSettingsStore store;
+    qt::QtMessageBox messages;
+    qt::QtFileDialog fileDialog;
+    qt::QtUserInterface ui(files);
+    SystemClock clock;
+    SplitMixRandom random;
+
+    frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
+                                    qt::ProgramDirectory()});
+    bool loaded = false, closed = false, endRequested = false;
+    form.onClosed = [&closed] {
+        closed = true;
+        QCoreApplication::quit();
+    };
+    auto end = [&](UnloadMode mode) {
+        if (closed) return;
+        if (!loaded) {  // during start-up: closed as soon as it is done
+            endRequested = true;
+            return;
+        }
+        form.window->Close(mode);
+    };
 
     // SIGTERM and SIGINT end the program through its ordinary closing. They are
     // handled first thing, so that one arriving while start-up shows a message
     // still writes the settings.
-    bool terminating = false;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
         auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, [&terminating] {
+        QObject::connect(notifier, &QSocketNotifier::activated, [&] {
             char byte;
             [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
-            terminating = true;
-            // An open message box or dialog is dismissed as if by Escape, so
-            // whatever waits on it can finish before the closing.
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
-                    dialog->reject();
-            QCoreApplication::quit();
+            RejectOpenDialogs();
+            QTimer::singleShot(0, &app, [&] { end(UnloadMode::AppTaskManager); });
         });
         struct sigaction action {};
         action.sa_handler = OnTerminate;
@@ -61,51 +90,19 @@ int main(int argc, char* argv[]) {
         sigaction(SIGTERM, &action, nullptr);
         sigaction(SIGINT, &action, nullptr);
     }
+    // The end of the desktop session.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&] {
+        RejectOpenDialogs();
+        end(UnloadMode::AppWindows);
+    });
 
-    using namespace tagrota;
-    StdFileSystem files;
-    qt::QtSettingsStore store;
-    qt::QtMessageBox messages;
-    SystemClock clock;
-    SplitMixRandom random;
-    const std::string programDir = qt::ProgramDirectory();
-
-    // The editors of the main window, held in memory for now.
-    headless::TextEditor txtFixedSig(files), txtRandom(files), txtCurrent(files);
-    headless::TextControl txtRPath, txtCPath;
-
-    ProgramState state;
-    SignatureEngine engine(state, {txtFixedSig, txtRandom, txtCurrent, txtRPath},
-                           {files, messages, clock, random, programDir});
-
-    SettingsReader reader(store, programDir);
-    const WindowGeometry geometry = reader.ReadGeometry();
-    reader.ReadProgramSettings(state);
-    txtRPath.SetText(state.RandomPath);
-    txtCPath.SetText(state.CurrentPath);
-    state.AboutNumber = 7;
-
-    qt::QtTimer Timer1;
-    Timer1.SetOnTick([&] { engine.Rotate(); });
-    Timer1.SetEnabled(false);
-    Timer1.SetInterval(state.SigDuration * 1000);
-    Timer1.SetEnabled(true);
-
-    state.IgnoreEvent = true;
-    state.FixedDirty = state.RandomDirty = false;
-    engine.LoadFixedSignature();
-    engine.LoadCollectionFirstHalf();
-    engine.LoadCurrentSignature(txtCPath.GetText());
-    state.IgnoreEvent = false;
-    engine.Randomize();
-    engine.SplitAndFallBack({});
-    engine.Rotate();
-
-    auto close = [&] { WriteSettings(store, state, geometry); };
-    if (terminating) {  // asked to end while starting up
-        close();
-        return 0;
-    }
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, close);
-    return QApplication::exec();
+    form.Form_Load();
+    loaded = true;
+    // A signal that came during start-up is a close the moment it is done.
+    QCoreApplication::processEvents();
+    if (endRequested) form.window->Close(UnloadMode::AppTaskManager);
+    if (closed) return 0;
+    const int result = QApplication::exec();
+    end(UnloadMode::AppWindows);  // the event loop ended some other way
+    return result;
 }

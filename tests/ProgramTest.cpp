@@ -65,7 +65,7 @@ TEST_F(Program, FirstRunWritesItsFilesAndEndsOnASignalWithItsSettingsWritten) {
         EXPECT_TRUE(RunUntilSignal(sig, signal)) << "signal " << signal;
         const std::string settings = ReadBytes(ini);
         for (const char* key :
-             {"MainLeft=1000", "MainTop=1000", "MainWidth=5000", "MainHeight=5000", "WrapCount=65",
+             {"MainLeft=1000", "MainTop=1000", "MainWidth=6300", "MainHeight=5500", "WrapCount=65",
               "InSysTray=False", "DoWrap=False", "SigDuration=20", "StartMin=False", "UseSeq=False",
               "SigPath=", "RandomFile=", "CurrentFile="})
             EXPECT_NE(settings.find(key), std::string::npos) << key << " in\n" << settings;

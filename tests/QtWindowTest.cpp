@@ -127,9 +127,10 @@ TEST_F(QtWindowTest, PlacesAreExactInTwipsAndRoundedInPixels) {
     auto& box = window.AddCheckBox(Place("chk", {180, 585, 2310, 260}), "Tick");
     EXPECT_EQ(box.Bounds(), (Rect{180, 585, 2310, 260}));
     EXPECT_EQ(As<qt::QtCheckBox>(box).widget()->geometry(), QRect(12, 39, 154, 17));
-    // Moved behind the program's back, the place is read from the pixels.
-    As<qt::QtCheckBox>(box).widget()->move(20, 39);
-    EXPECT_EQ(box.Bounds(), (Rect{300, 585, 2310, 260}));
+    // A caption wider than its place widens the box on the screen only.
+    auto& wide = window.AddCheckBox(Place("wide", {180, 990, 600, 260}), "Enable Word Wrapping");
+    EXPECT_EQ(wide.Bounds(), (Rect{180, 990, 600, 260}));
+    EXPECT_GT(As<qt::QtCheckBox>(wide).widget()->width(), 40);
 
     const Rect outer{1500, 1200, 7020, 5250};
     window.SetBounds(outer);

@@ -50,7 +50,7 @@ constexpr int kMaxResizeDepth = 3;
 
 // The toolbar's images, and the smaller font of its captions.
 constexpr int kToolbarIconSize = 24;
-constexpr double kToolbarCaptionScale = 0.85;
+constexpr double kToolbarCaptionScale = 0.8;
 
 // A condensed sans-serif: a narrow family where one is installed, otherwise
 // the default sans-serif drawn condensed.
@@ -131,7 +131,7 @@ public:
     QSize sizeHint() const override {
         QSize size = QToolButton::sizeHint();
         if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
-            constexpr int kPadding = 6;
+            constexpr int kPadding = 4;
             const int content =
                 std::max(iconSize().width(), fontMetrics().horizontalAdvance(text()));
             size.setWidth(std::min(size.width(), content + kPadding));
@@ -310,19 +310,28 @@ QtControl::QtControl(QtWindow& window, QWidget* widget, const ControlPlace& plac
       tab_(place.Tab) {
     widget_->setObjectName(Q(place.Name));
     if (HasFont(place.Font)) widget_->setFont(FontFor(place.Font));
-    widget_->setGeometry(window_.Scale().ToPixels(twips_));
+    ApplyGeometry();
     if (container_) container_->Adopt(*this);
     UpdateShowing();
 }
 
 Rect QtControl::Bounds() const {
-    return window_.Scale().ToTwips(widget_->geometry(), twips_);
+    return window_.Scale().ToTwips(placed_, twips_);
 }
 
 void QtControl::SetBounds(const Rect& bounds) {
     twips_ = bounds;
-    widget_->setGeometry(window_.Scale().ToPixels(bounds));
+    ApplyGeometry();
     Placed();
+}
+
+void QtControl::ApplyGeometry() {
+    placed_ = window_.Scale().ToPixels(twips_);
+    QRect r = placed_;
+    // The designed sizes suit the narrow fonts they were drawn for; a wider
+    // stand-in font must not cut a caption short.
+    if (FitsCaption()) r.setWidth(std::max(r.width(), widget_->sizeHint().width()));
+    widget_->setGeometry(r);
 }
 
 void QtControl::SetVisible(bool visible) {
@@ -348,8 +357,8 @@ QtLabel::QtLabel(QtWindow& window, const ControlPlace& place, const std::string&
       label_(static_cast<QLabel*>(widget())) {
     label_->setTextFormat(Qt::PlainText);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label_->setWordWrap(true);
     label_->setText(Q(caption));
+    ApplyGeometry();
 }
 
 std::string QtLabel::Caption() const {
@@ -358,6 +367,7 @@ std::string QtLabel::Caption() const {
 
 void QtLabel::SetCaption(const std::string& caption) {
     label_->setText(Q(caption));
+    ApplyGeometry();
 }
 
 QtPictureButton::QtPictureButton(QtWindow& window, const ControlPlace& place,
@@ -382,6 +392,7 @@ QtCheckBox::QtCheckBox(QtWindow& window, const ControlPlace& place, const std::s
     : QtControl(window, new QCheckBox(window.ParentFor(place)), place),
       box_(static_cast<QCheckBox*>(widget())) {
     box_->setText(Q(caption));
+    ApplyGeometry();
     QObject::connect(box_, &QCheckBox::toggled, &context_, [this] {
         if (onClick_) onClick_();
     });

@@ -96,6 +96,11 @@ protected:
     QtControl(QtWindow& window, QWidget* widget, const ControlPlace& place);
     // After every change of the widget's geometry.
     virtual void Placed() {}
+    // Whether the widget is widened to show its whole caption when the place
+    // is too narrow for it in the font at hand.
+    virtual bool FitsCaption() const { return false; }
+    // Puts the widget at its place (widened where it fits its caption).
+    void ApplyGeometry();
 
     QtWindow& window_;
     // The context of every connection to the widget: deleting the wrapper
@@ -105,6 +110,7 @@ protected:
 private:
     QWidget* widget_;
     Rect twips_;
+    QRect placed_;  // the place in pixels, before any widening
     int tabIndex_;
     QtTabControl* container_;
     int tab_;
@@ -119,6 +125,7 @@ public:
     QLabel* label() const { return label_; }
 
 private:
+    bool FitsCaption() const override { return true; }
     QLabel* label_;
 };
 
@@ -143,6 +150,7 @@ public:
     QCheckBox* checkBox() const { return box_; }
 
 private:
+    bool FitsCaption() const override { return true; }
     QCheckBox* box_;
     std::function<void()> onClick_;
 };

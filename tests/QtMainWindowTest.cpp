@@ -1,0 +1,81 @@
+// The main window on the real widgets, offscreen: the same composition and
+// layout as on the headless platform, and a picture of each tab for a person
+// to look at (the paths are printed).
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QPixmap>
+
+#include "TestSupport.h"
+#include "engine/Settings.h"
+#include "mainwindow/frmMain.h"
+#include "platform/qt/QtWindow.h"
+
+namespace tagrota {
+namespace {
+
+class QtMainWindow : public ::testing::Test {
+protected:
+    void Start() {
+        form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
+                                                            clock, random,
+                                                            dir.Path().string()});
+        form->Form_Load();
+        QCoreApplication::processEvents();
+    }
+    // Saves a picture of the window beside the test program.
+    void Picture(const std::string& name) {
+        const std::string path =
+            QCoreApplication::applicationDirPath().toStdString() + "/tagrota-" + name + ".png";
+        auto& window = dynamic_cast<qt::QtWindow&>(*form->window);
+        ASSERT_TRUE(window.widget()->grab().save(QString::fromStdString(path)));
+        std::printf("picture of the %s tab: %s\n", name.c_str(), path.c_str());
+    }
+
+    test::TempDir dir;
+    StdFileSystem files;
+    headless::SettingsStore store;
+    headless::MessageBox messages;
+    headless::FileDialog dialog;
+    headless::HeadlessPlatform platform;
+    SplitMixRandom random;
+    qt::QtUserInterface ui{files};
+    std::unique_ptr<frmMain> form;
+    headless::Clock& clock = platform.clock;
+};
+
+TEST_F(QtMainWindow, StartsAndLaysOutLikeTheHeadlessOne) {
+    store.values[{kAppName, kSettingsSection, "MainWidth"}] = "8000";
+    store.values[{kAppName, kSettingsSection, "MainHeight"}] = "7000";
+    Start();
+    frmMain& f = *form;
+    EXPECT_TRUE(f.window->Visible());
+    EXPECT_EQ(f.window->Bounds().Width, 8000);
+    EXPECT_EQ(f.window->Bounds().Height, 7000);
+    EXPECT_EQ(f.SSTab1->Bounds(), (Rect{45, 720, 7770, 5500}));
+    EXPECT_EQ(f.txtRandom->Bounds(), (Rect{130, 520, 7500, 4830}));
+    EXPECT_TRUE(f.txtFixedSig->IsShowing());
+    EXPECT_FALSE(f.txtRPath->IsShowing());
+    Picture("fixed");
+
+    f.Toolbar1_ButtonClick("Settings");
+    EXPECT_TRUE(f.txtRPath->IsShowing());
+    EXPECT_EQ(f.btnFindPath[0]->Left(), 6980);
+    EXPECT_EQ(f.txtCPath->Width(), 6580);
+    Picture("settings");
+
+    // The smallest window the user can make.
+    f.window->SetBounds({1000, 1000, 100, 100});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.window->Bounds().Width, 6300);
+    EXPECT_EQ(f.window->Bounds().Height, 5500);
+    EXPECT_EQ(f.btnFindPath[1]->Left(), 5280);
+
+    f.window->Close(UnloadMode::FormControlMenu);
+    EXPECT_EQ(store.saves.size(), 13u);
+}
+
+}  // namespace
+}  // namespace tagrota
