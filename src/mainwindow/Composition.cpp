@@ -8,10 +8,10 @@
 namespace tagrota {
 namespace {
 
-const FontSpec kEditorFont{"Courier New", 9.75};
-const FontSpec kDialogFont{"MS Sans Serif", 9.75};
-const FontSpec kValueFont{"MS Sans Serif", 12};
-const FontSpec kTabFont{"Arial Narrow", 9.75};
+const TextFont kEditorFont{"Courier New", 9.75};
+const TextFont kDialogFont{"MS Sans Serif", 9.75};
+const TextFont kValueFont{"MS Sans Serif", 12};
+const TextFont kTabFont{"Arial Narrow", 9.75};
 
 // The About button shows these images in turn, 20 seconds each.
 constexpr int kAboutImage = 7;
@@ -127,7 +127,7 @@ void frmMain::Compose() {
 
 void frmMain::ComposeSettingsTab() {
     IWindow& w = *window;
-    auto place = [this](const char* name, Rect r, int tabIndex, const FontSpec& font = {}) {
+    auto place = [this](const char* name, Rect r, int tabIndex, const TextFont& font = {}) {
         return ControlPlace{name, r, tabIndex, font, SSTab1, TabIndex::Settings};
     };
     chkSysTray = &w.AddCheckBox(place("chkSysTray", {180, 585, 2310, 260}, 5, kDialogFont),

@@ -29,7 +29,7 @@ struct Rect {
 // the implementation takes the closest one: a monospace family for "Courier
 // New", the default sans-serif for "MS Sans Serif", a narrow sans-serif for
 // "Arial Narrow". An empty name is the platform's default font.
-struct FontSpec {
+struct TextFont {
     std::string Name;
     double Size = 0;
 };
@@ -121,7 +121,7 @@ public:
 };
 
 // A toolbar entry. An entry without a key and without an image is an empty gap.
-struct ToolbarButtonSpec {
+struct ToolbarEntry {
     std::string Key;
     std::string Caption;  // empty: the button shows its image only
     std::string ToolTip;
@@ -143,7 +143,7 @@ public:
 
 // A menu entry. Top-level entries have no parent; the caption "-" is a
 // separator line.
-struct MenuItemSpec {
+struct MenuEntry {
     std::string Name;
     std::string Caption;
     std::string Parent;  // empty for the menu bar itself
@@ -173,7 +173,7 @@ struct ControlPlace {
     std::string Name;  // "txtFixedSig", "Label1(2)", "btnFindPath(0)"
     Rect Bounds;
     int TabIndex = -1;  // position in the keyboard's tab order
-    FontSpec Font;
+    TextFont Font;
     ITabControl* Container = nullptr;
     int Tab = 0;  // the tab of Container that holds the control
 };
@@ -216,7 +216,7 @@ public:
     // The controls, created in this order and owned by the window.
     virtual IToolbar& AddToolbar(const std::string& name, int height, int tabIndex,
                                  const ImageList& images,
-                                 const std::vector<ToolbarButtonSpec>& buttons) = 0;
+                                 const std::vector<ToolbarEntry>& buttons) = 0;
     virtual ITabControl& AddTabControl(const ControlPlace& place,
                                        const std::vector<std::string>& captions,
                                        int headerHeight, const ImageList& pictures) = 0;
@@ -228,7 +228,7 @@ public:
     virtual ILabel& AddLabel(const ControlPlace& place, const std::string& caption) = 0;
     // A push button showing the named image and no caption.
     virtual IButton& AddPictureButton(const ControlPlace& place, const std::string& image) = 0;
-    virtual IMenuBar& AddMenuBar(const std::vector<MenuItemSpec>& items) = 0;
+    virtual IMenuBar& AddMenuBar(const std::vector<MenuEntry>& items) = 0;
 };
 
 // The settings of one file-open dialog.

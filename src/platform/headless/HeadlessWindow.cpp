@@ -117,7 +117,7 @@ T& Window::Add(const std::string& name, Args&&... args) {
 
 IToolbar& Window::AddToolbar(const std::string& name, int height, int tabIndex,
                              const ImageList& images,
-                             const std::vector<ToolbarButtonSpec>& buttons) {
+                             const std::vector<ToolbarEntry>& buttons) {
     ControlPlace place{name, {0, 0, bounds_.Width, height}, tabIndex, {}, nullptr, 0};
     return Add<Toolbar>(name, place, images, buttons);
 }
@@ -153,7 +153,7 @@ IButton& Window::AddPictureButton(const ControlPlace& place, const std::string& 
     return Add<Button>(place.Name, place, image);
 }
 
-IMenuBar& Window::AddMenuBar(const std::vector<MenuItemSpec>& items) {
+IMenuBar& Window::AddMenuBar(const std::vector<MenuEntry>& items) {
     menu_ = std::make_unique<MenuBar>(items);
     return *menu_;
 }

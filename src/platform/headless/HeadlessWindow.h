@@ -148,7 +148,7 @@ private:
 class Toolbar final : public Control, public IToolbar {
 public:
     Toolbar(const ControlPlace& place, const ImageList& images,
-            std::vector<ToolbarButtonSpec> buttons)
+            std::vector<ToolbarEntry> buttons)
         : Control(place), images_(images), buttons_(std::move(buttons)), values_(buttons_.size()) {}
     int ButtonValue(const std::string& key) const override;
     void SetButtonValue(const std::string& key, int value) override;
@@ -162,30 +162,30 @@ public:
     void Click(const std::string& key) {
         if (onClick_) onClick_(key);
     }
-    const std::vector<ToolbarButtonSpec>& Buttons() const { return buttons_; }
+    const std::vector<ToolbarEntry>& Buttons() const { return buttons_; }
     const ImageList& Images() const { return images_; }
 
 private:
     int Find(const std::string& key) const;
     ImageList images_;
-    std::vector<ToolbarButtonSpec> buttons_;
+    std::vector<ToolbarEntry> buttons_;
     std::vector<int> values_;
     std::function<void(const std::string&)> onClick_;
 };
 
 class MenuBar final : public IMenuBar {
 public:
-    explicit MenuBar(std::vector<MenuItemSpec> items) : items_(std::move(items)) {}
+    explicit MenuBar(std::vector<MenuEntry> items) : items_(std::move(items)) {}
     void SetOnClick(std::function<void(const std::string&)> handler) override {
         onClick_ = std::move(handler);
     }
     void Click(const std::string& name) {
         if (onClick_) onClick_(name);
     }
-    const std::vector<MenuItemSpec>& Items() const { return items_; }
+    const std::vector<MenuEntry>& Items() const { return items_; }
 
 private:
-    std::vector<MenuItemSpec> items_;
+    std::vector<MenuEntry> items_;
     std::function<void(const std::string&)> onClick_;
 };
 
@@ -214,7 +214,7 @@ public:
 
     IToolbar& AddToolbar(const std::string& name, int height, int tabIndex,
                          const ImageList& images,
-                         const std::vector<ToolbarButtonSpec>& buttons) override;
+                         const std::vector<ToolbarEntry>& buttons) override;
     ITabControl& AddTabControl(const ControlPlace& place, const std::vector<std::string>& captions,
                                int headerHeight, const ImageList& pictures) override;
     IEditor& AddEditor(const ControlPlace& place) override;
@@ -224,7 +224,7 @@ public:
                              int largeChange, int value) override;
     ILabel& AddLabel(const ControlPlace& place, const std::string& caption) override;
     IButton& AddPictureButton(const ControlPlace& place, const std::string& image) override;
-    IMenuBar& AddMenuBar(const std::vector<MenuItemSpec>& items) override;
+    IMenuBar& AddMenuBar(const std::vector<MenuEntry>& items) override;
 
     // What a user does with the window's frame.
     void UserResize(int width, int height);

@@ -40,8 +40,8 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-bool HasFont(const FontSpec& spec) {
-    return !spec.Name.empty() || spec.Size > 0;
+bool HasFont(const TextFont& wanted) {
+    return !wanted.Name.empty() || wanted.Size > 0;
 }
 
 // A resize handler that resizes the window sees its own change once more;
@@ -265,10 +265,10 @@ TwipScale ScaleOf(const QWidget* widget) {
     return {screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
 }
 
-QFont FontFor(const FontSpec& spec) {
+QFont FontFor(const TextFont& wanted) {
     QFont font = QApplication::font();
-    if (!spec.Name.empty()) {
-        const QString family = Q(spec.Name);
+    if (!wanted.Name.empty()) {
+        const QString family = Q(wanted.Name);
         const QString name = family.toLower();
         if (QFontDatabase::hasFamily(family)) {
             font.setFamily(family);
@@ -283,7 +283,7 @@ QFont FontFor(const FontSpec& spec) {
             font.setFamily(family);
         }
     }
-    if (spec.Size > 0) font.setPointSizeF(spec.Size);
+    if (wanted.Size > 0) font.setPointSizeF(wanted.Size);
     return font;
 }
 
@@ -578,7 +578,7 @@ void QtTabControl::SetTabPicture(int tab, const std::string& key) {
 }
 
 QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageList& images,
-                     const std::vector<ToolbarButtonSpec>& buttons)
+                     const std::vector<ToolbarEntry>& buttons)
     : QtControl(window, new QToolBar(window.clientArea()), place),
       bar_(static_cast<QToolBar*>(widget())),
       images_(images) {
@@ -596,8 +596,8 @@ QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageLis
     if (captionFont.pointSizeF() > 0)
         captionFont.setPointSizeF(captionFont.pointSizeF() * kToolbarCaptionScale);
 
-    for (const ToolbarButtonSpec& spec : buttons) {
-        if (spec.Key.empty() && spec.Image == 0) {
+    for (const ToolbarEntry& entry : buttons) {
+        if (entry.Key.empty() && entry.Image == 0) {
             bar_->addSeparator();
             continue;
         }
@@ -607,18 +607,18 @@ QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageLis
         button->setFocusPolicy(Qt::NoFocus);
         button->setFont(captionFont);
         button->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
-        button->setText(Q(spec.Caption));
-        button->setToolTip(Q(spec.ToolTip));
-        button->setToolButtonStyle(spec.Caption.empty() ? Qt::ToolButtonIconOnly
+        button->setText(Q(entry.Caption));
+        button->setToolTip(Q(entry.ToolTip));
+        button->setToolButtonStyle(entry.Caption.empty() ? Qt::ToolButtonIconOnly
                                                         : Qt::ToolButtonTextUnderIcon);
-        button->setIcon(IconFor(spec.Image));
+        button->setIcon(IconFor(entry.Image));
         button->setFixedHeight(buttonHeight);
         bar_->addWidget(button);
-        const std::string key = spec.Key;
+        const std::string key = entry.Key;
         QObject::connect(button, &QToolButton::clicked, &context_, [this, key] {
             if (onClick_) onClick_(key);
         });
-        buttons_.push_back({spec.Key, button, spec.Image});
+        buttons_.push_back({entry.Key, button, entry.Image});
     }
 }
 
@@ -663,15 +663,15 @@ void QtToolbar::SetButtonImage(const std::string& key, int image) {
     }
 }
 
-QtMenuBar::QtMenuBar(QMenuBar& bar, const std::vector<MenuItemSpec>& items) {
+QtMenuBar::QtMenuBar(QMenuBar& bar, const std::vector<MenuEntry>& items) {
     Build(items, std::string(), bar);
 }
 
-void QtMenuBar::Build(const std::vector<MenuItemSpec>& items, const std::string& parent,
+void QtMenuBar::Build(const std::vector<MenuEntry>& items, const std::string& parent,
                       QWidget& target) {
     auto* bar = qobject_cast<QMenuBar*>(&target);
     auto* menu = qobject_cast<QMenu*>(&target);
-    for (const MenuItemSpec& item : items) {
+    for (const MenuEntry& item : items) {
         if (item.Parent != parent) continue;
         if (item.Caption == "-") {
             if (menu)
@@ -682,7 +682,7 @@ void QtMenuBar::Build(const std::vector<MenuItemSpec>& items, const std::string&
         }
         const bool hasChildren =
             std::any_of(items.begin(), items.end(),
-                        [&](const MenuItemSpec& c) { return c.Parent == item.Name; });
+                        [&](const MenuEntry& c) { return c.Parent == item.Name; });
         if (hasChildren) {
             QMenu* sub = menu ? menu->addMenu(Q(item.Caption)) : bar->addMenu(Q(item.Caption));
             sub->setObjectName(Q(item.Name));
@@ -935,7 +935,7 @@ void QtWindow::ApplyTabOrder() {
 
 IToolbar& QtWindow::AddToolbar(const std::string& name, int height, int tabIndex,
                                const ImageList& images,
-                               const std::vector<ToolbarButtonSpec>& buttons) {
+                               const std::vector<ToolbarEntry>& buttons) {
     ControlPlace place;
     place.Name = name;
     place.TabIndex = tabIndex;
@@ -978,7 +978,7 @@ IButton& QtWindow::AddPictureButton(const ControlPlace& place, const std::string
     return Keep(std::make_unique<QtPictureButton>(*this, place, image));
 }
 
-IMenuBar& QtWindow::AddMenuBar(const std::vector<MenuItemSpec>& items) {
+IMenuBar& QtWindow::AddMenuBar(const std::vector<MenuEntry>& items) {
     auto* bar = new QMenuBar;
 #ifndef Q_OS_MACOS
     // The menu bar stays inside the window, where the layout counts it.

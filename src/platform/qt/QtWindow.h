@@ -60,8 +60,8 @@ struct TwipScale {
 // one).
 TwipScale ScaleOf(const QWidget* widget);
 
-// The font a FontSpec names, with a stand-in where the family is not installed.
-QFont FontFor(const FontSpec& spec);
+// The font a TextFont names, with a stand-in where the family is not installed.
+QFont FontFor(const TextFont& wanted);
 
 // The named image from the resources (":/images/<name>.png" and its other
 // sizes: "<name>@2x.png", "<name>-16.png", "<name>-32.png"...); an empty icon
@@ -249,7 +249,7 @@ private:
 class QtToolbar final : public QtControl, public IToolbar {
 public:
     QtToolbar(QtWindow& window, const ControlPlace& place, const ImageList& images,
-              const std::vector<ToolbarButtonSpec>& buttons);
+              const std::vector<ToolbarEntry>& buttons);
     int ButtonValue(const std::string& key) const override;
     void SetButtonValue(const std::string& key, int value) override;
     int ButtonImage(const std::string& key) const override;
@@ -279,13 +279,13 @@ private:
 
 class QtMenuBar final : public IMenuBar {
 public:
-    QtMenuBar(QMenuBar& bar, const std::vector<MenuItemSpec>& items);
+    QtMenuBar(QMenuBar& bar, const std::vector<MenuEntry>& items);
     void SetOnClick(std::function<void(const std::string& name)> handler) override {
         onClick_ = std::move(handler);
     }
 
 private:
-    void Build(const std::vector<MenuItemSpec>& items, const std::string& parent, QWidget& target);
+    void Build(const std::vector<MenuEntry>& items, const std::string& parent, QWidget& target);
 
     QObject context_;
     std::function<void(const std::string&)> onClick_;
@@ -322,7 +322,7 @@ public:
     void SetOnUnload(std::function<void()> handler) override { onUnload_ = std::move(handler); }
 
     IToolbar& AddToolbar(const std::string& name, int height, int tabIndex, const ImageList& images,
-                         const std::vector<ToolbarButtonSpec>& buttons) override;
+                         const std::vector<ToolbarEntry>& buttons) override;
     ITabControl& AddTabControl(const ControlPlace& place, const std::vector<std::string>& captions,
                                int headerHeight, const ImageList& pictures) override;
     IEditor& AddEditor(const ControlPlace& place) override;
@@ -332,7 +332,7 @@ public:
                              int largeChange, int value) override;
     ILabel& AddLabel(const ControlPlace& place, const std::string& caption) override;
     IButton& AddPictureButton(const ControlPlace& place, const std::string& image) override;
-    IMenuBar& AddMenuBar(const std::vector<MenuItemSpec>& items) override;
+    IMenuBar& AddMenuBar(const std::vector<MenuEntry>& items) override;
 
     QMainWindow* widget() const;
     // The area below the menu bar that the controls are placed on.
