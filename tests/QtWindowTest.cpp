@@ -227,17 +227,6 @@ TEST_F(QtWindowTest, EditorKeepsTheTextExactlyWithCrLfLineEnds) {
     EXPECT_EQ(notified, 3);
 }
 
-TEST_F(QtWindowTest, TextBoxChangesOnlyOnRealChange) {
-    auto& box = As<qt::QtTextBox>(window.AddTextBox(Place("txt", {0, 0, 4300, 360})));
-    box.SetOnChange(Count());
-    box.SetText("/home/me/sig.txt");
-    box.SetText("/home/me/sig.txt");
-    EXPECT_EQ(notified, 1);
-    box.lineEdit()->insert(QStringLiteral("2"));  // the user
-    EXPECT_EQ(box.GetText(), "/home/me/sig.txt2");
-    EXPECT_EQ(notified, 2);
-}
-
 TEST_F(QtWindowTest, ToolbarClicksReportKeysAndLeaveThePressedStateToTheProgram) {
     ImageList images(32, 32, {{"Exit", "exit"}, {"Fixed", "fixed"}});
     auto& toolbar = As<qt::QtToolbar>(
@@ -303,9 +292,6 @@ TEST_F(QtWindowTest, ControlsKeepTheirFlagsAndGoWithTheirWindow) {
         button.button()->click();
         EXPECT_EQ(calls, 1);
 
-        label.SetEnabled(false);
-        label.SetVisible(false);
-        EXPECT_FALSE(label.Enabled() || label.Visible() || label.IsShowing());
         EXPECT_EQ(label.Caption(), "Value & more");
         const QFontMetrics metrics(As<qt::QtEditor>(editor).widget()->font());
         EXPECT_EQ(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W')) << "monospace";

@@ -33,16 +33,6 @@ protected:
     test::MainRig rig;
 };
 
-TEST_F(StartupLoad, FirstRunCreatesThePlaceholderSilently) {
-    rig.Start();
-    EXPECT_EQ(ReadBytes(Default()), PlaceholderCollectionText());
-    EXPECT_EQ(rig.Form().state.SigCount, 2);
-    EXPECT_TRUE(rig.messages.shown.empty());
-    EXPECT_EQ(Text("txtFixedSig"), DefaultFixedText());
-    EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt"))) << "written only by a save";
-    EXPECT_EQ(rig.Tabs().history, (std::vector<int>{1, 0})) << "the caption of tab 1 set on the way";
-}
-
 TEST_F(StartupLoad, LoadsTheFilesThatExist) {
     WriteBytes(rig.dir.File("fixed.txt"), "-- \r\nMe\r\n");
     WriteBytes(rig.dir.File("sig.txt"), "last time");
