@@ -16,7 +16,12 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGROTA_BUILD_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Tagrota is a desktop program: it needs a desktop session (or a virtual
+# display: `xvfb-run make run`).
 run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	    echo "No display to open the window on: run this in a desktop session," \
+	         "or under a virtual display with: xvfb-run make run"; exit 1; fi
 	$(BUILD)/Tagrota/tagrota
 
 # Every test, under AddressSanitizer and UndefinedBehaviorSanitizer.
