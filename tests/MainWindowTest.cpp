@@ -177,7 +177,8 @@ TEST_F(MainWindow, BulletsFromTheSettingsTabComesBackAndLaysItOut) {
 
 TEST_F(MainWindow, TabCommandsFromToolbarAndMenu) {
     rig.Start();
-    for (auto [key, tab] : {std::pair{"Random", 1}, {"Current", 2}, {"Settings", 3}, {"Fixed", 0}}) {
+    for (auto [key, tab] :
+         {std::pair{"Random", 1}, {"Current", 2}, {"Settings", 3}, {"Fixed", 0}}) {
         Click(key);
         EXPECT_EQ(rig.Tabs().Tab(), tab) << key;
     }
@@ -439,9 +440,8 @@ TEST_F(MainWindow, ClosingWritesEverySettingInOrder) {
     EXPECT_EQ(rig.closed, 1);
     EXPECT_EQ(rig.store.saves,
               (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight",
-                                        "WrapCount", "InSysTray", "SigPath", "DoWrap",
-                                        "RandomFile", "CurrentFile", "SigDuration", "StartMin",
-                                        "UseSeq"}));
+                                        "WrapCount", "InSysTray", "SigPath", "DoWrap", "RandomFile",
+                                        "CurrentFile", "SigDuration", "StartMin", "UseSeq"}));
     EXPECT_EQ(rig.Stored(SettingKey::MainWidth), "8000");
     EXPECT_EQ(rig.Stored(SettingKey::SigPath), rig.dir.Path().string());
     EXPECT_FALSE(F().Timer1->Enabled() || F().Timer2->Enabled());

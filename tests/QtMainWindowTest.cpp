@@ -20,8 +20,7 @@ class QtMainWindow : public ::testing::Test {
 protected:
     void Start() {
         form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
-                                                            clock, random,
-                                                            dir.Path().string()});
+                                                            clock, random, dir.Path().string()});
         form->Form_Load();
         QCoreApplication::processEvents();
     }

@@ -64,22 +64,20 @@ void frmMain::Compose() {
     Timer2->SetEnabled(true);
     ImageList1 = MakeToolbarImages();
 
-    Toolbar1 = &w.AddToolbar("Toolbar1", 660, 4, ImageList1,
-                             {{"Exit", "Exit", "Exit Program", 2},
-                              {"Save", "Save", "Save", 8},
-                              {},
-                              {"Fixed", "Fixed", "Fixed Signature", ImageList1.IndexOf("Fixed")},
-                              {"Random", "Random", "Show Random Sig File",
-                               ImageList1.IndexOf("Random")},
-                              {"Current", "Current", "Current", ImageList1.IndexOf("Current")},
-                              {"Settings", "Settings", "Settings", ImageList1.IndexOf("Settings")},
-                              {},
-                              {"About", "About", "About", ImageList1.IndexOf("About")},
-                              {"Help", "", "Brief Help on Tab", ImageList1.IndexOf("Help")},
-                              {"Stop", "Stop Changing", "Stop changing the signature",
-                               ImageList1.IndexOf("Stop")},
-                              {"Bullets", "", "Random or Sequencial",
-                               ImageList1.IndexOf("Bullets")}});
+    Toolbar1 = &w.AddToolbar(
+        "Toolbar1", 660, 4, ImageList1,
+        {{"Exit", "Exit", "Exit Program", 2},
+         {"Save", "Save", "Save", 8},
+         {},
+         {"Fixed", "Fixed", "Fixed Signature", ImageList1.IndexOf("Fixed")},
+         {"Random", "Random", "Show Random Sig File", ImageList1.IndexOf("Random")},
+         {"Current", "Current", "Current", ImageList1.IndexOf("Current")},
+         {"Settings", "Settings", "Settings", ImageList1.IndexOf("Settings")},
+         {},
+         {"About", "About", "About", ImageList1.IndexOf("About")},
+         {"Help", "", "Brief Help on Tab", ImageList1.IndexOf("Help")},
+         {"Stop", "Stop Changing", "Stop changing the signature", ImageList1.IndexOf("Stop")},
+         {"Bullets", "", "Random or Sequencial", ImageList1.IndexOf("Bullets")}});
 
     Timer1 = s_.ui.CreateTimer();
     Timer1->SetInterval(kRotationIntervalAtCreation);
@@ -147,22 +145,31 @@ void frmMain::ComposeSettingsTab() {
     Label1[0] = &w.AddLabel(place("Label1(0)", {180, 2565, 3645, 240}, 7, kDialogFont),
                             "Random Signatures Path and File Name:");
     txtRPath = &w.AddTextBox(place("txtRPath", {180, 2835, 4300, 360}, 8, kDialogFont));
-    btnFindPath[0] = &w.AddPictureButton(place("btnFindPath(0)", {4680, 2790, 555, 465}, 12),
-                                         "browse");
+    btnFindPath[0] =
+        &w.AddPictureButton(place("btnFindPath(0)", {4680, 2790, 555, 465}, 12), "browse");
     Label1[1] = &w.AddLabel(place("Label1(1)", {180, 3240, 3390, 240}, 9, kDialogFont),
                             "Current Signature Path and File Name:");
     txtCPath = &w.AddTextBox(place("txtCPath", {180, 3510, 4300, 360}, 10, kDialogFont));
-    btnFindPath[1] = &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 11),
-                                         "browse");
+    btnFindPath[1] =
+        &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 11), "browse");
 }
 
 void frmMain::Timer2_Timer() {
     switch (state.AboutNumber) {
-        case kAboutImage: state.AboutNumber = 9; break;
-        case 9: state.AboutNumber = 10; break;
-        case 10: state.AboutNumber = 11; break;
-        case 11: state.AboutNumber = kAboutImage; break;
-        default: break;
+        case kAboutImage:
+            state.AboutNumber = 9;
+            break;
+        case 9:
+            state.AboutNumber = 10;
+            break;
+        case 10:
+            state.AboutNumber = 11;
+            break;
+        case 11:
+            state.AboutNumber = kAboutImage;
+            break;
+        default:
+            break;
     }
     // Before start-up has set the first frame there is no image to show.
     if (ImageList1.Item(state.AboutNumber) != nullptr)

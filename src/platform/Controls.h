@@ -41,7 +41,8 @@ class EditorFileBacking {
 public:
     explicit EditorFileBacking(IFileSystem& files) : files_(files) {}
     // Reads the file and hands its text to `setText`; on failure nothing is set.
-    FileStatus Load(const std::string& path, const std::function<void(const std::string&)>& setText);
+    FileStatus Load(const std::string& path,
+                    const std::function<void(const std::string&)>& setText);
     FileStatus Save(const std::string& path, const std::string& text);
     const TextFormat& Format() const { return format_; }
 

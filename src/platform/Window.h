@@ -53,10 +53,26 @@ public:
     int Top() const { return Bounds().Top; }
     int Width() const { return Bounds().Width; }
     int Height() const { return Bounds().Height; }
-    void SetLeft(int v) { Rect r = Bounds(); r.Left = v; SetBounds(r); }
-    void SetTop(int v) { Rect r = Bounds(); r.Top = v; SetBounds(r); }
-    void SetWidth(int v) { Rect r = Bounds(); r.Width = v; SetBounds(r); }
-    void SetHeight(int v) { Rect r = Bounds(); r.Height = v; SetBounds(r); }
+    void SetLeft(int v) {
+        Rect r = Bounds();
+        r.Left = v;
+        SetBounds(r);
+    }
+    void SetTop(int v) {
+        Rect r = Bounds();
+        r.Top = v;
+        SetBounds(r);
+    }
+    void SetWidth(int v) {
+        Rect r = Bounds();
+        r.Width = v;
+        SetBounds(r);
+    }
+    void SetHeight(int v) {
+        Rect r = Bounds();
+        r.Height = v;
+        SetBounds(r);
+    }
 };
 
 class ILabel : public virtual IControl {
@@ -218,8 +234,8 @@ public:
                                  const ImageList& images,
                                  const std::vector<ToolbarEntry>& buttons) = 0;
     virtual ITabControl& AddTabControl(const ControlPlace& place,
-                                       const std::vector<std::string>& captions,
-                                       int headerHeight, const ImageList& pictures) = 0;
+                                       const std::vector<std::string>& captions, int headerHeight,
+                                       const ImageList& pictures) = 0;
     virtual IEditor& AddEditor(const ControlPlace& place) = 0;
     virtual ITextBox& AddTextBox(const ControlPlace& place) = 0;
     virtual ICheckBox& AddCheckBox(const ControlPlace& place, const std::string& caption) = 0;

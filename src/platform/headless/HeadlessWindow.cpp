@@ -116,8 +116,7 @@ T& Window::Add(const std::string& name, Args&&... args) {
 }
 
 IToolbar& Window::AddToolbar(const std::string& name, int height, int tabIndex,
-                             const ImageList& images,
-                             const std::vector<ToolbarEntry>& buttons) {
+                             const ImageList& images, const std::vector<ToolbarEntry>& buttons) {
     ControlPlace place{name, {0, 0, bounds_.Width, height}, tabIndex, {}, nullptr, 0};
     return Add<Toolbar>(name, place, images, buttons);
 }

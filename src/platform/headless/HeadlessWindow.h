@@ -82,7 +82,11 @@ class ScrollBar final : public Control, public IScrollBar {
 public:
     ScrollBar(const ControlPlace& place, int min, int max, int smallChange, int largeChange,
               int value)
-        : Control(place), min_(min), max_(max), small_(smallChange), large_(largeChange),
+        : Control(place),
+          min_(min),
+          max_(max),
+          small_(smallChange),
+          large_(largeChange),
           value_(value) {}
     int Min() const override { return min_; }
     int Max() const override { return max_; }
@@ -123,13 +127,17 @@ private:
 class TabControl final : public Control, public ITabControl {
 public:
     TabControl(const ControlPlace& place, std::vector<std::string> captions, const ImageList& pics)
-        : Control(place), captions_(std::move(captions)), pictures_(captions_.size()),
+        : Control(place),
+          captions_(std::move(captions)),
+          pictures_(captions_.size()),
           images_(pics) {}
     int Tabs() const override { return static_cast<int>(captions_.size()); }
     int Tab() const override { return tab_; }
     void SetTab(int tab) override;
     std::string TabCaption(int tab) const override { return captions_.at(tab); }
-    void SetTabCaption(int tab, const std::string& caption) override { captions_.at(tab) = caption; }
+    void SetTabCaption(int tab, const std::string& caption) override {
+        captions_.at(tab) = caption;
+    }
     std::string TabPicture(int tab) const override { return pictures_.at(tab); }
     void SetTabPicture(int tab, const std::string& key) override;
     void SetOnChange(std::function<void(int)> handler) override { onChange_ = std::move(handler); }
@@ -147,8 +155,7 @@ private:
 
 class Toolbar final : public Control, public IToolbar {
 public:
-    Toolbar(const ControlPlace& place, const ImageList& images,
-            std::vector<ToolbarEntry> buttons)
+    Toolbar(const ControlPlace& place, const ImageList& images, std::vector<ToolbarEntry> buttons)
         : Control(place), images_(images), buttons_(std::move(buttons)), values_(buttons_.size()) {}
     int ButtonValue(const std::string& key) const override;
     void SetButtonValue(const std::string& key, int value) override;
@@ -212,8 +219,7 @@ public:
     }
     void SetOnUnload(std::function<void()> handler) override { onUnload_ = std::move(handler); }
 
-    IToolbar& AddToolbar(const std::string& name, int height, int tabIndex,
-                         const ImageList& images,
+    IToolbar& AddToolbar(const std::string& name, int height, int tabIndex, const ImageList& images,
                          const std::vector<ToolbarEntry>& buttons) override;
     ITabControl& AddTabControl(const ControlPlace& place, const std::vector<std::string>& captions,
                                int headerHeight, const ImageList& pictures) override;

@@ -610,7 +610,7 @@ QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageLis
         button->setText(Q(entry.Caption));
         button->setToolTip(Q(entry.ToolTip));
         button->setToolButtonStyle(entry.Caption.empty() ? Qt::ToolButtonIconOnly
-                                                        : Qt::ToolButtonTextUnderIcon);
+                                                         : Qt::ToolButtonTextUnderIcon);
         button->setIcon(IconFor(entry.Image));
         button->setFixedHeight(buttonHeight);
         bar_->addWidget(button);
@@ -680,9 +680,8 @@ void QtMenuBar::Build(const std::vector<MenuEntry>& items, const std::string& pa
                 bar->addSeparator();
             continue;
         }
-        const bool hasChildren =
-            std::any_of(items.begin(), items.end(),
-                        [&](const MenuEntry& c) { return c.Parent == item.Name; });
+        const bool hasChildren = std::any_of(
+            items.begin(), items.end(), [&](const MenuEntry& c) { return c.Parent == item.Name; });
         if (hasChildren) {
             QMenu* sub = menu ? menu->addMenu(Q(item.Caption)) : bar->addMenu(Q(item.Caption));
             sub->setObjectName(Q(item.Name));
@@ -934,8 +933,7 @@ void QtWindow::ApplyTabOrder() {
 }
 
 IToolbar& QtWindow::AddToolbar(const std::string& name, int height, int tabIndex,
-                               const ImageList& images,
-                               const std::vector<ToolbarEntry>& buttons) {
+                               const ImageList& images, const std::vector<ToolbarEntry>& buttons) {
     ControlPlace place;
     place.Name = name;
     place.TabIndex = tabIndex;
