@@ -6,13 +6,7 @@
 #include <QPushButton>
 
 namespace tagrota::qt {
-namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
     QMessageBox box;

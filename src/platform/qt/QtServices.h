@@ -3,6 +3,7 @@
 // program directory.
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <map>
 #include <memory>
@@ -13,6 +14,11 @@
 class QSettings;
 
 namespace tagrota::qt {
+
+// A text of the program (UTF-8) as Qt's.
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // The per-user settings. On Linux and other Unix desktops an INI file,
 // $XDG_CONFIG_HOME/<application>/<application>.ini (~/.config when the variable

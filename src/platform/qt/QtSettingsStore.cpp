@@ -7,10 +7,6 @@
 namespace tagrota::qt {
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 #ifndef _WIN32
 QString ConfigHome() {
     const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
