@@ -39,7 +39,7 @@ bool HasFont(const TextFont& wanted) {
 
 // The toolbar's images, and the smaller font of its captions.
 constexpr int kToolbarIconSize = 24;
-constexpr double kToolbarCaptionScale = 0.8;
+constexpr double kToolbarCaptionScale = 0.78;
 
 // A condensed sans-serif: a narrow family where one is installed, otherwise
 // the default sans-serif drawn condensed.
@@ -528,6 +528,8 @@ QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageLis
     bar_->setFloatable(false);
     bar_->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
     bar_->setContentsMargins(0, 0, 0, 0);
+    // Narrow gaps leave room for the captions at the window's smallest width.
+    bar_->setStyleSheet(QStringLiteral("QToolBar::separator { width: 5px; }"));
     if (QLayout* layout = bar_->layout()) {
         layout->setContentsMargins(1, 1, 1, 1);
         layout->setSpacing(1);
