@@ -12,13 +12,13 @@ void frmMain::Toolbar1_ButtonClick(const std::string& key) {
     } else if (key == "Save") {
         SaveCommand();
     } else if (key == "Fixed") {
-        SelectTab(TabIndex::Fixed);
+        SSTab1->SetTab(TabIndex::Fixed);
     } else if (key == "Random") {
-        SelectTab(TabIndex::Random);
+        SSTab1->SetTab(TabIndex::Random);
     } else if (key == "Current") {
-        SelectTab(TabIndex::Current);
+        SSTab1->SetTab(TabIndex::Current);
     } else if (key == "Settings") {
-        SelectTab(TabIndex::Settings);
+        SSTab1->SetTab(TabIndex::Settings);
     } else if (key == "About") {
         if (showAbout) showAbout();
     } else if (key == "Help") {
@@ -36,16 +36,12 @@ void frmMain::Menu_Click(const std::string& name) {
     } else if (name == "mnuExit") {
         window->Close();
     } else if (name == "mnuSettings") {
-        SelectTab(TabIndex::Settings);
+        SSTab1->SetTab(TabIndex::Settings);
     } else if (name == "mnuAbout") {
         if (showAbout) showAbout();
     } else if (name == "mnuHelp") {
         if (showHelp) showHelp();
     }
-}
-
-void frmMain::SelectTab(int tab) {
-    SSTab1->SetTab(tab);
 }
 
 void frmMain::SSTab1_Click(int /*previousTab*/) {

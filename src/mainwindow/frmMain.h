@@ -110,7 +110,6 @@ public:
 private:
     void Compose();
     void ComposeSettingsTab();
-    void SelectTab(int tab);
     void PlacePathRows();
     void ReloadCollection(const std::string& oldPath);
     void RestoreCollection(const std::string& oldPath, const std::string& oldText);

@@ -37,7 +37,7 @@ private:
 
 // An editor over a file system; loads and saves go through the same text-file
 // rules as the real editor.
-class TextEditor final : public TextControl, public ITextEditor {
+class TextEditor : public TextControl, public virtual ITextEditor {
 public:
     explicit TextEditor(IFileSystem& files) : backing_(files) {}
     using TextControl::GetText;

@@ -24,14 +24,6 @@ void ScrollBar::SetValue(int value) {
     if (onChange_) onChange_();
 }
 
-FileStatus Editor::LoadFile(const std::string& path) {
-    return backing_.Load(path, [this](const std::string& text) { SetText(text); });
-}
-
-FileStatus Editor::SaveFile(const std::string& path) {
-    return backing_.Save(path, GetText());
-}
-
 void TabControl::SetTab(int tab) {
     if (tab < 0 || tab >= Tabs()) throw std::out_of_range("no such tab");
     if (tab == tab_) return;

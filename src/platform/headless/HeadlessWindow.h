@@ -111,17 +111,15 @@ public:
     using TextControl::SetText;
 };
 
-class Editor final : public Control, public TextControl, public IEditor {
+// The in-memory editor, placed on a window.
+class Editor final : public Control, public TextEditor, public IEditor {
 public:
-    Editor(const ControlPlace& place, IFileSystem& files) : Control(place), backing_(files) {}
-    using TextControl::GetText;
-    using TextControl::SetOnChange;
-    using TextControl::SetText;
-    FileStatus LoadFile(const std::string& path) override;
-    FileStatus SaveFile(const std::string& path) override;
-
-private:
-    EditorFileBacking backing_;
+    Editor(const ControlPlace& place, IFileSystem& files) : Control(place), TextEditor(files) {}
+    using TextEditor::GetText;
+    using TextEditor::LoadFile;
+    using TextEditor::SaveFile;
+    using TextEditor::SetOnChange;
+    using TextEditor::SetText;
 };
 
 class TabControl final : public Control, public ITabControl {
