@@ -8,6 +8,7 @@
 // (setting a check box's value runs its click handler, setting a scroll bar's
 // value its change handler, selecting a tab the tab control's change handler).
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -208,8 +209,9 @@ public:
     virtual void SetMinimumSize(int width, int height) = 0;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
-    // The window's icon, by image name.
+    // The window's icon, by image name, and its handle (0 for none).
     virtual void SetIcon(const std::string& image) = 0;
+    virtual std::int32_t IconHandle() const = 0;
 
     virtual bool Visible() const = 0;
     virtual void Show() = 0;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/IconHandles.h"
 #include "platform/Window.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -206,6 +207,7 @@ public:
     std::string Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     void SetIcon(const std::string& image) override { icon_ = image; }
+    std::int32_t IconHandle() const override { return IconHandleOf(icon_); }
     bool Visible() const override { return visible_; }
     void Show() override;
     void Hide() override { visible_ = false; }

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "platform/IconHandles.h"
 #include "platform/qt/QtServices.h"
 
 namespace tagrota::qt {
@@ -192,7 +193,12 @@ void QtWindow::SetCaption(const std::string& caption) {
 }
 
 void QtWindow::SetIcon(const std::string& image) {
+    icon_ = image;
     widget_->setWindowIcon(ImageIcon(image));
+}
+
+std::int32_t QtWindow::IconHandle() const {
+    return IconHandleOf(icon_);
 }
 
 bool QtWindow::Visible() const {

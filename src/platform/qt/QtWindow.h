@@ -308,6 +308,7 @@ public:
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
     void SetIcon(const std::string& image) override;
+    std::int32_t IconHandle() const override;
 
     bool Visible() const override;
     void Show() override;
@@ -364,6 +365,7 @@ private:
     void Closing(QCloseEvent& event);
 
     IFileSystem& files_;
+    std::string icon_;
     std::unique_ptr<WindowWidget> widget_;
     QWidget* client_;
     std::vector<std::unique_ptr<QtControl>> controls_;
