@@ -15,7 +15,9 @@
 
 #include "mainwindow/frmMain.h"
 #include "platform/SystemServices.h"
+#include "platform/VersionInfo.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtTrayShell.h"
 #include "platform/qt/QtWindow.h"
 
 namespace {
@@ -41,7 +43,9 @@ void RejectOpenDialogs() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagrota"));
-    QApplication::setApplicationVersion(QStringLiteral(TAGROTA_VERSION));
+    const tagrota::VersionInfo& version = tagrota::ProgramVersion();
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(version.Major).arg(version.Minor).arg(version.Revision));
     QApplication::setDesktopFileName(QStringLiteral("tagrota"));
     // The program ends when the main window has closed, not when the last
     // window of any kind goes (a tray-mode window is hidden, not closed).
@@ -55,9 +59,10 @@ int main(int argc, char* argv[]) {
     qt::QtUserInterface ui(files);
     SystemClock clock;
     SplitMixRandom random;
+    qt::QtTrayShell trayShell;
 
     frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
-                                    qt::ProgramDirectory()});
+                                    trayShell, qt::ProgramDirectory()});
     bool loaded = false, closed = false, endRequested = false;
     form.onClosed = [&closed] {
         closed = true;

@@ -20,7 +20,7 @@ class QtMainWindow : public ::testing::Test {
 protected:
     void Start() {
         form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
-                                                            clock, random, dir.Path().string()});
+                                                            clock, random, tray, dir.Path().string()});
         form->Form_Load();
         QCoreApplication::processEvents();
     }
@@ -40,6 +40,7 @@ protected:
     headless::FileDialog dialog;
     headless::HeadlessPlatform platform;
     SplitMixRandom random;
+    headless::TrayShell tray;
     qt::QtUserInterface ui{files};
     std::unique_ptr<frmMain> form;
     headless::Clock& clock = platform.clock;

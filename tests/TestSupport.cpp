@@ -46,7 +46,7 @@ MainRig::~MainRig() = default;
 
 void MainRig::Start() {
     form = std::make_unique<frmMain>(MainWindowServices{
-        ui, store, files, messages, dialog, platform.clock, random, dir.Path().string()});
+        ui, store, files, messages, dialog, platform.clock, random, tray, dir.Path().string()});
     form->onClosed = [this] { ++closed; };
     form->Form_Load();
 }

@@ -8,6 +8,7 @@
 #include "engine/SignatureEngine.h"
 #include "mainwindow/frmMain.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/headless/HeadlessTray.h"
 #include "platform/headless/HeadlessWindow.h"
 
 namespace tagrota::test {
@@ -71,6 +72,7 @@ struct MainRig {
     headless::FileDialog dialog;
     headless::SettingsStore store;
     SplitMixRandom random;
+    headless::TrayShell tray;
     headless::UserInterface ui{platform, files};
     std::unique_ptr<frmMain> form;
     int closed = 0;

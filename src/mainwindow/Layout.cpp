@@ -16,7 +16,8 @@ constexpr int kBrowseOffset = 790, kPathGap = 400;
 
 void frmMain::Form_Resize() {
     if (window->State() == WindowState::Minimized) {
-        if (state.InSysTray) window->Hide();
+        // Hidden only where a tray icon can bring it back.
+        if (state.InSysTray && s_.trayShell.IsAvailable()) window->Hide();
         return;
     }
     Rect r = window->Bounds();

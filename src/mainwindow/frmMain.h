@@ -20,7 +20,9 @@
 #include "platform/FileSystem.h"
 #include "platform/ImageList.h"
 #include "platform/Services.h"
+#include "platform/TrayShell.h"
 #include "platform/Window.h"
+#include "tray/frmSysTray.h"
 
 namespace tagrota {
 
@@ -33,6 +35,7 @@ struct MainWindowServices {
     IFileDialog& fileDialog;
     IClock& clock;
     IRandom& random;
+    ITrayShell& trayShell;
     std::string programDir;
 };
 
@@ -77,6 +80,9 @@ public:
     void chkWordWrap_Click();
     void chkMin_Click();
     void chkSysTray_Click();
+    void m_frmSysTray_MenuClick(std::int32_t lIndex, const std::string& sKey);
+    void m_frmSysTray_SysTrayDoubleClick(std::int32_t eButton);
+    void m_frmSysTray_SysTrayMouseDown(std::int32_t eButton);
     void btnFindPath_Click(int index);
 
     // --- Commands ---
@@ -106,6 +112,8 @@ public:
     std::array<IButton*, 2> btnFindPath{};
     IMenuBar* menu = nullptr;
     std::unique_ptr<ITimer> Timer1, Timer2;
+    // The tray icon while tray mode is on; empty otherwise.
+    std::shared_ptr<frmSysTray> m_frmSysTray;
 
 private:
     void Compose();

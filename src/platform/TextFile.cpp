@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 #include "platform/Controls.h"
+#include "platform/Unicode.h"
 
 #include <array>
 #include <cstdint>
@@ -8,51 +9,6 @@ namespace tagrota {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-// Windows-1252 bytes 0x80 to 0x9F. The five bytes the code page leaves
-// undefined map to the C1 control of the same value, as Windows itself does, so
-// every byte survives a round trip.
-constexpr std::array<char32_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// The code point that starts at text[i] in valid UTF-8; i moves past it.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    unsigned char b = byte(i);
-    if (b < 0x80) return ++i, b;
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
-    char32_t c = b & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) c = (c << 6) | (byte(i + k) & 0x3F);
-    i += 1 + extra;
-    return c;
-}
-
-int Cp1252Byte(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
-    for (std::size_t k = 0; k < kCp1252High.size(); ++k)
-        if (kCp1252High[k] == c) return static_cast<int>(0x80 + k);
-    return -1;
-}
 
 LineEnding FirstLineEnding(std::string_view text) {
     auto at = text.find_first_of("\r\n");
@@ -133,7 +89,7 @@ DecodedText DecodeText(std::string_view bytes) {
     utf8.reserve(bytes.size() + bytes.size() / 8);
     for (char ch : bytes) {
         auto b = static_cast<unsigned char>(ch);
-        AppendUtf8(utf8, b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char32_t{b});
+        AppendUtf8(utf8, Cp1252Char(b));
     }
     result.text = ToCrLf(utf8);
     return result;

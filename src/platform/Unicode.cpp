@@ -1,0 +1,102 @@
+#include "platform/Unicode.h"
+
+#include <array>
+
+namespace tagrota {
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F.
+constexpr std::array<char32_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+}  // namespace
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char b = byte(i);
+    if (b < 0x80) return ++i, b;
+    const int extra = b >= 0xF0 && b <= 0xF4  ? 3
+                      : b >= 0xE0 && b < 0xF0 ? 2
+                      : b >= 0xC2 && b < 0xE0 ? 1
+                                              : 0;
+    if (extra == 0 || i + static_cast<std::size_t>(extra) >= text.size()) return ++i, kReplacement;
+    char32_t c = b & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const unsigned char next = byte(i + k);
+        if ((next & 0xC0) != 0x80) return ++i, kReplacement;
+        c = (c << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return ++i, kReplacement;
+    i += 1 + extra;
+    return c;
+}
+
+std::u16string ToUtf16(std::string_view utf8) {
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = NextCodePoint(utf8, i);
+        if (c < 0x10000) {
+            out += static_cast<char16_t>(c);
+        } else {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    return out;
+}
+
+std::string FromUtf16(std::u16string_view utf16) {
+    std::string out;
+    out.reserve(utf16.size());
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        const char16_t u = utf16[i];
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] < 0xE000) {
+            AppendUtf8(out, 0x10000 + ((char32_t{u} - 0xD800) << 10) + (utf16[i + 1] - 0xDC00));
+            ++i;
+        } else if (u >= 0xD800 && u < 0xE000) {
+            AppendUtf8(out, kReplacement);
+        } else {
+            AppendUtf8(out, u);
+        }
+    }
+    return out;
+}
+
+int Cp1252Byte(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    for (std::size_t k = 0; k < kCp1252High.size(); ++k)
+        if (kCp1252High[k] == c) return static_cast<int>(0x80 + k);
+    return -1;
+}
+
+char32_t Cp1252Char(unsigned char b) {
+    return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char32_t{b};
+}
+
+}  // namespace tagrota
