@@ -214,10 +214,10 @@ bool QtTrayShell::IsAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-QSystemTrayIcon* QtTrayShell::TrayIcon(std::uint32_t hWnd) const {
-    for (const auto& [key, icon] : icons_)
-        if (key.first == hWnd) return icon.tray;
-    return nullptr;
+std::vector<QSystemTrayIcon*> QtTrayShell::TrayIcons() const {
+    std::vector<QSystemTrayIcon*> all;
+    for (const auto& [key, icon] : icons_) all.push_back(icon.tray);
+    return all;
 }
 
 }  // namespace tagrota::qt

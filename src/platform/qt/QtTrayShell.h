@@ -60,8 +60,8 @@ public:
     std::shared_ptr<ITrayWindow> CreateHiddenWindow(const std::string& caption) override;
     bool IsAvailable() const override;
 
-    // The icon registered by a hidden window, or null (for tests).
-    QSystemTrayIcon* TrayIcon(std::uint32_t hWnd) const;
+    // The icons on the desktop (for tests).
+    std::vector<QSystemTrayIcon*> TrayIcons() const;
 
 private:
     using Key = std::pair<std::uint32_t, std::uint32_t>;

@@ -1,0 +1,130 @@
+// The tray icon component on Qt's notification area, offscreen: records become
+// the tray icon's tip, image and menu, and the tray icon's activations come
+// back as the shell's codes.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
+
+#include "platform/IconHandles.h"
+#include "platform/qt/QtTrayShell.h"
+#include "tray/frmSysTray.h"
+
+namespace tagrota {
+namespace {
+
+class QtTray : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frmSysTray::Events e;
+        e.SysTrayMouseDown = [this](std::int32_t b) {
+            log.push_back("down " + std::to_string(b));
+            if (b == 2) tray->ShowMenu();
+        };
+        e.SysTrayMouseUp = [this](std::int32_t b) { log.push_back("up " + std::to_string(b)); };
+        e.SysTrayDoubleClick = [this](std::int32_t b) {
+            log.push_back("double " + std::to_string(b));
+        };
+        e.MenuClick = [this](std::int32_t i, const std::string& key) {
+            log.push_back("menu " + std::to_string(i) + " " + key);
+            if (key == "close" && releaseOnClose) {
+                tray->Unload();
+                tray.reset();
+            }
+        };
+        e.BalloonShow = [this] { log.push_back("balloon show"); };
+        e.BalloonTimeOut = [this] { log.push_back("balloon timeout"); };
+        e.BalloonClicked = [this] { log.push_back("balloon clicked"); };
+        tray = frmSysTray::Create(shell, std::move(e), "Tagrota Signature Changer");
+    }
+    QSystemTrayIcon* Icon() {
+        const auto icons = shell.TrayIcons();
+        return icons.size() == 1 ? icons.front() : nullptr;
+    }
+
+    qt::QtTrayShell shell;
+    std::shared_ptr<frmSysTray> tray;
+    std::vector<std::string> log;
+    bool releaseOnClose = false;
+};
+
+// Chooses the menu's item at `index` as soon as the menu is up.
+void ChooseInNextMenu(int index) {
+    QTimer::singleShot(0, [index] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        menu->actions().at(index)->trigger();
+        menu->close();
+    });
+}
+
+TEST_F(QtTray, RecordsShowAsTipImageAndMenu) {
+    ASSERT_NE(Icon(), nullptr);
+    EXPECT_EQ(Icon()->toolTip(), QStringLiteral("Tagrota Signature Changer"));
+    tray->ToolTip("Tagrota! Signature Changer");
+    EXPECT_EQ(Icon()->toolTip(), QStringLiteral("Tagrota! Signature Changer"));
+    tray->IconHandle(IconHandleOf("tagrota"));
+    EXPECT_FALSE(Icon()->icon().availableSizes().isEmpty());
+
+    tray->AddMenuItem("&Restore Tagrota!", "open", true);
+    tray->AddMenuItem("-");
+    tray->AddMenuItem("&Close", "close");
+    tray->EnableMenuItem(0, false);
+    tray->EnableMenuItem(0, true);
+
+    QStringList shown;
+    bool defaultFirst = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* a : menu->actions()) shown << (a->isSeparator() ? "-" : a->text());
+        defaultFirst = menu->defaultAction() == menu->actions().front();
+    });
+    ChooseInNextMenu(2);
+    emit Icon()->activated(QSystemTrayIcon::Context);
+    EXPECT_EQ(shown, QStringList({"&Restore Tagrota!", "-", "&Close"}));
+    EXPECT_TRUE(defaultFirst);
+    EXPECT_EQ(log, (std::vector<std::string>{"down 2", "menu 2 close", "up 2"}));
+}
+
+TEST_F(QtTray, ActivationsComeBackAsTheShellsCodes) {
+    emit Icon()->activated(QSystemTrayIcon::Trigger);
+    emit Icon()->activated(QSystemTrayIcon::DoubleClick);
+    emit Icon()->activated(QSystemTrayIcon::MiddleClick);
+    EXPECT_EQ(log, (std::vector<std::string>{"down 1", "up 1", "double 1", "up 1"}));
+
+    log.clear();
+    tray->ShowBalloonTip("Saved", "Tagrota", 1, 60000);
+    EXPECT_TRUE(log.empty()) << "reported once the balloon is up, not from inside the call";
+    QCoreApplication::processEvents();
+    emit Icon()->messageClicked();
+    EXPECT_EQ(log, (std::vector<std::string>{"balloon show", "balloon clicked"}));
+
+    log.clear();
+    tray->ShowBalloonTip("Again", "", 0, 1);
+    QTimer wait;
+    wait.start(50);
+    while (log.size() < 2 && wait.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_EQ(log, (std::vector<std::string>{"balloon show", "balloon timeout"}));
+}
+
+// The owner closes from the menu: the icon is unloaded and released inside the
+// tray icon's own activation, which then reports nothing more.
+TEST_F(QtTray, OwnerMayReleaseItInsideAnActivation) {
+    releaseOnClose = true;
+    tray->AddMenuItem("&Close", "close");
+    QPointer<QSystemTrayIcon> icon = Icon();
+    ChooseInNextMenu(0);
+    emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_EQ(tray, nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"down 2", "menu 0 close"}));
+    EXPECT_TRUE(shell.TrayIcons().empty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(icon.isNull());
+}
+
+}  // namespace
+}  // namespace tagrota
