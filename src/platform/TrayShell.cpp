@@ -9,18 +9,10 @@ namespace tagrota {
 namespace {
 
 // The shell copies a text field as a string of the field's size: at most one
-// character less than the field holds, and up to its first NUL.
-std::string Text(const char* field, std::size_t capacity) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < capacity && field[i] != '\0'; ++i)
-        AppendUtf8(out, Cp1252Char(static_cast<unsigned char>(field[i])));
-    return out;
-}
-
-std::string Text(const char16_t* field, std::size_t capacity) {
-    std::size_t n = 0;
-    while (n + 1 < capacity && field[n] != u'\0') ++n;
-    return FromUtf16(std::u16string_view(field, n));
+// character less than the field holds.
+template <class Char, std::size_t N>
+std::string Text(const Char (&field)[N], std::size_t capacity = N) {
+    return FieldText(field, capacity - 1);
 }
 
 template <class Record>
@@ -37,8 +29,8 @@ NotifyIconView Read(const Record& data, bool wide) {
     v.hasInfo = data.cbSize >= sizeof(Record);
     v.tip = Text(data.szTip, v.hasInfo ? std::size(data.szTip) : 64);
     if (v.hasInfo) {
-        v.info = Text(data.szInfo, std::size(data.szInfo));
-        v.infoTitle = Text(data.szInfoTitle, std::size(data.szInfoTitle));
+        v.info = Text(data.szInfo);
+        v.infoTitle = Text(data.szInfoTitle);
         v.timeoutOrVersion = data.uTimeoutOrVersion;
         v.infoFlags = data.dwInfoFlags;
     }
@@ -46,6 +38,19 @@ NotifyIconView Read(const Record& data, bool wide) {
 }
 
 }  // namespace
+
+std::string FieldText(const char* field, std::size_t chars) {
+    std::string out;
+    for (std::size_t i = 0; i < chars && field[i] != '\0'; ++i)
+        AppendUtf8(out, Cp1252Char(static_cast<unsigned char>(field[i])));
+    return out;
+}
+
+std::string FieldText(const char16_t* field, std::size_t chars) {
+    std::size_t n = 0;
+    while (n < chars && field[n] != u'\0') ++n;
+    return FromUtf16(std::u16string_view(field, n));
+}
 
 NotifyIconView ReadNotifyIconData(const NotifyIconDataA& data) {
     return Read(data, false);

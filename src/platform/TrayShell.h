@@ -71,6 +71,11 @@ inline constexpr std::uint32_t kNotifyIconDataAV1Size = 88, kNotifyIconDataWV1Si
 static_assert(offsetof(NotifyIconDataA, szTip) + 64 * sizeof(char) == kNotifyIconDataAV1Size);
 static_assert(offsetof(NotifyIconDataW, szTip) + 64 * sizeof(char16_t) == kNotifyIconDataWV1Size);
 
+// The text of a record's field, up to its first NUL or after `chars`
+// characters; the ANSI form is in Windows-1252.
+std::string FieldText(const char* field, std::size_t chars);
+std::string FieldText(const char16_t* field, std::size_t chars);
+
 // What a record says, as the shell reads it: no further than its cbSize
 // reaches, texts up to their first NUL (the ANSI form in Windows-1252).
 struct NotifyIconView {

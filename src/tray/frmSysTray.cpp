@@ -66,19 +66,6 @@ void CopyToAnsiField(const std::string& text, char* field, std::size_t fieldChar
     }
 }
 
-std::string AnsiText(const char* field, std::size_t fieldChars) {
-    std::string out;
-    for (std::size_t i = 0; i < fieldChars && field[i] != '\0'; ++i)
-        AppendUtf8(out, Cp1252Char(static_cast<unsigned char>(field[i])));
-    return out;
-}
-
-std::string WideText(const char16_t* field, std::size_t fieldChars) {
-    std::size_t n = 0;
-    while (n < fieldChars && field[n] != u'\0') ++n;
-    return FromUtf16(std::u16string_view(field, n));
-}
-
 // Runs an event handler from a copy, so that the owner may replace or drop the
 // component's handlers while it runs.
 template <class Handler, class... Args>
@@ -175,8 +162,8 @@ void frmSysTray::ShowBalloonTip(const std::string& sMessage, const std::string& 
 }
 
 std::string frmSysTray::ToolTip() const {
-    return UseWide ? WideText(NotifyW.szTip, std::size(NotifyW.szTip))
-                   : AnsiText(NotifyA.szTip, std::size(NotifyA.szTip));
+    return UseWide ? FieldText(NotifyW.szTip, std::size(NotifyW.szTip))
+                   : FieldText(NotifyA.szTip, std::size(NotifyA.szTip));
 }
 
 void frmSysTray::ToolTip(const std::string& sTip) {
