@@ -30,6 +30,12 @@ struct DecodedText {
     TextFormat format;
 };
 
+// The character a Windows-1252 byte stands for; bytes below 0x80 are ASCII.
+char32_t Windows1252Char(unsigned char byte);
+
+// Appends one character, encoded as UTF-8.
+void AppendUtf8(std::string& out, char32_t c);
+
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
 // nothing above U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);
