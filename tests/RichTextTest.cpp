@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "help/RichText.h"
 #include "platform/TextFile.h"
 
@@ -106,6 +107,25 @@ TEST(RichText, ReadsOtherTextAsPlainParagraphs) {
     EXPECT_EQ(PlainText(ReadRichText("\xEF\xBB\xBF{\\rtx \xC3\xA9")), "{\\rtx \u00e9");
     EXPECT_EQ(PlainText(ReadRichText(" \r\n{\\rtf1 x}")), "x");
     EXPECT_TRUE(ReadRichText("").Paragraphs.empty());
+}
+
+// The help files as shipped.
+std::string HelpPage(const std::string& dir, const std::string& name) {
+    return test::ReadBytes(dir + "/" + name);
+}
+
+TEST(ShippedHelp, EachTabPageIsShortFormattedTextAboutItsTab) {
+    const char* const tabs[] = {"Fixed", "Random", "Current", "Settings"};
+    for (int t = 0; t < 4; ++t) {
+        const std::string name = "tab" + std::to_string(t) + ".rtf";
+        RichDocument d = ReadRichText(HelpPage(TAGROTA_SOURCE_DIR "/resources/help", name));
+        ASSERT_GE(d.Paragraphs.size(), 3u) << name;
+        const RichSpan& heading = d.Paragraphs[0].Spans.at(0);
+        EXPECT_TRUE(heading.Bold && heading.Text.find(tabs[t]) != std::string::npos) << name;
+        const std::string text = PlainText(d);
+        EXPECT_EQ(text.find_first_of("\\{}"), std::string::npos) << name;
+        EXPECT_TRUE(IsValidUtf8(text)) << name;
+    }
 }
 
 }  // namespace
