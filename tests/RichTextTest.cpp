@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "TestSupport.h"
 #include "help/RichText.h"
 #include "platform/TextFile.h"
@@ -109,7 +111,8 @@ TEST(RichText, ReadsOtherTextAsPlainParagraphs) {
     EXPECT_TRUE(ReadRichText("").Paragraphs.empty());
 }
 
-// The help files as shipped.
+// The help files as shipped, and as copied beside the program.
+const char* const kHelpPages[] = {"index.html", "tab0.rtf", "tab1.rtf", "tab2.rtf", "tab3.rtf"};
 std::string HelpPage(const std::string& dir, const std::string& name) {
     return test::ReadBytes(dir + "/" + name);
 }
@@ -126,6 +129,17 @@ TEST(ShippedHelp, EachTabPageIsShortFormattedTextAboutItsTab) {
         EXPECT_EQ(text.find_first_of("\\{}"), std::string::npos) << name;
         EXPECT_TRUE(IsValidUtf8(text)) << name;
     }
+}
+
+TEST(ShippedHelp, GuideLinksOnlyToItsOwnAnchorsAndEveryPageIsBesideTheProgram) {
+    const std::string guide = HelpPage(TAGROTA_SOURCE_DIR "/resources/help", "index.html");
+    const std::regex link("href=\"#([^\"]+)\"");
+    for (std::sregex_iterator m(guide.begin(), guide.end(), link), end; m != end; ++m)
+        EXPECT_NE(guide.find("name=\"" + (*m)[1].str() + "\""), std::string::npos) << (*m)[1];
+    for (const char* page : kHelpPages)
+        EXPECT_EQ(HelpPage(TAGROTA_PROGRAM_DIR, page),
+                  HelpPage(TAGROTA_SOURCE_DIR "/resources/help", page))
+            << page;
 }
 
 }  // namespace
