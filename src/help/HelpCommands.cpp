@@ -2,6 +2,7 @@
 
 #include "help/Dialog.h"
 #include "help/RichText.h"
+#include "help/frmAbout.h"
 #include "help/frmHelp.h"
 #include "platform/Paths.h"
 
@@ -39,6 +40,12 @@ void ShowBriefHelp(const HelpServices& s, const IWindow& owner, int tab) {
     Dialog dialog(s.ui, owner);
     dialog.RichTextBox1->SetDocument(ReadRichText(page.bytes));
     dialog.window->ShowModal();
+}
+
+void ShowAbout(const HelpServices& s, const IWindow& owner) {
+    frmAbout about(s.ui, owner, {s.files, s.messages, s.registry, s.programs});
+    about.Form_Load();
+    about.window->ShowModal();
 }
 
 }  // namespace tagrota

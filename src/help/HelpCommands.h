@@ -30,5 +30,7 @@ void ShowFullHelp(const HelpServices& services, const IWindow& owner);
 // The brief help of a tab, "tab0.rtf" to "tab3.rtf", in Dialog (toolbar
 // "Help").
 void ShowBriefHelp(const HelpServices& services, const IWindow& owner, int tab);
+// The About box (menu "&About", toolbar "About").
+void ShowAbout(const HelpServices& services, const IWindow& owner);
 
 }  // namespace tagrota
