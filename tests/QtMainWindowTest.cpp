@@ -20,7 +20,8 @@ class QtMainWindow : public ::testing::Test {
 protected:
     void Start() {
         form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
-                                                            clock, random, dir.Path().string()});
+                                                            clock, random, dir.Path().string(),
+                                                            registry, programs});
         form->Form_Load();
         QCoreApplication::processEvents();
     }
@@ -41,6 +42,8 @@ protected:
     headless::HeadlessPlatform platform;
     SplitMixRandom random;
     qt::QtUserInterface ui{files};
+    MemoryRegistry registry;
+    headless::ProgramLauncher programs{files};
     std::unique_ptr<frmMain> form;
     headless::Clock& clock = platform.clock;
 };
