@@ -14,6 +14,7 @@
 #include <csignal>
 
 #include "mainwindow/frmMain.h"
+#include "platform/Registry.h"
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/QtServices.h"
@@ -30,12 +31,17 @@ extern "C" void OnTerminate(int signal) {
     [[maybe_unused]] auto n = ::write(signalPipe[1], &byte, 1);
 }
 
-// Dismisses open message boxes and dialogs as if by Escape, so that whatever
-// waits on one can finish before the closing.
+// Dismisses open message boxes and dialogs as if by Escape, and closes the
+// program's own modal windows, so that whatever waits on one can finish before
+// the closing.
 void RejectOpenDialogs() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible()) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(w))
             dialog->reject();
+        else if (w->windowModality() != Qt::NonModal)
+            w->close();
+    }
 }
 
 }  // namespace
@@ -60,9 +66,11 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     SplitMixRandom random;
     qt::QtTrayShell trayShell;
+    const std::unique_ptr<IRegistry> registry = SystemRegistry();
+    qt::QtProgramLauncher programs;
 
     frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
-                                    trayShell, qt::ProgramDirectory()});
+                                    trayShell, qt::ProgramDirectory(), *registry, programs});
     bool loaded = false, closed = false, endRequested = false;
     form.onClosed = [&closed] {
         closed = true;

@@ -20,7 +20,8 @@ class QtMainWindow : public ::testing::Test {
 protected:
     void Start() {
         form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
-                                                            clock, random, tray, dir.Path().string()});
+                                                            clock, random, tray, dir.Path().string(),
+                                                            registry, programs});
         form->Form_Load();
         QCoreApplication::processEvents();
     }
@@ -42,6 +43,8 @@ protected:
     SplitMixRandom random;
     headless::TrayShell tray;
     qt::QtUserInterface ui{files};
+    MemoryRegistry registry;
+    headless::ProgramLauncher programs{files};
     std::unique_ptr<frmMain> form;
     headless::Clock& clock = platform.clock;
 };

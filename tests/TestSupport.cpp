@@ -45,8 +45,9 @@ MainRig::MainRig() = default;
 MainRig::~MainRig() = default;
 
 void MainRig::Start() {
-    form = std::make_unique<frmMain>(MainWindowServices{
-        ui, store, files, messages, dialog, platform.clock, random, tray, dir.Path().string()});
+    form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
+                                                        platform.clock, random, tray,
+                                                        dir.Path().string(), registry, programs});
     form->onClosed = [this] { ++closed; };
     form->Form_Load();
 }

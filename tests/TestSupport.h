@@ -55,7 +55,7 @@ struct MainRig {
     std::string Stored(const char* key) const;
 
     frmMain& Form() { return *form; }
-    headless::Window& Window() { return *ui.windows.back(); }
+    headless::Window& Window() { return dynamic_cast<headless::Window&>(*form->window); }
     template <class T>
     T& Find(const std::string& name) {
         return Window().Find<T>(name);
@@ -74,6 +74,8 @@ struct MainRig {
     SplitMixRandom random;
     headless::TrayShell tray;
     headless::UserInterface ui{platform, files};
+    MemoryRegistry registry;
+    headless::ProgramLauncher programs{files};
     std::unique_ptr<frmMain> form;
     int closed = 0;
 };

@@ -2,9 +2,17 @@
 // and laying out the Settings tab's path rows whenever that tab comes to the
 // front.
 
+#include "help/HelpCommands.h"
 #include "mainwindow/frmMain.h"
 
 namespace tagrota {
+namespace {
+
+HelpServices HelpFor(const MainWindowServices& s) {
+    return {s.ui, s.files, s.messages, s.registry, s.programs, s.programDir};
+}
+
+}  // namespace
 
 void frmMain::Toolbar1_ButtonClick(const std::string& key) {
     if (key == "Exit") {
@@ -20,9 +28,9 @@ void frmMain::Toolbar1_ButtonClick(const std::string& key) {
     } else if (key == "Settings") {
         SSTab1->SetTab(TabIndex::Settings);
     } else if (key == "About") {
-        if (showAbout) showAbout();
+        ShowAbout(HelpFor(s_), *window);
     } else if (key == "Help") {
-        if (showBriefHelp) showBriefHelp(SSTab1->Tab());
+        ShowBriefHelp(HelpFor(s_), *window, SSTab1->Tab());
     } else if (key == "Stop") {
         StopCommand();
     } else if (key == "Bullets") {
@@ -38,9 +46,9 @@ void frmMain::Menu_Click(const std::string& name) {
     } else if (name == "mnuSettings") {
         SSTab1->SetTab(TabIndex::Settings);
     } else if (name == "mnuAbout") {
-        if (showAbout) showAbout();
+        ShowAbout(HelpFor(s_), *window);
     } else if (name == "mnuHelp") {
-        if (showHelp) showHelp();
+        ShowFullHelp(HelpFor(s_), *window);
     }
 }
 

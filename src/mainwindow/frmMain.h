@@ -19,6 +19,7 @@
 #include "engine/SignatureEngine.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageList.h"
+#include "platform/Registry.h"
 #include "platform/Services.h"
 #include "platform/TrayShell.h"
 #include "platform/Window.h"
@@ -37,6 +38,9 @@ struct MainWindowServices {
     IRandom& random;
     ITrayShell& trayShell;
     std::string programDir;
+    // For the About box's system-information button.
+    IRegistry& registry;
+    IProgramLauncher& programs;
 };
 
 // Tabs of SSTab1.
@@ -58,11 +62,6 @@ public:
 
     // Runs after the window has closed (the program then ends).
     std::function<void()> onClosed;
-    // Windows that other parts of the program provide: the About box, the
-    // brief help of a tab, the full help.
-    std::function<void()> showAbout;
-    std::function<void(int tab)> showBriefHelp;
-    std::function<void()> showHelp;
 
     // --- Handlers of the window's events ---
     void Form_Resize();

@@ -44,6 +44,15 @@ public:
     virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
 };
 
+// Starts other programs.
+class IProgramLauncher {
+public:
+    virtual ~IProgramLauncher() = default;
+    // Starts the program file at the path, without arguments, in a normal,
+    // focused window; it runs on its own. False when it could not be started.
+    virtual bool StartProgram(const std::string& path) = 0;
+};
+
 // The time of day.
 class IClock {
 public:

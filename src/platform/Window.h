@@ -20,6 +20,8 @@
 
 namespace tagrota {
 
+struct RichDocument;  // help/RichText.h
+
 // A control's place: left and top edge, width and height, in twips.
 struct Rect {
     int Left = 0, Top = 0, Width = 0, Height = 0;
@@ -76,10 +78,16 @@ public:
     }
 };
 
+enum class LabelAlignment { Left, Center, Right };
+
+// A caption; one that is too long for the label's width goes on over as many
+// lines as the label's height holds.
 class ILabel : public virtual IControl {
 public:
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
+    // Left at first.
+    virtual void SetAlignment(LabelAlignment alignment) = 0;
 };
 
 // A push button; with a picture it shows the picture and no caption.
@@ -87,6 +95,12 @@ class IButton : public virtual IControl {
 public:
     virtual void SetOnClick(std::function<void()> handler) = 0;
 };
+
+// The keys a push button answers besides its own focus: Enter anywhere in the
+// window (the default button), Escape (the cancel button). Flags, combined.
+namespace ButtonKeys {
+inline constexpr int None = 0, Enter = 1, Escape = 2;
+}
 
 // A check box: Value 0 unticked, 1 ticked. The click notification runs for
 // every change of the value, the user's or the program's.
@@ -116,6 +130,30 @@ class ITextBox : public virtual IControl, public virtual ITextControl {};
 
 // A multi-line plain-text editor with scroll bars.
 class IEditor : public virtual IControl, public virtual ITextEditor {};
+
+// A web page viewer for the program's own HTML pages.
+class IWebBrowser : public virtual IControl {
+public:
+    // Shows the local HTML file at the path. Links to other local files open
+    // in the control; links to the web open in the desktop's browser.
+    virtual void Navigate(const std::string& path) = 0;
+};
+
+// A read-only box that shows formatted text, with a vertical scroll bar when
+// the text is longer than the box. The box's own font is the text's default.
+class IRichTextBox : public virtual IControl {
+public:
+    virtual void SetDocument(const RichDocument& document) = 0;
+};
+
+// A straight line drawn on a window, from (X1, Y1) to (X2, Y2) in twips, in a
+// colour 0xRRGGBB, `Width` pixels wide, drawn inside its width.
+struct LineShape {
+    std::string Name;
+    int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    std::uint32_t Color = 0;
+    int Width = 1;
+};
 
 // A tab control: tabs numbered from 0, one row of headers, each with a caption
 // and an optional picture from the tab control's image list. Only the controls
@@ -221,6 +259,11 @@ public:
     // Asks the window to close. The query-unload handler may refuse; otherwise
     // the unload handler runs and the window is gone.
     virtual void Close(UnloadMode mode = UnloadMode::FormCode) = 0;
+    // Gives the window the size whose client area (inside the frame) is this.
+    virtual void SetClientSize(int width, int height) = 0;
+    // Shows the window and returns when it has closed or been hidden; until
+    // then the other windows of the program take no input.
+    virtual void ShowModal() = 0;
 
     // Runs when the window is first shown, after every change of its size, and
     // when it is minimised, maximised or restored.
@@ -247,6 +290,13 @@ public:
     // A push button showing the named image and no caption.
     virtual IButton& AddPictureButton(const ControlPlace& place, const std::string& image) = 0;
     virtual IMenuBar& AddMenuBar(const std::vector<MenuEntry>& items) = 0;
+    // A push button with a caption, answering the keys of ButtonKeys.
+    virtual IButton& AddButton(const ControlPlace& place, const std::string& caption, int keys) = 0;
+    // The named image at its natural size, without a border.
+    virtual IControl& AddPicture(const ControlPlace& place, const std::string& image) = 0;
+    virtual void AddLine(const LineShape& line) = 0;
+    virtual IWebBrowser& AddWebBrowser(const ControlPlace& place) = 0;
+    virtual IRichTextBox& AddRichTextBox(const ControlPlace& place) = 0;
 };
 
 // The settings of one file-open dialog.
@@ -272,12 +322,25 @@ public:
     virtual std::string ShowOpen(const FileDialogOptions& options) = 0;
 };
 
+// The frame of a dialog window.
+enum class DialogFrame {
+    // Sizable, with a maximise button and no minimise button; shown in the
+    // taskbar.
+    Sizable,
+    // A fixed dialog frame: not sizable, no minimise or maximise button, no
+    // icon, not shown in the taskbar.
+    Fixed,
+};
+
 // Creates the windows and timers of the user interface.
 class IUserInterface {
 public:
     virtual ~IUserInterface() = default;
     virtual std::unique_ptr<IWindow> CreateWindow() = 0;
     virtual std::unique_ptr<ITimer> CreateTimer() = 0;
+    // A dialog window belonging to `owner`; it first appears centred over it.
+    virtual std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame,
+                                                        const IWindow& owner) = 0;
 };
 
 }  // namespace tagrota

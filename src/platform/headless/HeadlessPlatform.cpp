@@ -73,6 +73,13 @@ int MessageBox::MsgBox(const std::string& text, int style, const std::string& ti
     return (style & 7) == MsgBoxStyle::YesNo ? MsgBoxResult::No : MsgBoxResult::Ok;
 }
 
+bool ProgramLauncher::StartProgram(const std::string& path) {
+    asked.push_back(path);
+    if (failAll || !files_.FileExists(path)) return false;
+    started.push_back(path);
+    return true;
+}
+
 FileContents FaultyFileSystem::ReadFile(const std::string& path) {
     if (failReads.count(path)) return {FileStatus::Failure("Input/output error"), {}};
     return real.ReadFile(path);

@@ -94,6 +94,20 @@ private:
     std::deque<int> answers_;
 };
 
+// Starts nothing: records each start asked for. A start fails, as a real one
+// would, when no file exists at the path, and also when told to.
+class ProgramLauncher final : public IProgramLauncher {
+public:
+    explicit ProgramLauncher(IFileSystem& files) : files_(files) {}
+    bool StartProgram(const std::string& path) override;
+
+    std::vector<std::string> asked, started;
+    bool failAll = false;
+
+private:
+    IFileSystem& files_;
+};
+
 // The settings store as a map; `saves` lists every key written, in order.
 class SettingsStore final : public ISettingsStore {
 public:

@@ -61,6 +61,31 @@ void Toolbar::SetButtonImage(const std::string& key, int image) {
     buttons_[Find(key)].Image = image;
 }
 
+Window::Window(IFileSystem& files, UserInterface* ui, std::optional<DialogFrame> frame,
+               const IWindow* owner)
+    : files_(files), ui_(ui), frame_(frame), owner_(owner) {
+    if (ui_) ui_->windows.push_back(this);
+}
+
+Window::~Window() {
+    if (ui_) std::erase(ui_->windows, this);
+}
+
+int Window::ClientWidth() const {
+    return bounds_.Width - FrameWidth();
+}
+
+int Window::ClientHeight() const {
+    return bounds_.Height - FrameHeight();
+}
+
+void Window::SetClientSize(int width, int height) {
+    Rect r = bounds_;
+    r.Width = width + FrameWidth();
+    r.Height = height + FrameHeight();
+    SetBounds(r);
+}
+
 void Window::SetBounds(const Rect& bounds) {
     const bool resized = bounds.Width != bounds_.Width || bounds.Height != bounds_.Height;
     bounds_ = bounds;
@@ -77,10 +102,36 @@ void Window::Show() {
     visible_ = true;
     if (shownOnce_) return;
     shownOnce_ = true;
+    if (owner_) {
+        const Rect o = owner_->Bounds();
+        bounds_.Left = o.Left + (o.Width - bounds_.Width) / 2;
+        bounds_.Top = o.Top + (o.Height - bounds_.Height) / 2;
+    }
     RaiseResize();
 }
 
+void Window::ShowModal() {
+    Show();
+    if (ui_) {
+        ++ui_->modalShows;
+        if (ui_->whileModal) ui_->whileModal(*this);
+    }
+    if (visible_ && !closed_) UserClose();
+}
+
+bool Window::PressKey(int buttonKey) {
+    for (Control* control : order_) {
+        auto* button = dynamic_cast<Button*>(control);
+        if (button && (button->Keys() & buttonKey) && button->IsShowing() && button->Enabled()) {
+            button->Click();
+            return true;
+        }
+    }
+    return false;
+}
+
 void Window::UserResize(int width, int height) {
+    if (frame_ == DialogFrame::Fixed) return;
     Rect r = bounds_;
     r.Width = std::max(width, minWidth_);
     r.Height = std::max(height, minHeight_);
@@ -149,6 +200,22 @@ IMenuBar& Window::AddMenuBar(const std::vector<MenuEntry>& items) {
     return *menu_;
 }
 
+IButton& Window::AddButton(const ControlPlace& place, const std::string& caption, int keys) {
+    return Add<Button>(place.Name, place, std::string(), caption, keys);
+}
+
+IControl& Window::AddPicture(const ControlPlace& place, const std::string& image) {
+    return Add<Picture>(place.Name, place, image);
+}
+
+IWebBrowser& Window::AddWebBrowser(const ControlPlace& place) {
+    return Add<WebBrowser>(place.Name, place);
+}
+
+IRichTextBox& Window::AddRichTextBox(const ControlPlace& place) {
+    return Add<RichTextBox>(place.Name, place);
+}
+
 std::string FileDialog::ShowOpen(const FileDialogOptions& options) {
     shown.push_back(options);
     if (answers_.empty()) return {};
@@ -158,9 +225,12 @@ std::string FileDialog::ShowOpen(const FileDialogOptions& options) {
 }
 
 std::unique_ptr<IWindow> UserInterface::CreateWindow() {
-    auto window = std::make_unique<Window>(files_);
-    windows.push_back(window.get());
-    return window;
+    return std::make_unique<Window>(files_, this);
+}
+
+std::unique_ptr<IWindow> UserInterface::CreateDialogWindow(DialogFrame frame,
+                                                           const IWindow& owner) {
+    return std::make_unique<Window>(files_, this, frame, &owner);
 }
 
 }  // namespace tagrota::headless

@@ -6,9 +6,11 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "help/RichText.h"
 #include "platform/IconHandles.h"
 #include "platform/Window.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -16,6 +18,7 @@
 namespace tagrota::headless {
 
 class TabControl;
+class UserInterface;
 
 class Control : public virtual IControl {
 public:
@@ -42,24 +45,65 @@ public:
         : Control(place), caption_(std::move(caption)) {}
     std::string Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
+    void SetAlignment(LabelAlignment alignment) override { alignment_ = alignment; }
+    LabelAlignment Alignment() const { return alignment_; }
 
 private:
     std::string caption_;
+    LabelAlignment alignment_ = LabelAlignment::Left;
 };
 
+// A push button showing a picture, or a caption.
 class Button final : public Control, public IButton {
 public:
-    Button(const ControlPlace& place, std::string image)
-        : Control(place), image_(std::move(image)) {}
+    Button(const ControlPlace& place, std::string image, std::string caption = {},
+           int keys = ButtonKeys::None)
+        : Control(place), image_(std::move(image)), caption_(std::move(caption)), keys_(keys) {}
     void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
     void Click() {
         if (onClick_) onClick_();
     }
     const std::string& Image() const { return image_; }
+    const std::string& Caption() const { return caption_; }
+    // The ButtonKeys it answers.
+    int Keys() const { return keys_; }
+
+private:
+    std::string image_, caption_;
+    int keys_;
+    std::function<void()> onClick_;
+};
+
+class Picture final : public Control {
+public:
+    Picture(const ControlPlace& place, std::string image)
+        : Control(place), image_(std::move(image)) {}
+    const std::string& Image() const { return image_; }
 
 private:
     std::string image_;
-    std::function<void()> onClick_;
+};
+
+// Remembers the page it was sent to.
+class WebBrowser final : public Control, public IWebBrowser {
+public:
+    explicit WebBrowser(const ControlPlace& place) : Control(place) {}
+    void Navigate(const std::string& path) override { location_ = path; }
+    // The page shown; empty before the first Navigate.
+    const std::string& Location() const { return location_; }
+
+private:
+    std::string location_;
+};
+
+class RichTextBox final : public Control, public IRichTextBox {
+public:
+    explicit RichTextBox(const ControlPlace& place) : Control(place) {}
+    void SetDocument(const RichDocument& document) override { document_ = document; }
+    const RichDocument& Document() const { return document_; }
+
+private:
+    RichDocument document_;
 };
 
 class CheckBox final : public Control, public ICheckBox {
@@ -195,9 +239,20 @@ private:
     std::function<void(const std::string&)> onClick_;
 };
 
+// A top-level window. A dialog window has a frame of its own around its
+// client area: borders of kFrameBorder twips and a title bar, kTitleBar twips
+// high, above the client area.
 class Window final : public IWindow {
 public:
-    explicit Window(IFileSystem& files) : files_(files) {}
+    static constexpr int kFrameBorder = 60, kTitleBar = 300;
+
+    // A main window; with a frame, a dialog window of `owner`. Listed in `ui`
+    // while it lives.
+    Window(IFileSystem& files, UserInterface* ui = nullptr,
+           std::optional<DialogFrame> frame = std::nullopt, const IWindow* owner = nullptr);
+    ~Window() override;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
 
     Rect Bounds() const override { return bounds_; }
     void SetBounds(const Rect& bounds) override;
@@ -213,6 +268,8 @@ public:
     void Hide() override { visible_ = false; }
     void BringToFront() override { ++broughtToFront; }
     void Close(UnloadMode mode = UnloadMode::FormCode) override;
+    void SetClientSize(int width, int height) override;
+    void ShowModal() override;
     void SetOnResize(std::function<void()> handler) override { onResize_ = std::move(handler); }
     void SetOnQueryUnload(std::function<void(bool&, UnloadMode)> handler) override {
         onQueryUnload_ = std::move(handler);
@@ -231,10 +288,18 @@ public:
     ILabel& AddLabel(const ControlPlace& place, const std::string& caption) override;
     IButton& AddPictureButton(const ControlPlace& place, const std::string& image) override;
     IMenuBar& AddMenuBar(const std::vector<MenuEntry>& items) override;
+    IButton& AddButton(const ControlPlace& place, const std::string& caption, int keys) override;
+    IControl& AddPicture(const ControlPlace& place, const std::string& image) override;
+    void AddLine(const LineShape& line) override { lines_.push_back(line); }
+    IWebBrowser& AddWebBrowser(const ControlPlace& place) override;
+    IRichTextBox& AddRichTextBox(const ControlPlace& place) override;
 
-    // What a user does with the window's frame.
+    // What a user does with the window's frame (a fixed frame cannot be
+    // resized) and the keyboard.
     void UserResize(int width, int height);
     void UserClose() { Close(UnloadMode::FormControlMenu); }
+    // Enter and Escape click the button that answers them; false when none.
+    bool PressKey(int buttonKey);
 
     // The control created under the name, as its headless type.
     template <class T>
@@ -248,6 +313,12 @@ public:
     bool Closed() const { return closed_; }
     int MinWidth() const { return minWidth_; }
     int MinHeight() const { return minHeight_; }
+    const std::optional<DialogFrame>& Frame() const { return frame_; }
+    const IWindow* Owner() const { return owner_; }
+    // The size inside the frame.
+    int ClientWidth() const;
+    int ClientHeight() const;
+    const std::vector<LineShape>& Lines() const { return lines_; }
     int broughtToFront = 0;
 
 private:
@@ -257,7 +328,14 @@ private:
         if (onResize_) onResize_();
     }
 
+    int FrameWidth() const { return frame_ ? 2 * kFrameBorder : 0; }
+    int FrameHeight() const { return frame_ ? 2 * kFrameBorder + kTitleBar : 0; }
+
     IFileSystem& files_;
+    UserInterface* ui_;
+    std::optional<DialogFrame> frame_;
+    const IWindow* owner_;
+    std::vector<LineShape> lines_;
     Rect bounds_;
     WindowState state_ = WindowState::Normal;
     int minWidth_ = 0, minHeight_ = 0;
@@ -290,9 +368,16 @@ public:
         : platform_(platform), files_(files) {}
     std::unique_ptr<IWindow> CreateWindow() override;
     std::unique_ptr<ITimer> CreateTimer() override { return platform_.CreateTimer(); }
+    std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame, const IWindow& owner) override;
 
-    // Every window created, in order (they stay owned by whoever created them).
+    // The windows that exist, in the order they were created (they are owned
+    // by whoever created them).
     std::vector<Window*> windows;
+    // Runs while a window is shown modally, as the user would act on it; a
+    // window still open afterwards is closed by its frame's close button.
+    std::function<void(Window&)> whileModal;
+    // How many windows have been shown modally.
+    int modalShows = 0;
 
 private:
     HeadlessPlatform& platform_;

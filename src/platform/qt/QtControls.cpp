@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -21,12 +22,15 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
+#include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
+#include "help/RichText.h"
 #include "platform/TextFile.h"
 #include "platform/qt/QtServices.h"
 
@@ -141,6 +145,66 @@ protected:
 ControlPlace WithoutFont(ControlPlace place) {
     place.Font = {};
     return place;
+}
+
+// The place of a line: its bounding box, widened by its width to the right and
+// downwards, where a line drawn inside its width lies.
+ControlPlace LinePlace(const LineShape& line) {
+    const int widthTwips = TwipScale::ToTwips(std::max(1, line.Width), 96);
+    ControlPlace place;
+    place.Name = line.Name;
+    place.Bounds = {std::min(line.X1, line.X2), std::min(line.Y1, line.Y2),
+                    std::abs(line.X2 - line.X1) + widthTwips,
+                    std::abs(line.Y2 - line.Y1) + widthTwips};
+    return place;
+}
+
+class LineWidget final : public QWidget {
+public:
+    LineWidget(QWidget* parent, const LineShape& line) : QWidget(parent), line_(line) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int width = std::max(1, line_.Width);
+        QPen pen(QColor::fromRgb(line_.Color), width);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        // From the corner of the box that each end lies nearest, moved half the
+        // width inwards.
+        const double half = width / 2.0;
+        const bool down = (line_.X2 - line_.X1) * (line_.Y2 - line_.Y1) >= 0;
+        const double left = half, right = this->width() - half;
+        const double top = half, bottom = height() - half;
+        if (line_.Y1 == line_.Y2)
+            painter.drawLine(QPointF(0, top), QPointF(this->width(), top));
+        else if (line_.X1 == line_.X2)
+            painter.drawLine(QPointF(left, 0), QPointF(left, height()));
+        else if (down)
+            painter.drawLine(QPointF(left, top), QPointF(right, bottom));
+        else
+            painter.drawLine(QPointF(left, bottom), QPointF(right, top));
+    }
+
+private:
+    LineShape line_;
+};
+
+Qt::Alignment AlignmentOf(RichAlignment alignment) {
+    switch (alignment) {
+        case RichAlignment::Center:
+            return Qt::AlignHCenter;
+        case RichAlignment::Right:
+            return Qt::AlignRight;
+        case RichAlignment::Justify:
+            return Qt::AlignJustify;
+        case RichAlignment::Left:
+            break;
+    }
+    return Qt::AlignLeft;
 }
 
 }  // namespace
@@ -272,7 +336,11 @@ void QtControl::ApplyGeometry() {
     QRect r = placed_;
     // The designed sizes suit the narrow fonts they were drawn for; a wider
     // stand-in font must not cut a caption short.
-    if (FitsCaption()) r.setWidth(std::max(r.width(), widget_->sizeHint().width()));
+    if (FitsCaption()) {
+        const int wanted = widget_->sizeHint().width();
+        if (wanted > r.width() && CentresCaption()) r.translate(-(wanted - r.width()) / 2, 0);
+        r.setWidth(std::max(r.width(), wanted));
+    }
     widget_->setGeometry(r);
 }
 
@@ -300,6 +368,7 @@ QtLabel::QtLabel(QtWindow& window, const ControlPlace& place, const std::string&
     label_->setTextFormat(Qt::PlainText);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label_->setText(Q(caption));
+    Placed();
     ApplyGeometry();
 }
 
@@ -310,6 +379,107 @@ std::string QtLabel::Caption() const {
 void QtLabel::SetCaption(const std::string& caption) {
     label_->setText(Q(caption));
     ApplyGeometry();
+}
+
+void QtLabel::SetAlignment(LabelAlignment alignment) {
+    Qt::Alignment across = Qt::AlignLeft;
+    if (alignment == LabelAlignment::Center) across = Qt::AlignHCenter;
+    if (alignment == LabelAlignment::Right) across = Qt::AlignRight;
+    label_->setAlignment(across | Qt::AlignTop);
+    ApplyGeometry();
+}
+
+bool QtLabel::FitsCaption() const {
+    return !label_->wordWrap();
+}
+
+bool QtLabel::CentresCaption() const {
+    return (label_->alignment() & Qt::AlignHCenter) != 0;
+}
+
+void QtLabel::Placed() {
+    const bool wrap = label_->height() >= 2 * label_->fontMetrics().lineSpacing();
+    if (wrap == label_->wordWrap()) return;
+    label_->setWordWrap(wrap);
+    ApplyGeometry();
+}
+
+QtButton::QtButton(QtWindow& window, const ControlPlace& place, const std::string& caption,
+                   int keys)
+    : QtControl(window, new QPushButton(window.ParentFor(place)), place),
+      button_(static_cast<QPushButton*>(widget())),
+      keys_(keys) {
+    button_->setText(Q(caption));
+    button_->setAutoDefault(true);
+    button_->setDefault((keys & ButtonKeys::Enter) != 0);
+    ApplyGeometry();
+    QObject::connect(button_, &QPushButton::clicked, &context_, [this] {
+        if (onClick_) onClick_();
+    });
+}
+
+QtPicture::QtPicture(QtWindow& window, const ControlPlace& place, const std::string& image)
+    : QtControl(window, new QLabel(window.ParentFor(place)), place),
+      label_(static_cast<QLabel*>(widget())) {
+    // An image file at its size; an icon at the standard icon size.
+    constexpr int kIconSize = 32;
+    QPixmap picture(QStringLiteral(":/images/") + Q(image) + QStringLiteral(".png"));
+    if (picture.isNull()) picture = ImageIcon(image).pixmap(QSize(kIconSize, kIconSize));
+    label_->setPixmap(picture);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QtLine::QtLine(QtWindow& window, const LineShape& line)
+    : QtControl(window, new LineWidget(window.clientArea(), line), LinePlace(line)) {}
+
+QtWebBrowser::QtWebBrowser(QtWindow& window, const ControlPlace& place)
+    : QtControl(window, new QTextBrowser(window.ParentFor(place)), place),
+      browser_(static_cast<QTextBrowser*>(widget())) {
+    browser_->setOpenLinks(true);
+    browser_->setOpenExternalLinks(true);
+}
+
+void QtWebBrowser::Navigate(const std::string& path) {
+    browser_->setSource(QUrl::fromLocalFile(Q(path)));
+}
+
+QtRichTextBox::QtRichTextBox(QtWindow& window, const ControlPlace& place)
+    : QtControl(window, new QTextEdit(window.ParentFor(place)), place),
+      edit_(static_cast<QTextEdit*>(widget())) {
+    edit_->setReadOnly(true);
+    edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit_->setLineWrapMode(QTextEdit::WidgetWidth);
+}
+
+void QtRichTextBox::SetDocument(const RichDocument& document) {
+    QTextDocument* text = edit_->document();
+    text->clear();
+    text->setDefaultFont(edit_->font());
+    QTextCursor cursor(text);
+    bool first = true;
+    for (const RichParagraph& paragraph : document.Paragraphs) {
+        QTextBlockFormat block;
+        block.setAlignment(AlignmentOf(paragraph.Alignment));
+        if (first)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block, QTextCharFormat());
+        first = false;
+        for (const RichSpan& span : paragraph.Spans) {
+            QTextCharFormat format;
+            format.setFontWeight(span.Bold ? QFont::Bold : QFont::Normal);
+            format.setFontItalic(span.Italic);
+            format.setFontUnderline(span.Underline);
+            if (span.FontSize > 0) format.setFontPointSize(span.FontSize);
+            QString run = Q(span.Text);
+            run.remove(QLatin1Char('\r'));
+            run.replace(QLatin1Char('\n'), QChar::LineSeparator);
+            cursor.insertText(run, format);
+        }
+    }
+    edit_->moveCursor(QTextCursor::Start);
 }
 
 QtPictureButton::QtPictureButton(QtWindow& window, const ControlPlace& place,

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 
 namespace tagrota::qt {
@@ -68,6 +69,10 @@ int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& 
     return choices.size() == 1                 ? choices[0].result
            : (style & 7) == MsgBoxStyle::YesNo ? MsgBoxResult::No
                                                : MsgBoxResult::Cancel;
+}
+
+bool QtProgramLauncher::StartProgram(const std::string& path) {
+    return !path.empty() && QProcess::startDetached(Q(path), {});
 }
 
 QtTimer::QtTimer() {

@@ -47,6 +47,12 @@ public:
     int MsgBox(const std::string& text, int style, const std::string& title) override;
 };
 
+// Starts programs as processes of their own, detached from this one.
+class QtProgramLauncher final : public IProgramLauncher {
+public:
+    bool StartProgram(const std::string& path) override;
+};
+
 class QtTimer final : public ITimer {
 public:
     QtTimer();

@@ -4,8 +4,13 @@
 #include "platform/qt/QtWindow.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/IconHandles.h"
@@ -62,6 +67,15 @@ protected:
         else
             event->accept();
     }
+    void hideEvent(QHideEvent* event) override {
+        QMainWindow::hideEvent(event);
+        // A minimised window is hidden by the system, not by the program.
+        if (owner_ && !event->spontaneous()) owner_->Hidden();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (owner_ && owner_->KeyPressed(*event)) return;
+        QMainWindow::keyPressEvent(event);
+    }
 
 private:
     QtWindow* owner_;
@@ -69,15 +83,25 @@ private:
 
 // ---- The window ----
 
-QtWindow::QtWindow(IFileSystem& files)
-    : files_(files), widget_(std::make_unique<WindowWidget>(*this)) {
+QtWindow::QtWindow(IFileSystem& files, std::optional<DialogFrame> frame, const QtWindow* owner)
+    : files_(files), frame_(frame), owner_(owner), widget_(std::make_unique<WindowWidget>(*this)) {
     auto* client = new ClientArea;
     client->onResize = [this] { StretchToolbar(); };
     client_ = client;
     widget_->setCentralWidget(client);
+    if (frame_) {
+        Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (*frame_ == DialogFrame::Sizable)
+            flags |= Qt::Window | Qt::WindowMaximizeButtonHint;
+        else
+            flags |= Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
+        widget_->setWindowFlags(flags);
+    }
 }
 
 QtWindow::~QtWindow() {
+    if (modalLoop_) modalLoop_->quit();
     // The wrappers go first and take their connections with them; then the
     // widgets, none of whose signals reaches anything any more.
     widget_->Release();
@@ -151,6 +175,20 @@ void QtWindow::Reconcile() {
     if (haveBounds_ && frame != setMargins_ && widget_->size() == setSize_ &&
         State() == WindowState::Normal)
         SetBounds(bounds_);
+    // A window sized by its client area grows by the frame when the frame
+    // becomes known: its outer size has changed.
+    if (!haveBounds_ && shownOnce_ && frame != sizedMargins_) NotifyResize();
+}
+
+void QtWindow::SetClientSize(int width, int height) {
+    const TwipScale scale = Scale();
+    const QSize size(std::max(1, TwipScale::ToPixels(width, scale.dpiX)),
+                     std::max(1, TwipScale::ToPixels(height, scale.dpiY)));
+    haveBounds_ = false;
+    if (frame_ == DialogFrame::Fixed)
+        widget_->setFixedSize(size);
+    else
+        widget_->resize(size);
 }
 
 WindowState QtWindow::State() const {
@@ -206,11 +244,76 @@ bool QtWindow::Visible() const {
 }
 
 void QtWindow::Show() {
+    if (frame_ && !widget_->isVisible()) {
+        if (!shownOnce_) PlaceOverOwner();
+        FocusFirstControl();
+    }
     widget_->show();
+}
+
+void QtWindow::ShowModal() {
+    widget_->setWindowModality(Qt::ApplicationModal);
+    Show();
+    if (!widget_->isVisible()) return;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
 }
 
 void QtWindow::Hide() {
     widget_->hide();
+}
+
+void QtWindow::Hidden() {
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void QtWindow::PlaceOverOwner() {
+    if (!owner_ || haveBounds_) return;
+    const QWidget* over = owner_->widget();
+    // The frame is not known before the first show; the owner's is the best
+    // guess of it.
+    QRect outer(QPoint(), widget_->size().grownBy(owner_->FrameMargins()));
+    outer.moveCenter(over->frameGeometry().center());
+    if (const QScreen* screen = over->screen()) {
+        const QRect room = screen->availableGeometry();
+        outer.moveLeft(std::max(room.left(), std::min(outer.left(), room.right() - outer.width())));
+        outer.moveTop(std::max(room.top(), std::min(outer.top(), room.bottom() - outer.height())));
+    }
+    widget_->move(outer.topLeft());
+    // On top of the owner, and out of the taskbar when a fixed dialog.
+    widget_->winId();
+    if (QWindow* handle = widget_->windowHandle(); handle && over->windowHandle())
+        handle->setTransientParent(over->windowHandle());
+}
+
+void QtWindow::FocusFirstControl() {
+    const QtControl* first = nullptr;
+    for (const auto& control : controls_)
+        if (control->TabIndex() >= 0 && control->FocusWidget()->focusPolicy() != Qt::NoFocus &&
+            (!first || control->TabIndex() < first->TabIndex()))
+            first = control.get();
+    if (first) first->FocusWidget()->setFocus();
+}
+
+bool QtWindow::KeyPressed(const QKeyEvent& event) {
+    int wanted = ButtonKeys::None;
+    if (event.modifiers() & ~Qt::KeypadModifier) return false;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        wanted = ButtonKeys::Enter;
+    else if (event.key() == Qt::Key_Escape)
+        wanted = ButtonKeys::Escape;
+    if (wanted == ButtonKeys::None) return false;
+    for (const auto& control : controls_) {
+        auto* button = dynamic_cast<QtButton*>(control.get());
+        if (button && (button->Keys() & wanted) && button->button()->isVisible() &&
+            button->button()->isEnabled()) {
+            button->button()->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 void QtWindow::BringToFront() {
@@ -247,6 +350,7 @@ void QtWindow::NotifyResize() {
         resizePending_ = true;
         return;
     }
+    sizedMargins_ = FrameMargins();
     if (!onResize_ || resizeDepth_ >= kMaxResizeDepth) return;
     ++resizeDepth_;
     struct Leave {
@@ -351,6 +455,26 @@ IButton& QtWindow::AddPictureButton(const ControlPlace& place, const std::string
     return Keep(std::make_unique<QtPictureButton>(*this, place, image));
 }
 
+IButton& QtWindow::AddButton(const ControlPlace& place, const std::string& caption, int keys) {
+    return Keep(std::make_unique<QtButton>(*this, place, caption, keys));
+}
+
+IControl& QtWindow::AddPicture(const ControlPlace& place, const std::string& image) {
+    return Keep(std::make_unique<QtPicture>(*this, place, image));
+}
+
+void QtWindow::AddLine(const LineShape& line) {
+    Keep(std::make_unique<QtLine>(*this, line));
+}
+
+IWebBrowser& QtWindow::AddWebBrowser(const ControlPlace& place) {
+    return Keep(std::make_unique<QtWebBrowser>(*this, place));
+}
+
+IRichTextBox& QtWindow::AddRichTextBox(const ControlPlace& place) {
+    return Keep(std::make_unique<QtRichTextBox>(*this, place));
+}
+
 IMenuBar& QtWindow::AddMenuBar(const std::vector<MenuEntry>& items) {
     auto* bar = new QMenuBar;
 #ifndef Q_OS_MACOS
@@ -367,6 +491,11 @@ IMenuBar& QtWindow::AddMenuBar(const std::vector<MenuEntry>& items) {
 
 std::unique_ptr<IWindow> QtUserInterface::CreateWindow() {
     return std::make_unique<QtWindow>(files_);
+}
+
+std::unique_ptr<IWindow> QtUserInterface::CreateDialogWindow(DialogFrame frame,
+                                                             const IWindow& owner) {
+    return std::make_unique<QtWindow>(files_, frame, dynamic_cast<const QtWindow*>(&owner));
 }
 
 std::unique_ptr<ITimer> QtUserInterface::CreateTimer() {

@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@
 
 class QCheckBox;
 class QCloseEvent;
+class QEventLoop;
+class QKeyEvent;
+class QTextBrowser;
+class QTextEdit;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -97,8 +102,10 @@ protected:
     // After every change of the widget's geometry.
     virtual void Placed() {}
     // Whether the widget is widened to show its whole caption when the place
-    // is too narrow for it in the font at hand.
+    // is too narrow for it in the font at hand, and whether it then widens to
+    // both sides, keeping its centre.
     virtual bool FitsCaption() const { return false; }
+    virtual bool CentresCaption() const { return false; }
     // Puts the widget at its place (widened where it fits its caption).
     void ApplyGeometry();
 
@@ -117,16 +124,76 @@ private:
     bool visible_ = true, enabled_ = true;
 };
 
+// A label of one line is widened to its caption; a label as high as two
+// lines or more wraps its caption at its width.
 class QtLabel final : public QtControl, public ILabel {
 public:
     QtLabel(QtWindow& window, const ControlPlace& place, const std::string& caption);
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
+    void SetAlignment(LabelAlignment alignment) override;
     QLabel* label() const { return label_; }
 
 private:
-    bool FitsCaption() const override { return true; }
+    bool FitsCaption() const override;
+    bool CentresCaption() const override;
+    void Placed() override;
     QLabel* label_;
+};
+
+// A push button with a caption, widened about its centre where the caption
+// needs it. Like every push button it answers Enter while it has the focus;
+// the window's default and cancel buttons answer Enter and Escape anywhere in
+// the window.
+class QtButton final : public QtControl, public IButton {
+public:
+    QtButton(QtWindow& window, const ControlPlace& place, const std::string& caption, int keys);
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    int Keys() const { return keys_; }
+    QPushButton* button() const { return button_; }
+
+private:
+    bool FitsCaption() const override { return true; }
+    bool CentresCaption() const override { return true; }
+    QPushButton* button_;
+    int keys_;
+    std::function<void()> onClick_;
+};
+
+// A picture without a border, at the image's natural size.
+class QtPicture final : public QtControl {
+public:
+    QtPicture(QtWindow& window, const ControlPlace& place, const std::string& image);
+    QLabel* label() const { return label_; }
+
+private:
+    QLabel* label_;
+};
+
+// A line, as a widget that paints it and lets the mouse through.
+class QtLine final : public QtControl {
+public:
+    QtLine(QtWindow& window, const LineShape& line);
+};
+
+class QtWebBrowser final : public QtControl, public IWebBrowser {
+public:
+    QtWebBrowser(QtWindow& window, const ControlPlace& place);
+    void Navigate(const std::string& path) override;
+    QTextBrowser* browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+};
+
+class QtRichTextBox final : public QtControl, public IRichTextBox {
+public:
+    QtRichTextBox(QtWindow& window, const ControlPlace& place);
+    void SetDocument(const RichDocument& document) override;
+    QTextEdit* textEdit() const { return edit_; }
+
+private:
+    QTextEdit* edit_;
 };
 
 class QtPictureButton final : public QtControl, public IButton {
@@ -292,10 +359,12 @@ private:
 };
 
 // A top-level window: a QMainWindow whose central widget is the client area
-// the controls are placed on, below the menu bar.
+// the controls are placed on, below the menu bar. A dialog window first shows
+// centred over its owner, on top of it.
 class QtWindow final : public IWindow {
 public:
-    explicit QtWindow(IFileSystem& files);
+    explicit QtWindow(IFileSystem& files, std::optional<DialogFrame> frame = std::nullopt,
+                      const QtWindow* owner = nullptr);
     ~QtWindow() override;
     QtWindow(const QtWindow&) = delete;
     QtWindow& operator=(const QtWindow&) = delete;
@@ -315,6 +384,8 @@ public:
     void Hide() override;
     void BringToFront() override;
     void Close(UnloadMode mode = UnloadMode::FormCode) override;
+    void SetClientSize(int width, int height) override;
+    void ShowModal() override;
 
     void SetOnResize(std::function<void()> handler) override { onResize_ = std::move(handler); }
     void SetOnQueryUnload(std::function<void(bool& cancel, UnloadMode mode)> handler) override {
@@ -334,6 +405,11 @@ public:
     ILabel& AddLabel(const ControlPlace& place, const std::string& caption) override;
     IButton& AddPictureButton(const ControlPlace& place, const std::string& image) override;
     IMenuBar& AddMenuBar(const std::vector<MenuEntry>& items) override;
+    IButton& AddButton(const ControlPlace& place, const std::string& caption, int keys) override;
+    IControl& AddPicture(const ControlPlace& place, const std::string& image) override;
+    void AddLine(const LineShape& line) override;
+    IWebBrowser& AddWebBrowser(const ControlPlace& place) override;
+    IRichTextBox& AddRichTextBox(const ControlPlace& place) override;
 
     QMainWindow* widget() const;
     // The area below the menu bar that the controls are placed on.
@@ -357,14 +433,24 @@ private:
     void Reconcile();
     void NotifyResize();
     void StretchToolbar();
+    // Before a dialog shows: its place over its owner (the first time), and
+    // the focus on the first control of the tab order.
+    void PlaceOverOwner();
+    void FocusFirstControl();
 
     // Events of the widget.
     void Resized();
     void StateChanged();
     void Shown();
     void Closing(QCloseEvent& event);
+    void Hidden();
+    // Enter and Escape for the buttons that answer them; true when one did.
+    bool KeyPressed(const QKeyEvent& event);
 
     IFileSystem& files_;
+    std::optional<DialogFrame> frame_;
+    const QtWindow* owner_;
+    QEventLoop* modalLoop_ = nullptr;
     std::string icon_;
     std::unique_ptr<WindowWidget> widget_;
     QWidget* client_;
@@ -378,7 +464,8 @@ private:
     QSize setSize_;        // the client size that gave
     mutable QMargins margins_;
     int minWidth_ = 0, minHeight_ = 0;
-    QMargins minMargins_;  // the frame the minimum size was converted with
+    QMargins minMargins_;    // the frame the minimum size was converted with
+    QMargins sizedMargins_;  // the frame of the last size notification
 
     bool shownOnce_ = false, resizePending_ = false, showing_ = false;
     int resizeDepth_ = 0;
@@ -408,6 +495,7 @@ public:
     explicit QtUserInterface(IFileSystem& files) : files_(files) {}
     std::unique_ptr<IWindow> CreateWindow() override;
     std::unique_ptr<ITimer> CreateTimer() override;
+    std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame, const IWindow& owner) override;
 
 private:
     IFileSystem& files_;

@@ -1,0 +1,20 @@
+#include "help/Dialog.h"
+
+namespace tagrota {
+
+Dialog::Dialog(IUserInterface& ui, const IWindow& owner) {
+    window = ui.CreateDialogWindow(DialogFrame::Fixed, owner);
+    IWindow& w = *window;
+    w.SetCaption("Dialog Caption");
+    w.SetClientSize(6030, 4515);
+    RichTextBox1 =
+        &w.AddRichTextBox({"RichTextBox1", {45, 45, 5910, 3795}, 1, {"MS Sans Serif", 12}});
+    OKButton = &w.AddButton({"OKButton", {2385, 3960, 1215, 465}, 0, {}}, "&OK", ButtonKeys::None);
+    OKButton->SetOnClick([this] { OKButton_Click(); });
+}
+
+void Dialog::OKButton_Click() {
+    window->Close();
+}
+
+}  // namespace tagrota

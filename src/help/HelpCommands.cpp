@@ -1,0 +1,51 @@
+#include "help/HelpCommands.h"
+
+#include "help/Dialog.h"
+#include "help/RichText.h"
+#include "help/frmAbout.h"
+#include "help/frmHelp.h"
+#include "platform/Paths.h"
+
+namespace tagrota {
+
+std::string ProgramFolderFile(const std::string& programDir, const std::string& name) {
+    return programDir + kPathSeparator + name;
+}
+
+void ShowFullHelp(const HelpServices& s, const IWindow& owner) {
+    const std::string p = ProgramFolderFile(s.programDir, "index.html");
+    if (!s.files.FileExists(p)) {
+        s.messages.MsgBox("The help file " + p + " is missing.", MsgBoxStyle::OkOnly, "");
+        return;
+    }
+    frmHelp help(s.ui, owner);
+    help.WebBrowser1->Navigate(p);
+    help.window->ShowModal();
+}
+
+void ShowBriefHelp(const HelpServices& s, const IWindow& owner, int tab) {
+    const std::string p = ProgramFolderFile(s.programDir, "tab" + std::to_string(tab) + ".rtf");
+    if (!s.files.FileExists(p)) {
+        s.messages.MsgBox("The help file " + p + " was not found.", MsgBoxStyle::OkOnly, "");
+        return;
+    }
+    // Read before the window exists: a file that is there but cannot be read
+    // is reported, not shown as an empty page.
+    const FileContents page = s.files.ReadFile(p);
+    if (!page.status) {
+        s.messages.MsgBox("The help file " + p + " cannot be read: " + page.status.reason + ".",
+                          MsgBoxStyle::OkOnly, "");
+        return;
+    }
+    Dialog dialog(s.ui, owner);
+    dialog.RichTextBox1->SetDocument(ReadRichText(page.bytes));
+    dialog.window->ShowModal();
+}
+
+void ShowAbout(const HelpServices& s, const IWindow& owner) {
+    frmAbout about(s.ui, owner, {s.files, s.messages, s.registry, s.programs});
+    about.Form_Load();
+    about.window->ShowModal();
+}
+
+}  // namespace tagrota

@@ -1,0 +1,169 @@
+// The help windows and the About box on the real widgets: the browser follows
+// the guide's links, the rich-text box keeps its formatting, modal shows end
+// when the window closes, the About box's texts fit their labels and its keys
+// reach their buttons, and a picture of each window for a person to look at
+// (the paths are printed).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTimer>
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "help/Dialog.h"
+#include "help/HelpCommands.h"
+#include "help/RichText.h"
+#include "platform/qt/QtServices.h"
+#include "platform/qt/QtWindow.h"
+
+namespace tagrota {
+namespace {
+
+void Key(QWidget* to, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(to, &press);
+}
+
+QPushButton* ButtonOf(QWidget* window, const char* name) {
+    return window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+class QtHelpWindows : public ::testing::Test {
+protected:
+    QtHelpWindows() {
+        owner.SetBounds({1500, 1500, 9000, 7500});
+        owner.SetIcon("tagrota");
+        owner.Show();
+    }
+    // Runs `act` on the modal window once it is open, from the event loop.
+    void WhileModal(const std::function<void(QWidget*)>& act) {
+        QTimer::singleShot(0, [act] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return ADD_FAILURE() << "no modal window";
+            act(modal);
+        });
+    }
+    void Picture(QWidget* window, const std::string& name) {
+        const std::string path =
+            QCoreApplication::applicationDirPath().toStdString() + "/tagrota-" + name + ".png";
+        ASSERT_TRUE(window->grab().save(QString::fromStdString(path)));
+        std::printf("picture of the %s window: %s\n", name.c_str(), path.c_str());
+    }
+
+    test::TempDir dir;
+    StdFileSystem files;
+    headless::MessageBox messages;
+    MemoryRegistry registry;
+    headless::ProgramLauncher programs{files};
+    qt::QtWindow owner{files};
+    qt::QtUserInterface ui{files};
+    HelpServices services{ui, files, messages, registry, programs, dir.Path().string()};
+};
+
+TEST_F(QtHelpWindows, TheGuideOpensModallyAndFollowsItsLocalLinks) {
+    test::WriteBytes(dir.File("index.html"),
+                     "<html><body><h1>Tagrota</h1><p>Tagrota keeps your signature fresh.</p>"
+                     "<ul><li>Fixed</li><li>Random</li></ul><p>Read <a href=\"tabs.html\">the "
+                     "tabs</a>.</p></body></html>");
+    test::WriteBytes(dir.File("tabs.html"), "<html><body><p>Four tabs.</p></body></html>");
+    bool looked = false;
+    WhileModal([&](QWidget* w) {
+        looked = true;
+        auto* browser = w->findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"));
+        ASSERT_NE(browser, nullptr);
+        EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Read the tabs.")));
+        Picture(w, "help");
+        // The keyboard: Tab to the link, Enter to follow it.
+        browser->setFocus();
+        Key(browser, Qt::Key_Tab);
+        Key(browser, Qt::Key_Return);
+        EXPECT_EQ(browser->toPlainText(), QStringLiteral("Four tabs."));
+        EXPECT_LT(w->minimumWidth(), w->maximumWidth()) << "sizable";
+        ButtonOf(w, "OKButton")->click();
+    });
+    ShowFullHelp(services, owner);
+    EXPECT_TRUE(looked);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(QtHelpWindows, TheBriefHelpKeepsItsFormattingAndItsSize) {
+    Dialog dialog(ui, owner);
+    RichDocument page;
+    page.Paragraphs.push_back(
+        {{{"Fixed", true, false, false, 16}, {" tab\nsecond line", false, true}},
+         RichAlignment::Center});
+    dialog.RichTextBox1->SetDocument(page);
+
+    auto& box = dynamic_cast<qt::QtRichTextBox&>(*dialog.RichTextBox1);
+    QTextDocument* text = box.textEdit()->document();
+    const QTextBlock first = text->firstBlock();
+    EXPECT_EQ(first.text(), QStringLiteral("Fixed tab\u2028second line"));
+    EXPECT_EQ(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QTextCharFormat bold = first.begin().fragment().charFormat();
+    EXPECT_EQ(bold.fontWeight(), QFont::Bold);
+    EXPECT_EQ(bold.fontPointSize(), 16);
+    EXPECT_TRUE((++first.begin()).fragment().charFormat().fontItalic());
+    EXPECT_EQ(text->defaultFont().pointSizeF(), 12);
+    EXPECT_TRUE(box.textEdit()->isReadOnly());
+
+    // Not sizable: the client area is held at its size.
+    QMainWindow* widget = dynamic_cast<qt::QtWindow&>(*dialog.window).widget();
+    EXPECT_EQ(widget->minimumSize(), QSize(402, 301));
+    EXPECT_EQ(widget->maximumSize(), QSize(402, 301));
+    WhileModal([&](QWidget* w) {
+        Picture(w, "brief-help");
+        w->close();  // the frame's close box
+    });
+    dialog.window->ShowModal();
+    EXPECT_FALSE(widget->isVisible());
+}
+
+TEST_F(QtHelpWindows, TheAboutBoxShowsEveryTextWhole) {
+    bool looked = false;
+    WhileModal([&](QWidget* w) {
+        looked = true;
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("About Tagrota"));
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            SCOPED_TRACE(label->objectName().toStdString());
+            if (label->objectName() == u"picIcon") {
+                EXPECT_EQ(label->pixmap().size(), QSize(32, 32));
+                continue;
+            }
+            // Within the dialog, and as high as the text needs.
+            EXPECT_GE(label->x(), 0);
+            EXPECT_LE(label->geometry().right(), w->width());
+            if (label->wordWrap())
+                EXPECT_LE(label->heightForWidth(label->width()), label->height());
+            else
+                EXPECT_LE(label->sizeHint().height(), label->height() + 2);
+        }
+        Picture(w, "about");
+        EXPECT_EQ(w->focusWidget(), ButtonOf(w, "cmdOK")) << "first in the tab order";
+        Key(w, Qt::Key_Escape);
+    });
+    ShowAbout(services, owner);
+    EXPECT_TRUE(looked);
+    WhileModal([](QWidget* w) { Key(w, Qt::Key_Return); });  // Enter, where no button has it
+    ShowAbout(services, owner);
+}
+
+TEST(QtProgramLauncher, StartsAProgramAndSaysWhenItCannot) {
+    test::TempDir dir;
+    const std::string script = dir.File("info.sh");
+    test::WriteBytes(script, "#!/bin/sh\nexit 0\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    qt::QtProgramLauncher launcher;
+    EXPECT_TRUE(launcher.StartProgram(script));
+    EXPECT_FALSE(launcher.StartProgram(dir.File("missing")));
+}
+
+}  // namespace
+}  // namespace tagrota
