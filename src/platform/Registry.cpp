@@ -143,9 +143,43 @@ std::unique_ptr<IRegistry> SystemInformationView(const std::string& searchPath) 
 }
 
 #ifndef _WIN32
+namespace {
+
+// The view on this process's PATH, looked at when a key is opened rather than
+// at start-up: nothing is searched unless the user asks for system
+// information, and a program installed meanwhile is found.
+class SearchPathRegistry final : public IRegistry {
+public:
+    long OpenKey(RegistryKey root, const std::string& subKey, std::uint32_t access,
+                 RegistryKey& key) override {
+        if (open_ == 0) {
+            const char* path = std::getenv("PATH");
+            view_ = SystemInformationView(path ? path : "");
+        }
+        const long result = view_->OpenKey(root, subKey, access, key);
+        if (result == RegistryError::Success) ++open_;
+        return result;
+    }
+    long QueryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
+                    std::uint8_t* data, std::uint32_t& length) override {
+        return view_ ? view_->QueryValue(key, valueName, type, data, length)
+                     : RegistryError::InvalidHandle;
+    }
+    long CloseKey(RegistryKey key) override {
+        const long result = view_ ? view_->CloseKey(key) : RegistryError::InvalidHandle;
+        if (result == RegistryError::Success) --open_;
+        return result;
+    }
+
+private:
+    std::unique_ptr<IRegistry> view_;
+    int open_ = 0;  // keys open in view_, which must live while any is
+};
+
+}  // namespace
+
 std::unique_ptr<IRegistry> SystemRegistry() {
-    const char* path = std::getenv("PATH");
-    return SystemInformationView(path ? path : "");
+    return std::make_unique<SearchPathRegistry>();
 }
 #endif
 
