@@ -76,11 +76,11 @@ std::string FormatBoolean(Boolean value) {
 }
 
 std::string DefaultCollectionPath(const std::string& programDir) {
-    return programDir + kPathSeparator + kDefaultCollectionName;
+    return ProgramFolderFile(programDir, kDefaultCollectionName);
 }
 
 std::string DefaultCurrentPath(const std::string& programDir) {
-    return programDir + kPathSeparator + kDefaultCurrentName;
+    return ProgramFolderFile(programDir, kDefaultCurrentName);
 }
 
 std::string FixedSignaturePath(const std::string& programDir) {

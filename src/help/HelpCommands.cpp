@@ -8,10 +8,6 @@
 
 namespace tagrota {
 
-std::string ProgramFolderFile(const std::string& programDir, const std::string& name) {
-    return programDir + kPathSeparator + name;
-}
-
 void ShowFullHelp(const HelpServices& s, const IWindow& owner) {
     const std::string p = ProgramFolderFile(s.programDir, "index.html");
     if (!s.files.FileExists(p)) {

@@ -21,10 +21,6 @@ struct HelpServices {
     std::string programDir;  // the folder of the help files
 };
 
-// The full path of a file in the program folder: the folder as the system
-// gives it, a separator, the name.
-std::string ProgramFolderFile(const std::string& programDir, const std::string& name);
-
 // The user guide "index.html" in frmHelp (menu "&Help").
 void ShowFullHelp(const HelpServices& services, const IWindow& owner);
 // The brief help of a tab, "tab0.rtf" to "tab3.rtf", in Dialog (toolbar

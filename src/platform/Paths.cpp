@@ -6,6 +6,10 @@ bool EndsWithSeparator(const std::string& path) {
     return !path.empty() && (path.back() == kPathSeparator || path.back() == '/');
 }
 
+std::string ProgramFolderFile(const std::string& programDir, const std::string& name) {
+    return programDir + kPathSeparator + name;
+}
+
 std::string DirectoryOfProgram(const std::string& programFile) {
     auto cut = programFile.find_last_of(kPathSeparator == '/' ? "/" : "\\/");
     if (cut == std::string::npos) return ".";
