@@ -2,8 +2,10 @@
 #include "platform/Controls.h"
 #include "platform/Unicode.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tagrota {
 namespace {
@@ -17,6 +19,29 @@ LineEnding FirstLineEnding(std::string_view text) {
     return at + 1 < text.size() && text[at + 1] == '\n' ? LineEnding::CrLf : LineEnding::Cr;
 }
 
+// True when every line end is already CR LF: each LF has a CR before it, and
+// there are no more CRs than LFs, so no CR stands alone either.
+bool HasOnlyCrLf(std::string_view text) {
+    if (text.empty()) return true;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    std::size_t lineFeeds = 0;
+    for (const char* at = begin;; ++at) {
+        at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+        if (!at) break;
+        if (at == begin || at[-1] != '\r') return false;
+        ++lineFeeds;
+    }
+    return static_cast<std::size_t>(std::count(begin, end, '\r')) == lineFeeds;
+}
+
+// Eight bytes at a time, the ASCII runs that make up most text.
+bool EightAscii(const char* at) {
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view s) {
@@ -26,6 +51,7 @@ bool IsValidUtf8(std::string_view s) {
         unsigned char b = byte(i);
         if (b < 0x80) {
             ++i;
+            while (i + 8 <= n && EightAscii(s.data() + i)) i += 8;
             continue;
         }
         int extra;
@@ -52,37 +78,60 @@ bool IsValidUtf8(std::string_view s) {
     return true;
 }
 
-std::string ToCrLf(std::string_view text) {
+namespace {
+
+// Every line end made CR LF, whole runs between line ends at a time.
+std::string ConvertLineEnds(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 32);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
+    const std::size_t n = text.size();
+    std::size_t from = 0;
+    for (;;) {
+        std::size_t at = from;
+        while (at < n && text[at] != '\r' && text[at] != '\n') ++at;
+        if (at == n) break;
+        out.append(text, from, at - from);
+        out += "\r\n";
+        from = at + 1;
+        if (text[at] == '\r' && from < text.size() && text[from] == '\n') ++from;
     }
+    out.append(text, from);
     return out;
 }
 
+}  // namespace
+
+std::string ToCrLf(std::string_view text) {
+    return HasOnlyCrLf(text) ? std::string(text) : ConvertLineEnds(text);
+}
+
 DecodedText DecodeText(std::string_view bytes) {
+    return DecodeOwnedText(std::string(bytes));
+}
+
+DecodedText DecodeOwnedText(std::string bytes) {
     DecodedText result;
-    if (bytes.starts_with(kBom) && IsValidUtf8(bytes.substr(kBom.size()))) {
-        bytes.remove_prefix(kBom.size());
+    const std::string_view view = bytes;
+    std::size_t skip = 0;
+    if (view.starts_with(kBom) && IsValidUtf8(view.substr(kBom.size()))) {
+        skip = kBom.size();
         result.format.encoding = TextEncoding::Utf8WithBom;
-    } else if (IsValidUtf8(bytes)) {
+    } else if (IsValidUtf8(view)) {
         result.format.encoding = TextEncoding::Utf8;
     } else {
         result.format.encoding = TextEncoding::Windows1252;
     }
-    result.format.lineEnding = FirstLineEnding(bytes);
+    const std::string_view body = view.substr(skip);
+    result.format.lineEnding = FirstLineEnding(body);
 
     if (result.format.encoding != TextEncoding::Windows1252) {
-        result.text = ToCrLf(bytes);
+        if (!HasOnlyCrLf(body)) {
+            result.text = ConvertLineEnds(body);
+            return result;
+        }
+        // Already the editors' text: the bytes themselves become it.
+        bytes.erase(0, skip);
+        result.text = std::move(bytes);
         return result;
     }
     std::string utf8;
@@ -142,7 +191,7 @@ TextFileContents ReadTextFile(IFileSystem& files, const std::string& path) {
     TextFileContents result;
     FileContents raw = files.ReadFile(path);
     result.status = raw.status;
-    if (raw.status) result.decoded = DecodeText(raw.bytes);
+    if (raw.status) result.decoded = DecodeOwnedText(std::move(raw.bytes));
     return result;
 }
 
@@ -156,11 +205,11 @@ FileStatus WriteTextFile(IFileSystem& files, const std::string& path, std::strin
 namespace tagrota {
 
 FileStatus EditorFileBacking::Load(const std::string& path,
-                                   const std::function<void(const std::string&)>& setText) {
+                                   const std::function<void(std::string&&)>& setText) {
     TextFileContents contents = ReadTextFile(files_, path);
     if (!contents.status) return contents.status;
     format_ = contents.decoded.format;
-    setText(contents.decoded.text);
+    setText(std::move(contents.decoded.text));
     return FileStatus::Success();
 }
 

@@ -41,6 +41,9 @@ std::string ToCrLf(std::string_view text);
 // UTF-8, Windows-1252 otherwise; line ends made CR LF. The line end style is the
 // first one found (CR LF when the text has none).
 DecodedText DecodeText(std::string_view bytes);
+// The same for bytes the caller hands over: where they already are UTF-8 with
+// CR LF line ends, their own buffer becomes the text, without a copy.
+DecodedText DecodeOwnedText(std::string bytes);
 
 // Encodes editor text (CR LF line ends) for a file of the given format. Text
 // that Windows-1252 cannot hold is written as UTF-8 instead, so nothing typed is
