@@ -29,6 +29,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "help/RichText.h"
 #include "platform/TextFile.h"
@@ -125,12 +126,22 @@ protected:
 };
 
 // A plain-text editor where Shift+Enter starts a new line like Enter, instead
-// of a line separator character that a file would keep.
+// of a line separator character that a file would keep. `onFirstUse` runs once,
+// before the widget first shows or takes the focus.
 class PlainEditor final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
+    std::function<void()> onFirstUse;
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        FirstUse();
+        QPlainTextEdit::showEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        FirstUse();
+        QPlainTextEdit::focusInEvent(event);
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
             (event->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {
@@ -139,6 +150,14 @@ protected:
             return;
         }
         QPlainTextEdit::keyPressEvent(event);
+    }
+
+private:
+    void FirstUse() {
+        if (!onFirstUse) return;
+        const std::function<void()> use = std::move(onFirstUse);
+        onFirstUse = nullptr;
+        use();
     }
 };
 
@@ -584,9 +603,33 @@ QtEditor::QtEditor(QtWindow& window, const ControlPlace& place, IFileSystem& fil
     QObject::connect(edit_, &QPlainTextEdit::textChanged, &context_, [this] {
         if (!setting_ && onChange_) onChange_();
     });
+    static_cast<PlainEditor*>(edit_)->onFirstUse = [this] { Fill(); };
+}
+
+QtEditor::~QtEditor() {
+    static_cast<PlainEditor*>(edit_)->onFirstUse = nullptr;
+}
+
+QPlainTextEdit* QtEditor::textEdit() const {
+    Fill();
+    return edit_;
+}
+
+void QtEditor::Fill() const {
+    if (filled_) return;
+    filled_ = true;
+    static_cast<PlainEditor*>(edit_)->onFirstUse = nullptr;
+    if (!held_) return;
+    QString lines = Q(*held_);
+    held_.reset();
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setting_ = true;
+    edit_->setPlainText(lines);
+    setting_ = false;
 }
 
 std::string QtEditor::GetText() const {
+    if (!filled_) return held_ ? *held_ : std::string();
     // The document's own characters: plain text would turn no-break spaces
     // into spaces. Each paragraph separator is a line end.
     QString text = edit_->document()->toRawText();
@@ -594,19 +637,32 @@ std::string QtEditor::GetText() const {
     return text.toStdString();
 }
 
+std::shared_ptr<const std::string> QtEditor::SharedText() const {
+    if (filled_) return IEditor::SharedText();
+    return held_ ? held_ : std::make_shared<const std::string>();
+}
+
 void QtEditor::SetText(const std::string& text) {
-    const std::string wanted = ToCrLf(text);
-    if (wanted == GetText()) return;
-    QString lines = Q(wanted);
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setting_ = true;
-    edit_->setPlainText(lines);
-    setting_ = false;
+    Replace(ToCrLf(text));
+}
+
+void QtEditor::Replace(std::string wanted) {
+    if (!filled_) {
+        if (held_ ? wanted == *held_ : wanted.empty()) return;
+        held_ = wanted.empty() ? nullptr : std::make_shared<const std::string>(std::move(wanted));
+    } else {
+        if (wanted == GetText()) return;
+        QString lines = Q(wanted);
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        setting_ = true;
+        edit_->setPlainText(lines);
+        setting_ = false;
+    }
     if (onChange_) onChange_();
 }
 
 FileStatus QtEditor::LoadFile(const std::string& path) {
-    return backing_.Load(path, [this](const std::string& text) { SetText(text); });
+    return backing_.Load(path, [this](std::string&& text) { Replace(std::move(text)); });
 }
 
 FileStatus QtEditor::SaveFile(const std::string& path) {
