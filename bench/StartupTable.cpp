@@ -20,6 +20,8 @@
 // LF line ends and its index made by strfile), for comparison.
 //
 // TAGROTA_BENCH_QUICK=1 runs fewer rounds, ten seconds of idling and no 100 MB.
+// TAGROTA_BENCH_PROGRAM names another tagrota executable to measure, an older
+// build say, in place of the one built beside this table.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -354,7 +356,10 @@ std::vector<StartFigures> MeasureStarts(const Options& o, const Workspace& ws,
             bareTimes.push_back(b.untilFileMs);
             barePeaks.push_back(b.peakMb);
         }
-        for (std::size_t i = 0; i < sets.size(); ++i) {
+        for (std::size_t k = 0; k < sets.size(); ++k) {
+            // Every other round backwards, so that no collection always follows
+            // the same one.
+            const std::size_t i = round % 2 ? sets.size() - 1 - k : k;
             // The largest collections take long; fewer rounds of them do.
             if (sets[i].bytes > (50u << 20) && round >= std::max(3, rounds / 2)) continue;
             const ProcessRun t =
@@ -572,7 +577,8 @@ int main() {
     Options o;
     o.quick = std::getenv("TAGROTA_BENCH_QUICK") != nullptr;
     o.idleSeconds = o.quick ? 10 : 60;
-    o.tagrota = TAGROTA_EXECUTABLE;
+    const char* program = std::getenv("TAGROTA_BENCH_PROGRAM");
+    o.tagrota = program && *program ? program : TAGROTA_EXECUTABLE;
     o.bare = TAGROTA_BARE_QT;
     if (::access("/usr/games/fortune", X_OK) == 0) o.fortune = "/usr/games/fortune";
     if (::access("/usr/bin/strfile", X_OK) == 0) o.strfile = "/usr/bin/strfile";
@@ -625,6 +631,7 @@ int main() {
 
     std::printf("Measured %s on %s%s; medians.\n\n", Today().c_str(), Machine().c_str(),
                 o.quick ? " (quick run)" : "");
+    if (program && *program) std::printf("Program measured: %s\n\n", o.tagrota.c_str());
     std::printf("| Collection | Figure | Tagrota | Yardstick | Ratio | Target | Met | fortune |\n");
     std::printf("|---|---|---:|---:|---:|---|---|---:|\n");
     bool allMet = true;
