@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -46,12 +48,22 @@ bool HasFont(const TextFont& wanted) {
 constexpr int kToolbarIconSize = 24;
 constexpr double kToolbarCaptionScale = 0.78;
 
+// Whether a font family is installed. Asking the font database resolves the
+// name through the system's font configuration each time, and every control
+// with a font asks: the answers are kept for the run.
+bool Installed(const QString& family) {
+    static QHash<QString, bool> known;
+    auto found = known.constFind(family);
+    if (found == known.constEnd()) found = known.insert(family, QFontDatabase::hasFamily(family));
+    return found.value();
+}
+
 // A condensed sans-serif: a narrow family where one is installed, otherwise
 // the default sans-serif drawn condensed.
 QFont NarrowFont() {
     for (const char* family :
          {"Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed"}) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+        if (Installed(QString::fromLatin1(family))) {
             QFont font = QApplication::font();
             font.setFamily(QString::fromLatin1(family));
             return font;
@@ -159,6 +171,57 @@ private:
         onFirstUse = nullptr;
         use();
     }
+};
+
+// An icon that reads its image files only when it is first drawn or asked
+// about. The window, its toolbar and its tabs hold some twenty pictures in
+// several sizes; decoding them all while the window is composed would hold up
+// the first signature.
+class LateImageEngine final : public QIconEngine {
+public:
+    explicit LateImageEngine(QStringList files) : files_(std::move(files)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    // At the scale of 1 the icon's engine is asked for exactly this size; the
+    // icon that holds this engine deals with the scale.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixmap(size, mode, state).size();
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Icon().availableSizes(mode, state);
+    }
+    void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override {
+        Icon().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString& file, const QSize& size, QIcon::Mode mode,
+                 QIcon::State state) override {
+        Icon().addFile(file, size, mode, state);
+    }
+    // Only files that exist are given, so the icon has pictures before they
+    // are read.
+    bool isNull() override { return files_.isEmpty() && icon_.isNull(); }
+    QString key() const override { return QStringLiteral("TagrotaLateImage"); }
+    QIconEngine* clone() const override { return new LateImageEngine(*this); }
+
+private:
+    LateImageEngine(const LateImageEngine&) = default;
+
+    QIcon& Icon() {
+        if (!files_.isEmpty()) {
+            for (const QString& file : std::as_const(files_)) icon_.addFile(file);
+            files_.clear();
+        }
+        return icon_;
+    }
+
+    QStringList files_;  // still to be read
+    QIcon icon_;
 };
 
 ControlPlace WithoutFont(ControlPlace place) {
@@ -295,7 +358,7 @@ QFont FontFor(const TextFont& wanted) {
     if (!wanted.Name.empty()) {
         const QString family = Q(wanted.Name);
         const QString name = family.toLower();
-        if (QFontDatabase::hasFamily(family)) {
+        if (Installed(family)) {
             font.setFamily(family);
         } else if (name == u"courier new" || name == u"courier") {
             font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -313,15 +376,16 @@ QFont FontFor(const TextFont& wanted) {
 }
 
 QIcon ImageIcon(const std::string& name) {
-    QIcon icon;
-    if (name.empty()) return icon;
+    if (name.empty()) return {};
     const QString base = QStringLiteral(":/images/") + Q(name);
+    QStringList files;
     for (const char* suffix : {".png", "@2x.png", "-16.png", "-24.png", "-32.png", "-48.png",
                                "-64.png", "-128.png", "-256.png"}) {
         const QString file = base + QLatin1String(suffix);
-        if (QFile::exists(file)) icon.addFile(file);
+        if (QFile::exists(file)) files.append(file);
     }
-    return icon;
+    if (files.isEmpty()) return {};
+    return QIcon(new LateImageEngine(std::move(files)));
 }
 
 // ---- Controls ----
