@@ -61,7 +61,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 void ReserveText(std::string& text, std::size_t size) {
     text.reserve(size);
 #ifdef MADV_HUGEPAGE
-    constexpr std::size_t kLarge = std::size_t{4} << 20;
+    constexpr std::size_t kLarge = std::size_t{2} << 20;  // one huge page
     if (text.capacity() < kLarge) return;
     // From the start of the page the buffer begins on; a refusal costs nothing
     // but the speed.
