@@ -199,6 +199,10 @@ ProcessRun RunUntilFile(const std::vector<std::string>& args, const std::vector<
     ProcessRun run;
     std::error_code ec;
     fs::remove(file, ec);
+    // The program ended before writes its settings, flushed to the disk; a
+    // moment lets the system's own writing that follows settle, so that no run
+    // pays for the one before it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
     FileWatch watch(file.parent_path(), file.filename().string());
     const auto start = Clock::now();
     const pid_t pid = Spawn(args, env);
