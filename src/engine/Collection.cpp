@@ -54,7 +54,7 @@ SigList::SigList(std::shared_ptr<const std::string> text) : text_(std::move(text
     });
 }
 
-std::string_view SigList::operator[](std::size_t index) const {
+std::string_view SigList::Piece(std::size_t index) const {
     const std::size_t start = starts_[index];
     const std::size_t end =
         index + 1 < starts_.size() ? starts_[index + 1] - kSeparator.size() : text_->size();
@@ -70,8 +70,15 @@ void SigList::clear() {
 std::vector<std::string_view> SigList::Views() const {
     std::vector<std::string_view> views;
     views.reserve(size());
-    for (std::size_t i = 0; i < size(); ++i) views.push_back((*this)[i]);
+    for (std::size_t i = 0; i < size(); ++i) views.push_back(Piece(i));
     return views;
+}
+
+bool operator==(const SigList& list, const std::vector<std::string>& pieces) {
+    if (list.size() != pieces.size()) return false;
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        if (list.Piece(i) != pieces[i]) return false;
+    return true;
 }
 
 void SplitInto(ProgramState& state, std::shared_ptr<const std::string> text) {
@@ -86,7 +93,7 @@ void SplitInto(ProgramState& state, std::string text) {
 Long UsableEntryCount(const ProgramState& state) {
     if (state.SigCount < 1 || state.Sigs.size() != static_cast<std::size_t>(state.SigCount) + 1)
         return 0;
-    const std::string_view last = state.Sigs.back();
+    const std::string_view last = state.Sigs.Piece(state.Sigs.size() - 1);
     bool lastHoldsText = last.find_first_not_of(" \t\r\n") != std::string::npos;
     return lastHoldsText ? state.SigCount + 1 : state.SigCount;
 }

@@ -22,11 +22,15 @@ public:
 
     std::size_t size() const { return starts_.size(); }
     bool empty() const { return starts_.empty(); }
-    std::string_view operator[](std::size_t index) const;
-    std::string_view back() const { return (*this)[size() - 1]; }
+    // A piece where it lies in the text.
+    std::string_view Piece(std::size_t index) const;
+    // A piece of its own: a copy of that one piece.
+    std::string operator[](std::size_t index) const { return std::string(Piece(index)); }
     void clear();
     // Every piece, in order.
     std::vector<std::string_view> Views() const;
+
+    friend bool operator==(const SigList& list, const std::vector<std::string>& pieces);
 
 private:
     std::shared_ptr<const std::string> text_;

@@ -146,7 +146,7 @@ FileStatus SignatureEngine::WriteCurrentSignature(const std::string& text) {
 void SignatureEngine::Rotate() {
     const Long p = ChooseIndex();
     if (p < 0) return;
-    std::string q(st_.Sigs[static_cast<std::size_t>(p)]);
+    std::string q = st_.Sigs[static_cast<std::size_t>(p)];
     st_.QuoteNumber = p;
     if (st_.DoWrap) q = RewrapQuotation(q, st_.WrapCount);
 
