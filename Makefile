@@ -7,7 +7,7 @@ BUILD ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
 
-.PHONY: run build test bench deps clean
+.PHONY: run build test package bench deps clean
 
 deps:
 	@tools/install-deps
@@ -24,11 +24,20 @@ run: build
 	         "or under a virtual display with: xvfb-run make run"; exit 1; fi
 	$(BUILD)/Tagrota/tagrota
 
-# Every test, under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test, under AddressSanitizer and UndefinedBehaviorSanitizer; then the
+# Debian package, unpacked and run as a user would (APT_INSTALL=1 also installs
+# and removes it with apt-get: for a throw-away machine, as root).
 test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAGROTA_SANITIZE=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) package
+	APT_INSTALL=$(APT_INSTALL) sh tests/installed_copy.sh package $(BUILD)/$(DEB)
+
+# The Debian package, in $(BUILD)/.
+DEB = tagrota_$(shell sed -n 's/^project(Tagrota VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)_$(shell dpkg --print-architecture 2>/dev/null || echo amd64).deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAGROTA_BUILD_TESTS=OFF -DTAGROTA_BUILD_BENCH=ON

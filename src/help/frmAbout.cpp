@@ -26,7 +26,9 @@ constexpr std::size_t kValueBufferSize = 1024;
 
 const char* const kDescription =
     "Tagrota keeps your mail or news signature fresh: your own lines and a new quotation "
-    "every few seconds. Written by the Tagrota developers.";
+    "every few seconds. Written by the Tagrota developers.\n\n"
+    "Its files live beside the program, or, when it is installed, in your data folder "
+    "(~/.local/share/Tagrota).";
 const char* const kDisclaimer =
     "You may use Tagrota and give copies of it to others free of charge.\n\n"
     "Tagrota comes with no warranty of any kind. You use it at your own risk; its authors are "
