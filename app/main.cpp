@@ -9,7 +9,6 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>

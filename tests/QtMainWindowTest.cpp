@@ -21,9 +21,9 @@ namespace {
 class QtMainWindow : public ::testing::Test {
 protected:
     void Start() {
-        form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
-                                                            clock, random, tray, dir.Path().string(),
-                                                            registry, programs});
+        form = std::make_unique<frmMain>(
+            MainWindowServices{ui, store, files, messages, dialog, clock, random, tray,
+                               dir.Path().string(), registry, programs});
         form->Form_Load();
         QCoreApplication::processEvents();
     }

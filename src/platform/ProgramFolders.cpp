@@ -46,7 +46,8 @@ UserEnvironment CurrentUserEnvironment() {
     UserEnvironment env{Environment("XDG_DATA_HOME"), Environment("HOME")};
 #ifndef _WIN32
     if (env.home.empty())
-        if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) env.home = user->pw_dir;
+        if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
+            env.home = user->pw_dir;
 #else
     if (env.home.empty()) env.home = Environment("USERPROFILE");
 #endif

@@ -13,8 +13,8 @@
 namespace tagrota {
 
 struct ProgramFolders {
-    std::string dataDir;  // the program directory of the default files
-    std::string helpDir;  // the folder of the help pages
+    std::string dataDir;   // the program directory of the default files
+    std::string helpDir;   // the folder of the help pages
     bool perUser = false;  // dataDir is the user's data folder
 };
 
