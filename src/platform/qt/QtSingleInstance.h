@@ -4,9 +4,9 @@
 // closing, so a second start hands over to the first instead: it asks the
 // running copy to bring its window to the front, and ends.
 //
-// A lock file decides which copy is first (the system releases it with the
-// process, so a crashed copy leaves nothing stale behind); a local socket
-// carries the request. Both live in the user's runtime folder.
+// A lock file decides which copy is first (one left by a copy that crashed
+// names a process that is gone, and is taken over); a local socket carries the
+// request. Both live in the user's runtime folder.
 
 #include <QLocalServer>
 #include <QLockFile>
