@@ -32,10 +32,9 @@ test: deps
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) package
-	APT_INSTALL=$(APT_INSTALL) sh tests/installed_copy.sh package $(BUILD)/$(DEB)
+	APT_INSTALL=$(APT_INSTALL) sh tests/installed_copy.sh package "$$(ls -t $(BUILD)/tagrota_*.deb | head -n 1)"
 
 # The Debian package, in $(BUILD)/.
-DEB = tagrota_$(shell sed -n 's/^project(Tagrota VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)_$(shell dpkg --print-architecture 2>/dev/null || echo amd64).deb
 package: build
 	cd $(BUILD) && cpack -G DEB
 
