@@ -41,6 +41,12 @@ TEST_F(FileSystem, FailuresCarryTheSystemsReason) {
     EXPECT_EQ(files.ReadFile(dir.File("folder")).status.reason, "Is a directory");
     EXPECT_EQ(files.WriteFileAtomic(dir.File("folder"), "x", Durability::NoFlush).reason,
               "Is a directory");
+    // Read-only for everyone: left alone, whoever asks.
+    WriteBytes(dir.File("frozen.txt"), "as it was");
+    fs::permissions(dir.File("frozen.txt"), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(files.WriteFileAtomic(dir.File("frozen.txt"), "x", Durability::NoFlush).reason,
+              "Permission denied");
+    EXPECT_EQ(ReadBytes(dir.File("frozen.txt")), "as it was");
 }
 
 TEST_F(FileSystem, EditorSavesInTheFormatItLoaded) {

@@ -112,6 +112,14 @@ namespace {
 #ifndef _WIN32
 // Writes the bytes beside the target and renames them over it.
 FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability) {
+    // A file made read-only stays as it is. The rename below would replace it
+    // whenever its folder is writable; refuse, as Windows does, even for the
+    // administrator when the file has no write permission for anyone.
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        return FileStatus::Failure(Reason(EACCES));
+
     // The temporary file sits beside the target, so the rename stays on one file
     // system and is atomic.
     std::string temp = target.string() + ".XXXXXX";
@@ -119,9 +127,8 @@ FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durabilit
     if (fd < 0) return FileStatus::Failure(Reason(errno));
 
     // A replaced file keeps its permissions; a new one gets the usual ones.
-    struct stat old {};
     mode_t mode = 0666;
-    if (::stat(target.c_str(), &old) == 0) {
+    if (exists) {
         mode = old.st_mode & 07777;
     } else {
         mode_t mask = ::umask(0);
