@@ -155,6 +155,21 @@ const Row kRows[] = {
                    "[Settings]\nSigDuration=30\n");
          EXPECT_EQ(ReadBytes(f.config.File("Tagrota")), "a file in the way");
      }},
+    {"SettingsNotIniAndUnwritableAtClose",
+     [](Faults& f) { f.Settings("SigDuration=30\n[Sett"); },
+     {{"~/Tagrota/Tagrota.ini", "not a valid settings file"},
+      {"could not save its settings to ~/Tagrota/Tagrota.ini", "Not a directory"}},
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini"},
+     [](Faults& f) {
+         fs::rename(f.config.File("Tagrota"), f.config.File("Tagrota-aside"));
+         WriteBytes(f.config.File("Tagrota"), "a file in the way");
+     },
+     [](Faults& f) {
+         EXPECT_EQ(ReadBytes(f.config.File("Tagrota-aside/Tagrota.ini")),
+                   "[Settings]\nSigDuration=30\n[Sett");
+         EXPECT_EQ(ReadBytes(f.config.File("Tagrota-aside/Tagrota.ini.damaged")),
+                   "[Settings]\nSigDuration=30\n[Sett");
+     }},
     {"ProgramFolderReadOnly",
      [](Faults& f) { f.rig.files.readOnly.insert(f.rig.dir.Path().string()); },
      {{"@/collections-political.txt", "could not be created: Permission denied"},

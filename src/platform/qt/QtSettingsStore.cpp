@@ -7,6 +7,10 @@
 
 #include "platform/qt/QtServices.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace tagrota::qt {
 namespace {
 
@@ -34,6 +38,12 @@ std::string WhyNotWritable(const QString& file) {
     if (!probe.open(QIODevice::WriteOnly)) return probe.errorString().toStdString();
     probe.cancelWriting();
     return "it could not be written";
+}
+
+// Which file is at the path (0 when there is none).
+ino_t FileId(const QString& file) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(file).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
 // The first of <file>.damaged, <file>.damaged.1, ... that does not exist yet.
@@ -110,21 +120,23 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
                                   const std::string& key, const std::string& value) {
     Store& store = For(appName);
     if (!store.mayWrite) {
-        store.saved =
-            FileStatus::Failure("the file could not be read at start, so it is left as it was");
+        store.saved = FileStatus::Failure(
+            "it could not be read whole when Tagrota started, and is left as it was");
         return;
     }
-    const QString path = Q(section) + QLatin1Char('/') + Q(key);
-    store.settings->setValue(path, Q(value));
-    store.settings->sync();  // written at once: a crash later loses nothing already saved
-    // QSettings reports only its first error: after a damaged file was read, a
-    // failed write shows only in what the file now holds.
-    bool reached = store.settings->status() == QSettings::NoError;
 #ifndef _WIN32
     const QString file = Q(Location(appName));
+    const ino_t before = FileId(file);
+#endif
+    store.settings->setValue(Q(section) + QLatin1Char('/') + Q(key), Q(value));
+    store.settings->sync();  // written at once: a crash later loses nothing already saved
+    bool reached = store.settings->status() == QSettings::NoError;
+#ifndef _WIN32
+    // QSettings reports only its first error, so after reading a damaged file it
+    // reports no failed write. A write that arrived renamed a new file into place.
     if (store.settings->status() == QSettings::FormatError) {
-        QSettings written(file, QSettings::IniFormat);
-        reached = written.status() == QSettings::NoError && written.value(path) == Q(value);
+        const ino_t after = FileId(file);
+        reached = after != 0 && after != before;
     }
     if (!reached && store.saved) store.saved = FileStatus::Failure(WhyNotWritable(file));
 #else
