@@ -20,6 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// What is at a path that is neither a file nor a folder (a device, a pipe).
+constexpr const char* kNotRegular = "Not a regular file";
+
 std::string Reason(int error) {
     return std::generic_category().message(error);
 }
@@ -79,8 +82,15 @@ bool StdFileSystem::SameFile(const std::string& a, const std::string& b) {
 FileContents StdFileSystem::ReadFile(const std::string& path) {
     FileContents result;
     std::error_code ec;
-    if (fs::is_directory(fs::status(path, ec))) {
+    const fs::file_status found = fs::status(path, ec);
+    if (fs::is_directory(found)) {
         result.status = FileStatus::Failure(Reason(EISDIR));
+        return result;
+    }
+    // A device never ends and a named pipe waits for a writer: only regular
+    // files are read.
+    if (fs::exists(found) && !fs::is_regular_file(found)) {
+        result.status = FileStatus::Failure(kNotRegular);
         return result;
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -193,7 +203,9 @@ FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_v
     if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
     const fs::path target = ReplacementTarget(path);
     std::error_code ec;
-    if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure(Reason(EISDIR));
+    const fs::file_status found = fs::status(target, ec);
+    if (fs::is_directory(found)) return FileStatus::Failure(Reason(EISDIR));
+    if (fs::exists(found) && !fs::is_regular_file(found)) return FileStatus::Failure(kNotRegular);
     return ReplaceWith(target, bytes, durability);
 }
 
