@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "TestSupport.h"
 #include "platform/TextFile.h"
