@@ -6,8 +6,11 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = collection wrap richtext settings traytext
 
-.PHONY: run build test package bench deps clean
+.PHONY: run build test package bench fuzz deps clean
 
 deps:
 	@tools/install-deps
@@ -43,5 +46,11 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	$(BENCH_BUILD)/bench/tagrota_bench
 
+# Each fuzz target for FUZZ_SECONDS seconds, under ASan and UBSan (clang).
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGROTA_BUILD_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

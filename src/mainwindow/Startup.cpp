@@ -70,6 +70,11 @@ void frmMain::Form_Load() {
         window->SetBounds(shown);
 
     reader.ReadProgramSettings(state);
+    if (const FileStatus read = s_.settings.ReadStatus(kAppName); !read)
+        s_.messages.MsgBox("The settings file " + s_.settings.Where(kAppName) +
+                               " could not be read whole: " + read.reason + ".\r\n" +
+                               "Settings that could not be read are at their defaults.",
+                           MsgBoxStyle::Exclamation, kAppName);
     txtRPath->SetText(state.RandomPath);
     txtCPath->SetText(state.CurrentPath);
     state.AboutNumber = kFirstAboutImage;
