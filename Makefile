@@ -6,8 +6,11 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = collection wrap richtext settings traytext
 
-.PHONY: run build test bench deps clean
+.PHONY: run build test package bench fuzz deps clean
 
 deps:
 	@tools/install-deps
@@ -24,11 +27,19 @@ run: build
 	         "or under a virtual display with: xvfb-run make run"; exit 1; fi
 	$(BUILD)/Tagrota/tagrota
 
-# Every test, under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test, under AddressSanitizer and UndefinedBehaviorSanitizer; then the
+# Debian package, unpacked and run as a user would (APT_INSTALL=1 also installs
+# and removes it with apt-get: for a throw-away machine, as root).
 test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAGROTA_SANITIZE=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) package
+	APT_INSTALL=$(APT_INSTALL) sh tests/installed_copy.sh package "$$(ls -t $(BUILD)/tagrota_*.deb | head -n 1)"
+
+# The Debian package, in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAGROTA_BUILD_TESTS=OFF -DTAGROTA_BUILD_BENCH=ON
@@ -36,5 +47,11 @@ bench: deps
 	$(BENCH_BUILD)/bench/tagrota_bench
 	$(BENCH_BUILD)/bench/tagrota_table
 
+# Each fuzz target for FUZZ_SECONDS seconds, under ASan and UBSan (clang).
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGROTA_BUILD_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

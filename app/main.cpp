@@ -14,10 +14,12 @@
 #include <csignal>
 
 #include "mainwindow/frmMain.h"
+#include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtTrayShell.h"
 #include "platform/qt/QtWindow.h"
 
@@ -52,15 +54,42 @@ int main(int argc, char* argv[]) {
     const tagrota::VersionInfo& version = tagrota::ProgramVersion();
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(version.Major).arg(version.Minor).arg(version.Revision));
-    QApplication::setDesktopFileName(QStringLiteral("tagrota"));
+    // The desktop entry's name: task bars group the windows under its icon.
+    QApplication::setDesktopFileName(QStringLiteral(TAGROTA_APP_ID));
+    QApplication::setWindowIcon(tagrota::qt::ImageIcon("tagrota"));
     // The program ends when the main window has closed, not when the last
     // window of any kind goes (a tray-mode window is hidden, not closed).
     QApplication::setQuitOnLastWindowClosed(false);
 
     using namespace tagrota;
+    qt::QtMessageBox messages;
+
+    // One copy per settings file: a later start brings this one to the front.
+    qt::QtSingleInstance instance(qt::QtSettingsStore::Location("Tagrota"));
+    switch (instance.Acquire()) {
+        case qt::QtSingleInstance::Claim::First:
+            break;
+        case qt::QtSingleInstance::Claim::HandedOver:
+            return 0;
+        case qt::QtSingleInstance::Claim::NoAnswer:
+            messages.MsgBox("Tagrota is already running with the settings in " +
+                                qt::QtSettingsStore::Location("Tagrota") +
+                                ", but it did not answer.\r\nClose it, or end it from a "
+                                "system monitor, then start Tagrota again.",
+                            MsgBoxStyle::Exclamation, "Tagrota");
+            return 1;
+    }
+
+    // Where the default files live, and where the help is.
+    const ProgramFolders folders =
+        LocateProgramFolders(qt::ProgramDirectory(), CurrentUserEnvironment());
+    if (const std::string why = EnsureFolder(folders.dataDir); !why.empty())
+        messages.MsgBox("Tagrota cannot create the folder for its files, " + folders.dataDir +
+                            ": " + why + ".\r\nThe files that belong there cannot be kept.",
+                        MsgBoxStyle::Exclamation, "Tagrota");
+
     StdFileSystem files;
     qt::QtSettingsStore store;
-    qt::QtMessageBox messages;
     qt::QtFileDialog fileDialog;
     qt::QtUserInterface ui(files);
     SystemClock clock;
@@ -70,7 +99,8 @@ int main(int argc, char* argv[]) {
     qt::QtProgramLauncher programs;
 
     frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
-                                    trayShell, qt::ProgramDirectory(), *registry, programs});
+                                    trayShell, folders.dataDir, *registry, programs,
+                                    folders.helpDir});
     bool loaded = false, closed = false, endRequested = false;
     form.onClosed = [&closed] {
         closed = true;
@@ -109,8 +139,17 @@ int main(int argc, char* argv[]) {
         end(UnloadMode::AppWindows);
     });
 
+    bool reactivate = false;
+    instance.onActivate = [&] {
+        if (loaded && !closed)
+            form.Reactivate();
+        else
+            reactivate = true;  // once start-up is done
+    };
+
     form.Form_Load();
     loaded = true;
+    if (reactivate) form.Reactivate();
     // A signal that came during start-up is a close the moment it is done.
     QCoreApplication::processEvents();
     if (endRequested) form.window->Close(UnloadMode::AppTaskManager);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "TestSupport.h"
@@ -41,6 +43,19 @@ TEST_F(FileSystem, FailuresCarryTheSystemsReason) {
     EXPECT_EQ(files.ReadFile(dir.File("folder")).status.reason, "Is a directory");
     EXPECT_EQ(files.WriteFileAtomic(dir.File("folder"), "x", Durability::NoFlush).reason,
               "Is a directory");
+    // Neither read (it would never end, or wait for a writer) nor replaced.
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(files.ReadFile(dir.File("pipe")).status.reason, "Not a regular file");
+    EXPECT_EQ(files.ReadFile("/dev/zero").status.reason, "Not a regular file");
+    EXPECT_EQ(files.WriteFileAtomic(dir.File("pipe"), "x", Durability::NoFlush).reason,
+              "Not a regular file");
+    EXPECT_TRUE(fs::is_fifo(dir.File("pipe")));
+    // Read-only for everyone: left alone, whoever asks.
+    WriteBytes(dir.File("frozen.txt"), "as it was");
+    fs::permissions(dir.File("frozen.txt"), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(files.WriteFileAtomic(dir.File("frozen.txt"), "x", Durability::NoFlush).reason,
+              "Permission denied");
+    EXPECT_EQ(ReadBytes(dir.File("frozen.txt")), "as it was");
 }
 
 TEST_F(FileSystem, EditorSavesInTheFormatItLoaded) {

@@ -27,20 +27,23 @@ protected:
         fs::copy_file(TAGROTA_EXECUTABLE, dir.Path() / "Tagrota" / "tagrota");
     }
 
-    // Starts the program, waits for the file to appear (or a few seconds, for
-    // none), sends the signal and tells whether the program ended by its own
-    // closing with exit code 0. One that does not end in half a minute is killed.
-    bool RunUntilSignal(const std::string& file, int signal) {
+    pid_t Spawn() {
         ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         std::string exe = dir.File("Tagrota/tagrota");
         char* argv[] = {exe.data(), nullptr};
         pid_t pid = 0;
-        if (::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) != 0) return false;
+        return ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) == 0 ? pid : 0;
+    }
 
+    static void WaitFor(const std::string& file) {
         for (int i = 0; i < (file.empty() ? 60 : 600) && (file.empty() || !fs::exists(file)); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        ::kill(pid, signal);
+    }
+
+    // Tells whether the program ended by itself with exit code 0 within half a
+    // minute; one that does not is killed.
+    static bool EndsWithSuccess(pid_t pid) {
         int status = 0;
         for (int i = 0; i < 600; ++i) {
             if (::waitpid(pid, &status, WNOHANG) == pid)
@@ -50,6 +53,17 @@ protected:
         ::kill(pid, SIGKILL);
         ::waitpid(pid, &status, 0);
         return false;
+    }
+
+    // Starts the program, waits for the file to appear (or a few seconds, for
+    // none), sends the signal and tells whether the program ended by its own
+    // closing with exit code 0.
+    bool RunUntilSignal(const std::string& file, int signal) {
+        const pid_t pid = Spawn();
+        if (pid == 0) return false;
+        WaitFor(file);
+        ::kill(pid, signal);
+        return EndsWithSuccess(pid);
     }
 
     ~Program() override { ::unsetenv("XDG_CONFIG_HOME"); }
@@ -85,6 +99,32 @@ TEST_F(Program, SigtermWhileStartUpShowsAMessageStillWritesTheSettings) {
     EXPECT_NE(ini.find("RandomFile=" + dir.File("Tagrota/collections-political.txt")),
               std::string::npos);
     EXPECT_EQ(ReadBytes(dir.File("bad.txt")), "no separator\r\n");
+}
+
+TEST_F(Program, ASecondStartBringsTheFirstToTheFrontAndEnds) {
+    // The first copy starts minimised. Its closing stores the window's place only
+    // when the window is not minimised, so the place in the settings tells
+    // whether the second start brought it back.
+    const std::string sig = dir.File("Tagrota/sig.txt"),
+                      ini = dir.File("config/Tagrota/Tagrota.ini");
+    for (const bool secondStart : {false, true}) {
+        fs::remove(sig);
+        test::WriteBytes(ini, "[Settings]\nStartMin=True\n");
+        const pid_t first = Spawn();
+        ASSERT_NE(first, 0);
+        WaitFor(sig);
+        if (secondStart) {
+            const pid_t second = Spawn();
+            ASSERT_NE(second, 0);
+            EXPECT_TRUE(EndsWithSuccess(second));
+            int status = 0;
+            EXPECT_EQ(::waitpid(first, &status, WNOHANG), 0) << "the first copy still runs";
+        }
+        ::kill(first, SIGTERM);
+        EXPECT_TRUE(EndsWithSuccess(first));
+        EXPECT_EQ(ReadBytes(ini).find("MainLeft=") != std::string::npos, secondStart)
+            << ReadBytes(ini);
+    }
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 #include "TestSupport.h"
 #include "engine/Settings.h"
@@ -20,9 +22,9 @@ namespace {
 class QtMainWindow : public ::testing::Test {
 protected:
     void Start() {
-        form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
-                                                            clock, random, tray, dir.Path().string(),
-                                                            registry, programs});
+        form = std::make_unique<frmMain>(
+            MainWindowServices{ui, store, files, messages, dialog, clock, random, tray,
+                               dir.Path().string(), registry, programs});
         form->Form_Load();
         QCoreApplication::processEvents();
     }
@@ -49,6 +51,16 @@ protected:
     std::unique_ptr<frmMain> form;
     headless::Clock& clock = platform.clock;
 };
+
+TEST_F(QtMainWindow, AStoredPlaceNoScreenShowsOpensOnThePrimaryScreen) {
+    store.values[{kAppName, kSettingsSection, "MainLeft"}] = "-900000";
+    store.values[{kAppName, kSettingsSection, "MainTop"}] = "900000";
+    Start();
+    const QRect frame = dynamic_cast<qt::QtWindow&>(*form->window).widget()->frameGeometry();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(frame.topLeft())) << frame.x() << "," << frame.y();
+    EXPECT_EQ(frame.left(), screen.left());
+}
 
 TEST_F(QtMainWindow, StartsAndLaysOutLikeTheHeadlessOne) {
     store.values[{kAppName, kSettingsSection, "MainWidth"}] = "8000";

@@ -45,7 +45,7 @@ MainRig::MainRig() = default;
 MainRig::~MainRig() = default;
 
 void MainRig::Start() {
-    form = std::make_unique<frmMain>(MainWindowServices{ui, store, files, messages, dialog,
+    form = std::make_unique<frmMain>(MainWindowServices{ui, *settings, files, messages, dialog,
                                                         platform.clock, random, tray,
                                                         dir.Path().string(), registry, programs});
     form->onClosed = [this] { ++closed; };

@@ -71,6 +71,7 @@ struct MainRig {
     headless::MessageBox messages;
     headless::FileDialog dialog;
     headless::SettingsStore store;
+    ISettingsStore* settings = &store;  // the store the window uses: `store` unless changed
     SplitMixRandom random;
     headless::TrayShell tray;
     headless::UserInterface ui{platform, files};

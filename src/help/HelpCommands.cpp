@@ -9,7 +9,7 @@
 namespace tagrota {
 
 void ShowFullHelp(const HelpServices& s, const IWindow& owner) {
-    const std::string p = ProgramFolderFile(s.programDir, "index.html");
+    const std::string p = ProgramFolderFile(s.helpDir, "index.html");
     if (!s.files.FileExists(p)) {
         s.messages.MsgBox("The help file " + p + " is missing.", MsgBoxStyle::OkOnly, "");
         return;
@@ -20,7 +20,7 @@ void ShowFullHelp(const HelpServices& s, const IWindow& owner) {
 }
 
 void ShowBriefHelp(const HelpServices& s, const IWindow& owner, int tab) {
-    const std::string p = ProgramFolderFile(s.programDir, "tab" + std::to_string(tab) + ".rtf");
+    const std::string p = ProgramFolderFile(s.helpDir, "tab" + std::to_string(tab) + ".rtf");
     if (!s.files.FileExists(p)) {
         s.messages.MsgBox("The help file " + p + " was not found.", MsgBoxStyle::OkOnly, "");
         return;

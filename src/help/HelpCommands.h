@@ -18,7 +18,7 @@ struct HelpServices {
     IMessageBox& messages;
     IRegistry& registry;
     IProgramLauncher& programs;
-    std::string programDir;  // the folder of the help files
+    std::string helpDir;  // the folder of the help pages
 };
 
 // The user guide "index.html" in frmHelp (menu "&Help").

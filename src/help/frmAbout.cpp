@@ -25,8 +25,8 @@ const char* const kSysInfoProgram = "MSINFO32.EXE";
 constexpr std::size_t kValueBufferSize = 1024;
 
 const char* const kDescription =
-    "Tagrota keeps your mail or news signature fresh: your own lines and a new quotation "
-    "every few seconds. Written by the Tagrota developers.";
+    "Tagrota keeps your mail or news signature fresh. By the Tagrota developers. Your "
+    "files: beside the program, or ~/.local/share/Tagrota if installed.";
 const char* const kDisclaimer =
     "You may use Tagrota and give copies of it to others free of charge.\n\n"
     "Tagrota comes with no warranty of any kind. You use it at your own risk; its authors are "

@@ -1,6 +1,8 @@
 // Start-up: the settings read, the three editors filled, the rotation armed and
 // run once, and the window shown with the Fixed tab in front.
 
+#include <algorithm>
+
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 
@@ -17,6 +19,33 @@ int ToTwips(float value) {
     constexpr float kLimit = 1.0e6f;
     if (!(value > -kLimit)) return static_cast<int>(-kLimit);  // also NaN
     return static_cast<int>(value < kLimit ? value : kLimit);
+}
+
+// A window can be grabbed and moved when its title bar is on a screen: its top
+// edge no lower than this above the screen's bottom, and this much of its width
+// (or all of it, for a narrower window) across the screen.
+constexpr int kGripWidth = 1500, kGripHeight = 450;
+
+int Overlap(int start1, int length1, int start2, int length2) {
+    const long long end = std::min<long long>(start1 + 0LL + length1, start2 + 0LL + length2);
+    return static_cast<int>(std::max<long long>(0, end - std::max(start1, start2)));
+}
+
+// The stored place, unless no screen shows the title bar (a screen unplugged
+// since, or a hand-edited value): then the nearest place on the primary screen,
+// the size kept where it fits.
+Rect OnSomeScreen(Rect r, const std::vector<Rect>& screens) {
+    for (const Rect& s : screens)
+        if (Overlap(r.Left, r.Width, s.Left, s.Width) >= std::min(r.Width, kGripWidth) &&
+            r.Top >= s.Top && r.Top + 0LL <= s.Top + 0LL + s.Height - kGripHeight)
+            return r;
+    if (screens.empty()) return r;
+    const Rect& primary = screens.front();
+    r.Width = std::min(r.Width, primary.Width);
+    r.Height = std::min(r.Height, primary.Height);
+    r.Left = std::clamp(r.Left, primary.Left, primary.Left + primary.Width - r.Width);
+    r.Top = std::clamp(r.Top, primary.Top, primary.Top + primary.Height - r.Height);
+    return r;
 }
 
 }  // namespace
@@ -36,8 +65,16 @@ void frmMain::Form_Load() {
     r = window->Bounds();
     r.Height = ToTwips(reader.ReadSingle(SettingKey::MainHeight, 5000));
     window->SetBounds(r);
+    r = window->Bounds();
+    if (const Rect shown = OnSomeScreen(r, s_.ui.ScreenWorkAreas()); shown != r)
+        window->SetBounds(shown);
 
     reader.ReadProgramSettings(state);
+    if (const FileStatus read = s_.settings.ReadStatus(kAppName); !read)
+        s_.messages.MsgBox("The settings file " + s_.settings.Where(kAppName) +
+                               " could not be read whole: " + read.reason + ".\r\n" +
+                               "Settings that could not be read are at their defaults.",
+                           MsgBoxStyle::Exclamation, kAppName);
     txtRPath->SetText(state.RandomPath);
     txtCPath->SetText(state.CurrentPath);
     state.AboutNumber = kFirstAboutImage;
@@ -80,6 +117,12 @@ void frmMain::Form_Load() {
     SSTab1->SetTab(TabIndex::Fixed);
 
     window->Show();
+}
+
+void frmMain::Reactivate() {
+    if (window->State() == WindowState::Minimized) window->SetState(WindowState::Normal);
+    window->Show();
+    window->BringToFront();
 }
 
 void frmMain::Timer1_Timer() {

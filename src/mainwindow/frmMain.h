@@ -41,6 +41,8 @@ struct MainWindowServices {
     // For the About box's system-information button.
     IRegistry& registry;
     IProgramLauncher& programs;
+    // The folder of the help pages; "" for the program directory.
+    std::string helpDir = {};
 };
 
 // Tabs of SSTab1.
@@ -59,6 +61,9 @@ public:
     // Brings the program into its working state (settings, files, the first
     // rotation), then shows the window.
     void Form_Load();
+    // A later start of the program hands over to this one: the window comes
+    // back from the taskbar or the tray, as it was, in front of the others.
+    void Reactivate();
 
     // Runs after the window has closed (the program then ends).
     std::function<void()> onClosed;

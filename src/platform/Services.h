@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 namespace tagrota {
 
 // The per-user settings store: text values addressed by application, section
@@ -17,6 +19,17 @@ public:
     // Stores the text, creating application, section and key as needed.
     virtual void SaveSetting(const std::string& appName, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
+
+    // Where the application's settings live (a file, a registry key), for
+    // messages.
+    virtual std::string Where(const std::string& appName) { return appName; }
+    // Whether the application's stored settings could be read whole. On
+    // failure the reason: what was wrong and what became of the damaged store.
+    // Settings that could not be read count as absent.
+    virtual FileStatus ReadStatus(const std::string& /*appName*/) { return {}; }
+    // Whether every save of the application's settings so far reached the
+    // store; on failure, the reason.
+    virtual FileStatus SaveStatus(const std::string& /*appName*/) { return {}; }
 };
 
 // Message box styles and answers, as the values the program passes and gets.

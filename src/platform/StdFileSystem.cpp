@@ -22,6 +22,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// What is at a path that is neither a file nor a folder (a device, a pipe).
+constexpr const char* kNotRegular = "Not a regular file";
+
 std::string Reason(int error) {
     return std::generic_category().message(error);
 }
@@ -95,8 +98,15 @@ bool StdFileSystem::SameFile(const std::string& a, const std::string& b) {
 FileContents StdFileSystem::ReadFile(const std::string& path) {
     FileContents result;
     std::error_code ec;
-    if (fs::is_directory(fs::status(path, ec))) {
+    const fs::file_status found = fs::status(path, ec);
+    if (fs::is_directory(found)) {
         result.status = FileStatus::Failure(Reason(EISDIR));
+        return result;
+    }
+    // A device never ends and a named pipe waits for a writer: only regular
+    // files are read.
+    if (fs::exists(found) && !fs::is_regular_file(found)) {
+        result.status = FileStatus::Failure(kNotRegular);
         return result;
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -128,6 +138,14 @@ namespace {
 #ifndef _WIN32
 // Writes the bytes beside the target and renames them over it.
 FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability) {
+    // A file made read-only stays as it is. The rename below would replace it
+    // whenever its folder is writable; refuse, as Windows does, even for the
+    // administrator when the file has no write permission for anyone.
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        return FileStatus::Failure(Reason(EACCES));
+
     // The temporary file sits beside the target, so the rename stays on one file
     // system and is atomic.
     std::string temp = target.string() + ".XXXXXX";
@@ -135,9 +153,8 @@ FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durabilit
     if (fd < 0) return FileStatus::Failure(Reason(errno));
 
     // A replaced file keeps its permissions; a new one gets the usual ones.
-    struct stat old {};
     mode_t mode = 0666;
-    if (::stat(target.c_str(), &old) == 0) {
+    if (exists) {
         mode = old.st_mode & 07777;
     } else {
         mode_t mask = ::umask(0);
@@ -202,7 +219,9 @@ FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_v
     if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
     const fs::path target = ReplacementTarget(path);
     std::error_code ec;
-    if (fs::is_directory(fs::status(target, ec))) return FileStatus::Failure(Reason(EISDIR));
+    const fs::file_status found = fs::status(target, ec);
+    if (fs::is_directory(found)) return FileStatus::Failure(Reason(EISDIR));
+    if (fs::exists(found) && !fs::is_regular_file(found)) return FileStatus::Failure(kNotRegular);
     return ReplaceWith(target, bytes, durability);
 }
 

@@ -341,6 +341,9 @@ public:
     // A dialog window belonging to `owner`; it first appears centred over it.
     virtual std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame,
                                                         const IWindow& owner) = 0;
+    // The part of each screen that windows may take (the desktop less its
+    // panels), in twips, the primary screen first. Empty when not known.
+    virtual std::vector<Rect> ScreenWorkAreas() const = 0;
 };
 
 }  // namespace tagrota

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace tagrota::headless {
 
@@ -90,6 +91,9 @@ FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::strin
     ++writes;
     if (failAllWrites || failWrites.count(path))
         return FileStatus::Failure("No space left on device");
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (readOnly.count(path) || readOnly.count(folder))
+        return FileStatus::Failure("Permission denied");
     return real.WriteFileAtomic(path, bytes, durability);
 }
 
@@ -101,6 +105,10 @@ std::string SettingsStore::GetSetting(const std::string& appName, const std::str
 
 void SettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                 const std::string& key, const std::string& value) {
+    if (!failSaves.empty()) {
+        saveStatus_ = FileStatus::Failure(failSaves);
+        return;
+    }
     values[{appName, section, key}] = value;
     saves.push_back(key);
 }

@@ -108,20 +108,32 @@ private:
     IFileSystem& files_;
 };
 
-// The settings store as a map; `saves` lists every key written, in order.
+// The settings store as a map; `saves` lists every key written, in order. A
+// test can make it damaged (`readStatus`) or make its saves fail with a reason
+// (`failSaves`), which then store nothing.
 class SettingsStore final : public ISettingsStore {
 public:
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override;
+    std::string Where(const std::string& appName) override { return "/settings/" + appName; }
+    FileStatus ReadStatus(const std::string&) override { return readStatus; }
+    FileStatus SaveStatus(const std::string&) override { return saveStatus_; }
 
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<std::string> saves;
+    FileStatus readStatus;
+    std::string failSaves;
+
+private:
+    FileStatus saveStatus_;
 };
 
 // The real file system, with reads and writes of chosen paths made to fail
 // with a system's reason; `writes` counts every replacement asked for.
+// `readOnly` holds files and folders this user may not change: such a file is
+// not replaced and nothing is created in such a folder.
 class FaultyFileSystem final : public IFileSystem {
 public:
     bool FileExists(const std::string& path) override { return real.FileExists(path); }
@@ -133,7 +145,7 @@ public:
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
 
-    std::set<std::string> failReads, failWrites;
+    std::set<std::string> failReads, failWrites, readOnly;
     bool failAllWrites = false;
     int writes = 0;
     StdFileSystem real;

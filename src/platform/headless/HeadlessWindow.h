@@ -369,6 +369,10 @@ public:
     std::unique_ptr<IWindow> CreateWindow() override;
     std::unique_ptr<ITimer> CreateTimer() override { return platform_.CreateTimer(); }
     std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame, const IWindow& owner) override;
+    std::vector<Rect> ScreenWorkAreas() const override { return screens; }
+
+    // The screens a test gives the desktop; none by default.
+    std::vector<Rect> screens;
 
     // The windows that exist, in the order they were created (they are owned
     // by whoever created them).

@@ -24,6 +24,11 @@ inline QString Q(const std::string& text) {
 // $XDG_CONFIG_HOME/<application>/<application>.ini (~/.config when the variable
 // is unset), one group per section; on Windows the registry. Every text reads
 // back exactly as it was written.
+//
+// A file that is not valid INI is read as far as it can be; since a save writes
+// back only what was read, a copy of the damaged file is kept beside it first
+// (<application>.ini.damaged). A file that could not be read, or copied when
+// damaged, is never written over.
 class QtSettingsStore final : public ISettingsStore {
 public:
     QtSettingsStore();
@@ -32,13 +37,21 @@ public:
                            const std::string& key, const std::string& defaultValue) override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override;
+    std::string Where(const std::string& appName) override { return Location(appName); }
+    FileStatus ReadStatus(const std::string& appName) override { return For(appName).read; }
+    FileStatus SaveStatus(const std::string& appName) override { return For(appName).saved; }
 
     // Where the application's settings live (a file path, or a registry key).
     static std::string Location(const std::string& appName);
 
 private:
-    QSettings& For(const std::string& appName);
-    std::map<std::string, std::unique_ptr<QSettings>> stores_;
+    struct Store {
+        std::unique_ptr<QSettings> settings;
+        FileStatus read, saved;
+        bool mayWrite = true;
+    };
+    Store& For(const std::string& appName);
+    std::map<std::string, Store> stores_;
 };
 
 // Modal message boxes over the active window.

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -500,6 +501,21 @@ std::unique_ptr<IWindow> QtUserInterface::CreateDialogWindow(DialogFrame frame,
 
 std::unique_ptr<ITimer> QtUserInterface::CreateTimer() {
     return std::make_unique<QtTimer>();
+}
+
+std::vector<Rect> QtUserInterface::ScreenWorkAreas() const {
+    // In the primary screen's scale, the one a window is placed in before it
+    // is first shown.
+    const TwipScale scale = ScaleOf(nullptr);
+    std::vector<Rect> areas;
+    QList<QScreen*> screens = QGuiApplication::screens();
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.removeAll(primary);
+        screens.prepend(primary);
+    }
+    for (const QScreen* screen : screens)
+        areas.push_back(scale.ToTwips(screen->availableGeometry(), Rect{}));
+    return areas;
 }
 
 }  // namespace tagrota::qt

@@ -515,6 +515,7 @@ public:
     std::unique_ptr<IWindow> CreateWindow() override;
     std::unique_ptr<ITimer> CreateTimer() override;
     std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame, const IWindow& owner) override;
+    std::vector<Rect> ScreenWorkAreas() const override;
 
 private:
     IFileSystem& files_;

@@ -1,0 +1,136 @@
+// A collection file as a load reads it (decoded, split into its pieces), then a
+// few rotations over the pieces, in sequence or at random, wrapped or not.
+//
+// Checked: the pieces are the text cut at every separator, left to right
+// (joined with the separator they give the text back); every rotation picks a
+// piece the rotation may use, the next one in sequence mode, and writes exactly
+// the fixed lines, a line end and that piece, re-wrapped when asked.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <map>
+
+#include "Check.h"
+#include "engine/Collection.h"
+#include "engine/Module1.h"
+#include "engine/SignatureEngine.h"
+#include "platform/TextFile.h"
+
+namespace {
+using namespace tagrota;
+
+// Files in memory: the load reads the collection here, rotations write here.
+class MemoryFiles final : public IFileSystem {
+public:
+    bool FileExists(const std::string& path) override { return files.count(path) > 0; }
+    bool FolderExists(const std::string&) override { return false; }
+    bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
+    FileContents ReadFile(const std::string& path) override {
+        auto it = files.find(path);
+        if (it == files.end()) return {FileStatus::Failure("No such file or directory"), {}};
+        return {FileStatus::Success(), it->second};
+    }
+    FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
+                               Durability) override {
+        files[path] = std::string(bytes);
+        return FileStatus::Success();
+    }
+    std::map<std::string, std::string> files;
+};
+
+class Editor final : public ITextEditor {
+public:
+    explicit Editor(IFileSystem& files) : backing_(files) {}
+    std::string GetText() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    void SetOnChange(std::function<void()>) override {}
+    FileStatus LoadFile(const std::string& path) override {
+        return backing_.Load(path, [this](const std::string& text) { text_ = text; });
+    }
+    FileStatus SaveFile(const std::string& path) override { return backing_.Save(path, text_); }
+
+private:
+    EditorFileBacking backing_;
+    std::string text_;
+};
+
+class Messages final : public IMessageBox {
+public:
+    int MsgBox(const std::string&, int, const std::string&) override { return MsgBoxResult::Ok; }
+};
+
+class Clock final : public IClock {
+public:
+    double SecondsSinceMidnight() override { return seconds; }
+    double seconds = 0;
+};
+
+// The text cut at every separator, the plain way.
+std::vector<std::string> Cut(std::string_view text) {
+    std::vector<std::string> pieces;
+    if (text.empty()) return pieces;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(kSeparator, start)) != std::string_view::npos;
+         start = at + kSeparator.size())
+        pieces.emplace_back(text.substr(start, at - start));
+    pieces.emplace_back(text.substr(start));
+    return pieces;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    ProgramState state;
+    state.UseSeq = in.ConsumeBool();
+    state.DoWrap = in.ConsumeBool();
+    state.WrapCount = in.ConsumeIntegral<Integer>();
+    const int rotations = in.ConsumeIntegralInRange(1, 8);
+    Clock clock;
+    clock.seconds = in.ConsumeFloatingPoint<double>();
+    const std::string bytes = in.ConsumeRemainingBytesAsString();
+
+    MemoryFiles files;
+    files.files["/c"] = bytes;
+    Messages messages;
+    SplitMixRandom random;
+    Editor fixed(files), collection(files), current(files), path(files);
+    state.RandomPath = "/c";
+    state.CurrentPath = "/sig";
+    state.FixPath = "/fixed";
+    SignatureEngine engine(state, {fixed, collection, current, path},
+                           {files, messages, clock, random, "/"});
+    fixed.SetText("-- \r\nMe\r\n");
+    path.SetText("/c");
+
+    FUZZ_CHECK(engine.LoadCollection("/c"));
+    engine.SplitCollection();
+    const std::string text = collection.GetText();
+    FUZZ_CHECK(state.Sigs == Cut(text));
+    FUZZ_CHECK(state.SigCount == static_cast<Long>(state.Sigs.size()) - 1);
+    std::string joined;
+    for (std::size_t i = 0; i < state.Sigs.size(); ++i)
+        joined += (i ? std::string(kSeparator) : std::string()) + state.Sigs[i];
+    FUZZ_CHECK(joined == text);
+
+    const Long usable = UsableEntryCount(state);
+    FUZZ_CHECK(usable >= 0 && usable <= state.SigCount + 1);
+    for (int r = 0; r < rotations; ++r) {
+        const Long before = state.QuoteNumber;
+        engine.Rotate();
+        if (usable < 1) {
+            FUZZ_CHECK(!files.FileExists("/sig"));
+            FUZZ_CHECK(state.QuoteNumber == before);
+            continue;
+        }
+        const Long p = state.QuoteNumber;
+        FUZZ_CHECK(p >= 0 && p < usable);
+        if (state.UseSeq) FUZZ_CHECK(p == (before + 1 < usable && before + 1 >= 0 ? before + 1 : 0));
+        std::string quote = state.Sigs[static_cast<std::size_t>(p)];
+        if (state.DoWrap) quote = RewrapQuotation(quote, state.WrapCount);
+        const std::string expected = ToCrLf(fixed.GetText() + "\r\n" + quote);
+        FUZZ_CHECK(files.files["/sig"] == expected);
+        FUZZ_CHECK(current.GetText() == expected);
+    }
+    return 0;
+}

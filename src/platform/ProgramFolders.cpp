@@ -1,0 +1,77 @@
+#include "platform/ProgramFolders.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+#include "platform/Paths.h"
+
+namespace tagrota {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool IsWritableFolder(const std::string& folder) {
+#ifdef _WIN32
+    return ::_access(folder.c_str(), 2) == 0;
+#else
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+#endif
+}
+
+// The help folder of an installed copy: <prefix>/share/tagrota beside
+// <prefix>/bin, recognised by its user guide.
+std::string InstalledHelpFolder(const std::string& programDir) {
+    std::error_code ec;
+    const fs::path share = fs::path(programDir) / ".." / "share" / "tagrota";
+    if (!fs::is_regular_file(share / "index.html", ec)) return "";
+    return fs::weakly_canonical(share, ec).string();
+}
+
+}  // namespace
+
+UserEnvironment CurrentUserEnvironment() {
+    UserEnvironment env{Environment("XDG_DATA_HOME"), Environment("HOME")};
+#ifndef _WIN32
+    if (env.home.empty())
+        if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
+            env.home = user->pw_dir;
+#else
+    if (env.home.empty()) env.home = Environment("USERPROFILE");
+#endif
+    return env;
+}
+
+std::string UserDataFolder(const UserEnvironment& env) {
+    if (!env.xdgDataHome.empty() && fs::path(env.xdgDataHome).is_absolute())
+        return ProgramFolderFile(env.xdgDataHome, "Tagrota");
+    return ProgramFolderFile(env.home, ".local/share/Tagrota");
+}
+
+ProgramFolders LocateProgramFolders(const std::string& programDir, const UserEnvironment& env) {
+    if (const std::string share = InstalledHelpFolder(programDir); !share.empty())
+        return {UserDataFolder(env), share, true};
+    if (!IsWritableFolder(programDir)) return {UserDataFolder(env), programDir, true};
+    return {programDir, programDir, false};
+}
+
+std::string EnsureFolder(const std::string& folder) {
+    std::error_code ec;
+    if (fs::is_directory(folder, ec)) return "";
+    if (fs::create_directories(folder, ec) || fs::is_directory(folder, ec)) return "";
+    return ec ? ec.message() : "a file of that name is in the way";
+}
+
+}  // namespace tagrota

@@ -1,0 +1,44 @@
+#pragma once
+// One running copy per settings file. Two copies would rotate the same
+// signature file against each other and overwrite each other's settings at
+// closing, so a second start hands over to the first instead: it asks the
+// running copy to bring its window to the front, and ends.
+//
+// A lock file decides which copy is first (one left by a copy that crashed
+// names a process that is gone, and is taken over); a local socket carries the
+// request. Both live in the user's runtime folder.
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace tagrota::qt {
+
+class QtSingleInstance {
+public:
+    enum class Claim {
+        First,       // this copy runs
+        HandedOver,  // another copy runs and was asked to come to the front
+        NoAnswer,    // another copy holds the lock but did not answer
+    };
+
+    // `settingsLocation` names the settings file this copy uses.
+    explicit QtSingleInstance(const std::string& settingsLocation);
+    ~QtSingleInstance();
+
+    Claim Acquire();
+    // Called in the first copy each time a later start asks for it.
+    std::function<void()> onActivate;
+
+    // The name shared by the lock file and the socket of a settings file.
+    static QString KeyFor(const std::string& settingsLocation);
+
+private:
+    QString base_;
+    QLockFile lock_;
+    std::unique_ptr<QLocalServer> server_;
+};
+
+}  // namespace tagrota::qt

@@ -1,0 +1,137 @@
+// How the program settles on a desktop: where its files go, where its window
+// opens, and how it comes back when started again.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "engine/Settings.h"
+#include "platform/ProgramFolders.h"
+
+namespace tagrota {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ProgramFoldersTest, APortableCopyKeepsEverythingBesideTheExecutable) {
+    test::TempDir dir;
+    const UserEnvironment env{dir.File("data"), dir.File("home")};
+    const ProgramFolders f = LocateProgramFolders(dir.File("bin"), env);
+    // A folder that does not exist cannot be written to either.
+    EXPECT_TRUE(f.perUser);
+    fs::create_directories(dir.File("bin"));
+    const ProgramFolders portable = LocateProgramFolders(dir.File("bin"), env);
+    EXPECT_EQ(portable.dataDir, dir.File("bin"));
+    EXPECT_EQ(portable.helpDir, dir.File("bin"));
+    EXPECT_FALSE(portable.perUser);
+}
+
+TEST(ProgramFoldersTest, AnInstalledCopyUsesTheUsersDataFolderAndTheSharedHelp) {
+    test::TempDir dir;
+    fs::create_directories(dir.File("usr/bin"));
+    fs::create_directories(dir.File("usr/share/tagrota"));
+    // Only a share folder with the user guide in it makes an installed copy.
+    EXPECT_FALSE(LocateProgramFolders(dir.File("usr/bin"), {"", "/home/u"}).perUser);
+    test::WriteBytes(dir.File("usr/share/tagrota/index.html"), "<html></html>");
+
+    const ProgramFolders f = LocateProgramFolders(dir.File("usr/bin"), {"", "/home/u"});
+    EXPECT_TRUE(f.perUser);
+    EXPECT_EQ(f.dataDir, "/home/u/.local/share/Tagrota");
+    EXPECT_EQ(f.helpDir, dir.File("usr/share/tagrota"));
+
+    EXPECT_EQ(LocateProgramFolders(dir.File("usr/bin"), {"/x/data", "/home/u"}).dataDir,
+              "/x/data/Tagrota");
+    // A relative $XDG_DATA_HOME is not to be used.
+    EXPECT_EQ(UserDataFolder({"data", "/home/u"}), "/home/u/.local/share/Tagrota");
+}
+
+TEST(ProgramFoldersTest, TheDataFolderIsCreatedWithItsParentsOrSaysWhyNot) {
+    test::TempDir dir;
+    const std::string folder = dir.File("a/b/Tagrota");
+    EXPECT_EQ(EnsureFolder(folder), "");
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(EnsureFolder(folder), "") << "an existing folder is fine";
+
+    test::WriteBytes(dir.File("file"), "x");
+    EXPECT_NE(EnsureFolder(dir.File("file")), "");
+    EXPECT_NE(EnsureFolder(dir.File("file/Tagrota")), "");
+    EXPECT_EQ(test::ReadBytes(dir.File("file")), "x");
+}
+
+TEST(ProgramFoldersTest, AFolderThatCannotBeWrittenSendsTheFilesToTheUser) {
+    if (::geteuid() == 0) GTEST_SKIP() << "every folder is writable for root";
+    test::TempDir dir;
+    fs::create_directories(dir.File("ro"));
+    fs::permissions(dir.File("ro"), fs::perms::owner_read | fs::perms::owner_exec);
+    const ProgramFolders f = LocateProgramFolders(dir.File("ro"), {"/x", "/home/u"});
+    fs::permissions(dir.File("ro"), fs::perms::owner_all);
+    EXPECT_EQ(f.dataDir, "/x/Tagrota");
+    EXPECT_EQ(f.helpDir, dir.File("ro")) << "the help still comes from beside the program";
+}
+
+// --- The window's place on the screens of today ---
+
+class WindowPlace : public ::testing::Test {
+protected:
+    Rect StartAt(const std::string& left, const std::string& top) {
+        rig.Store(SettingKey::MainLeft, left);
+        rig.Store(SettingKey::MainTop, top);
+        rig.Store(SettingKey::MainWidth, "9000");
+        rig.Store(SettingKey::MainHeight, "7000");
+        rig.Start();
+        return rig.Window().Bounds();
+    }
+    // Two screens side by side, 1920 by 1080 pixels each, less a 40-pixel panel.
+    const Rect primary{0, 0, 28800, 15600}, second{28800, 0, 28800, 15600};
+    test::MainRig rig;
+};
+
+TEST_F(WindowPlace, AStoredPlaceOnAnyScreenIsKept) {
+    rig.ui.screens = {primary, second};
+    EXPECT_EQ(StartAt("30000", "2000"), (Rect{30000, 2000, 9000, 7000}));
+}
+
+TEST_F(WindowPlace, AWindowMostlyOffTheScreenIsKeptWhileItsTitleBarCanBeGrabbed) {
+    rig.ui.screens = {primary};
+    EXPECT_EQ(StartAt("27000", "15000"), (Rect{27000, 15000, 9000, 7000}));
+    rig.form.reset();
+    EXPECT_EQ(StartAt("27000", "-300"), (Rect{19800, 0, 9000, 7000})) << "title bar above the top";
+}
+
+TEST_F(WindowPlace, APlaceOnAScreenThatIsGoneComesBackOntoThePrimary) {
+    rig.ui.screens = {primary};
+    EXPECT_EQ(StartAt("30000", "2000"), (Rect{19800, 2000, 9000, 7000}));
+}
+
+TEST_F(WindowPlace, FarAwayValuesComeBackInsideThePrimary) {
+    rig.ui.screens = {second, primary};  // the primary is the one listed first
+    EXPECT_EQ(StartAt("-99999999", "99999999"), (Rect{28800, 8600, 9000, 7000}));
+}
+
+TEST_F(WindowPlace, WithoutScreenKnowledgeTheStoredPlaceStands) {
+    EXPECT_EQ(StartAt("-50000", "2000"), (Rect{-50000, 2000, 9000, 7000}));
+}
+
+// --- A later start hands over to the running one ---
+
+TEST(Reactivate, TheWindowComesBackAsItWasLeftInFrontOfTheOthers) {
+    test::MainRig rig;
+    rig.Start();
+    headless::Window& w = rig.Window();
+    w.SetState(WindowState::Minimized);
+    w.Hide();  // as tray mode leaves it
+    rig.Form().Reactivate();
+    EXPECT_EQ(w.State(), WindowState::Normal);
+    EXPECT_TRUE(w.Visible());
+    EXPECT_EQ(w.broughtToFront, 1);
+
+    w.SetState(WindowState::Maximized);
+    rig.Form().Reactivate();
+    EXPECT_EQ(w.State(), WindowState::Maximized) << "a maximised window stays maximised";
+    EXPECT_EQ(w.broughtToFront, 2);
+}
+
+}  // namespace
+}  // namespace tagrota
