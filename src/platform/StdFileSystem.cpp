@@ -1,5 +1,4 @@
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,7 +11,6 @@
 #include <io.h>
 #else
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -60,20 +58,6 @@ bool WriteAll(int fd, std::string_view bytes) {
 #endif
 
 }  // namespace
-
-void ReserveText(std::string& text, std::size_t size) {
-    text.reserve(size);
-#ifdef MADV_HUGEPAGE
-    constexpr std::size_t kLarge = std::size_t{2} << 20;  // one huge page
-    if (text.capacity() < kLarge) return;
-    // From the start of the page the buffer begins on; a refusal costs nothing
-    // but the speed.
-    const auto at = reinterpret_cast<std::uintptr_t>(text.data());
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const std::uintptr_t start = at & ~(page - 1);
-    ::madvise(reinterpret_cast<void*>(start), text.capacity() + (at - start), MADV_HUGEPAGE);
-#endif
-}
 
 bool StdFileSystem::FileExists(const std::string& path) {
     std::error_code ec;
