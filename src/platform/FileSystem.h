@@ -53,12 +53,6 @@ public:
                                        Durability durability) = 0;
 };
 
-// Reserves room for `size` bytes in the string. A large one is taken from
-// huge pages where the system offers them, which fills it with a few hundred
-// page faults rather than tens of thousands: most of the time it takes to read
-// a large collection.
-void ReserveText(std::string& text, std::size_t size);
-
 // The real file system, on the standard library and the POSIX (or Windows)
 // calls beneath it. Both platforms use it.
 class StdFileSystem final : public IFileSystem {

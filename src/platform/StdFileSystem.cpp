@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
 
 #ifdef _WIN32
 #include <io.h>
