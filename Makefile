@@ -45,6 +45,7 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAGROTA_BUILD_TESTS=OFF -DTAGROTA_BUILD_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	$(BENCH_BUILD)/bench/tagrota_bench
+	$(BENCH_BUILD)/bench/tagrota_table
 
 # Each fuzz target for FUZZ_SECONDS seconds, under ASan and UBSan (clang).
 fuzz: deps

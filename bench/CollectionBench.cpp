@@ -4,67 +4,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 #include <map>
 #include <string>
-#include <string_view>
 
+#include "BenchData.h"
 #include "engine/Collection.h"
 
 namespace {
 
-// Deterministic text that looks like a collection: words from a fixed list in
-// lines of about 60 characters, ended by CR LF, entries of one to six lines
-// with a "%" line between them. A few words hold a "%" of their own, which the
-// split must pass over.
-class CollectionText {
-public:
-    static std::string Generate(std::size_t targetBytes) {
-        CollectionText gen;
-        std::string text;
-        text.reserve(targetBytes + 1024);
-        while (text.size() < targetBytes) {
-            if (!text.empty()) text += tagrota::kSeparator;
-            const int lines = 1 + static_cast<int>(gen.Next() % 6);
-            for (int line = 0; line < lines; ++line) {
-                if (line > 0) text += "\r\n";
-                gen.AppendLine(text);
-            }
-        }
-        text += "\r\n";
-        return text;
-    }
-
-private:
-    static constexpr std::array<std::string_view, 40> kWords = {
-        "the",   "mail",    "of",  "signature", "and",   "a",    "quotation", "to",
-        "every", "message", "is",  "in",        "file",  "news", "reader",    "that",
-        "it",    "for",     "was", "on",        "time",  "with", "as",        "line",
-        "wise",  "be",      "at",  "words",     "by",    "this", "100%",      "from",
-        "or",    "have",    "an",  "they",      "which", "one",  "you",       "were",
-    };
-
-    std::uint64_t Next() {  // SplitMix64, fixed seed
-        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-
-    void AppendLine(std::string& text) {
-        const std::size_t start = text.size();
-        const std::size_t length = 52 + Next() % 17;  // 52 to 68, about 60
-        for (;;) {
-            text += kWords[Next() % kWords.size()];
-            if (text.size() - start >= length) break;
-            text += ' ';
-        }
-    }
-
-    std::uint64_t state_ = 0x5eed;
-};
+using tagrota::bench::CollectionText;
 
 // Each size is generated once, on first use, outside every timed loop.
 const std::string& CollectionOfMegabytes(std::int64_t megabytes) {

@@ -5,7 +5,7 @@
 namespace tagrota {
 namespace {
 
-using Pieces = std::vector<std::string>;
+using Pieces = std::vector<std::string_view>;
 
 TEST(SplitCollection, CutsAtEveryExactPercentLineLeftToRight) {
     EXPECT_EQ(SplitCollection("A\r\n%\r\nB\r\n%\r\n"), (Pieces{"A", "B", ""}));

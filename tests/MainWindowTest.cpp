@@ -310,7 +310,7 @@ protected:
         EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), path);
         EXPECT_EQ(St().RandomPath, path);
         EXPECT_EQ(rig.Editor("txtRandom").GetText(), text);
-        EXPECT_EQ(St().Sigs, SplitCollection(text));
+        EXPECT_EQ(St().Sigs.Views(), SplitCollection(text));
     }
     std::string old;
 };

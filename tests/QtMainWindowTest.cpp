@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QScreen>
 
 #include "TestSupport.h"
@@ -90,6 +91,45 @@ TEST_F(QtMainWindow, StartsAndLaysOutLikeTheHeadlessOne) {
 
     f.window->Close(UnloadMode::FormControlMenu);
     EXPECT_EQ(store.saves.size(), 13u);
+}
+
+TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
+    // LF line ends and a no-break space: what a save must give back as it was.
+    const std::string path = dir.File("quotes.txt");
+    const std::string file = "One\n%\nTwo\u00a0two\n%\nThree\n";
+    test::WriteBytes(path, file);
+    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
+    Start();
+    frmMain& f = *form;
+    auto& random = dynamic_cast<qt::QtEditor&>(*f.txtRandom);
+    const QTextDocument& document = *static_cast<QPlainTextEdit*>(random.widget())->document();
+    const std::string text = "One\r\n%\r\nTwo\u00a0two\r\n%\r\nThree\r\n";
+
+    EXPECT_FALSE(random.Filled());
+    EXPECT_TRUE(document.isEmpty());
+    EXPECT_EQ(random.GetText(), text);
+    EXPECT_EQ(f.state.SigCount, 2);
+    ASSERT_TRUE(random.SaveFile(path));
+    EXPECT_EQ(test::ReadBytes(path), file);
+
+    f.Toolbar1_ButtonClick("Random");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(random.Filled());
+    EXPECT_FALSE(document.isEmpty());
+    EXPECT_EQ(random.GetText(), text);
+    EXPECT_FALSE(f.state.RandomDirty) << "filling the widget is no edit";
+    ASSERT_TRUE(random.SaveFile(path));
+    EXPECT_EQ(test::ReadBytes(path), file);
+
+    // The user's edit in the filled widget marks the tab and saves as before.
+    random.textEdit()->moveCursor(QTextCursor::End);
+    random.textEdit()->insertPlainText(QStringLiteral("x"));
+    EXPECT_TRUE(f.state.RandomDirty);
+    EXPECT_EQ(f.SSTab1->TabPicture(1), "Dirty2");
+    f.Toolbar1_ButtonClick("Save");
+    EXPECT_EQ(test::ReadBytes(path), file + "x");
+    EXPECT_FALSE(f.state.RandomDirty);
+    f.window->Close(UnloadMode::FormControlMenu);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(StartupLoad, FallBackLoadsAnExistingDefaultAndMarksNothingModified) {
 TEST_F(StartupLoad, LfOnlyCollectionWorksLikeCrLf) {
     StartWith("unix.txt", "A\n%\nB\n%\nC\n");
     EXPECT_TRUE(rig.messages.shown.empty());
-    EXPECT_EQ(rig.Form().state.Sigs, (std::vector<std::string>{"A", "B", "C\r\n"}));
+    EXPECT_EQ(rig.Form().state.Sigs.Views(), (std::vector<std::string_view>{"A", "B", "C\r\n"}));
 }
 
 TEST_F(StartupLoad, UnreadableCollectionFallsBackAndIsNeverWritten) {

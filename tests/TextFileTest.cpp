@@ -7,6 +7,8 @@ namespace {
 
 TEST(TextFile, PresentsEveryLineEndAsCrLfAndRemembersTheFirst) {
     EXPECT_EQ(DecodeText("a\r\nb\nc\rd").text, "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(DecodeText("a\r\r\nb\n\r").text, "a\r\n\r\nb\r\n\r\n");
+    EXPECT_EQ(DecodeText("\xEF\xBB\xBFx\r\ny\r\n").text, "x\r\ny\r\n");
     EXPECT_EQ(DecodeText("a\nb\r\n").format.lineEnding, LineEnding::Lf);
     EXPECT_EQ(DecodeText("a\r").format.lineEnding, LineEnding::Cr);
     EXPECT_EQ(DecodeText("one line").format.lineEnding, LineEnding::CrLf);
@@ -21,8 +23,10 @@ TEST(TextFile, ReadsUtf8OrElseWindows1252) {
     EXPECT_EQ(cp1252.format.encoding, TextEncoding::Windows1252);
     EXPECT_EQ(cp1252.text, "\u201cquoted\u201d \u20ac caf\u00e9 \u0081");
     // Malformed UTF-8 is not taken for UTF-8.
-    for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\x80"})
+    for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\x80",
+                            "a run of plain letters, then \xC0\xAF"})
         EXPECT_FALSE(IsValidUtf8(bad));
+    EXPECT_TRUE(IsValidUtf8("a run of plain letters, then \xE2\x82\xAC and more"));
 }
 
 TEST(TextFile, WritesBackEveryFormatByteForByte) {

@@ -1,12 +1,16 @@
 #include "engine/Collection.h"
 
 #include <cstring>
+#include <utility>
 
 namespace tagrota {
 
-std::vector<std::string> SplitCollection(std::string_view text) {
-    std::vector<std::string> pieces;
-    if (text.empty()) return pieces;
+namespace {
+
+// Calls `piece(start, end)` for every piece of the text, left to right.
+template <class Piece>
+void ForEachPiece(std::string_view text, Piece piece) {
+    if (text.empty()) return;
 
     // Look for the rare "%" and check the line ends around it, rather than for
     // the frequent CR.
@@ -19,26 +23,77 @@ std::vector<std::string> SplitCollection(std::string_view text) {
         if (!percent) break;
         if (percent - 2 >= pieceStart && percent[-2] == '\r' && percent[-1] == '\n' &&
             percent[1] == '\r' && percent[2] == '\n') {
-            pieces.emplace_back(pieceStart, percent - 2);
+            piece(pieceStart, percent - 2);
             pieceStart = percent + 3;
             from = pieceStart + 2;
         } else {
             from = percent + 1;
         }
     }
-    pieces.emplace_back(pieceStart, end);
+    piece(pieceStart, end);
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitCollection(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    ForEachPiece(text, [&](const char* start, const char* end) {
+        pieces.emplace_back(start, static_cast<std::size_t>(end - start));
+    });
     return pieces;
 }
 
-void SplitInto(ProgramState& state, std::string_view text) {
-    state.Sigs = SplitCollection(text);
+SigList::SigList(std::shared_ptr<const std::string> text) : text_(std::move(text)) {
+    if (!text_) return;
+    // Room for one entry in every 128 characters; most entries are longer, so
+    // a large list is seldom moved while it grows.
+    starts_.reserve(text_->size() / 128 + 1);
+    const char* const begin = text_->data();
+    ForEachPiece(*text_, [&](const char* start, const char*) {
+        starts_.push_back(static_cast<std::size_t>(start - begin));
+    });
+}
+
+std::string_view SigList::Piece(std::size_t index) const {
+    const std::size_t start = starts_[index];
+    const std::size_t end =
+        index + 1 < starts_.size() ? starts_[index + 1] - kSeparator.size() : text_->size();
+    return std::string_view(*text_).substr(start, end - start);
+}
+
+void SigList::clear() {
+    text_.reset();
+    starts_.clear();
+    starts_.shrink_to_fit();
+}
+
+std::vector<std::string_view> SigList::Views() const {
+    std::vector<std::string_view> views;
+    views.reserve(size());
+    for (std::size_t i = 0; i < size(); ++i) views.push_back(Piece(i));
+    return views;
+}
+
+bool operator==(const SigList& list, const std::vector<std::string>& pieces) {
+    if (list.size() != pieces.size()) return false;
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        if (list.Piece(i) != pieces[i]) return false;
+    return true;
+}
+
+void SplitInto(ProgramState& state, std::shared_ptr<const std::string> text) {
+    state.Sigs = SigList(std::move(text));
     state.SigCount = static_cast<Long>(state.Sigs.size()) - 1;
+}
+
+void SplitInto(ProgramState& state, std::string text) {
+    SplitInto(state, std::make_shared<const std::string>(std::move(text)));
 }
 
 Long UsableEntryCount(const ProgramState& state) {
     if (state.SigCount < 1 || state.Sigs.size() != static_cast<std::size_t>(state.SigCount) + 1)
         return 0;
-    const std::string& last = state.Sigs.back();
+    const std::string_view last = state.Sigs.Piece(state.Sigs.size() - 1);
     bool lastHoldsText = last.find_first_not_of(" \t\r\n") != std::string::npos;
     return lastHoldsText ? state.SigCount + 1 : state.SigCount;
 }

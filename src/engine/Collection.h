@@ -2,6 +2,7 @@
 // The signature collection: quotations separated by lines that hold a single
 // "%". The separator is the five characters CR LF "%" CR LF.
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,12 +15,14 @@ inline constexpr std::string_view kSeparator = "\r\n%\r\n";
 
 // Cuts the text at every separator, left to right, without overlap. n
 // separators give n + 1 pieces; an empty text gives none. A "%" on the first
-// line has no line end before it and is no separator.
-std::vector<std::string> SplitCollection(std::string_view text);
+// line has no line end before it and is no separator. The pieces lie in the
+// text itself.
+std::vector<std::string_view> SplitCollection(std::string_view text);
 
-// Replaces Sigs by the pieces of the text and sets SigCount to the highest
-// index (-1 for an empty text).
-void SplitInto(ProgramState& state, std::string_view text);
+// Replaces Sigs by the pieces of the text, which it keeps, and sets SigCount
+// to the highest index (-1 for an empty text).
+void SplitInto(ProgramState& state, std::shared_ptr<const std::string> text);
+void SplitInto(ProgramState& state, std::string text);
 
 // How many pieces the rotation can use: every piece but the last, and the last
 // only when it holds something besides spaces, tabs and line ends (a file whose

@@ -3,10 +3,39 @@
 // every handler reads and writes directly.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tagrota {
+
+// The collection's pieces: its text, held once (and shared with the Random
+// tab's editor where that holds the same text), and where each piece starts. A
+// piece runs to the separator before the next piece's start, the last one to
+// the end of the text.
+class SigList {
+public:
+    SigList() = default;
+    // Keeps the text and cuts it at every separator (see SplitCollection).
+    explicit SigList(std::shared_ptr<const std::string> text);
+
+    std::size_t size() const { return starts_.size(); }
+    bool empty() const { return starts_.empty(); }
+    // A piece where it lies in the text.
+    std::string_view Piece(std::size_t index) const;
+    // A piece of its own: a copy of that one piece.
+    std::string operator[](std::size_t index) const { return std::string(Piece(index)); }
+    void clear();
+    // Every piece, in order.
+    std::vector<std::string_view> Views() const;
+
+    friend bool operator==(const SigList& list, const std::vector<std::string>& pieces);
+
+private:
+    std::shared_ptr<const std::string> text_;
+    std::vector<std::size_t> starts_;
+};
 
 using Integer = std::int16_t;  // a signed 16-bit integer
 using Long = std::int32_t;     // a signed 32-bit integer
@@ -35,7 +64,7 @@ struct ProgramState {
     Boolean UseSeq = false;         // quotations in sequence (true) or at random
     Integer CurrentTab = 0;         // the tab in front when the Bullets command began
     Long QuoteNumber = 0;           // index in Sigs of the last rotation's quotation
-    std::vector<std::string> Sigs;  // the collection's pieces, 0 to SigCount
+    SigList Sigs;                   // the collection's pieces, 0 to SigCount
 };
 
 // Marks the program's own loads of the editors: while it lives, IgnoreEvent is

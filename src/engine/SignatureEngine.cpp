@@ -67,7 +67,7 @@ FileStatus SignatureEngine::LoadCollection(const std::string& path) {
 }
 
 void SignatureEngine::SplitCollection() {
-    SplitInto(st_, c_.txtRandom.GetText());
+    SplitInto(st_, c_.txtRandom.SharedText());
 }
 
 void SignatureEngine::SplitAndFallBack(const std::function<void(int)>& selectTab) {

@@ -49,7 +49,10 @@ constexpr std::string_view kSkippedDestinations =
     " ftnsep ftnsepc xe ";
 
 bool IsSkippedDestination(std::string_view word) {
-    return kSkippedDestinations.find(" " + std::string(word) + " ") != std::string_view::npos;
+    std::string padded(1, ' ');
+    padded.append(word);
+    padded += ' ';
+    return kSkippedDestinations.find(padded) != std::string_view::npos;
 }
 
 struct NamedCharacter {

@@ -4,6 +4,7 @@
 // user's change, and only when the value really changes.
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -33,6 +34,11 @@ public:
     // format of the file last loaded (CR LF and UTF-8 for text the editor did
     // not load).
     virtual FileStatus SaveFile(const std::string& path) = 0;
+    // The text as a string that stays as it is and may be kept. An editor that
+    // holds its text as such a string hands out that one rather than a copy.
+    virtual std::shared_ptr<const std::string> SharedText() const {
+        return std::make_shared<const std::string>(GetText());
+    }
 };
 
 // The file side of an editor, shared by every implementation: loads through
@@ -40,9 +46,9 @@ public:
 class EditorFileBacking {
 public:
     explicit EditorFileBacking(IFileSystem& files) : files_(files) {}
-    // Reads the file and hands its text to `setText`; on failure nothing is set.
-    FileStatus Load(const std::string& path,
-                    const std::function<void(const std::string&)>& setText);
+    // Reads the file and hands its text (CR LF line ends) over to `setText`; on
+    // failure nothing is set.
+    FileStatus Load(const std::string& path, const std::function<void(std::string&&)>& setText);
     FileStatus Save(const std::string& path, const std::string& text);
     const TextFormat& Format() const { return format_; }
 

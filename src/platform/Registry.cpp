@@ -34,7 +34,10 @@ bool IsProgram(const std::filesystem::path& path) {
 
 std::string MemoryRegistry::PathOf(RegistryKey root, const std::string& key) {
     std::string path = std::to_string(root);
-    if (!key.empty()) path += "\\" + Upper(key);
+    if (!key.empty()) {
+        path += '\\';
+        path += Upper(key);
+    }
     return path;
 }
 

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -100,7 +101,7 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
     }
     if (std::fseek(file, 0, SEEK_END) == 0) {
         long size = std::ftell(file);
-        if (size > 0) result.bytes.reserve(static_cast<std::size_t>(size));
+        if (size > 0) ReserveText(result.bytes, static_cast<std::size_t>(size));
         std::rewind(file);
     }
     char buffer[1 << 16];

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -29,6 +31,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "help/RichText.h"
 #include "platform/TextFile.h"
@@ -45,12 +48,22 @@ bool HasFont(const TextFont& wanted) {
 constexpr int kToolbarIconSize = 24;
 constexpr double kToolbarCaptionScale = 0.78;
 
+// Whether a font family is installed. Asking the font database resolves the
+// name through the system's font configuration each time, and every control
+// with a font asks: the answers are kept for the run.
+bool Installed(const QString& family) {
+    static QHash<QString, bool> known;
+    auto found = known.constFind(family);
+    if (found == known.constEnd()) found = known.insert(family, QFontDatabase::hasFamily(family));
+    return found.value();
+}
+
 // A condensed sans-serif: a narrow family where one is installed, otherwise
 // the default sans-serif drawn condensed.
 QFont NarrowFont() {
     for (const char* family :
          {"Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed"}) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+        if (Installed(QString::fromLatin1(family))) {
             QFont font = QApplication::font();
             font.setFamily(QString::fromLatin1(family));
             return font;
@@ -125,12 +138,22 @@ protected:
 };
 
 // A plain-text editor where Shift+Enter starts a new line like Enter, instead
-// of a line separator character that a file would keep.
+// of a line separator character that a file would keep. `onFirstUse` runs once,
+// before the widget first shows or takes the focus.
 class PlainEditor final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
+    std::function<void()> onFirstUse;
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        FirstUse();
+        QPlainTextEdit::showEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        FirstUse();
+        QPlainTextEdit::focusInEvent(event);
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
             (event->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {
@@ -140,6 +163,65 @@ protected:
         }
         QPlainTextEdit::keyPressEvent(event);
     }
+
+private:
+    void FirstUse() {
+        if (!onFirstUse) return;
+        const std::function<void()> use = std::move(onFirstUse);
+        onFirstUse = nullptr;
+        use();
+    }
+};
+
+// An icon that reads its image files only when it is first drawn or asked
+// about. The window, its toolbar and its tabs hold some twenty pictures in
+// several sizes; decoding them all while the window is composed would hold up
+// the first signature.
+class LateImageEngine final : public QIconEngine {
+public:
+    explicit LateImageEngine(QStringList files) : files_(std::move(files)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    // At the scale of 1 the icon's engine is asked for exactly this size; the
+    // icon that holds this engine deals with the scale.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixmap(size, mode, state).size();
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Icon().availableSizes(mode, state);
+    }
+    void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override {
+        Icon().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString& file, const QSize& size, QIcon::Mode mode,
+                 QIcon::State state) override {
+        Icon().addFile(file, size, mode, state);
+    }
+    // Only files that exist are given, so the icon has pictures before they
+    // are read.
+    bool isNull() override { return files_.isEmpty() && icon_.isNull(); }
+    QString key() const override { return QStringLiteral("TagrotaLateImage"); }
+    QIconEngine* clone() const override { return new LateImageEngine(*this); }
+
+private:
+    LateImageEngine(const LateImageEngine&) = default;
+
+    QIcon& Icon() {
+        if (!files_.isEmpty()) {
+            for (const QString& file : std::as_const(files_)) icon_.addFile(file);
+            files_.clear();
+        }
+        return icon_;
+    }
+
+    QStringList files_;  // still to be read
+    QIcon icon_;
 };
 
 ControlPlace WithoutFont(ControlPlace place) {
@@ -276,7 +358,7 @@ QFont FontFor(const TextFont& wanted) {
     if (!wanted.Name.empty()) {
         const QString family = Q(wanted.Name);
         const QString name = family.toLower();
-        if (QFontDatabase::hasFamily(family)) {
+        if (Installed(family)) {
             font.setFamily(family);
         } else if (name == u"courier new" || name == u"courier") {
             font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -294,15 +376,16 @@ QFont FontFor(const TextFont& wanted) {
 }
 
 QIcon ImageIcon(const std::string& name) {
-    QIcon icon;
-    if (name.empty()) return icon;
+    if (name.empty()) return {};
     const QString base = QStringLiteral(":/images/") + Q(name);
+    QStringList files;
     for (const char* suffix : {".png", "@2x.png", "-16.png", "-24.png", "-32.png", "-48.png",
                                "-64.png", "-128.png", "-256.png"}) {
         const QString file = base + QLatin1String(suffix);
-        if (QFile::exists(file)) icon.addFile(file);
+        if (QFile::exists(file)) files.append(file);
     }
-    return icon;
+    if (files.isEmpty()) return {};
+    return QIcon(new LateImageEngine(std::move(files)));
 }
 
 // ---- Controls ----
@@ -584,9 +667,33 @@ QtEditor::QtEditor(QtWindow& window, const ControlPlace& place, IFileSystem& fil
     QObject::connect(edit_, &QPlainTextEdit::textChanged, &context_, [this] {
         if (!setting_ && onChange_) onChange_();
     });
+    static_cast<PlainEditor*>(edit_)->onFirstUse = [this] { Fill(); };
+}
+
+QtEditor::~QtEditor() {
+    static_cast<PlainEditor*>(edit_)->onFirstUse = nullptr;
+}
+
+QPlainTextEdit* QtEditor::textEdit() const {
+    Fill();
+    return edit_;
+}
+
+void QtEditor::Fill() const {
+    if (filled_) return;
+    filled_ = true;
+    static_cast<PlainEditor*>(edit_)->onFirstUse = nullptr;
+    if (!held_) return;
+    QString lines = Q(*held_);
+    held_.reset();
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setting_ = true;
+    edit_->setPlainText(lines);
+    setting_ = false;
 }
 
 std::string QtEditor::GetText() const {
+    if (!filled_) return held_ ? *held_ : std::string();
     // The document's own characters: plain text would turn no-break spaces
     // into spaces. Each paragraph separator is a line end.
     QString text = edit_->document()->toRawText();
@@ -594,19 +701,32 @@ std::string QtEditor::GetText() const {
     return text.toStdString();
 }
 
+std::shared_ptr<const std::string> QtEditor::SharedText() const {
+    if (filled_) return IEditor::SharedText();
+    return held_ ? held_ : std::make_shared<const std::string>();
+}
+
 void QtEditor::SetText(const std::string& text) {
-    const std::string wanted = ToCrLf(text);
-    if (wanted == GetText()) return;
-    QString lines = Q(wanted);
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setting_ = true;
-    edit_->setPlainText(lines);
-    setting_ = false;
+    Replace(ToCrLf(text));
+}
+
+void QtEditor::Replace(std::string wanted) {
+    if (!filled_) {
+        if (held_ ? wanted == *held_ : wanted.empty()) return;
+        held_ = wanted.empty() ? nullptr : std::make_shared<const std::string>(std::move(wanted));
+    } else {
+        if (wanted == GetText()) return;
+        QString lines = Q(wanted);
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        setting_ = true;
+        edit_->setPlainText(lines);
+        setting_ = false;
+    }
     if (onChange_) onChange_();
 }
 
 FileStatus QtEditor::LoadFile(const std::string& path) {
-    return backing_.Load(path, [this](const std::string& text) { SetText(text); });
+    return backing_.Load(path, [this](std::string&& text) { Replace(std::move(text)); });
 }
 
 FileStatus QtEditor::SaveFile(const std::string& path) {

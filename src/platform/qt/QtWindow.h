@@ -256,20 +256,39 @@ private:
 
 // A plain-text editor that keeps its text exactly: no-break spaces, tabs and
 // trailing spaces survive, and every line end reads back as CR LF.
+//
+// Filling a text widget costs far more time and memory than the text itself,
+// and a collection can be large, so the editor holds its text as a string
+// until the widget is first wanted: the first time it shows or takes the
+// focus, or textEdit() is asked for. Text, notifications, loads and saves are
+// the same before and after.
 class QtEditor final : public QtControl, public IEditor {
 public:
     QtEditor(QtWindow& window, const ControlPlace& place, IFileSystem& files);
+    ~QtEditor() override;
     std::string GetText() const override;
     void SetText(const std::string& text) override;
     void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
     FileStatus LoadFile(const std::string& path) override;
     FileStatus SaveFile(const std::string& path) override;
-    QPlainTextEdit* textEdit() const { return edit_; }
+    std::shared_ptr<const std::string> SharedText() const override;
+    // The widget, filled with the text first.
+    QPlainTextEdit* textEdit() const;
+    // Whether the widget holds the text yet.
+    bool Filled() const { return filled_; }
 
 private:
+    // Puts text with CR LF line ends in place of the current one; a change
+    // notifies.
+    void Replace(std::string wanted);
+    void Fill() const;
+
     QPlainTextEdit* edit_;
     EditorFileBacking backing_;
-    bool setting_ = false;
+    // The text while the widget is not filled; none for an empty text.
+    mutable std::shared_ptr<const std::string> held_;
+    mutable bool filled_ = false;
+    mutable bool setting_ = false;
     std::function<void()> onChange_;
 };
 
