@@ -1,19 +1,23 @@
 #include "platform/qt/QtSingleInstance.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
 #include <QThread>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include <cstring>
 
 namespace tagrota::qt {
 namespace {
 
 constexpr int kAnswerMs = 3000;
-const char kActivate[] = "activate\n";
+constexpr char kActivate[] = "activate\n";
 
 // The user's runtime folder where the session has one, else the temporary
 // folder (the names hold the user's id).
@@ -22,67 +26,101 @@ QString RuntimeFolder() {
     return !runtime.isEmpty() && QDir(runtime).exists() ? runtime : QDir::tempPath();
 }
 
+// The socket's address; false when the path is too long for one.
+bool AddressOf(const std::string& path, sockaddr_un& address) {
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+
+// Waits until the descriptor has something to read (or its peer has gone).
+bool WaitReadable(int fd, int ms) {
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, ms) > 0;
+}
+
 }  // namespace
 
 QString QtSingleInstance::KeyFor(const std::string& settingsLocation) {
     const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(settingsLocation),
                                                      QCryptographicHash::Sha256);
-    QString key = QStringLiteral("tagrota-");
-#ifndef _WIN32
-    key += QString::number(::getuid()) + QLatin1Char('-');
-#endif
-    return key + QString::fromLatin1(hash.toHex().left(16));
+    return QStringLiteral("tagrota-") + QString::number(::getuid()) + QLatin1Char('-') +
+           QString::fromLatin1(hash.toHex().left(16));
 }
 
 QtSingleInstance::QtSingleInstance(const std::string& settingsLocation)
     : base_(RuntimeFolder() + QLatin1Char('/') + KeyFor(settingsLocation)),
+      socketPath_(QFile::encodeName(base_ + QStringLiteral(".socket")).toStdString()),
       lock_(base_ + QStringLiteral(".lock")) {
     lock_.setStaleLockTime(0);  // held for the whole run: only a dead owner's lock is stale
 }
 
 QtSingleInstance::~QtSingleInstance() {
-    if (server_) server_->close();
+    if (listener_ < 0) return;
+    notifier_.reset();
+    ::close(listener_);
+    ::unlink(socketPath_.c_str());
 }
 
 QtSingleInstance::Claim QtSingleInstance::Acquire() {
-    const QString socketName = base_ + QStringLiteral(".socket");
-    if (!lock_.tryLock(0)) {
-        // Another copy runs: it may still be starting, so give it a moment to
-        // listen.
-        for (int waited = 0; waited < kAnswerMs; waited += 100) {
-            QLocalSocket socket;
-            socket.connectToServer(socketName);
-            if (socket.waitForConnected(100)) {
-                socket.write(kActivate);
-                socket.waitForBytesWritten(kAnswerMs);
-                // The first copy closes the connection once it has the request.
-                socket.waitForDisconnected(kAnswerMs);
-                return Claim::HandedOver;
-            }
-            // A refused connection returns at once: wait before the next try.
-            if (socket.error() != QLocalSocket::SocketTimeoutError) QThread::msleep(100);
-        }
-        return Claim::NoAnswer;
+    if (lock_.tryLock(0)) {
+        Listen();
+        return Claim::First;
     }
-    // A socket left by a copy that crashed would keep listen() from working.
-    QLocalServer::removeServer(socketName);
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QObject::connect(server_.get(), &QLocalServer::newConnection, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-                if (!socket->canReadLine()) return;
-                const bool activate = socket->readLine() == kActivate;
-                socket->disconnectFromServer();
-                if (activate && onActivate) onActivate();
-            });
+    sockaddr_un address;
+    if (!AddressOf(socketPath_, address)) return Claim::NoAnswer;
+    // Another copy runs: it may still be starting, so give it a moment to
+    // listen.
+    for (int waited = 0; waited < kAnswerMs; waited += 100) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return Claim::NoAnswer;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+            const bool sent = ::write(fd, kActivate, sizeof kActivate - 1) ==
+                              static_cast<ssize_t>(sizeof kActivate - 1);
+            // The first copy closes the connection once it has the request.
+            const bool answered = sent && WaitReadable(fd, kAnswerMs);
+            ::close(fd);
+            return answered ? Claim::HandedOver : Claim::NoAnswer;
         }
-    });
-    // Without the socket this copy still runs alone; a later start then finds
-    // no answer and says so.
-    server_->listen(socketName);
-    return Claim::First;
+        ::close(fd);
+        QThread::msleep(100);
+    }
+    return Claim::NoAnswer;
+}
+
+void QtSingleInstance::Listen() {
+    sockaddr_un address;
+    if (!AddressOf(socketPath_, address)) return;
+    listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (listener_ < 0) return;
+    // A socket left by a copy that crashed would keep the bind from working;
+    // the lock says it is no one's now.
+    ::unlink(socketPath_.c_str());
+    if (::bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(socketPath_.c_str(), S_IRUSR | S_IWUSR) != 0 || ::listen(listener_, 4) != 0) {
+        // Without the socket this copy still runs alone; a later start then
+        // finds no answer and says so.
+        ::close(listener_);
+        listener_ = -1;
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Answer(); });
+}
+
+// Reads each waiting request and closes its connection, which tells the later
+// start it was heard; then brings the window forward, once.
+void QtSingleInstance::Answer() {
+    bool activate = false;
+    for (int fd; (fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+        char request[sizeof kActivate] = {};
+        if (WaitReadable(fd, 500) && ::read(fd, request, sizeof request - 1) > 0)
+            activate = activate || std::strcmp(request, kActivate) == 0;
+        ::close(fd);
+    }
+    if (activate && onActivate) onActivate();
 }
 
 }  // namespace tagrota::qt

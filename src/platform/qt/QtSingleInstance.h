@@ -6,13 +6,16 @@
 //
 // A lock file decides which copy is first (one left by a copy that crashed
 // names a process that is gone, and is taken over); a local socket carries the
-// request. Both live in the user's runtime folder.
+// request. Both live in the user's runtime folder. The socket is a plain Unix
+// one watched by the event loop, which spares every start the loading of Qt's
+// network library and all it brings.
 
-#include <QLocalServer>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace tagrota::qt {
 
@@ -27,6 +30,8 @@ public:
     // `settingsLocation` names the settings file this copy uses.
     explicit QtSingleInstance(const std::string& settingsLocation);
     ~QtSingleInstance();
+    QtSingleInstance(const QtSingleInstance&) = delete;
+    QtSingleInstance& operator=(const QtSingleInstance&) = delete;
 
     Claim Acquire();
     // Called in the first copy each time a later start asks for it.
@@ -36,9 +41,14 @@ public:
     static QString KeyFor(const std::string& settingsLocation);
 
 private:
+    void Listen();
+    void Answer();
+
     QString base_;
+    std::string socketPath_;
     QLockFile lock_;
-    std::unique_ptr<QLocalServer> server_;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace tagrota::qt
