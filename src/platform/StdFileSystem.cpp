@@ -80,56 +80,6 @@ bool StdFileSystem::SameFile(const std::string& a, const std::string& b) {
     return fs::weakly_canonical(a, ecA) == fs::weakly_canonical(b, ecB) && !ecA && !ecB;
 }
 
-#ifndef _WIN32
-// Reads straight into the text's own buffer, sized from the file first: one
-// copy of the bytes, which matters for a collection of many megabytes.
-FileContents StdFileSystem::ReadFile(const std::string& path) {
-    FileContents result;
-    auto fail = [&](int fd, int error) {
-        if (fd >= 0) ::close(fd);
-        result.bytes.clear();
-        result.status = FileStatus::Failure(Reason(error));
-        return result;
-    };
-    // Not blocking, so that a named pipe without a writer cannot hold the
-    // program; it is refused below like every other thing that is no file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return fail(-1, errno);
-    struct stat found {};
-    if (::fstat(fd, &found) != 0) return fail(fd, errno);
-    if (S_ISDIR(found.st_mode)) return fail(fd, EISDIR);
-    // A device never ends and a named pipe waits for a writer: only regular
-    // files are read.
-    if (!S_ISREG(found.st_mode)) {
-        ::close(fd);
-        result.status = FileStatus::Failure(kNotRegular);
-        return result;
-    }
-    const auto size = static_cast<std::size_t>(found.st_size);
-    ReserveText(result.bytes, size);
-    result.bytes.resize(size);
-    std::size_t got = 0;
-    while (got < size) {
-        const ssize_t n = ::read(fd, result.bytes.data() + got, size - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return fail(fd, errno);
-        if (n == 0) break;  // the file got shorter meanwhile
-        got += static_cast<std::size_t>(n);
-    }
-    result.bytes.resize(got);
-    // ... or longer.
-    char more[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, more, sizeof more);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return fail(fd, errno);
-        if (n == 0) break;
-        result.bytes.append(more, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return result;
-}
-#else
 FileContents StdFileSystem::ReadFile(const std::string& path) {
     FileContents result;
     std::error_code ec;
@@ -167,7 +117,6 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
     std::fclose(file);
     return result;
 }
-#endif
 
 namespace {
 
