@@ -114,16 +114,30 @@ TextScan Scan(std::string_view s) {
 }  // namespace
 
 void ReserveText(std::string& text, std::size_t size) {
-    text.reserve(size);
 #ifdef MADV_HUGEPAGE
-    constexpr std::size_t kLarge = std::size_t{2} << 20;  // one huge page
-    if (text.capacity() < kLarge) return;
-    // From the start of the page the buffer begins on; a refusal costs nothing
-    // but the speed.
+    constexpr std::size_t kHuge = std::size_t{2} << 20;  // one huge page
+    if (size + 1 < kHuge) {
+        text.reserve(size);
+        return;
+    }
+    // A buffer whose mapping is a whole number of huge pages gets a mapping of
+    // its own that starts on a huge page. Each fresh page costs a fault, dear
+    // on some machines, so ask for huge pages: one fault per 2 MB.
+    const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t mapped = (size + 1 + page + kHuge - 1) / kHuge * kHuge;
+    text.reserve(mapped - page - 1);
     const auto at = reinterpret_cast<std::uintptr_t>(text.data());
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
     const std::uintptr_t start = at & ~(page - 1);
-    ::madvise(reinterpret_cast<void*>(start), text.capacity() + (at - start), MADV_HUGEPAGE);
+    ::madvise(reinterpret_cast<void*>(start), mapped, MADV_HUGEPAGE);
+    // The allocator wrote its bookkeeping into the first page before the
+    // advice came, which keeps that first 2 MB in small pages; gather it into
+    // a huge one now. A refusal (an older kernel) costs nothing but the speed.
+#ifndef MADV_COLLAPSE
+    constexpr int MADV_COLLAPSE = 25;
+#endif
+    if (start % kHuge == 0) ::madvise(reinterpret_cast<void*>(start), kHuge, MADV_COLLAPSE);
+#else
+    text.reserve(size);
 #endif
 }
 
