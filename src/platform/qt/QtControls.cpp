@@ -190,6 +190,12 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return Icon().pixmap(size, 1.0, mode, state);
     }
+    // On a high-resolution screen: the picture drawn for that scale (the @2x
+    // file where there is one), not a small one stretched.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return Icon().pixmap(size, scale, mode, state);
+    }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return pixmap(size, mode, state).size();
     }
