@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -20,6 +21,21 @@
 namespace tagrota::bench {
 
 namespace fs = std::filesystem;
+
+// The yardstick of the split: a bare memchr scan for "%", counting the hits.
+inline std::size_t CountPercents(std::string_view text) {
+    std::size_t hits = 0;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at < end) {
+        auto* found =
+            static_cast<const char*>(std::memchr(at, '%', static_cast<std::size_t>(end - at)));
+        if (!found) break;
+        ++hits;
+        at = found + 1;
+    }
+    return hits;
+}
 
 // Deterministic text that looks like a collection: words from a fixed list in
 // lines of about 60 characters, ended by CR LF, entries of one to six lines

@@ -49,16 +49,7 @@ void BM_MemchrPercent(benchmark::State& state) {
     const std::string& text = CollectionOfMegabytes(state.range(0));
     std::size_t hits = 0;
     for (auto _ : state) {
-        hits = 0;
-        const char* at = text.data();
-        const char* const end = at + text.size();
-        while (at < end) {
-            auto* found =
-                static_cast<const char*>(std::memchr(at, '%', static_cast<std::size_t>(end - at)));
-            if (!found) break;
-            ++hits;
-            at = found + 1;
-        }
+        hits = tagrota::bench::CountPercents(text);
         benchmark::DoNotOptimize(hits);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *

@@ -402,16 +402,7 @@ SplitFigures MeasureSplit(const std::string& text, int rounds) {
         list.reset();
 
         start = Clock::now();
-        std::size_t hits = 0;
-        const char* at = text.data();
-        const char* const end = at + text.size();
-        while (at < end) {
-            auto* found =
-                static_cast<const char*>(std::memchr(at, '%', static_cast<std::size_t>(end - at)));
-            if (!found) break;
-            ++hits;
-            at = found + 1;
-        }
+        const std::size_t hits = CountPercents(text);
         const double ms = MillisecondsBetween(start, Clock::now());
         f.percents = hits;
         scan.push_back(mb / (ms / 1000));

@@ -65,15 +65,11 @@ public:
     double seconds = 0;
 };
 
-// The text cut at every separator, the plain way.
+// The text cut at every separator, the plain way; an empty text has no pieces.
 std::vector<std::string> Cut(std::string_view text) {
     std::vector<std::string> pieces;
     if (text.empty()) return pieces;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(kSeparator, start)) != std::string_view::npos;
-         start = at + kSeparator.size())
-        pieces.emplace_back(text.substr(start, at - start));
-    pieces.emplace_back(text.substr(start));
+    for (std::string_view piece : PlainSplit(text, kSeparator)) pieces.emplace_back(piece);
     return pieces;
 }
 
@@ -125,7 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const Long p = state.QuoteNumber;
         FUZZ_CHECK(p >= 0 && p < usable);
-        if (state.UseSeq) FUZZ_CHECK(p == (before + 1 < usable && before + 1 >= 0 ? before + 1 : 0));
+        if (state.UseSeq)
+            FUZZ_CHECK(p == (before + 1 < usable && before + 1 >= 0 ? before + 1 : 0));
         std::string quote = state.Sigs[static_cast<std::size_t>(p)];
         if (state.DoWrap) quote = RewrapQuotation(quote, state.WrapCount);
         const std::string expected = ToCrLf(fixed.GetText() + "\r\n" + quote);

@@ -37,16 +37,6 @@ std::string Normalised(std::string_view text) {
     return out;
 }
 
-std::vector<std::string_view> Split(std::string_view text, std::string_view at) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t hit; (hit = text.find(at, start)) != std::string_view::npos;
-         start = hit + at.size())
-        parts.push_back(text.substr(start, hit - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -60,14 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(wrapped == text);
     } else {
         // The text holds no CR LF of its own: every one in the result was put there.
-        const std::vector<std::string_view> lines = Split(wrapped, "\r\n");
+        const std::vector<std::string_view> lines = PlainSplit(wrapped, "\r\n");
         std::string unwrapped;
         std::vector<std::vector<std::string_view>> words;
         for (std::string_view line : lines) {
             unwrapped += line;
             FUZZ_CHECK(line.ends_with(' '));
             line.remove_suffix(1);
-            words.push_back(Split(line, " "));
+            words.push_back(PlainSplit(line, " "));
         }
         FUZZ_CHECK(unwrapped == text + " ");
         for (std::size_t i = 0; i < words.size(); ++i) {

@@ -38,6 +38,12 @@ struct Faults {
         WriteBytes(At("quotes.txt"), bytes);
         Settings("RandomFile=" + At("quotes.txt") + "\n");
     }
+    // While Tagrota runs, its settings folder moves aside and a file takes its
+    // place, so that no save can reach it.
+    void BlockSettingsFolder() const {
+        fs::rename(config.File("Tagrota"), config.File("Tagrota-aside"));
+        WriteBytes(config.File("Tagrota"), "a file in the way");
+    }
 };
 
 struct Row {
@@ -147,10 +153,7 @@ const Row kRows[] = {
      [](Faults& f) { f.Settings("SigDuration=30\n"); },
      {{"could not save its settings to ~/Tagrota/Tagrota.ini", "Not a directory"}},
      {"@/sig.txt", "~/Tagrota/Tagrota.ini"},
-     [](Faults& f) {
-         fs::rename(f.config.File("Tagrota"), f.config.File("Tagrota-aside"));
-         WriteBytes(f.config.File("Tagrota"), "a file in the way");
-     },
+     [](Faults& f) { f.BlockSettingsFolder(); },
      [](Faults& f) {
          EXPECT_EQ(ReadBytes(f.config.File("Tagrota-aside/Tagrota.ini")),
                    "[Settings]\nSigDuration=30\n");
@@ -161,10 +164,7 @@ const Row kRows[] = {
      {{"~/Tagrota/Tagrota.ini", "not a valid settings file"},
       {"could not save its settings to ~/Tagrota/Tagrota.ini", "Not a directory"}},
      {"@/sig.txt", "~/Tagrota/Tagrota.ini"},
-     [](Faults& f) {
-         fs::rename(f.config.File("Tagrota"), f.config.File("Tagrota-aside"));
-         WriteBytes(f.config.File("Tagrota"), "a file in the way");
-     },
+     [](Faults& f) { f.BlockSettingsFolder(); },
      [](Faults& f) {
          EXPECT_EQ(ReadBytes(f.config.File("Tagrota-aside/Tagrota.ini")),
                    "[Settings]\nSigDuration=30\n[Sett");
