@@ -2,9 +2,13 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "TestSupport.h"
+#include "platform/TextFile.h"
 
 namespace tagrota {
 namespace {
@@ -78,6 +82,98 @@ TEST_F(FileSystem, EditorSavesInTheFormatItLoaded) {
     fresh.SetText("new\r\nfile");
     ASSERT_TRUE(fresh.SaveFile(dir.File("new.txt")));
     EXPECT_EQ(ReadBytes(dir.File("new.txt")), "new\r\nfile");
+}
+
+// The real file system, counting its reads; it can also be one that cannot
+// tell versions of a file apart.
+class CountingFileSystem final : public IFileSystem {
+public:
+    bool FileExists(const std::string& path) override { return real.FileExists(path); }
+    bool FolderExists(const std::string& path) override { return real.FolderExists(path); }
+    bool SameFile(const std::string& a, const std::string& b) override {
+        return real.SameFile(a, b);
+    }
+    FileContents ReadFile(const std::string& path) override {
+        ++reads;
+        return real.ReadFile(path);
+    }
+    std::optional<FileStamp> Stamp(const std::string& path) override {
+        std::optional<FileStamp> stamp = stamps ? real.Stamp(path) : std::nullopt;
+        ++stamped;
+        return stamp;
+    }
+    // Waits until this many stamps have been handed out: a read ahead stamps
+    // its file as it starts and once more when it has read it.
+    void WaitForStamps(int count) const {
+        for (int i = 0; stamped < count && i < 5000; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
+                               Durability durability) override {
+        return real.WriteFileAtomic(path, bytes, durability);
+    }
+
+    std::atomic<int> reads = 0, stamped = 0;
+    bool stamps = true;
+    StdFileSystem real;
+};
+
+TEST_F(FileSystem, ReadAheadServesTheFirstReadOfAnUnchangedFileOnly) {
+    CountingFileSystem counting;
+    const std::string path = dir.File("collection.txt");
+    WriteBytes(path, "one\n%\ntwo\n");
+    {
+        TextReadAhead ahead(counting, path);
+        const TextFileContents first = ReadTextFile(counting, path);
+        ASSERT_TRUE(first.status);
+        EXPECT_EQ(first.decoded.text, "one\r\n%\r\ntwo\r\n");
+        EXPECT_EQ(first.decoded.format.lineEnding, LineEnding::Lf);
+        EXPECT_EQ(counting.reads, 1) << "the read ahead was taken";
+        EXPECT_EQ(ReadTextFile(counting, path).decoded.text, first.decoded.text);
+        EXPECT_EQ(counting.reads, 2) << "taken once; later reads read the file";
+    }
+    {
+        TextReadAhead ahead(counting, path);
+        EXPECT_FALSE(ReadTextFile(counting, dir.File("other.txt")).status);
+        StdFileSystem otherFiles;
+        EXPECT_TRUE(ReadTextFile(otherFiles, path).status);
+    }
+    EXPECT_EQ(counting.reads, 4) << "another path, another file system: nothing taken";
+
+    counting.stamps = false;
+    {
+        TextReadAhead ahead(counting, path);
+        EXPECT_EQ(counting.reads, 4) << "no stamps, no reading ahead";
+        EXPECT_TRUE(ReadTextFile(counting, path).status);
+    }
+}
+
+TEST_F(FileSystem, ReadAheadOfAFileChangedSinceGivesTheFileAsItIsNow) {
+    CountingFileSystem files;
+    const std::string path = dir.File("collection.txt");
+    WriteBytes(path, "before");
+    {
+        TextReadAhead ahead(files, path);
+        files.WaitForStamps(2);  // read whole before the change
+        WriteBytes(path, "rewritten in place, longer");
+        EXPECT_EQ(ReadTextFile(files, path).decoded.text, "rewritten in place, longer");
+    }
+    {
+        TextReadAhead ahead(files, path);
+        ASSERT_TRUE(files.WriteFileAtomic(path, "replaced", Durability::NoFlush));
+        EXPECT_EQ(ReadTextFile(files, path).decoded.text, "replaced");
+    }
+    const std::string later = dir.File("later.txt");
+    {
+        TextReadAhead ahead(files, later);
+        WriteBytes(later, "created since");
+        EXPECT_EQ(ReadTextFile(files, later).decoded.text, "created since");
+    }
+    {
+        TextReadAhead ahead(files, later);
+        fs::remove(later);
+        EXPECT_EQ(ReadTextFile(files, later).status.reason, "No such file or directory");
+    }
 }
 
 }  // namespace

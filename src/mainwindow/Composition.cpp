@@ -4,6 +4,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "engine/Settings.h"
+#include "platform/TextFile.h"
 
 namespace tagrota {
 namespace {
@@ -43,6 +44,9 @@ ImageList MakeTabPictures() {
 }  // namespace
 
 frmMain::frmMain(MainWindowServices services) : s_(std::move(services)) {
+    collectionAhead_ = std::make_unique<TextReadAhead>(
+        s_.files, SettingsReader(s_.settings, s_.programDir)
+                      .ReadPath(SettingKey::RandomFile, DefaultCollectionPath(s_.programDir)));
     Compose();
     engine_.emplace(state, EngineControls{*txtFixedSig, *txtRandom, *txtCurrent, *txtRPath},
                     EngineServices{s_.files, s_.messages, s_.clock, s_.random, s_.programDir});

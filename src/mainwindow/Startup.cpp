@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/Settings.h"
+#include "platform/TextFile.h"
 #include "mainwindow/frmMain.h"
 
 namespace tagrota {
@@ -92,6 +93,7 @@ void frmMain::Form_Load() {
     state.RandomDirty = false;
     engine_->LoadFixedSignature();
     engine_->LoadCollectionFirstHalf();
+    collectionAhead_.reset();
     engine_->LoadCurrentSignature(txtCPath->GetText());
     state.IgnoreEvent = false;
 

@@ -27,6 +27,8 @@
 
 namespace tagrota {
 
+class TextReadAhead;
+
 // The outside services the main window uses.
 struct MainWindowServices {
     IUserInterface& ui;
@@ -132,6 +134,9 @@ private:
     void RemoveTrayIcon();
 
     MainWindowServices s_;
+    // The collection, read on a thread of its own while the window is built;
+    // the start-up takes the result.
+    std::unique_ptr<TextReadAhead> collectionAhead_;
     std::optional<SignatureEngine> engine_;
     // The file the Random tab's text came from: where its Save goes, even after
     // another collection file has been chosen for the next start.

@@ -2,6 +2,8 @@
 // Access to whole files. The program never keeps a file open: it reads a file
 // whole and replaces a file whole.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,15 @@ struct FileStatus {
 struct FileContents {
     FileStatus status;
     std::string bytes;
+};
+
+// What tells one version of a file from another: the same file read again
+// while it has the same stamp gives the same bytes. A file replaced, rewritten
+// or touched since has another stamp.
+struct FileStamp {
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modified = 0, changed = 0;  // nanoseconds since the epoch
+    bool operator==(const FileStamp&) const = default;
 };
 
 // How much a replacement insists on reaching the disk before it is renamed
@@ -45,6 +56,14 @@ public:
     // The file's bytes, whole.
     virtual FileContents ReadFile(const std::string& path) = 0;
 
+    // The stamp of the regular file at the path; nothing when there is none,
+    // or where this file system cannot tell versions apart. Only files with a
+    // stamp are read ahead (see TextReadAhead).
+    virtual std::optional<FileStamp> Stamp(const std::string& path) {
+        (void)path;
+        return std::nullopt;
+    }
+
     // Replaces (or creates) the file with these bytes atomically: the bytes are
     // written to a temporary file in the same folder, which is then renamed over
     // the target, so a reader sees either the old file or the new one, never
@@ -61,6 +80,7 @@ public:
     bool FolderExists(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
     FileContents ReadFile(const std::string& path) override;
+    std::optional<FileStamp> Stamp(const std::string& path) override;
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
 };

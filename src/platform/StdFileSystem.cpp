@@ -118,6 +118,21 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
     return result;
 }
 
+std::optional<FileStamp> StdFileSystem::Stamp(const std::string& path) {
+#ifdef _WIN32
+    (void)path;
+    return std::nullopt;  // no nanosecond times to tell a rewrite by
+#else
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    constexpr std::int64_t kNano = 1'000'000'000;
+    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::uint64_t>(st.st_size),
+                     st.st_mtim.tv_sec * kNano + st.st_mtim.tv_nsec,
+                     st.st_ctim.tv_sec * kNano + st.st_ctim.tv_nsec};
+#endif
+}
+
 namespace {
 
 #ifndef _WIN32

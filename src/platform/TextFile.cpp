@@ -6,6 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <mutex>
+#include <system_error>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -256,12 +259,65 @@ std::string EncodeText(std::string_view text, const TextFormat& format, TextForm
     return out;
 }
 
-TextFileContents ReadTextFile(IFileSystem& files, const std::string& path) {
+namespace {
+
+TextFileContents ReadAndDecode(IFileSystem& files, const std::string& path) {
     TextFileContents result;
     FileContents raw = files.ReadFile(path);
     result.status = raw.status;
     if (raw.status) result.decoded = DecodeOwnedText(std::move(raw.bytes));
     return result;
+}
+
+// The read-aheads alive now; a program has one at a time, tests a few.
+std::mutex readAheadsGuard;
+std::vector<TextReadAhead*> readAheads;
+
+}  // namespace
+
+TextFileContents ReadTextFile(IFileSystem& files, const std::string& path) {
+    if (std::optional<TextFileContents> ahead = TextReadAhead::Take(files, path))
+        return std::move(*ahead);
+    return ReadAndDecode(files, path);
+}
+
+TextReadAhead::TextReadAhead(IFileSystem& files, std::string path)
+    : files_(files), path_(std::move(path)), stamp_(files.Stamp(path_)) {
+    if (!stamp_) return;
+    try {
+        worker_ = std::thread([this] {
+            TextFileContents read = ReadAndDecode(files_, path_);
+            // A file changed while it was read may be half old, half new.
+            if (read.status && files_.Stamp(path_) == stamp_) read_ = std::move(read);
+        });
+    } catch (const std::system_error&) {
+        return;  // no thread to spare: the file is read when it is wanted
+    }
+    const std::lock_guard lock(readAheadsGuard);
+    readAheads.push_back(this);
+}
+
+TextReadAhead::~TextReadAhead() {
+    {
+        const std::lock_guard lock(readAheadsGuard);
+        std::erase(readAheads, this);
+    }
+    if (worker_.joinable()) worker_.join();
+}
+
+std::optional<TextFileContents> TextReadAhead::Take(IFileSystem& files, const std::string& path) {
+    const std::lock_guard lock(readAheadsGuard);
+    for (TextReadAhead* ahead : readAheads)
+        if (&ahead->files_ == &files && ahead->path_ == path) return ahead->TakeIfCurrent();
+    return std::nullopt;
+}
+
+std::optional<TextFileContents> TextReadAhead::TakeIfCurrent() {
+    if (worker_.joinable()) worker_.join();
+    std::optional<TextFileContents> taken;
+    if (read_ && files_.Stamp(path_) == stamp_) taken = std::move(read_);
+    read_.reset();
+    return taken;
 }
 
 FileStatus WriteTextFile(IFileSystem& files, const std::string& path, std::string_view text,

@@ -3,8 +3,10 @@
 // its text with CR LF line ends and holds it as UTF-8; a save writes it back
 // with the line ends and encoding the file was read with.
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "platform/FileSystem.h"
 
@@ -63,6 +65,34 @@ struct TextFileContents {
     DecodedText decoded;
 };
 TextFileContents ReadTextFile(IFileSystem& files, const std::string& path);
+
+// Reads and decodes one text file on a thread of its own, while the program
+// goes on with other work: the start-up reads the collection while it builds
+// its window. While this object lives, the first ReadTextFile of that path
+// through the same file system takes the result instead of reading again,
+// provided the file still has the stamp it had when it was read. A read that
+// failed, or a file changed since, is simply read again then. A file system
+// that stamps no files is not read ahead.
+class TextReadAhead {
+public:
+    TextReadAhead(IFileSystem& files, std::string path);
+    ~TextReadAhead();  // waits for the reading to end
+    TextReadAhead(const TextReadAhead&) = delete;
+    TextReadAhead& operator=(const TextReadAhead&) = delete;
+
+    // The contents read ahead when they are of this file and the file is still
+    // the one that was read; each result is taken once.
+    static std::optional<TextFileContents> Take(IFileSystem& files, const std::string& path);
+
+private:
+    std::optional<TextFileContents> TakeIfCurrent();
+
+    IFileSystem& files_;
+    const std::string path_;
+    std::optional<FileStamp> stamp_;
+    std::optional<TextFileContents> read_;  // written by the worker until it is joined
+    std::thread worker_;
+};
 
 // Encodes and atomically replaces a whole text file.
 FileStatus WriteTextFile(IFileSystem& files, const std::string& path, std::string_view text,
