@@ -18,6 +18,7 @@
 #include "platform/Registry.h"
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
+#include "platform/qt/FontWarmUp.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtTrayShell.h"
@@ -49,7 +50,10 @@ void RejectOpenDialogs() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The fonts load while Qt starts and the window is built.
+    const tagrota::qt::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    const tagrota::qt::FontDatabaseWarmUp fontDatabase(fontConfig);
     QApplication::setApplicationName(QStringLiteral("Tagrota"));
     const tagrota::VersionInfo& version = tagrota::ProgramVersion();
     QApplication::setApplicationVersion(
