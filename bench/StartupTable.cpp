@@ -5,7 +5,9 @@
 //   signature file lands, beside a bare Qt Widgets program that opens a main
 //   window and writes a small file;
 // - peak memory at that moment (the Random tab has not been shown), beside the
-//   bare program's;
+//   bare program's, and the part of it that is the program's own (anonymous
+//   memory, which no other program shares: the rest is mostly the pages of the
+//   system's libraries and fonts it has touched);
 // - the split of the collection into entries, beside a bare memchr scan of
 //   the same bytes;
 // - one rotation (compose and replace a 300-byte signature), beside a bare
@@ -117,7 +119,7 @@ pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>
     return failed ? 0 : pid;
 }
 
-// A kilobyte figure from /proc/<pid>/status ("VmHWM", "VmRSS"); -1 when gone.
+// A kilobyte figure from /proc/<pid>/status ("VmHWM", "RssAnon"); -1 when gone.
 long StatusKilobytes(pid_t pid, const char* key) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -184,6 +186,7 @@ struct ProcessRun {
     double untilFileMs = 0;  // launch to the file written
     double wholeMs = 0;      // launch to the end of the process
     double peakMb = 0;       // at the file (VmHWM), or over the whole run
+    double ownMb = 0;        // anonymous memory at the file (RssAnon)
 };
 
 double KilobytesToMb(long kb) {
@@ -210,6 +213,7 @@ ProcessRun RunUntilFile(const std::vector<std::string>& args, const std::vector<
     const bool seen = watch.Wait(120000);
     const auto written = Clock::now();
     const long hwm = StatusKilobytes(pid, "VmHWM");
+    const long own = StatusKilobytes(pid, "RssAnon");
     if (terminate || !seen) ::kill(pid, SIGTERM);
     int status = 0;
     ::waitpid(pid, &status, 0);
@@ -220,6 +224,7 @@ ProcessRun RunUntilFile(const std::vector<std::string>& args, const std::vector<
     // Read while the program still runs: the whole run's figure from wait4 also
     // counts the memory of this program, which a spawned child starts from.
     run.peakMb = KilobytesToMb(hwm);
+    run.ownMb = KilobytesToMb(own);
     run.ok = run.ok && hwm > 0;
     return run;
 }
@@ -315,6 +320,7 @@ struct Options {
 
 struct StartFigures {
     double tagrotaMs = 0, bareMs = 0, tagrotaPeakMb = 0, barePeakMb = 0;
+    double tagrotaOwnMb = 0, bareOwnMb = 0;
     bool ok = true;
 };
 
@@ -350,8 +356,8 @@ std::vector<StartFigures> MeasureStarts(const Options& o, const Workspace& ws,
     std::vector<std::vector<std::string>> envs;
     for (const DataSet& data : sets)
         envs.push_back(ws.ProgramEnvironment(data.crlf, FileTag(data.name)));
-    std::vector<std::vector<double>> times(sets.size()), peaks(sets.size());
-    std::vector<double> bareTimes, barePeaks;
+    std::vector<std::vector<double>> times(sets.size()), peaks(sets.size()), owns(sets.size());
+    std::vector<double> bareTimes, barePeaks, bareOwns;
     std::vector<StartFigures> f(sets.size());
     // A round first, unmeasured, so that every run starts from a warm cache.
     for (int round = -1; round < rounds; ++round) {
@@ -359,6 +365,7 @@ std::vector<StartFigures> MeasureStarts(const Options& o, const Workspace& ws,
         if (round >= 0) {
             bareTimes.push_back(b.untilFileMs);
             barePeaks.push_back(b.peakMb);
+            bareOwns.push_back(b.ownMb);
         }
         for (std::size_t k = 0; k < sets.size(); ++k) {
             // Every other round backwards, so that no collection always follows
@@ -372,6 +379,7 @@ std::vector<StartFigures> MeasureStarts(const Options& o, const Workspace& ws,
             f[i].ok = f[i].ok && b.ok && t.ok;
             times[i].push_back(t.untilFileMs);
             peaks[i].push_back(t.peakMb);
+            owns[i].push_back(t.ownMb);
         }
     }
     for (std::size_t i = 0; i < sets.size(); ++i) {
@@ -379,6 +387,8 @@ std::vector<StartFigures> MeasureStarts(const Options& o, const Workspace& ws,
         f[i].tagrotaPeakMb = Median(peaks[i]);
         f[i].bareMs = Median(bareTimes);
         f[i].barePeakMb = Median(barePeaks);
+        f[i].tagrotaOwnMb = Median(owns[i]);
+        f[i].bareOwnMb = Median(bareOwns);
     }
     return f;
 }
@@ -670,6 +680,17 @@ int main() {
                     Fixed(s.tagrotaPeakMb / s.barePeakMb, 2).c_str(), memTarget.c_str(),
                     sized ? Verdict(memMet).c_str() : "",
                     fp.measured ? Fixed(fp.peakMb, 1).c_str() : none.c_str());
+
+        // Not a target: the share of that memory which is the program's own.
+        const double ownLimit = s.bareOwnMb + 3 * sizeMb;
+        const std::string ownNote =
+            sized ? "for comparison, bare + 3 x size = " + Fixed(ownLimit, 1) + "; here bare + " +
+                        Fixed((s.tagrotaOwnMb - s.bareOwnMb) / sizeMb, 2) + " x size"
+                  : "for comparison; bare + " + Fixed(s.tagrotaOwnMb - s.bareOwnMb, 1);
+        std::printf("| | of which its own (anonymous), MB | %s | %s (bare Qt) | %s | %s | %s | %s |\n",
+                    Fixed(s.tagrotaOwnMb, 1).c_str(), Fixed(s.bareOwnMb, 1).c_str(),
+                    Fixed(s.tagrotaOwnMb / s.bareOwnMb, 2).c_str(), ownNote.c_str(),
+                    sized ? (s.tagrotaOwnMb <= ownLimit ? "(within)" : "(above)") : "", none.c_str());
 
         bool splitMet = true;
         if (sized) {
