@@ -127,5 +127,22 @@ TEST_F(Program, ASecondStartBringsTheFirstToTheFrontAndEnds) {
     }
 }
 
+TEST_F(Program, ACopyThatCrashedHoldsUpNoLaterStart) {
+    const std::string sig = dir.File("Tagrota/sig.txt");
+    const pid_t crashed = Spawn();
+    ASSERT_NE(crashed, 0);
+    WaitFor(sig);
+    ::kill(crashed, SIGKILL);
+    ::waitpid(crashed, nullptr, 0);
+
+    fs::remove(sig);
+    const pid_t next = Spawn();
+    ASSERT_NE(next, 0);
+    WaitFor(sig);
+    EXPECT_TRUE(fs::exists(sig)) << "it runs: it took the lock over and rotated";
+    ::kill(next, SIGTERM);
+    EXPECT_TRUE(EndsWithSuccess(next));
+}
+
 }  // namespace
 }  // namespace tagrota

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QThread>
+#include <cerrno>
 #include <cstring>
 
 namespace tagrota::qt {
@@ -53,22 +55,33 @@ QString QtSingleInstance::KeyFor(const std::string& settingsLocation) {
 QtSingleInstance::QtSingleInstance(const std::string& settingsLocation)
     : base_(RuntimeFolder() + QLatin1Char('/') + KeyFor(settingsLocation)),
       socketPath_(QFile::encodeName(base_ + QStringLiteral(".socket")).toStdString()),
-      lock_(base_ + QStringLiteral(".lock")) {
-    lock_.setStaleLockTime(0);  // held for the whole run: only a dead owner's lock is stale
-}
+      lockPath_(QFile::encodeName(base_ + QStringLiteral(".lock")).toStdString()) {}
 
 QtSingleInstance::~QtSingleInstance() {
-    if (listener_ < 0) return;
-    notifier_.reset();
-    ::close(listener_);
-    ::unlink(socketPath_.c_str());
+    if (listener_ >= 0) {
+        notifier_.reset();
+        ::close(listener_);
+        ::unlink(socketPath_.c_str());
+    }
+    // Closing releases the lock. The empty lock file stays: removing it could
+    // let a start that has just opened it lock a file no longer there.
+    if (lock_ >= 0) ::close(lock_);
 }
 
 QtSingleInstance::Claim QtSingleInstance::Acquire() {
-    if (lock_.tryLock(0)) {
+    // Where no lock can be had at all (a runtime folder that cannot be
+    // written, a file system without locks), this copy runs unguarded rather
+    // than not at all.
+    lock_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (lock_ < 0) return Claim::First;
+    if (::flock(lock_, LOCK_EX | LOCK_NB) == 0) {
         Listen();
         return Claim::First;
     }
+    const int why = errno;
+    ::close(lock_);
+    lock_ = -1;
+    if (why != EWOULDBLOCK) return Claim::First;
     sockaddr_un address;
     if (!AddressOf(socketPath_, address)) return Claim::NoAnswer;
     // Another copy runs: it may still be starting, so give it a moment to

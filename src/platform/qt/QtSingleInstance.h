@@ -4,13 +4,13 @@
 // closing, so a second start hands over to the first instead: it asks the
 // running copy to bring its window to the front, and ends.
 //
-// A lock file decides which copy is first (one left by a copy that crashed
-// names a process that is gone, and is taken over); a local socket carries the
-// request. Both live in the user's runtime folder. The socket is a plain Unix
-// one watched by the event loop, which spares every start the loading of Qt's
+// A lock on a file decides which copy is first: the system releases it when
+// its holder ends, however it ends, so a copy that crashed leaves nothing
+// behind that holds up the next start. A local socket carries the request.
+// Both live in the user's runtime folder. The socket is a plain Unix one
+// watched by the event loop, which spares every start the loading of Qt's
 // network library and all it brings.
 
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QString>
 #include <functional>
@@ -45,8 +45,8 @@ private:
     void Answer();
 
     QString base_;
-    std::string socketPath_;
-    QLockFile lock_;
+    std::string socketPath_, lockPath_;
+    int lock_ = -1;
     int listener_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
