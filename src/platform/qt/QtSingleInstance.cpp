@@ -43,6 +43,13 @@ bool WaitReadable(int fd, int ms) {
     return ::poll(&p, 1, ms) > 0;
 }
 
+// Whether the open file is still the one at the path.
+bool IsStillAt(int fd, const std::string& path) {
+    struct stat open {}, named {};
+    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
 }  // namespace
 
 QString QtSingleInstance::KeyFor(const std::string& settingsLocation) {
@@ -63,20 +70,31 @@ QtSingleInstance::~QtSingleInstance() {
         ::close(listener_);
         ::unlink(socketPath_.c_str());
     }
-    // Closing releases the lock. The empty lock file stays: removing it could
-    // let a start that has just opened it lock a file no longer there.
-    if (lock_ >= 0) ::close(lock_);
+    // The lock file goes while it is still locked; a start that opened it
+    // just before sees that and locks the next one (Acquire).
+    if (lock_ >= 0) {
+        ::unlink(lockPath_.c_str());
+        ::close(lock_);
+    }
 }
 
 QtSingleInstance::Claim QtSingleInstance::Acquire() {
     // Where no lock can be had at all (a runtime folder that cannot be
     // written, a file system without locks), this copy runs unguarded rather
     // than not at all.
-    lock_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
-    if (lock_ < 0) return Claim::First;
-    if (::flock(lock_, LOCK_EX | LOCK_NB) == 0) {
-        Listen();
-        return Claim::First;
+    for (int tries = 0;; ++tries) {
+        if (tries == 10) return Claim::First;
+        lock_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                       S_IRUSR | S_IWUSR);
+        if (lock_ < 0) return Claim::First;
+        if (::flock(lock_, LOCK_EX | LOCK_NB) != 0) break;
+        if (IsStillAt(lock_, lockPath_)) {
+            Listen();
+            return Claim::First;
+        }
+        // Its holder removed it as it ended: lock the file there now.
+        ::close(lock_);
+        lock_ = -1;
     }
     const int why = errno;
     ::close(lock_);
