@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "TestSupport.h"
+#include "platform/qt/QtSingleInstance.h"
 
 extern char** environ;
 
@@ -142,6 +143,27 @@ TEST_F(Program, ACopyThatCrashedHoldsUpNoLaterStart) {
     EXPECT_TRUE(fs::exists(sig)) << "it runs: it took the lock over and rotated";
     ::kill(next, SIGTERM);
     EXPECT_TRUE(EndsWithSuccess(next));
+}
+
+TEST_F(Program, WhereNoLockCanBeHadItRunsUnguarded) {
+    // Something that is no file to lock holds the lock's name: the program runs
+    // rather than report a copy that does not answer and end.
+    const fs::path runtime = dir.Path() / "runtime";
+    fs::create_directories(runtime);
+    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    const std::string key =
+        qt::QtSingleInstance::KeyFor(dir.File("config") + "/Tagrota/Tagrota.ini").toStdString();
+    fs::create_symlink("elsewhere", runtime / (key + ".lock"));
+
+    const std::string sig = dir.File("Tagrota/sig.txt");
+    const pid_t pid = Spawn();
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ASSERT_NE(pid, 0);
+    WaitFor(sig);
+    EXPECT_TRUE(fs::exists(sig));
+    ::kill(pid, SIGTERM);
+    EXPECT_TRUE(EndsWithSuccess(pid));
+    EXPECT_TRUE(fs::is_symlink(runtime / (key + ".lock"))) << "left as it was";
 }
 
 }  // namespace
