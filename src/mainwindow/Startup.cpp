@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "engine/Settings.h"
-#include "platform/TextFile.h"
 #include "mainwindow/frmMain.h"
+#include "platform/TextFile.h"
 
 namespace tagrota {
 namespace {

@@ -5,8 +5,9 @@
 // caches they name) and filling Qt's font database from it is most of what the
 // first measured text costs, and the main window measures text as it is built.
 // These two objects do that work beside the start-up instead, in two steps,
-// each waiting for the one before; whoever asks for a font meanwhile simply
-// waits for it, as Qt's font database is safe to use from any thread.
+// the second waiting for the first. Whoever asks for a font meanwhile is
+// served all the same: Qt's font database may be used from any thread and
+// waits for itself, and at worst fontconfig loads its configuration twice.
 
 #include <future>
 #include <thread>

@@ -6,11 +6,10 @@
 //
 // A lock on a file decides which copy is first: the system releases it when
 // its holder ends, however it ends, so a copy that crashed leaves nothing
-// behind that holds up the next start. A copy that ends normally removes the
-// file. A local socket carries the request.
-// Both live in the user's runtime folder. The socket is a plain Unix one
-// watched by the event loop, which spares every start the loading of Qt's
-// network library and all it brings.
+// behind that holds up the next start (one that ends normally removes the
+// file). A local socket carries the request. Both live in the user's runtime
+// folder. The socket is a plain Unix one watched by the event loop, which
+// spares every start the loading of Qt's network library and all it brings.
 
 #include <QSocketNotifier>
 #include <QString>
