@@ -1,0 +1,136 @@
+# Shared by the real-desktop tests: a virtual X display with a real window
+# manager (openbox) and, on request, a notification area host (trayer), the
+# program started in a fresh folder of its own, and xdotool to click and type as
+# a user does. Source it, then call desktop_start and tagrota_start.
+#
+# Each test script takes the program as its first argument:
+#   sh tests/desktop/<test>.sh <tagrota>
+set -eu
+
+PROGRAM=$(realpath "$1")
+WORK=$(mktemp -d)
+APP="$WORK/app"         # the program folder: sig.txt, fixed.txt, the collection
+INI="$WORK/config/Tagrota/Tagrota.ini"
+mkdir -p "$APP" "$WORK/config/Tagrota" "$WORK/data" "$WORK/runtime"
+chmod 700 "$WORK/runtime"
+cp "$PROGRAM" "$APP/tagrota"
+
+XVFB_PID='' WM_PID='' TRAY_PID='' TAGROTA_PID=''
+
+desktop_cleanup() {
+    for pid in $TAGROTA_PID $TRAY_PID $WM_PID $XVFB_PID; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap desktop_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null 2>&1; then
+        import -window root "${TMPDIR:-/tmp}/tagrota-desktop-failure.png" 2>/dev/null &&
+            echo "screen at the failure: ${TMPDIR:-/tmp}/tagrota-desktop-failure.png"
+    fi
+    exit 1
+}
+
+# wait_until <seconds> <command...>: polls the command (a program or one of
+# these functions) every 50 ms until it succeeds, or fails after the deadline.
+wait_until() {
+    limit=$1
+    shift
+    deadline=$(($(date +%s) + limit))
+    until "$@" 2>/dev/null; do
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# desktop_start [tray]: Xvfb on a free display, openbox on it, and with "tray"
+# a notification area host.
+desktop_start() {
+    fifo="$WORK/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    read -r number <"$fifo"
+    export DISPLAY=":$number"
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    # Ready once it announces what it supports, window activation among it.
+    wait_until 10 sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW' ||
+        fail "openbox did not start"
+    if [ "${1:-}" = tray ]; then
+        trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 \
+            >/dev/null 2>&1 &
+        TRAY_PID=$!
+        wait_until 10 xdotool search --class trayer >/dev/null || fail "no notification area host"
+    fi
+}
+
+# ini <key> <value>: a setting for the next start.
+ini() {
+    [ -s "$INI" ] || printf '[Settings]\n' >"$INI"
+    printf '%s=%s\n' "$1" "$2" >>"$INI"
+}
+
+# ini_value <key>: a setting as the program wrote it.
+ini_value() {
+    sed -n "s/^$1=//p" "$INI" | tail -n 1
+}
+
+# tagrota_start [arguments]: starts the program with its own settings, data and
+# runtime folders, and waits until its main window is shown; MAIN_WIN is then
+# that window's X id.
+tagrota_start() {
+    XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" \
+        QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: \
+        "$APP/tagrota" "$@" &
+    TAGROTA_PID=$!
+    wait_until 30 main_window_mapped || fail "the main window did not appear"
+}
+
+main_window_mapped() {
+    MAIN_WIN=$(xdotool search --all --onlyvisible --pid "$TAGROTA_PID" --name '^Tagrota!$' | head -n 1)
+    [ -n "$MAIN_WIN" ]
+}
+
+# tagrota_window <name>: the X id of a visible window of the program, by title.
+tagrota_window() {
+    xdotool search --all --onlyvisible --pid "$TAGROTA_PID" --name "$1" | head -n 1
+}
+
+# tray_icon: the X id of the program's icon in the notification area, once
+# the host has embedded it.
+tray_icon() {
+    for w in $(xdotool search --pid "$TAGROTA_PID" --classname '^tagrota$'); do
+        [ "$(xdotool getwindowname "$w")" = Tagrota ] && echo "$w" && return 0
+    done
+    return 1
+}
+
+# tagrota_close: closes the main window as the window manager's close button
+# does, and waits for the program to end.
+tagrota_close() {
+    xdotool windowactivate --sync "$MAIN_WIN" key --clearmodifiers alt+F4
+    tagrota_wait_end
+}
+
+tagrota_wait_end() {
+    wait_until 30 sh -c "! kill -0 $TAGROTA_PID" || fail "the program did not end"
+    wait "$TAGROTA_PID" || fail "the program ended with status $?"
+    TAGROTA_PID=''
+}
+
+# click <window> <x> <y>: a left click at a point of the window (pixels).
+click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# type_text <text>, press <keys...>: keyboard input to the focused window.
+type_text() { xdotool type --delay 20 "$1"; }
+press() { xdotool key --clearmodifiers "$@"; }
+
+# screenshot <file.png>: the whole screen, for a person to look at.
+screenshot() { import -window root "$1"; }
