@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
+#include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>
@@ -137,10 +138,16 @@ int main(int argc, char* argv[]) {
         sigaction(SIGTERM, &action, nullptr);
         sigaction(SIGINT, &action, nullptr);
     }
-    // The end of the desktop session.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&] {
+    // The end of the desktop session. Unsaved edits are asked about where the
+    // session manager lets the program ask; a Cancel then cancels the logout.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&](QSessionManager& manager) {
         RejectOpenDialogs();
+        bool asking = false;
+        form.mayAskAtSessionEnd = [&] { return asking = manager.allowsInteraction(); };
         end(UnloadMode::AppWindows);
+        form.mayAskAtSessionEnd = nullptr;
+        if (asking) manager.release();
+        if (loaded && !closed) manager.cancel();
     });
 
     bool reactivate = false;

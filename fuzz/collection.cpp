@@ -48,6 +48,10 @@ public:
         return backing_.Load(path, [this](const std::string& text) { text_ = text; });
     }
     FileStatus SaveFile(const std::string& path) override { return backing_.Save(path, text_); }
+    bool Locked() const override { return false; }
+    void SetLocked(bool) override {}
+    bool Modified() const override { return false; }
+    void MarkUnmodified() override {}
 
 private:
     EditorFileBacking backing_;

@@ -84,6 +84,28 @@ TEST_F(FileSystem, EditorSavesInTheFormatItLoaded) {
     EXPECT_EQ(ReadBytes(dir.File("new.txt")), "new\r\nfile");
 }
 
+TEST_F(FileSystem, NewFileIsCreatedOnlyWhereNothingIsYet) {
+    const std::string path = dir.File("fixed.txt.recovered-1");
+    ASSERT_TRUE(files.CreateNewFile(path, "kept"));
+    EXPECT_EQ(ReadBytes(path), "kept");
+    std::error_code ec;
+    EXPECT_EQ(std::filesystem::status(path, ec).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    // Never over a file, nor through a link, dangling or not.
+    EXPECT_EQ(files.CreateNewFile(path, "again").reason, "File exists");
+    EXPECT_EQ(ReadBytes(path), "kept");
+    const std::string target = dir.File("target.txt");
+    WriteBytes(target, "theirs");
+    std::filesystem::create_symlink(target, dir.File("link"));
+    std::filesystem::create_symlink(dir.File("nowhere"), dir.File("dangling"));
+    EXPECT_FALSE(files.CreateNewFile(dir.File("link"), "mine"));
+    EXPECT_FALSE(files.CreateNewFile(dir.File("dangling"), "mine"));
+    EXPECT_EQ(ReadBytes(target), "theirs");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("nowhere")));
+    EXPECT_FALSE(files.CreateNewFile(dir.File("no folder/x"), "mine"));
+}
+
 // The real file system, counting its reads; it can also be one that cannot
 // tell versions of a file apart.
 class CountingFileSystem final : public IFileSystem {

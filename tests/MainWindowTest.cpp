@@ -234,7 +234,8 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     fixed.Type("J");
     rig.platform.Advance(20000);
     EXPECT_EQ(rig.Signature(), "J\r\nB");
-    EXPECT_EQ(rig.Tabs().TabPicture(1), "Dirty2") << "the picture goes on the tab in front";
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2") << "the picture goes on the editor's own tab";
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
 }
 
 TEST_F(MainWindow, FailedSaveSaysWhyAndStaysDirty) {
@@ -446,11 +447,13 @@ TEST_F(MainWindow, ClosingMinimisedKeepsTheStoredGeometry) {
     rig.Find<CheckBox>("chkMin").Click();
     rig.Editor("txtFixedSig").Type("unsaved");
     rig.Window().SetState(WindowState::Minimized);
+    rig.messages.Answer(1);  // Discard
     rig.Window().Menu().Click("mnuExit");
     EXPECT_EQ(rig.store.saves.front(), "WrapCount");
     EXPECT_EQ(rig.Stored(SettingKey::MainLeft), "1234");
     EXPECT_EQ(rig.Stored(SettingKey::StartMin), "True");
-    EXPECT_EQ(rig.messages.shown.size(), 0u) << "nothing asked about unsaved edits";
+    EXPECT_EQ(rig.messages.shown.size(), 1u) << "asked about the unsaved edit";
+    EXPECT_EQ(rig.Tabs().Tab(), 0) << "a minimised window keeps its tab";
     EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt")));
 }
 

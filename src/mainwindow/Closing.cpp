@@ -1,12 +1,41 @@
-// Closing, from whatever source: the settings written back, the tray icon
-// removed, and the program ended. Unsaved edits are not asked about.
+// Closing, from whatever source: unsaved edits asked about (or, where nobody
+// can be asked, kept in recovery files), the settings written back, the tray
+// icon removed, and the program ended.
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
+#include "platform/TextFile.h"
 
 namespace tagrota {
+namespace {
 
-void frmMain::Form_QueryUnload(bool& /*cancel*/, UnloadMode /*unloadMode*/) {
+// Where the settings note the recovery files for the next start, one key per
+// tab.
+constexpr const char* kRecoverySection = "Recovery";
+constexpr const char* kRecoveryKeys[] = {"Fixed", "Random"};
+
+// "2026-12-06-202144": when the recovery file was written, in local time.
+std::string Now() {
+    const std::time_t now = std::time(nullptr);
+    char text[32] = "";
+    if (const std::tm* local = std::localtime(&now))
+        std::strftime(text, sizeof text, "%Y-%m-%d-%H%M%S", local);
+    return text;
+}
+
+}  // namespace
+
+void frmMain::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
+    // Cancelled: the program runs on as it was, nothing written.
+    if (!SettleUnsavedAtClosing(unloadMode)) {
+        cancel = true;
+        return;
+    }
     // A minimised window keeps the geometry of the last close in which it was
     // not minimised.
     std::optional<WindowGeometry> geometry;
@@ -30,6 +59,70 @@ void frmMain::Form_Unload() {
     Timer1->SetEnabled(false);
     Timer2->SetEnabled(false);
     if (onClosed) onClosed();
+}
+
+bool frmMain::SettleUnsavedAtClosing(UnloadMode mode) {
+    if (!state.FixedDirty && !state.RandomDirty) return true;
+    bool mayAsk = mode == UnloadMode::FormControlMenu || mode == UnloadMode::FormCode;
+    if (mode == UnloadMode::AppWindows && mayAskAtSessionEnd) mayAsk = mayAskAtSessionEnd();
+    if (!mayAsk) {
+        WriteRecoveryFiles();
+        return true;
+    }
+    for (int tab : {TabIndex::Fixed, TabIndex::Random}) {
+        if (!*FileOfTab(tab).dirty) continue;
+        // The user sees the text the question is about.
+        if (window->Visible() && window->State() != WindowState::Minimized) SSTab1->SetTab(tab);
+        if (!SettleUnsaved(tab, "before Tagrota closes")) return false;
+    }
+    return true;
+}
+
+// Beside the original, under a name no file of the user's has: never over
+// anything, not even through a link planted there. Where that folder takes no
+// new file, the program folder.
+void frmMain::WriteRecoveryFiles() {
+    for (int tab : {TabIndex::Fixed, TabIndex::Random}) {
+        const EditedFile f = FileOfTab(tab);
+        if (!*f.dirty) continue;
+        const std::string bytes = EncodeText(f.editor->GetText(), TextFormat{});
+        const std::filesystem::path original(f.path);
+        const std::string name = original.filename().string() + ".recovered-" + Now();
+        std::vector<std::filesystem::path> folders{original.parent_path()};
+        if (!s_.programDir.empty() && s_.programDir != folders.front().string())
+            folders.emplace_back(s_.programDir);
+        std::string written;
+        for (const std::filesystem::path& folder : folders) {
+            for (int n = 1; n <= 9 && written.empty(); ++n) {
+                const std::string path =
+                    (folder / (n == 1 ? name : name + "-" + std::to_string(n))).string();
+                if (s_.files.CreateNewFile(path, bytes)) written = path;
+            }
+            if (!written.empty()) break;
+        }
+        if (!written.empty())
+            s_.settings.SaveSetting(kAppName, kRecoverySection, kRecoveryKeys[tab], written);
+    }
+}
+
+void frmMain::TellOfRecoveryFiles() {
+    std::string kept;
+    for (int tab : {TabIndex::Fixed, TabIndex::Random}) {
+        const std::string path =
+            s_.settings.GetSetting(kAppName, kRecoverySection, kRecoveryKeys[tab], "");
+        if (path.empty()) continue;
+        kept += std::string("\r\n") + "Your " + FileOfTab(tab).what + ": " + path;
+        s_.settings.SaveSetting(kAppName, kRecoverySection, kRecoveryKeys[tab], "");
+    }
+    if (kept.empty()) return;
+    s_.messages.MsgBox(
+        "Tagrota was ended last time (by the system or another program) while it held changes "
+        "that were not saved. They were kept in files of their own, beside the files they "
+        "belong to:" +
+            kept +
+            "\r\n\r\nYour own files were left as they were last saved. Open the kept "
+            "files to take what you need from them; Tagrota does not use or remove them.",
+        MsgBoxStyle::Information, kAppName);
 }
 
 }  // namespace tagrota

@@ -55,6 +55,8 @@ void frmMain::Menu_Click(const std::string& name) {
 
 void frmMain::SSTab1_Click(int /*previousTab*/) {
     if (SSTab1->Tab() == TabIndex::Settings) PlacePathRows();
+    if (SSTab1->Tab() == TabIndex::Fixed || SSTab1->Tab() == TabIndex::Random)
+        RefreshFromDisk(SSTab1->Tab());
 }
 
 void frmMain::StopCommand() {

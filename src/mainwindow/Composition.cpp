@@ -98,6 +98,8 @@ void frmMain::Compose() {
     txtFixedSig = &w.AddEditor(onTab("txtFixedSig", {90, 520, 4500, 3075}, 1, TabIndex::Fixed));
     txtRandom = &w.AddEditor(onTab("txtRandom", {90, 520, 4515, 3075}, 2, TabIndex::Random));
     txtCurrent = &w.AddEditor(onTab("txtCurrent", {90, 520, 4560, 3075}, 3, TabIndex::Current));
+    // The signature written last is for reading: the next rotation replaces it.
+    txtCurrent->SetLocked(true);
     ComposeSettingsTab();
 
     menu = &w.AddMenuBar({{"mnuFile", "&File", ""},
@@ -156,6 +158,9 @@ void frmMain::ComposeSettingsTab() {
     txtCPath = &w.AddTextBox(place("txtCPath", {180, 3510, 4300, 360}, 10, kDialogFont));
     btnFindPath[1] =
         &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 11), "browse");
+    // The paths show the chosen files; the browse buttons choose them.
+    txtRPath->SetLocked(true);
+    txtCPath->SetLocked(true);
 }
 
 void frmMain::Timer2_Timer() {

@@ -1,50 +1,127 @@
-// Editing the Fixed and Random tabs: the first change after a load or a save
-// marks the tab with the "Dirty2" picture, and Save writes the tab in front
-// back to its file.
+// Editing the Fixed and Random tabs: a tab's picture shows "Dirty2" while its
+// editor's text differs from its file, and Save writes the tab in front back
+// to its file. A file that another program changed meanwhile is not written
+// over without a question, and a tab without edits shows such a file anew.
 
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 
 namespace tagrota {
+namespace {
+
+// The buttons of the question when a file changed on disk.
+enum ChangedAnswer { kOverwrite = 0, kReload = 1, kCancelSave = 2 };
+// The buttons of the question about unsaved edits.
+enum UnsavedAnswer { kSave = 0, kDiscard = 1, kCancel = 2 };
+
+}  // namespace
+
+frmMain::EditedFile frmMain::FileOfTab(int tab) {
+    if (tab == TabIndex::Fixed)
+        return {txtFixedSig, &state.FixedDirty, state.FixPath, &fixedStamp_, "fixed signature"};
+    return {txtRandom, &state.RandomDirty, randomEditorFile_, &randomStamp_,
+            "signature collection"};
+}
 
 void frmMain::txtFixedSig_Change() {
     if (state.IgnoreEvent) return;
-    if (state.FixedDirty) return;
-    SSTab1->SetTabPicture(SSTab1->Tab(), "Dirty2");
-    state.FixedDirty = true;
+    ShowDirtyState(TabIndex::Fixed);
 }
 
 void frmMain::txtRandom_Change() {
     if (state.IgnoreEvent) return;
-    if (state.RandomDirty) return;
-    SSTab1->SetTabPicture(SSTab1->Tab(), "Dirty2");
-    state.RandomDirty = true;
+    ShowDirtyState(TabIndex::Random);
+}
+
+// The picture goes on the editor's own tab, whichever tab is in front.
+void frmMain::ShowDirtyState(int tab) {
+    const EditedFile f = FileOfTab(tab);
+    const bool dirty = f.editor->Modified();
+    if (dirty == *f.dirty) return;
+    SSTab1->SetTabPicture(tab, dirty ? "Dirty2" : "Clean");
+    *f.dirty = dirty;
+}
+
+void frmMain::RememberStamp(int tab) {
+    const EditedFile f = FileOfTab(tab);
+    *f.stamp = s_.files.Stamp(f.path);
 }
 
 void frmMain::SaveCommand() {
     const int tab = SSTab1->Tab();
-    bool* dirty = nullptr;
-    IEditor* editor = nullptr;
-    std::string path;
-    if (tab == TabIndex::Fixed && state.FixedDirty) {
-        dirty = &state.FixedDirty;
-        editor = txtFixedSig;
-        path = state.FixPath;
-    } else if (tab == TabIndex::Random && state.RandomDirty) {
-        dirty = &state.RandomDirty;
-        editor = txtRandom;
-        path = randomEditorFile_;
-    } else {
-        return;
+    if ((tab == TabIndex::Fixed && state.FixedDirty) ||
+        (tab == TabIndex::Random && state.RandomDirty))
+        SaveTab(tab);
+}
+
+bool frmMain::SaveTab(int tab) {
+    const EditedFile f = FileOfTab(tab);
+    // A file that is gone is simply written anew: nothing of it can be lost.
+    if (const std::optional<FileStamp> now = s_.files.Stamp(f.path); now && now != *f.stamp) {
+        const int answer = s_.messages.Choose(
+            "The file " + f.path +
+                " has been changed by another program since Tagrota read it.\r\n" +
+                "Overwrite it with the " + f.what + " shown here, or reload it and drop your " +
+                "changes?",
+            MsgBoxStyle::Exclamation, kAppName, {"Overwrite", "Reload", "Cancel"});
+        if (answer == kReload) return ReloadTab(tab);
+        if (answer != kOverwrite) return false;
     }
     // A failed write leaves the tab dirty, so the user can try again.
-    FileStatus saved = editor->SaveFile(path);
+    FileStatus saved = f.editor->SaveFile(f.path);
     if (!saved) {
-        ReportSaveFailure(path, saved.reason);
-        return;
+        ReportSaveFailure(f.path, saved.reason);
+        return false;
     }
+    f.editor->MarkUnmodified();
+    RememberStamp(tab);
     SSTab1->SetTabPicture(tab, "Clean");
-    *dirty = false;
+    *f.dirty = false;
+    return true;
+}
+
+bool frmMain::ReloadTab(int tab) {
+    const EditedFile f = FileOfTab(tab);
+    const std::optional<FileStamp> before = s_.files.Stamp(f.path);
+    FileStatus loaded;
+    {
+        IgnoringEvents ignoring(state);
+        loaded = f.editor->LoadFile(f.path);
+    }
+    if (!loaded) {
+        s_.messages.MsgBox("The file " + f.path + " could not be read: " + loaded.reason +
+                               ".\r\nYour changes are still in the editor; nothing was lost.",
+                           MsgBoxStyle::Exclamation, kAppName);
+        return false;
+    }
+    // Read while it was being replaced: the next look finds it changed again.
+    *f.stamp = before;
+    ShowDirtyState(tab);
+    return true;
+}
+
+void frmMain::RefreshFromDisk(int tab) {
+    const EditedFile f = FileOfTab(tab);
+    if (*f.dirty) return;
+    const std::optional<FileStamp> now = s_.files.Stamp(f.path);
+    if (!now || now == *f.stamp) return;
+    {
+        IgnoringEvents ignoring(state);
+        if (!f.editor->LoadFile(f.path)) return;
+    }
+    *f.stamp = now;
+    ShowDirtyState(tab);
+}
+
+bool frmMain::SettleUnsaved(int tab, const std::string& before) {
+    const EditedFile f = FileOfTab(tab);
+    if (!*f.dirty) return true;
+    const int answer = s_.messages.Choose(
+        std::string("The ") + f.what + " has changes that are not saved.\r\nSave them to " +
+            f.path + " " + before + "?",
+        MsgBoxStyle::Question, kAppName, {"Save", "Discard", "Cancel"});
+    if (answer == kSave) return SaveTab(tab) && !*f.dirty;
+    return answer == kDiscard;
 }
 
 void frmMain::ReportSaveFailure(const std::string& path, const std::string& reason) {

@@ -101,7 +101,17 @@ void frmMain::btnFindPath_Click(int index) {
         "it will be loaded the next time you start Tagrota.",
         MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation, "Collection Change");
     if (answer != MsgBoxResult::Yes) return;
+    // The reload replaces the Random tab's text: its edits are saved or
+    // dropped first, or the whole change of file is called off.
+    if (!SettleUnsaved(TabIndex::Random, "before the new collection is loaded")) {
+        txtRPath->SetText(oldPath);
+        state.RandomPath = oldPath;
+        return;
+    }
     ReloadCollection(oldPath);
+    // The editor now holds a file's text as it is on disk.
+    RememberStamp(TabIndex::Random);
+    ShowDirtyState(TabIndex::Random);
 }
 
 void frmMain::ReloadCollection(const std::string& oldPath) {

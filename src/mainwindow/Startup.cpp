@@ -105,6 +105,8 @@ void frmMain::Form_Load() {
     engine_->Randomize();
     engine_->SplitAndFallBack([this](int tab) { SSTab1->SetTab(tab); });
     randomEditorFile_ = state.RandomPath;
+    RememberStamp(TabIndex::Fixed);
+    RememberStamp(TabIndex::Random);
     engine_->Rotate();
 
     if (state.InSysTray) chkSysTray->SetValue(1);
@@ -119,6 +121,7 @@ void frmMain::Form_Load() {
     SSTab1->SetTab(TabIndex::Fixed);
 
     window->Show();
+    TellOfRecoveryFiles();
 }
 
 void frmMain::Reactivate() {

@@ -69,6 +69,10 @@ public:
 
     // Runs after the window has closed (the program then ends).
     std::function<void()> onClosed;
+    // Asked when the desktop session ends with unsaved edits: whether the
+    // session manager lets the program ask the user now. Unset, or false: it
+    // does not, and the edits go to recovery files.
+    std::function<bool()> mayAskAtSessionEnd;
 
     // --- Handlers of the window's events ---
     void Form_Resize();
@@ -128,6 +132,36 @@ private:
     void ReloadCollection(const std::string& oldPath);
     void RestoreCollection(const std::string& oldPath, const std::string& oldText);
     void ReportSaveFailure(const std::string& path, const std::string& reason);
+
+    // The file behind the editor of tab 0 or 1, and what is known of it.
+    struct EditedFile {
+        IEditor* editor;
+        bool* dirty;
+        std::string path;
+        std::optional<FileStamp>* stamp;  // as it was when loaded or saved
+        const char* what;                 // the file, in words
+    };
+    EditedFile FileOfTab(int tab);
+    // The dirty flag and the tab's picture made to follow the editor's text.
+    void ShowDirtyState(int tab);
+    // Notes the stamp of the file an editor now holds unchanged.
+    void RememberStamp(int tab);
+    // Saves the editor of the tab, asking first when another program has
+    // changed its file since. False when the edits are still unsaved.
+    bool SaveTab(int tab);
+    // The file read into the editor again, its edits dropped.
+    bool ReloadTab(int tab);
+    // A tab without edits shows its file as it is now.
+    void RefreshFromDisk(int tab);
+    // Save, Discard or Cancel for the tab's unsaved edits; `before` says what
+    // is about to happen. False for Cancel (or a save that did not happen).
+    bool SettleUnsaved(int tab, const std::string& before);
+    // Before the window closes: asks, or where nobody can be asked writes the
+    // unsaved texts to recovery files. False when the user keeps the program.
+    bool SettleUnsavedAtClosing(UnloadMode mode);
+    void WriteRecoveryFiles();
+    // Tells the user of recovery files written when the program last ended.
+    void TellOfRecoveryFiles();
     // Tray mode on and off, and the removal of the tray icon at closing.
     void EnterTrayMode();
     void LeaveTrayMode();
@@ -141,6 +175,9 @@ private:
     // The file the Random tab's text came from: where its Save goes, even after
     // another collection file has been chosen for the next start.
     std::string randomEditorFile_;
+    // The stamps of the fixed-signature file and of randomEditorFile_ when
+    // their editors last held them unchanged; nothing for a file not there.
+    std::optional<FileStamp> fixedStamp_, randomStamp_;
     // While a collection is being reloaded, timer ticks do not rotate.
     bool holdRotation_ = false;
 };

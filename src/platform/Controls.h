@@ -21,6 +21,10 @@ public:
     virtual void SetText(const std::string& text) = 0;
     // Runs after every change of the text, the program's or the user's.
     virtual void SetOnChange(std::function<void()> handler) = 0;
+    // A locked box shows its text for reading, selecting and copying; the user
+    // cannot change it. The program still can. Unlocked at first.
+    virtual bool Locked() const = 0;
+    virtual void SetLocked(bool locked) = 0;
 };
 
 // A multi-line plain-text editor that loads and saves files. Its text has CR LF
@@ -34,6 +38,12 @@ public:
     // format of the file last loaded (CR LF and UTF-8 for text the editor did
     // not load).
     virtual FileStatus SaveFile(const std::string& path) = 0;
+    // Whether the user has changed the text since the program last put it in
+    // place (a load, SetText or MarkUnmodified). Undoing back to that text, or
+    // typing it again, counts as unchanged.
+    virtual bool Modified() const = 0;
+    // Takes the text as it is now as the unchanged one: after a save.
+    virtual void MarkUnmodified() = 0;
     // The text as a string that stays as it is and may be kept. An editor that
     // holds its text as such a string hands out that one rather than a copy.
     virtual std::shared_ptr<const std::string> SharedText() const {

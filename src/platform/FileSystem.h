@@ -70,6 +70,16 @@ public:
     // half of one. A link is followed: its target is replaced and the link kept.
     virtual FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                        Durability durability) = 0;
+
+    // Creates a new file with these bytes, flushed to disk, readable by this
+    // user only. Fails when anything at all is at the path already, a link
+    // included (nothing is followed or replaced); a half-written file is
+    // removed again.
+    virtual FileStatus CreateNewFile(const std::string& path, std::string_view bytes) {
+        (void)path;
+        (void)bytes;
+        return FileStatus::Failure("Operation not supported");
+    }
 };
 
 // The real file system, on the standard library and the POSIX (or Windows)
@@ -83,6 +93,7 @@ public:
     std::optional<FileStamp> Stamp(const std::string& path) override;
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
+    FileStatus CreateNewFile(const std::string& path, std::string_view bytes) override;
 };
 
 }  // namespace tagrota

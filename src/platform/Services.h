@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -35,8 +36,10 @@ public:
 // Message box styles and answers, as the values the program passes and gets.
 namespace MsgBoxStyle {
 constexpr int OkOnly = 0;
+constexpr int YesNoCancel = 3;
 constexpr int YesNo = 4;
 constexpr int Critical = 16;
+constexpr int Question = 32;
 constexpr int Exclamation = 48;
 constexpr int Information = 64;
 }  // namespace MsgBoxStyle
@@ -55,6 +58,15 @@ public:
     // Shows the text; an empty title shows the application's title. Returns the
     // button pressed.
     virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
+    // A question whose buttons carry the program's own captions, the first one
+    // the default and the last one the way out: closing the box without a
+    // button (Escape, the frame) answers with it. `icon` is one of the icon
+    // values of MsgBoxStyle. Returns the index of the button pressed.
+    virtual int Choose(const std::string& text, int icon, const std::string& title,
+                       const std::vector<std::string>& buttons) {
+        (void)text, (void)icon, (void)title;
+        return buttons.empty() ? 0 : static_cast<int>(buttons.size()) - 1;
+    }
 };
 
 // Starts other programs.

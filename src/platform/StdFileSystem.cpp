@@ -226,3 +226,42 @@ FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_v
 }
 
 }  // namespace tagrota
+
+namespace tagrota {
+
+FileStatus StdFileSystem::CreateNewFile(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
+#ifdef _WIN32
+    // "x": fails when the file exists.
+    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    if (!file) return FileStatus::Failure(Reason(errno));
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                   std::fflush(file) == 0 && ::_commit(::_fileno(file)) == 0;
+    int error = errno;
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        std::error_code ignored;
+        fs::remove(path, ignored);
+        return FileStatus::Failure(Reason(error));
+    }
+    return FileStatus::Success();
+#else
+    // O_EXCL never opens what is there already, and with O_NOFOLLOW not even
+    // through a link planted at the path.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return FileStatus::Failure(Reason(errno));
+    int error = 0;
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno ? errno : EIO;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) {
+        ::unlink(path.c_str());
+        return FileStatus::Failure(Reason(error));
+    }
+    return FileStatus::Success();
+#endif
+}
+
+}  // namespace tagrota

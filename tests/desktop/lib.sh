@@ -134,3 +134,18 @@ press() { xdotool key --clearmodifiers "$@"; }
 
 # screenshot <file.png>: the whole screen, for a person to look at.
 screenshot() { import -window root "$1"; }
+
+# window_size <window>: sets WIN_W and WIN_H to the window's size in pixels.
+window_size() {
+    eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=/WIN_W=/p; s/^HEIGHT=/WIN_H=/p')"
+}
+
+# inode <file>: the file's inode number; a rotation replaces the file, so a
+# new number means a new signature was written.
+inode() { stat -c %i "$1"; }
+
+# wait_rotation <seconds>: waits until the signature file has been replaced.
+wait_rotation() {
+    before=$(inode "$APP/sig.txt")
+    wait_until "$1" sh -c "[ \"\$(stat -c %i '$APP/sig.txt')\" != '$before' ]"
+}

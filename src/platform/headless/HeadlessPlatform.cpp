@@ -7,9 +7,22 @@
 namespace tagrota::headless {
 
 void TextControl::SetText(const std::string& text) {
+    Assign(text);
+}
+
+void TextControl::Type(const std::string& text) {
+    if (!locked_) Assign(text);
+}
+
+void TextControl::Assign(const std::string& text) {
     if (text == text_) return;
     text_ = text;
     if (onChange_) onChange_();
+}
+
+void TextEditor::SetText(const std::string& text) {
+    unmodified_ = text;
+    Assign(text);
 }
 
 FileStatus TextEditor::LoadFile(const std::string& path) {
@@ -71,7 +84,25 @@ int MessageBox::MsgBox(const std::string& text, int style, const std::string& ti
         answers_.pop_front();
         return answer;
     }
-    return (style & 7) == MsgBoxStyle::YesNo ? MsgBoxResult::No : MsgBoxResult::Ok;
+    switch (style & 7) {
+        case MsgBoxStyle::YesNo:
+            return MsgBoxResult::No;
+        case MsgBoxStyle::OkOnly:
+            return MsgBoxResult::Ok;
+        default:
+            return MsgBoxResult::Cancel;
+    }
+}
+
+int MessageBox::Choose(const std::string& text, int icon, const std::string& title,
+                       const std::vector<std::string>& buttons) {
+    shown.push_back({text, icon, title, buttons});
+    if (whileOpen) whileOpen();
+    const int last = static_cast<int>(buttons.size()) - 1;
+    if (answers_.empty()) return last;
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer >= 0 && answer <= last ? answer : last;
 }
 
 bool ProgramLauncher::StartProgram(const std::string& path) {
@@ -95,6 +126,15 @@ FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::strin
     if (readOnly.count(path) || readOnly.count(folder))
         return FileStatus::Failure("Permission denied");
     return real.WriteFileAtomic(path, bytes, durability);
+}
+
+FileStatus FaultyFileSystem::CreateNewFile(const std::string& path, std::string_view bytes) {
+    ++writes;
+    if (failAllWrites || failWrites.count(path))
+        return FileStatus::Failure("No space left on device");
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (readOnly.count(folder)) return FileStatus::Failure("Permission denied");
+    return real.CreateNewFile(path, bytes);
 }
 
 std::string SettingsStore::GetSetting(const std::string& appName, const std::string& section,

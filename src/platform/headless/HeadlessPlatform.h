@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -26,12 +27,20 @@ public:
     std::string GetText() const override { return text_; }
     void SetText(const std::string& text) override;
     void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
+    bool Locked() const override { return locked_; }
+    void SetLocked(bool locked) override { locked_ = locked; }
 
-    // What a user's typing does: the same as the program's SetText.
-    void Type(const std::string& text) { SetText(text); }
+    // What a user's typing does: the text becomes this one, unless the box is
+    // locked.
+    void Type(const std::string& text);
+
+protected:
+    // Puts the text in place and notifies, when it differs.
+    void Assign(const std::string& text);
 
 private:
     std::string text_;
+    bool locked_ = false;
     std::function<void()> onChange_;
 };
 
@@ -45,11 +54,17 @@ public:
     using TextControl::SetText;
     FileStatus LoadFile(const std::string& path) override;
     FileStatus SaveFile(const std::string& path) override;
+    // Changed when the text differs from the one the program last put in place:
+    // typing the old text again is what an undo back to it does.
+    bool Modified() const override { return GetText() != unmodified_; }
+    void MarkUnmodified() override { unmodified_ = GetText(); }
+    void SetText(const std::string& text) override;
 
     const TextFormat& Format() const { return backing_.Format(); }
 
 private:
     EditorFileBacking backing_;
+    std::string unmodified_;
 };
 
 class Timer final : public ITimer {
@@ -74,15 +89,20 @@ private:
 };
 
 // Records every message box and answers from a script; with nothing scripted
-// it presses OK (or No, for a Yes/No box).
+// it presses OK (No for a Yes/No box, Cancel where there is one, and the last
+// button of a Choose).
 class MessageBox final : public IMessageBox {
 public:
     struct Shown {
         std::string text;
-        int style;
+        int style;  // for a Choose, its icon
         std::string title;
+        std::vector<std::string> buttons = {};  // a Choose's own buttons
     };
     int MsgBox(const std::string& text, int style, const std::string& title) override;
+    // The scripted answer is the index of the button.
+    int Choose(const std::string& text, int icon, const std::string& title,
+               const std::vector<std::string>& buttons) override;
 
     void Answer(int button) { answers_.push_back(button); }
     std::vector<Shown> shown;
@@ -142,8 +162,10 @@ public:
         return real.SameFile(a, b);
     }
     FileContents ReadFile(const std::string& path) override;
+    std::optional<FileStamp> Stamp(const std::string& path) override { return real.Stamp(path); }
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
+    FileStatus CreateNewFile(const std::string& path, std::string_view bytes) override;
 
     std::set<std::string> failReads, failWrites, readOnly;
     bool failAllWrites = false;

@@ -787,6 +787,7 @@ void QtTabControl::Changed(int index) {
     const int previous = current_;
     current_ = index;
     for (QtControl* control : children_) control->UpdateShowing();
+    MoveFocusToFront();
     if (onChange_) onChange_(previous);
 }
 
@@ -935,6 +936,57 @@ void QtMenuBar::Build(const std::vector<MenuEntry>& items, const std::string& pa
             if (onClick_) onClick_(name);
         });
     }
+}
+
+// ---- What the user may change, and where the keyboard goes ----
+
+bool QtTextBox::Locked() const {
+    return edit_->isReadOnly();
+}
+
+void QtTextBox::SetLocked(bool locked) {
+    edit_->setReadOnly(locked);
+}
+
+bool QtEditor::Locked() const {
+    return edit_->isReadOnly();
+}
+
+void QtEditor::SetLocked(bool locked) {
+    edit_->setReadOnly(locked);
+    // Read-only text can still be selected with the keyboard and copied.
+    if (locked)
+        edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+// The document's own record: an undo back to the text last put in place, or
+// marked, makes it unmodified again. Text not yet in the widget is as the
+// program put it.
+bool QtEditor::Modified() const {
+    return filled_ && edit_->document()->isModified();
+}
+
+void QtEditor::MarkUnmodified() {
+    if (filled_) edit_->document()->setModified(false);
+}
+
+// A control of the tab just left that kept the focus would still take the
+// keys: typing and edit shortcuts would change text nobody sees. The focus
+// goes to the first control of the tab in front, or to the headers. Done
+// also while the window is not active, where it takes effect when it is.
+void QtTabControl::MoveFocusToFront() {
+    QWidget* top = panel_->window();
+    QWidget* focused = top->focusWidget();
+    if (!focused || !panel_->isAncestorOf(focused) || focused->isVisibleTo(top)) return;
+    const QtControl* first = nullptr;
+    for (const QtControl* control : children_) {
+        const QWidget* w = control->FocusWidget();
+        if (control->IsShowing() && control->TabIndex() >= 0 && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) &&
+            (!first || control->TabIndex() < first->TabIndex()))
+            first = control;
+    }
+    (first ? first->FocusWidget() : panel_->Bar())->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace tagrota::qt

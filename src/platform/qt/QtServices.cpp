@@ -7,17 +7,17 @@
 #include <QPushButton>
 
 namespace tagrota::qt {
-namespace {}  // namespace
+namespace {
 
-int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
-    QMessageBox box;
+// The title, text and icon of a message box.
+void Prepare(QMessageBox& box, const std::string& text, int style, const std::string& title) {
     box.setWindowTitle(title.empty() ? QStringLiteral("Tagrota") : Q(title));
     box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (style & 0x70) {
         case MsgBoxStyle::Critical:
             box.setIcon(QMessageBox::Critical);
             break;
-        case 32:
+        case MsgBoxStyle::Question:
             box.setIcon(QMessageBox::Question);
             break;
         case MsgBoxStyle::Exclamation:
@@ -30,6 +30,32 @@ int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& 
             box.setIcon(QMessageBox::NoIcon);
             break;
     }
+}
+
+}  // namespace
+
+int QtMessageBox::Choose(const std::string& text, int icon, const std::string& title,
+                         const std::vector<std::string>& buttons) {
+    QMessageBox box;
+    Prepare(box, text, icon, title);
+    std::vector<QPushButton*> pressed;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const bool last = i + 1 == buttons.size();
+        pressed.push_back(box.addButton(
+            Q(buttons[i]), last && i > 0 ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (pressed.empty()) pressed.push_back(box.addButton(QMessageBox::Ok));
+    box.setDefaultButton(pressed.front());
+    box.setEscapeButton(pressed.back());
+    box.exec();
+    for (std::size_t i = 0; i < pressed.size(); ++i)
+        if (box.clickedButton() == pressed[i]) return static_cast<int>(i);
+    return static_cast<int>(pressed.size()) - 1;
+}
+
+int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
+    QMessageBox box;
+    Prepare(box, text, style, title);
     using B = QMessageBox::StandardButton;
     struct Choice {
         B button;

@@ -58,6 +58,8 @@ private:
 class QtMessageBox final : public IMessageBox {
 public:
     int MsgBox(const std::string& text, int style, const std::string& title) override;
+    int Choose(const std::string& text, int icon, const std::string& title,
+               const std::vector<std::string>& buttons) override;
 };
 
 // Starts programs as processes of their own, detached from this one.

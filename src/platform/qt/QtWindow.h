@@ -246,6 +246,8 @@ public:
     std::string GetText() const override;
     void SetText(const std::string& text) override;
     void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
+    bool Locked() const override;
+    void SetLocked(bool locked) override;
     QLineEdit* lineEdit() const { return edit_; }
 
 private:
@@ -271,6 +273,10 @@ public:
     void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
     FileStatus LoadFile(const std::string& path) override;
     FileStatus SaveFile(const std::string& path) override;
+    bool Locked() const override;
+    void SetLocked(bool locked) override;
+    bool Modified() const override;
+    void MarkUnmodified() override;
     std::shared_ptr<const std::string> SharedText() const override;
     // The widget, filled with the text first.
     QPlainTextEdit* textEdit() const;
@@ -320,6 +326,8 @@ public:
 
 private:
     void Changed(int index);
+    // Takes the keyboard focus off a control of the tab just left.
+    void MoveFocusToFront();
 
     TabPanel* panel_;
     ImageList pictures_;

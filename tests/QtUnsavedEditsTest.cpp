@@ -1,0 +1,299 @@
+// Keystrokes and unsaved edits on the real widgets, offscreen: typing after
+// every way of changing tabs reaches no hidden editor, the tab picture follows
+// undo, closing asks about each dirty editor, Save asks over a file changed on
+// disk, and what cannot be edited takes no typing.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QToolButton>
+
+#include "TestSupport.h"
+#include "engine/Settings.h"
+#include "mainwindow/frmMain.h"
+#include "platform/qt/QtWindow.h"
+
+namespace tagrota {
+namespace {
+
+constexpr int kSave = 0, kDiscard = 1, kCancel = 2;
+constexpr int kOverwrite = 0;
+
+const std::string kQuotes = "A\r\n%\r\nB\r\n%\r\n";
+
+class QtUnsavedEdits : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fixedPath = dir.File("fixed.txt");
+        quotesPath = dir.File("quotes.txt");
+        test::WriteBytes(fixedPath, "-- \r\nMe");
+        test::WriteBytes(quotesPath, kQuotes);
+        store.values[{kAppName, kSettingsSection, "RandomFile"}] = quotesPath;
+    }
+    void TearDown() override {
+        if (form && form->window->Visible()) {
+            messages.Answer(kDiscard);
+            messages.Answer(kDiscard);
+            form->window->Close(UnloadMode::FormControlMenu);
+        }
+    }
+    void Start() {
+        form = std::make_unique<frmMain>(
+            MainWindowServices{ui, store, files, messages, dialog, platform.clock, random, tray,
+                               dir.Path().string(), registry, programs});
+        form->Form_Load();
+        Top()->activateWindow();
+        QCoreApplication::processEvents();
+    }
+    QMainWindow* Top() { return dynamic_cast<qt::QtWindow&>(*form->window).widget(); }
+    QPlainTextEdit* Edit(IEditor* editor) {
+        return dynamic_cast<qt::QtEditor&>(*editor).textEdit();
+    }
+    QLineEdit* Line(ITextBox* box) { return dynamic_cast<qt::QtTextBox&>(*box).lineEdit(); }
+    QTabBar* Bar() { return dynamic_cast<qt::QtTabControl&>(*form->SSTab1).tabBar(); }
+    // Where the keyboard goes: the window's focus widget.
+    QWidget* KeyTarget() {
+        QWidget* focused = Top()->focusWidget();
+        return focused ? focused : Top();
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+        QWidget* target = KeyTarget();
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+        QApplication::sendEvent(target, &release);
+        QCoreApplication::processEvents();
+    }
+    void Type(const QString& text) {
+        for (QChar c : text) Key(c.toUpper().unicode(), Qt::NoModifier, QString(c));
+    }
+    // What a user does to text when the wrong thing has the focus.
+    void TypeAndWipe() {
+        Type(QStringLiteral("typed"));
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Key(Qt::Key_Delete);
+        Key(Qt::Key_V, Qt::ControlModifier);
+        Key(Qt::Key_Z, Qt::ControlModifier);
+    }
+    void ClickHeader(int tab) {
+        const QPoint at = Bar()->tabRect(tab).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, Bar()->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Bar(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, Bar()->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Bar(), &release);
+        QCoreApplication::processEvents();
+    }
+    void ClickToolbar(const char* key) {
+        dynamic_cast<qt::QtToolbar&>(*form->Toolbar1).button(key)->click();
+        QCoreApplication::processEvents();
+    }
+    void ClickMenu(const char* name) {
+        Top()->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+        QCoreApplication::processEvents();
+    }
+    // The user clicks into the editor of the tab in front.
+    void ClickInto(IEditor* editor) {
+        Edit(editor)->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+    }
+    // Every text the user could have changed.
+    std::vector<std::string> Texts() {
+        return {form->txtFixedSig->GetText(), form->txtRandom->GetText(),
+                form->txtCurrent->GetText(), form->txtRPath->GetText(), form->txtCPath->GetText()};
+    }
+
+    test::TempDir dir;
+    std::string fixedPath, quotesPath;
+    StdFileSystem files;
+    headless::SettingsStore store;
+    headless::MessageBox messages;
+    headless::FileDialog dialog;
+    headless::HeadlessPlatform platform;
+    SplitMixRandom random;
+    headless::TrayShell tray;
+    qt::QtUserInterface ui{files};
+    MemoryRegistry registry;
+    headless::ProgramLauncher programs{files};
+    std::unique_ptr<frmMain> form;
+};
+
+TEST_F(QtUnsavedEdits, TypingAfterEveryKindOfTabSwitchChangesNoHiddenText) {
+    Start();
+    ASSERT_EQ(QApplication::activeWindow(), Top()) << "keys reach the active window only";
+    Edit(form->txtRandom);  // filled, as after a first look at the tab
+    const std::vector<std::string> before = Texts();
+
+    struct Way {
+        const char* name;
+        std::function<void(int)> to;
+    };
+    const char* keys[] = {"Fixed", "Random", "Current", "Settings"};
+    const std::vector<Way> ways = {
+        {"header", [&](int tab) { ClickHeader(tab); }},
+        {"toolbar", [&](int tab) { ClickToolbar(keys[tab]); }},
+        {"menu", [&](int tab) { tab == 3 ? ClickMenu("mnuSettings") : ClickToolbar(keys[tab]); }},
+        {"bullets",
+         [&](int tab) {
+             // The Bullets command passes through tab 1 and comes back.
+             ClickToolbar(keys[tab]);
+             ClickToolbar("Bullets");
+         }},
+    };
+    for (const Way& way : ways) {
+        for (int from : {0, 1}) {
+            for (int to = 0; to < 4; ++to) {
+                if (to == from) continue;
+                way.to(from);
+                ClickInto(from == 0 ? form->txtFixedSig : form->txtRandom);
+                way.to(to);
+                const std::string where = std::string(way.name) + " from " + keys[from] + " to " +
+                                          keys[form->SSTab1->Tab()];
+                ASSERT_TRUE(KeyTarget()->isVisible()) << where;
+                if (to < 2) continue;  // an editor in front takes the keys, rightly
+                TypeAndWipe();
+                EXPECT_EQ(Texts(), before) << where;
+                EXPECT_FALSE(form->state.FixedDirty || form->state.RandomDirty) << where;
+            }
+        }
+    }
+
+    // By keyboard: the headers with the focus, arrows to the next tab.
+    ClickToolbar("Fixed");
+    Bar()->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(form->SSTab1->Tab(), 2);
+    TypeAndWipe();
+    EXPECT_EQ(Texts(), before);
+    EXPECT_EQ(form->SSTab1->TabPicture(0), "Clean");
+    EXPECT_EQ(form->SSTab1->TabPicture(1), "Clean");
+}
+
+TEST_F(QtUnsavedEdits, UndoBackToTheLoadedTextIsCleanAgain) {
+    Start();
+    ClickInto(form->txtFixedSig);
+    Edit(form->txtFixedSig)->moveCursor(QTextCursor::End);
+    Type(QStringLiteral("xy"));
+    EXPECT_EQ(form->txtFixedSig->GetText(), "-- \r\nMexy");
+    EXPECT_TRUE(form->state.FixedDirty);
+    EXPECT_EQ(form->SSTab1->TabPicture(0), "Dirty2");
+    EXPECT_EQ(form->SSTab1->TabPicture(1), "Clean");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->txtFixedSig->GetText(), "-- \r\nMe");
+    EXPECT_FALSE(form->state.FixedDirty);
+    EXPECT_EQ(form->SSTab1->TabPicture(0), "Clean");
+
+    // After a save the saved text is the clean one.
+    Type(QStringLiteral("z"));
+    ClickToolbar("Save");
+    EXPECT_EQ(test::ReadBytes(fixedPath), "-- \r\nMez");
+    EXPECT_EQ(form->SSTab1->TabPicture(0), "Clean");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(form->state.FixedDirty);
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(form->state.FixedDirty);
+}
+
+TEST_F(QtUnsavedEdits, ClosingAsksAboutEachDirtyEditorWithEveryAnswer) {
+    for (int tab : {0, 1}) {
+        for (int answer : {kSave, kDiscard, kCancel}) {
+            test::WriteBytes(fixedPath, "-- \r\nMe");
+            test::WriteBytes(quotesPath, kQuotes);
+            store.saves.clear();
+            messages.shown.clear();
+            Start();
+            IEditor* editor = tab == 0 ? form->txtFixedSig : form->txtRandom;
+            ClickToolbar(tab == 0 ? "Fixed" : "Random");
+            ClickInto(editor);
+            Edit(editor)->moveCursor(QTextCursor::End);
+            Type(QStringLiteral("q"));
+            ClickToolbar("Settings");
+            const std::string where =
+                "tab " + std::to_string(tab) + " answer " + std::to_string(answer);
+
+            messages.Answer(answer);
+            Top()->close();  // the window's close box
+            QCoreApplication::processEvents();
+            ASSERT_EQ(messages.shown.size(), 1u) << where;
+            EXPECT_NE(messages.shown[0].text.find(tab == 0 ? fixedPath : quotesPath),
+                      std::string::npos)
+                << where;
+            EXPECT_EQ(form->SSTab1->Tab(), tab) << where << ": the text asked about shows";
+            const std::string file = test::ReadBytes(tab == 0 ? fixedPath : quotesPath);
+            const std::string original = tab == 0 ? "-- \r\nMe" : kQuotes;
+            EXPECT_EQ(file, answer == kSave ? original + "q" : original) << where;
+            EXPECT_EQ(form->window->Visible(), answer == kCancel) << where;
+            EXPECT_EQ(store.saves.size(), answer == kCancel ? 0u : 13u) << where;
+            if (answer == kCancel) {
+                EXPECT_EQ(editor->GetText(), original + "q") << where;
+                messages.Answer(kDiscard);
+                form->window->Close(UnloadMode::FormControlMenu);
+            }
+            form.reset();
+        }
+    }
+}
+
+TEST_F(QtUnsavedEdits, SaveAfterAnOutsideChangeAsksFirst) {
+    Start();
+    ClickInto(form->txtFixedSig);
+    Type(QStringLiteral("m"));
+    test::WriteBytes(fixedPath, "theirs");
+
+    messages.Answer(kCancel);
+    ClickToolbar("Save");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(test::ReadBytes(fixedPath), "theirs");
+    EXPECT_TRUE(form->state.FixedDirty);
+
+    messages.Answer(kOverwrite);
+    ClickMenu("mnuSave");
+    EXPECT_EQ(test::ReadBytes(fixedPath), "m-- \r\nMe");
+    EXPECT_EQ(form->SSTab1->TabPicture(0), "Clean");
+
+    // A tab without edits shows the file as it is now.
+    test::WriteBytes(quotesPath, "X\r\n%\r\nY\r\n%\r\n");
+    ClickToolbar("Random");
+    EXPECT_EQ(Edit(form->txtRandom)->toPlainText(), QStringLiteral("X\n%\nY\n%\n"));
+    EXPECT_EQ(form->SSTab1->TabPicture(1), "Clean");
+}
+
+TEST_F(QtUnsavedEdits, CurrentTabAndPathBoxesTakeNoTypingButCopy) {
+    Start();
+    ClickToolbar("Current");
+    QPlainTextEdit* current = Edit(form->txtCurrent);
+    EXPECT_TRUE(current->isReadOnly());
+    current->setFocus(Qt::MouseFocusReason);
+    const std::string shown = form->txtCurrent->GetText();
+    ASSERT_FALSE(shown.empty());
+    TypeAndWipe();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(form->txtCurrent->GetText(), shown);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+              QString::fromStdString(shown));
+
+    ClickToolbar("Settings");
+    for (ITextBox* box : {form->txtRPath, form->txtCPath}) {
+        const std::string path = box->GetText();
+        EXPECT_TRUE(Line(box)->isReadOnly());
+        Line(box)->setFocus(Qt::MouseFocusReason);
+        TypeAndWipe();
+        EXPECT_EQ(box->GetText(), path);
+    }
+}
+
+}  // namespace
+}  // namespace tagrota

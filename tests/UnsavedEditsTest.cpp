@@ -1,0 +1,333 @@
+// Unsaved edits on the headless platform: the dirty state follows the text,
+// nothing unsaved goes without a question (closing, reloading), and where
+// nobody can be asked (a signal, a session end that allows no questions) the
+// edits go to a recovery file beside the original, which the next start names.
+// Files changed by another program are not written over unasked.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "engine/Collection.h"
+#include "engine/Settings.h"
+
+namespace tagrota {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::WriteBytes;
+
+// The buttons of the questions, by index.
+constexpr int kSave = 0, kDiscard = 1, kCancel = 2;
+constexpr int kOverwrite = 0, kReload = 1;
+
+const std::string kQuotes = "A\r\n%\r\nB\r\n%\r\n";
+
+class UnsavedEdits : public ::testing::Test {
+protected:
+    void SetUp() override {
+        quotes = rig.dir.File("quotes.txt");
+        WriteBytes(quotes, kQuotes);
+        WriteBytes(rig.dir.File("fixed.txt"), "-- \r\nMe");
+        rig.Store(SettingKey::RandomFile, quotes);
+        rig.Start();
+    }
+    headless::Editor& Fixed() { return rig.Editor("txtFixedSig"); }
+    headless::Editor& Random() { return rig.Editor("txtRandom"); }
+    ProgramState& St() { return rig.Form().state; }
+    void Click(const std::string& key) { rig.Toolbar().Click(key); }
+    // The files in the folder whose names start so.
+    std::vector<std::string> FilesStarting(const fs::path& folder, const std::string& prefix) {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().filename().string().rfind(prefix, 0) == 0)
+                found.push_back(entry.path().string());
+        return found;
+    }
+    // Another program replaces the file (a new inode, as editors save).
+    void ChangeOnDisk(const std::string& path, const std::string& bytes) {
+        WriteBytes(path, bytes);
+    }
+
+    test::MainRig rig;
+    std::string quotes;
+};
+
+TEST_F(UnsavedEdits, DirtyPictureFollowsTheTextOnTheEditorsOwnTab) {
+    Click("Current");
+    Fixed().Type("-- \r\nMe!");
+    EXPECT_TRUE(St().FixedDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2");
+    EXPECT_EQ(rig.Tabs().TabPicture(2), "") << "not on the tab in front";
+
+    // Back to the loaded text, as an undo does: clean again.
+    Fixed().Type("-- \r\nMe");
+    EXPECT_FALSE(St().FixedDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
+
+    Random().Type(kQuotes + "C\r\n%\r\n");
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Dirty2");
+    Click("Random");
+    Click("Save");
+    EXPECT_EQ(ReadBytes(quotes), kQuotes + "C\r\n%\r\n");
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+    // The saved text is the clean one now; going back to the older is an edit.
+    Random().Type(kQuotes);
+    EXPECT_TRUE(St().RandomDirty);
+    Random().Type(kQuotes + "C\r\n%\r\n");
+    EXPECT_FALSE(St().RandomDirty);
+    EXPECT_TRUE(rig.messages.shown.empty());
+}
+
+TEST_F(UnsavedEdits, WhatCannotBeEditedIsLocked) {
+    auto& current = rig.Editor("txtCurrent");
+    const std::string shown = current.GetText();
+    current.Type("typed");
+    EXPECT_EQ(current.GetText(), shown);
+    for (const char* box : {"txtRPath", "txtCPath"}) {
+        auto& path = rig.Find<headless::TextBox>(box);
+        EXPECT_TRUE(path.Locked()) << box;
+        path.Type("/elsewhere");
+        EXPECT_NE(path.GetText(), "/elsewhere") << box;
+    }
+    EXPECT_FALSE(Fixed().Locked() || Random().Locked());
+}
+
+TEST_F(UnsavedEdits, ClosingAsksPerDirtyFileAndCancelKeepsEverything) {
+    Fixed().Type("mine");
+    Random().Type(kQuotes + "C\r\n%\r\n");
+
+    // Cancel at the first file: running, nothing written, nothing asked more.
+    rig.messages.Answer(kCancel);
+    rig.Window().UserClose();
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    const auto& asked = rig.messages.shown[0];
+    EXPECT_EQ(asked.buttons, (std::vector<std::string>{"Save", "Discard", "Cancel"}));
+    EXPECT_NE(asked.text.find(rig.dir.File("fixed.txt")), std::string::npos) << asked.text;
+    EXPECT_FALSE(rig.Window().Closed());
+    EXPECT_EQ(rig.closed, 0);
+    EXPECT_TRUE(rig.store.saves.empty()) << "settings unwritten";
+    EXPECT_EQ(rig.Tabs().Tab(), 0) << "the tab asked about is in front";
+    EXPECT_EQ(Fixed().GetText(), "mine");
+
+    // Cancel at the second one, by Exit.
+    rig.messages.Answer(kDiscard);
+    rig.messages.Answer(kCancel);
+    Click("Exit");
+    ASSERT_EQ(rig.messages.shown.size(), 3u);
+    EXPECT_NE(rig.messages.shown[2].text.find(quotes), std::string::npos);
+    EXPECT_EQ(rig.Tabs().Tab(), 1);
+    EXPECT_FALSE(rig.Window().Closed());
+    EXPECT_TRUE(St().FixedDirty) << "a Discard followed by Cancel drops nothing";
+
+    // Save the one, discard the other, from the menu.
+    rig.messages.Answer(kSave);
+    rig.messages.Answer(kDiscard);
+    rig.Window().Menu().Click("mnuExit");
+    EXPECT_TRUE(rig.Window().Closed());
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine");
+    EXPECT_EQ(ReadBytes(quotes), kQuotes);
+    EXPECT_EQ(rig.store.saves.size(), 13u);
+}
+
+TEST_F(UnsavedEdits, ClosingWithOneDirtyFileAsksOnlyAboutItAndAFailedSaveKeepsItOpen) {
+    Random().Type(kQuotes + "C\r\n%\r\n");
+    rig.files.failWrites.insert(quotes);
+    rig.messages.Answer(kSave);
+    rig.Window().UserClose();
+    ASSERT_EQ(rig.messages.shown.size(), 2u) << "the question and the failure";
+    EXPECT_NE(rig.messages.shown[1].text.find("could not be saved"), std::string::npos);
+    EXPECT_FALSE(rig.Window().Closed());
+    EXPECT_TRUE(rig.store.saves.empty());
+
+    rig.files.failWrites.clear();
+    rig.messages.Answer(kSave);
+    rig.Window().UserClose();
+    EXPECT_TRUE(rig.Window().Closed());
+    EXPECT_EQ(ReadBytes(quotes), kQuotes + "C\r\n%\r\n");
+
+    // A clean window closes without a word.
+    test::MainRig clean;
+    clean.Start();
+    clean.Window().UserClose();
+    EXPECT_TRUE(clean.Window().Closed());
+    EXPECT_TRUE(clean.messages.shown.empty());
+}
+
+TEST_F(UnsavedEdits, SignalKeepsTheEditsInARecoveryFileAndTheNextStartSaysWhere) {
+    Fixed().Type("-- \r\nMe, unsaved");
+    rig.Window().Close(UnloadMode::AppTaskManager);
+    EXPECT_TRUE(rig.Window().Closed());
+    EXPECT_TRUE(rig.messages.shown.empty()) << "nobody to ask";
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nMe") << "the original untouched";
+    const auto kept = FilesStarting(rig.dir.Path(), "fixed.txt.recovered-");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadBytes(kept[0]), "-- \r\nMe, unsaved");
+    struct stat st {};
+    ASSERT_EQ(::stat(kept[0].c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << "the user's own text, for the user only";
+    EXPECT_TRUE(FilesStarting(rig.dir.Path(), "quotes.txt.recovered-").empty());
+    EXPECT_EQ(rig.Stored(SettingKey::SigDuration), "20") << "the settings written as ever";
+
+    // The next start names the file, once.
+    rig.form.reset();
+    rig.Start();
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_NE(rig.messages.shown[0].text.find(kept[0]), std::string::npos)
+        << rig.messages.shown[0].text;
+    EXPECT_EQ(Fixed().GetText(), "-- \r\nMe");
+    rig.Window().UserClose();
+    rig.form.reset();
+    rig.Start();
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+}
+
+TEST_F(UnsavedEdits, RecoveryNeverGoesOverAFileAndFallsBackToTheProgramFolder) {
+    // The collection in a folder of its own that takes no new file.
+    const fs::path elsewhere = rig.dir.Path() / "shared";
+    fs::create_directories(elsewhere);
+    const std::string shared = (elsewhere / "q.txt").string();
+    WriteBytes(shared, kQuotes);
+    rig.Window().UserClose();
+    rig.Store(SettingKey::RandomFile, shared);
+    rig.form.reset();
+    rig.Start();
+    rig.files.readOnly.insert(elsewhere.string());
+
+    Random().Type(kQuotes + "Mine\r\n%\r\n");
+    rig.Window().Close(UnloadMode::AppTaskManager);
+    EXPECT_EQ(ReadBytes(shared), kQuotes);
+    EXPECT_TRUE(FilesStarting(elsewhere, "q.txt.recovered-").empty());
+    const auto kept = FilesStarting(rig.dir.Path(), "q.txt.recovered-");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadBytes(kept[0]), kQuotes + "Mine\r\n%\r\n");
+}
+
+TEST_F(UnsavedEdits, SessionEndAsksWhereAllowedElseKeepsRecoveryFiles) {
+    Fixed().Type("mine");
+    // The session manager lets the program ask; the user cancels the logout.
+    int askedToAsk = 0;
+    rig.Form().mayAskAtSessionEnd = [&] {
+        ++askedToAsk;
+        return true;
+    };
+    rig.messages.Answer(kCancel);
+    rig.Window().Close(UnloadMode::AppWindows);
+    EXPECT_EQ(askedToAsk, 1);
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_FALSE(rig.Window().Closed());
+
+    // No questions allowed this time.
+    rig.Form().mayAskAtSessionEnd = [] { return false; };
+    rig.Window().Close(UnloadMode::AppWindows);
+    EXPECT_TRUE(rig.Window().Closed());
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(FilesStarting(rig.dir.Path(), "fixed.txt.recovered-").size(), 1u);
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nMe");
+}
+
+TEST_F(UnsavedEdits, SaveOverAFileChangedOnDiskAsks) {
+    Fixed().Type("mine");
+    ChangeOnDisk(rig.dir.File("fixed.txt"), "theirs");
+
+    rig.messages.Answer(kCancel);
+    Click("Save");
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].buttons,
+              (std::vector<std::string>{"Overwrite", "Reload", "Cancel"}));
+    EXPECT_NE(rig.messages.shown[0].text.find("changed by another program"), std::string::npos);
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "theirs");
+    EXPECT_TRUE(St().FixedDirty);
+
+    rig.messages.Answer(kOverwrite);
+    Click("Save");
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine");
+    EXPECT_FALSE(St().FixedDirty);
+
+    // Saved by us: the next save asks nothing.
+    Fixed().Type("mine too");
+    Click("Save");
+    EXPECT_EQ(rig.messages.shown.size(), 2u);
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine too");
+
+    // Reload drops the edits for the file as it is.
+    Click("Random");
+    Random().Type("edited");
+    ChangeOnDisk(quotes, "X\r\n%\r\nY\r\n%\r\n");
+    rig.messages.Answer(kReload);
+    Click("Save");
+    EXPECT_EQ(Random().GetText(), "X\r\n%\r\nY\r\n%\r\n");
+    EXPECT_EQ(ReadBytes(quotes), "X\r\n%\r\nY\r\n%\r\n");
+    EXPECT_FALSE(St().RandomDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+    EXPECT_EQ(St().Sigs.Views(), SplitCollection(kQuotes)) << "the rotation keeps its quotations";
+}
+
+TEST_F(UnsavedEdits, ATabWithoutEditsShowsItsFileAsItIsNowWhenNextShown) {
+    ChangeOnDisk(quotes, "X\r\n%\r\nY\r\n%\r\n");
+    ChangeOnDisk(rig.dir.File("fixed.txt"), "theirs");
+    Click("Random");
+    EXPECT_EQ(Random().GetText(), "X\r\n%\r\nY\r\n%\r\n");
+    EXPECT_FALSE(St().RandomDirty);
+    EXPECT_EQ(St().Sigs.Views(), SplitCollection(kQuotes)) << "the rotation keeps its quotations";
+    Click("Fixed");
+    EXPECT_EQ(Fixed().GetText(), "theirs");
+    EXPECT_FALSE(St().FixedDirty);
+
+    // A tab with edits keeps them; Save then asks.
+    Fixed().Type("mine");
+    Click("Current");
+    ChangeOnDisk(rig.dir.File("fixed.txt"), "theirs again");
+    Click("Fixed");
+    EXPECT_EQ(Fixed().GetText(), "mine");
+    EXPECT_TRUE(rig.messages.shown.empty());
+}
+
+TEST_F(UnsavedEdits, ReloadOverADirtyRandomTabAsksFirst) {
+    const std::string fresh = rig.dir.File("fresh.txt");
+    WriteBytes(fresh, "N\r\n%\r\nM\r\n%\r\n");
+    Random().Type(kQuotes + "Mine\r\n%\r\n");
+    auto choose = [&] {
+        rig.dialog.Choose(fresh);
+        rig.Find<headless::Button>("btnFindPath(0)").Click();
+    };
+    Click("Settings");
+
+    // Cancel calls the change of file off.
+    rig.messages.Answer(MsgBoxResult::Yes);
+    rig.messages.Answer(kCancel);
+    choose();
+    ASSERT_EQ(rig.messages.shown.size(), 2u);
+    EXPECT_EQ(rig.messages.shown[1].buttons,
+              (std::vector<std::string>{"Save", "Discard", "Cancel"}));
+    EXPECT_EQ(St().RandomPath, quotes);
+    EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), quotes);
+    EXPECT_EQ(Random().GetText(), kQuotes + "Mine\r\n%\r\n");
+    EXPECT_TRUE(St().RandomDirty);
+
+    // Save writes the edits to the old file, then the new one comes.
+    rig.messages.Answer(MsgBoxResult::Yes);
+    rig.messages.Answer(kSave);
+    choose();
+    EXPECT_EQ(ReadBytes(quotes), kQuotes + "Mine\r\n%\r\n");
+    EXPECT_EQ(Random().GetText(), "N\r\n%\r\nM\r\n%\r\n");
+    EXPECT_FALSE(St().RandomDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+
+    // Discard: the edits go, the other file comes, the picture follows.
+    Random().Type("scrap");
+    rig.messages.Answer(MsgBoxResult::Yes);
+    rig.messages.Answer(kDiscard);
+    rig.dialog.Choose(quotes);
+    rig.Find<headless::Button>("btnFindPath(0)").Click();
+    EXPECT_EQ(Random().GetText(), kQuotes + "Mine\r\n%\r\n");
+    EXPECT_EQ(ReadBytes(fresh), "N\r\n%\r\nM\r\n%\r\n");
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+    EXPECT_FALSE(St().RandomDirty);
+}
+
+}  // namespace
+}  // namespace tagrota
