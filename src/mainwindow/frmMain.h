@@ -126,7 +126,6 @@ private:
     void ComposeSettingsTab();
     void PlacePathRows();
     void ReloadCollection(const std::string& oldPath);
-    void RestoreCollection(const std::string& oldPath, const std::string& oldText);
     void ReportSaveFailure(const std::string& path, const std::string& reason);
     // Tray mode on and off, and the removal of the tray icon at closing.
     void EnterTrayMode();
