@@ -124,6 +124,30 @@ TEST_F(MainWindow, StoredSettingsComeBack) {
     EXPECT_EQ(Rotations(), before + 3);
 }
 
+TEST_F(MainWindow, FirstRotationComesBeforeTheWindowIsShown) {
+    struct Case {
+        const char* name;
+        const char* startMin;
+        const char* inSysTray;
+    } cases[] = {{"plain", "False", "False"},
+                 {"start minimised", "True", "False"},
+                 {"tray mode", "False", "True"},
+                 {"minimised to the tray", "True", "True"}};
+    for (const Case& c : cases) {
+        test::MainRig r;
+        r.Store(SettingKey::StartMin, c.startMin);
+        r.Store(SettingKey::InSysTray, c.inSysTray);
+        std::vector<std::string> atShow;
+        r.ui.whenShown = [&](headless::Window&) {
+            atShow.push_back(r.files.FileExists(r.dir.File("sig.txt")) ? r.Signature() : "(none)");
+        };
+        r.Start();
+        ASSERT_FALSE(atShow.empty()) << c.name;
+        EXPECT_EQ(atShow.front(), DefaultFixedText() + "\r\n\r\nEmpty Signature Collection File")
+            << c.name;
+    }
+}
+
 // --- Commands ---
 
 TEST_F(MainWindow, StopHoldsTheRotationAndResumesWithAFullPeriod) {
@@ -238,6 +262,30 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
 }
 
+TEST_F(MainWindow, SaveOnACleanTabWritesNothing) {
+    WriteBytes(rig.dir.File("fixed.txt"), "mine\n");
+    const std::string quotes = Collection("q.txt", "A\n%\nB\n%\n");
+    rig.Store(SettingKey::RandomFile, quotes);
+    rig.Start();
+    const int before = Rotations();
+    for (const char* tab : {"Fixed", "Random"}) {
+        Click(tab);
+        Click("Save");
+        rig.Window().Menu().Click("mnuSave");
+    }
+    EXPECT_EQ(rig.files.writes, before) << "nothing was written";
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine\n");
+    EXPECT_EQ(ReadBytes(quotes), "A\n%\nB\n%\n");
+
+    // Saved once, clean again: a second Save writes nothing either.
+    Click("Fixed");
+    rig.Editor("txtFixedSig").Type("yours");
+    Click("Save");
+    EXPECT_EQ(rig.files.writes, before + 1);
+    Click("Save");
+    EXPECT_EQ(rig.files.writes, before + 1);
+}
+
 TEST_F(MainWindow, FailedSaveSaysWhyAndStaysDirty) {
     rig.Start();
     rig.files.failWrites.insert(rig.dir.File("fixed.txt"));
@@ -293,6 +341,21 @@ TEST_F(MainWindow, WordWrapShowsAndHidesTheWidth) {
     EXPECT_EQ(rig.Window().State(), WindowState::Normal) << "used at the next start only";
 }
 
+TEST_F(MainWindow, StartMinimizedTicksAndUnticks) {
+    rig.Store(SettingKey::StartMin, "True");
+    rig.Start();
+    auto& startMin = rig.Find<CheckBox>("chkMin");
+    ASSERT_EQ(startMin.Value(), 1);
+    startMin.Click();
+    EXPECT_EQ(startMin.Value(), 0);
+    EXPECT_FALSE(St().StartMin);
+    startMin.Click();
+    EXPECT_TRUE(St().StartMin);
+    startMin.Click();
+    rig.Window().UserClose();
+    EXPECT_EQ(rig.Stored(SettingKey::StartMin), "False");
+}
+
 class Browse : public MainWindow {
 protected:
     void SetUp() override {
@@ -344,6 +407,16 @@ TEST_F(Browse, SameFileAsksNothing) {
     EXPECT_TRUE(rig.messages.shown.empty());
 }
 
+TEST_F(Browse, ANameThatDiffersOnlyInCaseIsAnotherFile) {
+    const std::string other = Collection("OLD.txt", "Up1\r\n%\r\nUp2\r\n%\r\n");
+    ASSERT_EQ(ReadBytes(old), "Old1\r\n%\r\nOld2\r\n%\r\n") << "two files on this system";
+    rig.messages.Answer(MsgBoxResult::Yes);
+    ChooseCollection(other);
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].title, "Collection Change");
+    ExpectInUse(other, "Up1\r\n%\r\nUp2\r\n%\r\n");
+}
+
 TEST_F(Browse, NoDefersTheNewFileAndSaveKeepsToTheOldOne) {
     const std::string fresh = Collection("new.txt", "New1\r\n%\r\nNew2\r\n%\r\n");
     rig.messages.Answer(MsgBoxResult::No);
@@ -384,23 +457,68 @@ TEST_F(Browse, YesLoadsAValidFileAndRotatesAtOnce) {
 }
 
 TEST_F(Browse, YesForAnInvalidFileRestoresTheOldOne) {
-    const std::string bad = Collection("bad.txt", "no separators here");
+    const std::string bad = Collection("citations-été.txt", "no separators here");
     const int before = Rotations();
     rig.messages.Answer(MsgBoxResult::Yes);
-    // A tick while the message box is open must not rotate from an empty list.
+    // A tick while the message box is open must not rotate: the reload holds
+    // the rotation until it has ended.
     rig.messages.whileOpen = [&] {
         if (rig.messages.shown.size() == 2) rig.platform.Advance(25000);
     };
     ChooseCollection(bad);
     ASSERT_EQ(rig.messages.shown.size(), 2u);
-    std::string upper = bad;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    // The whole path in upper case, its accented letters too.
+    std::string folder = rig.dir.Path().string() + "/";
+    for (char& c : folder) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     EXPECT_EQ(rig.messages.shown[1].text,
-              "The file " + upper + " is invalid. This file was NOT loaded.");
+              "The file " + folder + "CITATIONS-ÉTÉ.TXT is invalid. This file was NOT loaded.");
     EXPECT_EQ(rig.messages.shown[1].style, 0);
     ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
     EXPECT_EQ(Rotations(), before + 1) << "only the reload's own rotation";
     EXPECT_EQ(ReadBytes(bad), "no separators here");
+}
+
+TEST_F(Browse, YesForAnInvalidFileAfterANoPutsBackTheStateBeforeTheYes) {
+    const std::string declined = Collection("declined.txt", "D1\r\n%\r\nD2\r\n%\r\n");
+    const std::string bad = Collection("bad.txt", "no separators here");
+    rig.messages.Answer(MsgBoxResult::No);
+    ChooseCollection(declined);
+    rig.messages.Answer(MsgBoxResult::Yes);
+    ChooseCollection(bad);
+    ASSERT_EQ(rig.messages.shown.size(), 3u);
+    EXPECT_NE(rig.messages.shown[2].text.find("is invalid"), std::string::npos);
+
+    // The path names the declined file again; the Random tab, the list and
+    // the count still hold the collection in use.
+    EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), declined);
+    EXPECT_EQ(St().RandomPath, declined);
+    EXPECT_EQ(rig.Editor("txtRandom").GetText(), "Old1\r\n%\r\nOld2\r\n%\r\n");
+    EXPECT_EQ(St().SigCount, 2);
+    EXPECT_EQ(St().Sigs.Views(), SplitCollection("Old1\r\n%\r\nOld2\r\n%\r\n"));
+    EXPECT_FALSE(St().RandomDirty);
+    rig.platform.Advance(20000);
+    EXPECT_EQ(rig.Signature().substr(rig.Signature().size() - 4, 3), "Old");
+
+    // An edit is saved to the file it came from, never over the declined one.
+    Click("Random");
+    rig.Editor("txtRandom").Type("Old1\r\n%\r\nOld3\r\n%\r\n");
+    Click("Save");
+    EXPECT_EQ(ReadBytes(old), "Old1\r\n%\r\nOld3\r\n%\r\n");
+    EXPECT_EQ(ReadBytes(declined), "D1\r\n%\r\nD2\r\n%\r\n");
+    rig.Window().UserClose();
+    EXPECT_EQ(rig.Stored(SettingKey::RandomFile), declined) << "still chosen for the next start";
+}
+
+TEST_F(Browse, YesSplitsAFileThatEndsInAPercentLineLikeTheStartUp) {
+    const std::string saved =
+        Collection("saved.txt", "First quote\r\n%\r\nSecond quote\r\n%\r\nThird quote\r\n%");
+    rig.messages.Answer(MsgBoxResult::Yes);
+    ChooseCollection(saved);
+    EXPECT_EQ(St().SigCount, 3);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NE(rig.Signature().back(), '%') << rig.Signature();
+        rig.platform.Advance(20000);
+    }
 }
 
 TEST_F(Browse, YesForAnUnreadableFileRestoresTheOldOne) {

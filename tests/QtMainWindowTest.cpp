@@ -134,5 +134,17 @@ TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
     f.window->Close(UnloadMode::FormControlMenu);
 }
 
+TEST_F(QtMainWindow, UpperCaseCoversEveryLetterAndTheHeadlessPlatformAgrees) {
+    EXPECT_EQ(ui.UpperCase("/home/me/citations-été.txt"), "/HOME/ME/CITATIONS-ÉTÉ.TXT");
+    EXPECT_EQ(ui.UpperCase("Straße"), "STRASSE");
+    headless::UserInterface plain{platform, files};
+    for (const char* text :
+         {"/home/me/citations-été.txt", "àáâãäåæçèéêëìíîïðñòóôõöøùúûüýþÿ µ ß ÷ × Straße",
+          "āăąćĉċčďđēĕėęěĝğġģĥħĩīĭįıĳĵķĺļľŀłńņňŋōŏőœŕŗřśŝşšţťŧũūŭůűųŵŷźżžſ",
+          "αβγδεζηθικλμνξοπρςστυφχψωϊϋ άέήίόύώ", "абвгдежзийклмнопрстуфхцчшщъыьэюя ѐёђѓєѕіїјљњћќѝўџ",
+          "ÀÉ ΑΩ АЯ 123 €…", "日本語のファイル.txt"})
+        EXPECT_EQ(plain.UpperCase(text), ui.UpperCase(text)) << text;
+}
+
 }  // namespace
 }  // namespace tagrota

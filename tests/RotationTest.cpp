@@ -96,18 +96,26 @@ TEST_F(Rotation, WritesTheFixedTextALineEndAndTheQuotationExactly) {
     }
 }
 
-TEST_F(Rotation, DoesNothingWithoutUsableEntries) {
-    rig.txtCurrent.SetText("previous");
+TEST_F(Rotation, WithoutUsableEntriesTheSignatureIsTheFixedTextAlone) {
+    rig.txtFixedSig.SetText("Jo");
+    rig.state.QuoteNumber = 1;
+    int rotations = 0;
     for (const char* text : {"", "no separators here", "%\r\nA\r\n%%\r\n"}) {
         rig.UseCollection(text);
-        rig.engine.Rotate();
-        rig.state.UseSeq = !rig.state.UseSeq;
-        rig.engine.Rotate();
+        for (bool sequential : {false, true}) {
+            rig.state.UseSeq = sequential;
+            test::WriteBytes(rig.state.CurrentPath, "an old signature");
+            rig.engine.Rotate();
+            ++rotations;
+            EXPECT_EQ(ReadBytes(rig.state.CurrentPath), "Jo") << text;
+            EXPECT_EQ(rig.txtCurrent.GetText(), "Jo") << text;
+        }
     }
     rig.state.SigCount = 5;  // a count that disagrees with the pieces is not trusted
     rig.engine.Rotate();
-    EXPECT_EQ(rig.files.writes, 0);
-    EXPECT_EQ(rig.txtCurrent.GetText(), "previous");
+    EXPECT_EQ(rig.files.writes, rotations + 1);
+    EXPECT_EQ(rig.txtCurrent.GetText(), "Jo");
+    EXPECT_EQ(rig.state.QuoteNumber, 1) << "no quotation was used";
 }
 
 TEST_F(Rotation, AFailedWriteIsReportedOnceUntilAWriteSucceeds) {

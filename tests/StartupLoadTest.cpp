@@ -72,6 +72,50 @@ TEST_F(StartupLoad, FallBackLoadsAnExistingDefaultAndMarksNothingModified) {
     EXPECT_FALSE(rig.Form().state.RandomDirty);
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
     EXPECT_FALSE(rig.Form().state.IgnoreEvent);
+    // The default is the collection in use now, and the one stored at closing.
+    EXPECT_EQ(rig.Form().state.RandomPath, Default());
+    EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), Default());
+    rig.Window().UserClose();
+    EXPECT_EQ(rig.Stored(SettingKey::RandomFile), Default());
+}
+
+TEST_F(StartupLoad, DefaultWithoutSeparatorsEitherGivesTheFixedSignatureAlone) {
+    WriteBytes(rig.dir.File("sig.txt"), "an old signature");
+    WriteBytes(Default(), "no separator in the default");
+    const std::string bad = StartWith("bad.txt", "none here either");
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    const std::string& text = rig.messages.shown[0].text;
+    EXPECT_NE(text.find("No quotations are available from either file"), std::string::npos);
+    EXPECT_NE(text.find(bad), std::string::npos);
+    EXPECT_NE(text.find(Default()), std::string::npos);
+    EXPECT_EQ(text.find("The Default is being used"), std::string::npos);
+    EXPECT_EQ(rig.Tabs().history, (std::vector<int>{3, 1, 0}));
+
+    // Every rotation writes the fixed text, and nothing after it.
+    EXPECT_EQ(rig.Signature(), DefaultFixedText());
+    rig.Editor("txtFixedSig").Type("Jo");
+    rig.platform.Advance(20000);
+    EXPECT_EQ(rig.Signature(), "Jo");
+    EXPECT_EQ(Text("txtCurrent"), "Jo");
+    EXPECT_EQ(rig.messages.shown.size(), 1u) << "said once";
+    EXPECT_EQ(ReadBytes(Default()), "no separator in the default");
+}
+
+TEST_F(StartupLoad, PercentLineThatEndsTheFileSeparatesLikeTheOthers) {
+    rig.Store(SettingKey::UseSeq, "True");
+    StartWith("saved.txt", "First quote\r\n%\r\nSecond quote\r\n%\r\nThird quote\r\n%");
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_EQ(rig.Form().state.SigCount, 3);
+    std::vector<std::string> quotes;
+    for (int i = 0; i < 3; ++i) {
+        if (i == 2) rig.Find<headless::CheckBox>("chkWordWrap").Click();
+        quotes.push_back(rig.Signature().substr(DefaultFixedText().size() + 2));
+        rig.platform.Advance(20000);
+    }
+    EXPECT_EQ(quotes, (std::vector<std::string>{"Second quote", "Third quote", "First quote"}));
+    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\nSecond quote");
+    rig.platform.Advance(20000);
+    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\nThird quote") << "wrapped too";
 }
 
 TEST_F(StartupLoad, LfOnlyCollectionWorksLikeCrLf) {
@@ -114,14 +158,16 @@ TEST_F(StartupLoad, FilesThatCannotBeCreatedStillGiveSignatures) {
     EXPECT_EQ(again.Editor("txtRandom").GetText(), DefaultCollectionText());
 }
 
-TEST_F(StartupLoad, UnreadableDefaultLeavesNoEntriesAndNoRotation) {
+TEST_F(StartupLoad, UnreadableDefaultGivesTheFixedSignatureAlone) {
     WriteBytes(Default(), "A\r\n%\r\nB\r\n%\r\n");
     rig.files.failReads.insert(Default());
-    StartWith("bad.txt", "nothing");
-    EXPECT_EQ(rig.messages.shown.size(), 2u);
+    const std::string bad = StartWith("bad.txt", "nothing");
+    ExpectOneMessage(Default(), "Input/output error");
+    EXPECT_NE(rig.messages.shown[0].text.find(bad), std::string::npos);
     EXPECT_LT(rig.Form().state.SigCount, 1);
     rig.platform.Advance(60000);
-    EXPECT_FALSE(rig.files.FileExists(rig.dir.File("sig.txt")));
+    EXPECT_EQ(rig.Signature(), DefaultFixedText());
+    EXPECT_EQ(ReadBytes(Default()), "A\r\n%\r\nB\r\n%\r\n");
 }
 
 TEST_F(StartupLoad, UnreadableFixedSignatureIsReportedAndLeftAlone) {

@@ -1,5 +1,6 @@
 #include "engine/Collection.h"
 
+#include <cstddef>
 #include <cstring>
 #include <utility>
 
@@ -30,6 +31,14 @@ void ForEachPiece(std::string_view text, Piece piece) {
             from = percent + 1;
         }
     }
+    // A "%" line that ends the text with no line end after it is a separator
+    // too: many editors save a file without a line end after its last line.
+    if (end - pieceStart >= static_cast<std::ptrdiff_t>(kTrailingSeparator.size()) &&
+        std::string_view(end - kTrailingSeparator.size(), kTrailingSeparator.size()) ==
+            kTrailingSeparator) {
+        piece(pieceStart, end - kTrailingSeparator.size());
+        pieceStart = end;
+    }
     piece(pieceStart, end);
 }
 
@@ -56,8 +65,14 @@ SigList::SigList(std::shared_ptr<const std::string> text) : text_(std::move(text
 
 std::string_view SigList::Piece(std::size_t index) const {
     const std::size_t start = starts_[index];
-    const std::size_t end =
-        index + 1 < starts_.size() ? starts_[index + 1] - kSeparator.size() : text_->size();
+    std::size_t end = text_->size();
+    if (index + 1 < starts_.size()) {
+        // Only the last piece can start at the end of the text, and only the
+        // trailing "%" line leaves a text that ends in "%".
+        const std::size_t next = starts_[index + 1];
+        end = next - (next == text_->size() && text_->back() == '%' ? kTrailingSeparator.size()
+                                                                     : kSeparator.size());
+    }
     return std::string_view(*text_).substr(start, end - start);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The signature collection: quotations separated by lines that hold a single
-// "%". The separator is the five characters CR LF "%" CR LF.
+// "%". The separator is the five characters CR LF "%" CR LF; a "%" line that
+// ends the text without a line end after it (CR LF "%") is one as well.
 
 #include <memory>
 #include <string>
@@ -12,11 +13,14 @@
 namespace tagrota {
 
 inline constexpr std::string_view kSeparator = "\r\n%\r\n";
+// The separator as the very end of the text.
+inline constexpr std::string_view kTrailingSeparator = "\r\n%";
 
 // Cuts the text at every separator, left to right, without overlap. n
 // separators give n + 1 pieces; an empty text gives none. A "%" on the first
-// line has no line end before it and is no separator. The pieces lie in the
-// text itself.
+// line has no line end before it and is no separator; a "%" line at the end of
+// the text is one, and the empty piece after it is the last. The pieces lie in
+// the text itself.
 std::vector<std::string_view> SplitCollection(std::string_view text);
 
 // Replaces Sigs by the pieces of the text, which it keeps, and sets SigCount

@@ -70,48 +70,64 @@ void SignatureEngine::SplitCollection() {
     SplitInto(st_, c_.txtRandom.SharedText());
 }
 
-void SignatureEngine::SplitAndFallBack(const std::function<void(int)>& selectTab) {
+CollectionOutcome SignatureEngine::SplitAndFallBack() {
     SplitCollection();
-    if (selectTab) selectTab(0);
-    if (st_.SigCount >= 1 && unreadableReason_.empty()) return;
+    if (st_.SigCount >= 1 && unreadableReason_.empty()) return CollectionOutcome::Configured;
 
     const bool unreadable = !unreadableReason_.empty();
-    s_.messages.MsgBox(
-        (unreadable ? "Your specified signature collection file could not be read: " +
-                          unreadableReason_ + "."
-                    : std::string("Your specified signature collection file does not hold any "
-                                  "signatures.")) +
-            kCrLf + "The Default is being used. The " + (unreadable ? "unreadable" : "invalid") +
-            " file name is:" + kCrLf + c_.txtRPath.GetText(),
-        MsgBoxStyle::Information, "ERROR");
+    const std::string why =
+        unreadable ? "Your specified signature collection file could not be read: " +
+                         unreadableReason_ + "."
+                   : std::string("Your specified signature collection file does not hold any "
+                                 "signatures.");
+    const std::string invalidPath = c_.txtRPath.GetText();
     unreadableReason_.clear();
-    if (selectTab) selectTab(3);
+    auto reportDefaultInUse = [&] {
+        s_.messages.MsgBox(why + kCrLf + "The Default is being used. The " +
+                               (unreadable ? "unreadable" : "invalid") + " file name is:" + kCrLf +
+                               invalidPath,
+                           MsgBoxStyle::Information, "ERROR");
+    };
 
     const std::string defaultPath = DefaultCollectionPath(s_.programDir);
     IgnoringEvents ignoring(st_);
     if (s_.files.FileExists(defaultPath)) {
+        // Loaded before the message, which says whether it gave quotations.
         FileStatus loaded = LoadCollection(defaultPath);
-        if (!loaded) {
+        if (!loaded) c_.txtRandom.SetText({});
+        c_.txtRPath.SetText(defaultPath);
+        st_.RandomPath = c_.txtRPath.GetText();
+        SplitCollection();
+        if (st_.SigCount >= 1) {
+            reportDefaultInUse();
+            return CollectionOutcome::DefaultInUse;
+        }
+        s_.messages.MsgBox(
+            why + kCrLf +
+                (loaded ? std::string("The default collection file does not hold any either.")
+                        : "The default collection file could not be read either: " +
+                              loaded.reason + ".") +
+                kCrLf + "No quotations are available from either file:" + kCrLf + invalidPath +
+                kCrLf + defaultPath + kCrLf +
+                "Until a collection that holds signatures is chosen on the Settings tab, each "
+                "signature is your fixed signature alone.",
+            MsgBoxStyle::Information, "ERROR");
+        return CollectionOutcome::NoQuotations;
+    }
+
+    reportDefaultInUse();
+    c_.txtRPath.SetText(defaultPath);
+    st_.RandomPath = c_.txtRPath.GetText();
+    const std::string text = DefaultCollectionText();
+    FileStatus written = s_.files.WriteFileAtomic(defaultPath, text, Durability::Flush);
+    if (!written || !LoadCollection(defaultPath)) {
+        if (!written)
             Report("The default signature collection file " + defaultPath +
-                   " could not be read: " + loaded.reason + "." + kCrLf +
-                   "No signature is written until a collection can be loaded.");
-            c_.txtRandom.SetText({});
-        }
-        c_.txtRPath.SetText(defaultPath);
-        st_.RandomPath = c_.txtRPath.GetText();
-    } else {
-        c_.txtRPath.SetText(defaultPath);
-        st_.RandomPath = c_.txtRPath.GetText();
-        const std::string text = DefaultCollectionText();
-        FileStatus written = s_.files.WriteFileAtomic(defaultPath, text, Durability::Flush);
-        if (!written || !LoadCollection(defaultPath)) {
-            if (!written)
-                Report("The default signature collection file " + defaultPath +
-                       " could not be created: " + written.reason + ".");
-            c_.txtRandom.SetText(text);
-        }
+                   " could not be created: " + written.reason + ".");
+        c_.txtRandom.SetText(text);
     }
     SplitCollection();
+    return st_.SigCount >= 1 ? CollectionOutcome::DefaultInUse : CollectionOutcome::NoQuotations;
 }
 
 void SignatureEngine::Randomize() {
@@ -145,13 +161,15 @@ FileStatus SignatureEngine::WriteCurrentSignature(const std::string& text) {
 
 void SignatureEngine::Rotate() {
     const Long p = ChooseIndex();
-    if (p < 0) return;
-    std::string q = st_.Sigs[static_cast<std::size_t>(p)];
-    st_.QuoteNumber = p;
-    if (st_.DoWrap) q = RewrapQuotation(q, st_.WrapCount);
-
+    std::string s = c_.txtFixedSig.GetText();
+    if (p >= 0) {
+        std::string q = st_.Sigs[static_cast<std::size_t>(p)];
+        st_.QuoteNumber = p;
+        if (st_.DoWrap) q = RewrapQuotation(q, st_.WrapCount);
+        s += kCrLf + q;
+    }
     // The editors hold CR LF text; the file is always exactly that text, UTF-8.
-    const std::string s = ToCrLf(c_.txtFixedSig.GetText() + kCrLf + q);
+    s = ToCrLf(s);
     c_.txtCurrent.SetText(s);
 
     FileStatus written = WriteCurrentSignature(s);

@@ -4,7 +4,6 @@
 // new current signature. The main window owns it and calls it from its
 // handlers; it works directly on the main window's program state and editors.
 
-#include <functional>
 #include <string>
 
 #include "engine/ProgramState.h"
@@ -33,6 +32,13 @@ struct EngineServices {
 // The text the Fixed tab starts with when there is no fixed-signature file.
 std::string DefaultFixedText();
 
+// What the collection load ended with.
+enum class CollectionOutcome {
+    Configured,    // the configured collection holds quotations and is in use
+    DefaultInUse,  // it did not, or could not be read: the default collection is in use
+    NoQuotations,  // neither file gives a quotation: signatures are the fixed text alone
+};
+
 class SignatureEngine {
 public:
     SignatureEngine(ProgramState& state, EngineControls controls, EngineServices services);
@@ -51,8 +57,8 @@ public:
 
     // Second half of the collection load: the split, and when the collection
     // holds no entries, the fall-back to the default collection with its
-    // message. `selectTab` brings a tab of the main window to the front.
-    void SplitAndFallBack(const std::function<void(int)>& selectTab);
+    // message. Returns what the load ended with.
+    CollectionOutcome SplitAndFallBack();
 
     // Replaces Sigs and SigCount by the pieces of the Random tab's text.
     void SplitCollection();
@@ -66,7 +72,8 @@ public:
 
     // One rotation: choose an entry, wrap it when asked, put it under the fixed
     // signature in the Current tab and replace the current signature file. With
-    // no usable entry it does nothing.
+    // no usable entry the signature is the fixed text alone, so that the file
+    // never keeps a quotation from before.
     void Rotate();
 
     // The index of the entry the next rotation uses; -1 when there is none.

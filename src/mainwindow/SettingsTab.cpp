@@ -2,12 +2,12 @@
 // minimised, and choosing the collection and current signature files, with the
 // reload of a newly chosen collection.
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 
+#include "engine/Collection.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
+#include "platform/TextFile.h"
 
 namespace tagrota {
 namespace {
@@ -15,12 +15,6 @@ namespace {
 std::string ZeroPadded(int value, int digits) {
     char text[16];
     std::snprintf(text, sizeof text, "%0*d", digits, value);
-    return text;
-}
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
 }
 
@@ -116,48 +110,58 @@ void frmMain::btnFindPath_Click(int index) {
 
 void frmMain::ReloadCollection(const std::string& oldPath) {
     {
-        // No tick may rotate from a half-built list, not even one that arrives
+        // No tick may rotate while the reload runs, not even one that arrives
         // while a message box below is open.
         HoldingRotation hold(holdRotation_);
-        const std::string oldText = txtRandom->GetText();
+        const std::string path = txtRPath->GetText();
 
-        state.Sigs.clear();
-        state.SigCount = -1;
+        // Read and checked before anything is replaced: a file that gives no
+        // collection leaves the Random tab, the list and the count as they are.
         FileStatus loaded;
+        bool usable = false;
         {
-            IgnoringEvents ignoring(state);
-            loaded = txtRandom->LoadFile(txtRPath->GetText());
+            const TextFileContents read = ReadTextFile(s_.files, path);
+            loaded = read.status;
+            usable = loaded && SplitCollection(read.decoded.text).size() >= 2;
         }
-        if (loaded) engine_->SplitCollection();
+        if (usable) {
+            const std::string oldText = txtRandom->GetText();
+            SigList oldSigs = state.Sigs;
+            const Long oldCount = state.SigCount;
+            {
+                IgnoringEvents ignoring(state);
+                loaded = txtRandom->LoadFile(path);
+            }
+            if (loaded) engine_->SplitCollection();
+            usable = loaded && state.SigCount >= 1;
+            if (!usable) {
+                // The file changed between the two reads: the collection in
+                // use comes back as it was.
+                IgnoringEvents ignoring(state);
+                txtRandom->SetText(oldText);
+                state.Sigs = std::move(oldSigs);
+                state.SigCount = oldCount;
+            }
+        }
 
-        if (!loaded || state.SigCount < 1) {
+        if (usable) {
+            randomEditorFile_ = state.RandomPath;
+        } else {
             if (loaded)
-                s_.messages.MsgBox("The file " + UpperCase(txtRPath->GetText()) +
+                s_.messages.MsgBox("The file " + s_.ui.UpperCase(path) +
                                        " is invalid. This file was NOT loaded.",
                                    MsgBoxStyle::OkOnly, "");
             else
-                s_.messages.MsgBox("The file " + txtRPath->GetText() + " could not be read: " +
-                                       loaded.reason + ". This file was NOT loaded.",
+                s_.messages.MsgBox("The file " + path + " could not be read: " + loaded.reason +
+                                       ". This file was NOT loaded.",
                                    MsgBoxStyle::OkOnly, "");
-            RestoreCollection(oldPath, oldText);
+            // The path as it was before the question; the Random tab's text
+            // still comes from the file it came from.
+            txtRPath->SetText(oldPath);
+            state.RandomPath = oldPath;
         }
-        randomEditorFile_ = state.RandomPath;
     }
     engine_->Rotate();
-}
-
-// Puts the previous collection back: path, editor text, list and count. When
-// its file cannot be read again, the text the editor held is used.
-void frmMain::RestoreCollection(const std::string& oldPath, const std::string& oldText) {
-    state.Sigs.clear();
-    state.SigCount = -1;
-    {
-        IgnoringEvents ignoring(state);
-        txtRPath->SetText(oldPath);
-        if (!txtRandom->LoadFile(oldPath)) txtRandom->SetText(oldText);
-    }
-    engine_->SplitCollection();
-    state.RandomPath = oldPath;
 }
 
 }  // namespace tagrota

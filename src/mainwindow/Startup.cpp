@@ -103,7 +103,10 @@ void frmMain::Form_Load() {
     }
 
     engine_->Randomize();
-    engine_->SplitAndFallBack([this](int tab) { SSTab1->SetTab(tab); });
+    SSTab1->SetTab(TabIndex::Fixed);
+    // After a fall-back the Settings tab shows which collection is in use.
+    if (engine_->SplitAndFallBack() != CollectionOutcome::Configured)
+        SSTab1->SetTab(TabIndex::Settings);
     randomEditorFile_ = state.RandomPath;
     RememberStamp(TabIndex::Fixed);
     RememberStamp(TabIndex::Random);

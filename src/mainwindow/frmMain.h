@@ -130,7 +130,6 @@ private:
     void ComposeSettingsTab();
     void PlacePathRows();
     void ReloadCollection(const std::string& oldPath);
-    void RestoreCollection(const std::string& oldPath, const std::string& oldText);
     void ReportSaveFailure(const std::string& path, const std::string& reason);
 
     // The file behind the editor of tab 0 or 1, and what is known of it.

@@ -99,4 +99,50 @@ char32_t Cp1252Char(unsigned char b) {
     return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char32_t{b};
 }
 
+namespace {
+
+// The upper case of one letter, where it is a single code point.
+char32_t UpperOf(char32_t c) {
+    if (c >= U'a' && c <= U'z') return c - 0x20;
+    if (c < 0xB5) return c;
+    if (c == 0xB5) return 0x39C;  // micro sign: capital mu
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
+    if (c == 0xFF) return 0x178;
+    if (c == 0x131) return U'I';  // dotless i
+    if (c == 0x17F) return U'S';  // long s
+    // Latin Extended-A: capital and small letters in pairs.
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c & 1 ? c - 1 : c;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c & 1 ? c : c - 1;
+    // Greek.
+    if (c == 0x3C2) return 0x3A3;  // final sigma
+    if (c >= 0x3B1 && c <= 0x3CB) return c - 0x20;
+    if (c == 0x3AC) return 0x386;
+    if (c >= 0x3AD && c <= 0x3AF) return c - 0x25;
+    if (c == 0x3CC) return 0x38C;
+    if (c >= 0x3CD && c <= 0x3CE) return c - 0x3F;
+    // Cyrillic.
+    if (c >= 0x430 && c <= 0x44F) return c - 0x20;
+    if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+    return c;
+}
+
+}  // namespace
+
+std::string BasicUpperCase(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
+        const char32_t c = NextCodePoint(utf8, i);
+        if (c == 0xDF) {
+            out += "SS";
+        } else if (const char32_t upper = UpperOf(c); upper != c) {
+            AppendUtf8(out, upper);
+        } else {
+            out.append(utf8.substr(start, i - start));  // as it was, malformed bytes too
+        }
+    }
+    return out;
+}
+
 }  // namespace tagrota

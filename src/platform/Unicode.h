@@ -16,6 +16,11 @@ std::u16string ToUtf16(std::string_view utf8);
 // A lone surrogate reads as U+FFFD.
 std::string FromUtf16(std::u16string_view utf16);
 
+// The text (UTF-8) in upper case, for the Latin, Greek and Cyrillic letters of
+// the first Unicode blocks ("ß" becomes "SS"); other characters stay as they
+// are. For platforms without case mapping of their own.
+std::string BasicUpperCase(std::string_view utf8);
+
 // The Windows-1252 byte of a code point, or -1 when the code page has none.
 int Cp1252Byte(char32_t c);
 // The code point of a Windows-1252 byte. The five bytes the code page leaves

@@ -344,6 +344,9 @@ public:
     // The part of each screen that windows may take (the desktop less its
     // panels), in twips, the primary screen first. Empty when not known.
     virtual std::vector<Rect> ScreenWorkAreas() const = 0;
+    // The text (UTF-8) in upper case the way the platform writes text for the
+    // user: every letter that has an upper case, not only ASCII ones.
+    virtual std::string UpperCase(const std::string& text) const = 0;
 };
 
 }  // namespace tagrota

@@ -100,6 +100,7 @@ void Window::SetState(WindowState state) {
 
 void Window::Show() {
     visible_ = true;
+    if (ui_ && ui_->whenShown) ui_->whenShown(*this);
     if (shownOnce_) return;
     shownOnce_ = true;
     if (owner_) {

@@ -12,6 +12,7 @@
 
 #include "help/RichText.h"
 #include "platform/IconHandles.h"
+#include "platform/Unicode.h"
 #include "platform/Window.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -370,6 +371,7 @@ public:
     std::unique_ptr<ITimer> CreateTimer() override { return platform_.CreateTimer(); }
     std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame, const IWindow& owner) override;
     std::vector<Rect> ScreenWorkAreas() const override { return screens; }
+    std::string UpperCase(const std::string& text) const override { return BasicUpperCase(text); }
 
     // The screens a test gives the desktop; none by default.
     std::vector<Rect> screens;
@@ -382,6 +384,8 @@ public:
     std::function<void(Window&)> whileModal;
     // How many windows have been shown modally.
     int modalShows = 0;
+    // Runs whenever a window is shown, once it is visible.
+    std::function<void(Window&)> whenShown;
 
 private:
     HeadlessPlatform& platform_;

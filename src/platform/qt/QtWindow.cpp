@@ -503,6 +503,10 @@ std::unique_ptr<ITimer> QtUserInterface::CreateTimer() {
     return std::make_unique<QtTimer>();
 }
 
+std::string QtUserInterface::UpperCase(const std::string& text) const {
+    return QString::fromStdString(text).toUpper().toStdString();
+}
+
 std::vector<Rect> QtUserInterface::ScreenWorkAreas() const {
     // In the primary screen's scale, the one a window is placed in before it
     // is first shown.

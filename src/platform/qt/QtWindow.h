@@ -524,6 +524,7 @@ public:
     std::unique_ptr<ITimer> CreateTimer() override;
     std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame, const IWindow& owner) override;
     std::vector<Rect> ScreenWorkAreas() const override;
+    std::string UpperCase(const std::string& text) const override;
 
 private:
     IFileSystem& files_;
