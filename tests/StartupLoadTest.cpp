@@ -33,6 +33,14 @@ protected:
     test::MainRig rig;
 };
 
+// The collection is read while the window is built and handed to the load,
+// which reads it again only when the file has changed since.
+TEST_F(StartupLoad, TheCollectionReadWhileTheWindowIsBuiltIsTheOneLoaded) {
+    const std::string mine = StartWith("mine.txt", "A\r\n%\r\nB\r\n");
+    EXPECT_EQ(rig.files.Reads(mine), 1);
+    EXPECT_EQ(Text("txtRandom"), "A\r\n%\r\nB\r\n");
+}
+
 TEST_F(StartupLoad, LoadsTheFilesThatExist) {
     WriteBytes(rig.dir.File("fixed.txt"), "-- \r\nMe\r\n");
     WriteBytes(rig.dir.File("sig.txt"), "last time");

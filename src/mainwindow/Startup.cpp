@@ -92,7 +92,7 @@ void frmMain::Form_Load() {
     state.FixedDirty = false;
     state.RandomDirty = false;
     engine_->LoadFixedSignature();
-    engine_->LoadCollectionFirstHalf();
+    engine_->LoadCollectionFirstHalf(collectionAhead_->Take());
     collectionAhead_.reset();
     engine_->LoadCurrentSignature(txtCPath->GetText());
     state.IgnoreEvent = false;

@@ -8,6 +8,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -43,7 +45,8 @@ public:
     using TextControl::GetText;
     using TextControl::SetOnChange;
     using TextControl::SetText;
-    FileStatus LoadFile(const std::string& path) override;
+    FileStatus LoadFile(const std::string& path,
+                        std::optional<PrefetchedText> prefetched = std::nullopt) override;
     FileStatus SaveFile(const std::string& path) override;
 
     const TextFormat& Format() const { return backing_.Format(); }
@@ -142,13 +145,21 @@ public:
         return real.SameFile(a, b);
     }
     FileContents ReadFile(const std::string& path) override;
+    std::optional<FileStamp> Stamp(const std::string& path) override { return real.Stamp(path); }
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
+
+    // How often the file was read, by any thread.
+    int Reads(const std::string& path) const;
 
     std::set<std::string> failReads, failWrites, readOnly;
     bool failAllWrites = false;
     int writes = 0;
     StdFileSystem real;
+
+private:
+    mutable std::mutex readsGuard_;
+    std::map<std::string, int> reads_;
 };
 
 class Clock final : public IClock {

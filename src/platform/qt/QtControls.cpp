@@ -731,8 +731,9 @@ void QtEditor::Replace(std::string wanted) {
     if (onChange_) onChange_();
 }
 
-FileStatus QtEditor::LoadFile(const std::string& path) {
-    return backing_.Load(path, [this](std::string&& text) { Replace(std::move(text)); });
+FileStatus QtEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
+    return backing_.Load(
+        path, [this](std::string&& text) { Replace(std::move(text)); }, std::move(prefetched));
 }
 
 FileStatus QtEditor::SaveFile(const std::string& path) {

@@ -269,7 +269,8 @@ public:
     std::string GetText() const override;
     void SetText(const std::string& text) override;
     void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
-    FileStatus LoadFile(const std::string& path) override;
+    FileStatus LoadFile(const std::string& path,
+                        std::optional<PrefetchedText> prefetched = std::nullopt) override;
     FileStatus SaveFile(const std::string& path) override;
     std::shared_ptr<const std::string> SharedText() const override;
     // The widget, filled with the text first.
