@@ -145,7 +145,6 @@ std::unique_ptr<IRegistry> SystemInformationView(const std::string& searchPath) 
     return view;
 }
 
-#ifndef _WIN32
 namespace {
 
 // The view on this process's PATH, looked at when a key is opened rather than
@@ -184,6 +183,5 @@ private:
 std::unique_ptr<IRegistry> SystemRegistry() {
     return std::make_unique<SearchPathRegistry>();
 }
-#endif
 
 }  // namespace tagrota
