@@ -33,7 +33,7 @@
 #include <cmath>
 #include <functional>
 
-#include "help/RichText.h"
+#include "platform/RichDocument.h"
 #include "platform/TextFile.h"
 #include "platform/qt/QtServices.h"
 
