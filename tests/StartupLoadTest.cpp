@@ -58,7 +58,7 @@ TEST_F(StartupLoad, CollectionWithoutSeparatorsFallsBackToTheDefault) {
     const std::string bad = StartWith("bad.txt", "A\r\n%%\r\nB\r\n");
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].title, "ERROR");
-    EXPECT_EQ(rig.messages.shown[0].style, 64);
+    EXPECT_EQ(rig.messages.shown[0].style, MsgBoxStyle::Information);
     EXPECT_EQ(rig.messages.shown[0].text,
               "Your specified signature collection file does not hold any signatures.\r\n"
               "The Default is being used. The invalid file name is:\r\n" +
