@@ -104,7 +104,8 @@ long MemoryRegistry::QueryValue(RegistryKey key, const std::string& valueName, s
     length = static_cast<std::uint32_t>(bytes.size());
     if (data == nullptr) return RegistryError::Success;
     if (bytes.size() > room) return RegistryError::MoreData;
-    std::memcpy(data, bytes.data(), bytes.size());
+    // Raw bytes; a string value's bytes end in its own terminating zero.
+    std::memcpy(data, bytes.data(), bytes.size());  // NOLINT(bugprone-not-null-terminated-result)
     return RegistryError::Success;
 }
 

@@ -129,14 +129,16 @@ void ReserveText(std::string& text, std::size_t size) {
     text.reserve(mapped - page - 1);
     const auto at = reinterpret_cast<std::uintptr_t>(text.data());
     const std::uintptr_t start = at & ~(page - 1);
-    ::madvise(reinterpret_cast<void*>(start), mapped, MADV_HUGEPAGE);
+    // The advice is about pages, so it names them by their addresses.
+    ::madvise(reinterpret_cast<void*>(start), mapped, MADV_HUGEPAGE);  // NOLINT(*-no-int-to-ptr)
     // The allocator wrote its bookkeeping into the first page before the
     // advice came, which keeps that first 2 MB in small pages; gather it into
     // a huge one now. A refusal (an older kernel) costs nothing but the speed.
 #ifndef MADV_COLLAPSE
     constexpr int MADV_COLLAPSE = 25;
 #endif
-    if (start % kHuge == 0) ::madvise(reinterpret_cast<void*>(start), kHuge, MADV_COLLAPSE);
+    if (start % kHuge == 0)
+        ::madvise(reinterpret_cast<void*>(start), kHuge, MADV_COLLAPSE);  // NOLINT(*-no-int-to-ptr)
 #else
     text.reserve(size);
 #endif

@@ -364,7 +364,9 @@ QFont FontFor(const TextFont& wanted) {
     if (!wanted.Name.empty()) {
         const QString family = Q(wanted.Name);
         const QString name = family.toLower();
-        if (Installed(family)) {
+        // An installed font is taken as it is; so is an unknown one that is
+        // not, after the stand-ins for the known ones.
+        if (Installed(family)) {  // NOLINT(bugprone-branch-clone)
             font.setFamily(family);
         } else if (name == u"courier new" || name == u"courier") {
             font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
