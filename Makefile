@@ -10,7 +10,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = collection wrap richtext settings traytext
 
-.PHONY: run build test package bench fuzz deps clean
+.PHONY: run build test tidy package bench fuzz deps clean
 
 deps:
 	@tools/install-deps
@@ -27,15 +27,24 @@ run: build
 	         "or under a virtual display with: xvfb-run make run"; exit 1; fi
 	$(BUILD)/Tagrota/tagrota
 
-# Every test, under AddressSanitizer and UndefinedBehaviorSanitizer; then the
-# Debian package, unpacked and run as a user would (APT_INSTALL=1 also installs
-# and removes it with apt-get: for a throw-away machine, as root).
+# Every test, under AddressSanitizer and UndefinedBehaviorSanitizer, built with
+# warnings as errors (the tests include the layers' include check and the
+# format check); then the Debian package, unpacked and run as a user would
+# (APT_INSTALL=1 also installs and removes it with apt-get: for a throw-away
+# machine, as root).
 test: deps
-	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAGROTA_SANITIZE=ON
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAGROTA_SANITIZE=ON -DTAGROTA_WERROR=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) package
 	APT_INSTALL=$(APT_INSTALL) sh tests/installed_copy.sh package "$$(ls -t $(BUILD)/tagrota_*.deb | head -n 1)"
+
+# clang-tidy's checks (.clang-tidy) over the program's sources, with the
+# compile commands of the test build.
+tidy: deps
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAGROTA_SANITIZE=ON -DTAGROTA_WERROR=ON
+	cmake --build $(TEST_BUILD) --target tagrota_qt_autogen -j $(JOBS)
+	run-clang-tidy -quiet -j $(JOBS) -p $(TEST_BUILD) '^$(CURDIR)/(src|app)/.*\.cpp$$'
 
 # The Debian package, in $(BUILD)/.
 package: build

@@ -45,8 +45,10 @@ public:
     std::string GetText() const override { return text_; }
     void SetText(const std::string& text) override { text_ = text; }
     void SetOnChange(std::function<void()>) override {}
-    FileStatus LoadFile(const std::string& path) override {
-        return backing_.Load(path, [this](const std::string& text) { text_ = text; });
+    FileStatus LoadFile(const std::string& path,
+                        std::optional<PrefetchedText> prefetched = std::nullopt) override {
+        return backing_.Load(
+            path, [this](const std::string& text) { text_ = text; }, std::move(prefetched));
     }
     FileStatus SaveFile(const std::string& path) override { return backing_.Save(path, text_); }
     bool Locked() const override { return false; }

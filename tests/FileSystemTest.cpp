@@ -3,9 +3,7 @@
 #include <sys/stat.h>
 
 #include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "TestSupport.h"
 #include "platform/TextFile.h"
@@ -126,10 +124,6 @@ public:
     }
     // Waits until this many stamps have been handed out: a read ahead stamps
     // its file as it starts and once more when it has read it.
-    void WaitForStamps(int count) const {
-        for (int i = 0; stamped < count && i < 5000; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override {
         return real.WriteFileAtomic(path, bytes, durability);
@@ -140,33 +134,36 @@ public:
     StdFileSystem real;
 };
 
-TEST_F(FileSystem, ReadAheadServesTheFirstReadOfAnUnchangedFileOnly) {
+TEST_F(FileSystem, ReadAheadIsTakenOnlyByALoadOfTheSameUnchangedFile) {
     CountingFileSystem counting;
     const std::string path = dir.File("collection.txt");
     WriteBytes(path, "one\n%\ntwo\n");
     {
         TextReadAhead ahead(counting, path);
-        const TextFileContents first = ReadTextFile(counting, path);
+        std::optional<PrefetchedText> prefetched = ahead.Take();
+        ASSERT_TRUE(prefetched);
+        EXPECT_FALSE(ahead.Take()) << "taken once";
+        EXPECT_EQ(counting.reads, 1);
+        const TextFileContents first = TakeOrReadTextFile(counting, path, std::move(prefetched));
         ASSERT_TRUE(first.status);
         EXPECT_EQ(first.decoded.text, "one\r\n%\r\ntwo\r\n");
         EXPECT_EQ(first.decoded.format.lineEnding, LineEnding::Lf);
         EXPECT_EQ(counting.reads, 1) << "the read ahead was taken";
         EXPECT_EQ(ReadTextFile(counting, path).decoded.text, first.decoded.text);
-        EXPECT_EQ(counting.reads, 2) << "taken once; later reads read the file";
+        EXPECT_EQ(counting.reads, 2) << "a plain read reads the file";
     }
     {
         TextReadAhead ahead(counting, path);
-        EXPECT_FALSE(ReadTextFile(counting, dir.File("other.txt")).status);
-        StdFileSystem otherFiles;
-        EXPECT_TRUE(ReadTextFile(otherFiles, path).status);
+        EXPECT_FALSE(TakeOrReadTextFile(counting, dir.File("other.txt"), ahead.Take()).status);
     }
-    EXPECT_EQ(counting.reads, 4) << "another path, another file system: nothing taken";
+    EXPECT_EQ(counting.reads, 4) << "another path: nothing taken";
 
     counting.stamps = false;
     {
         TextReadAhead ahead(counting, path);
+        EXPECT_FALSE(ahead.Take());
         EXPECT_EQ(counting.reads, 4) << "no stamps, no reading ahead";
-        EXPECT_TRUE(ReadTextFile(counting, path).status);
+        EXPECT_TRUE(TakeOrReadTextFile(counting, path, std::nullopt).status);
     }
 }
 
@@ -176,25 +173,33 @@ TEST_F(FileSystem, ReadAheadOfAFileChangedSinceGivesTheFileAsItIsNow) {
     WriteBytes(path, "before");
     {
         TextReadAhead ahead(files, path);
-        files.WaitForStamps(2);  // read whole before the change
+        std::optional<PrefetchedText> prefetched = ahead.Take();  // read whole before the change
         WriteBytes(path, "rewritten in place, longer");
-        EXPECT_EQ(ReadTextFile(files, path).decoded.text, "rewritten in place, longer");
+        EXPECT_EQ(TakeOrReadTextFile(files, path, std::move(prefetched)).decoded.text,
+                  "rewritten in place, longer");
     }
     {
         TextReadAhead ahead(files, path);
+        std::optional<PrefetchedText> prefetched = ahead.Take();
         ASSERT_TRUE(files.WriteFileAtomic(path, "replaced", Durability::NoFlush));
-        EXPECT_EQ(ReadTextFile(files, path).decoded.text, "replaced");
+        EXPECT_EQ(TakeOrReadTextFile(files, path, std::move(prefetched)).decoded.text, "replaced");
     }
     const std::string later = dir.File("later.txt");
     {
         TextReadAhead ahead(files, later);
+        std::optional<PrefetchedText> prefetched = ahead.Take();
         WriteBytes(later, "created since");
-        EXPECT_EQ(ReadTextFile(files, later).decoded.text, "created since");
+        EXPECT_EQ(TakeOrReadTextFile(files, later, std::move(prefetched)).decoded.text,
+                  "created since");
     }
+    WriteBytes(later, "there now");
     {
         TextReadAhead ahead(files, later);
+        std::optional<PrefetchedText> prefetched = ahead.Take();
+        ASSERT_TRUE(prefetched);
         fs::remove(later);
-        EXPECT_EQ(ReadTextFile(files, later).status.reason, "No such file or directory");
+        EXPECT_EQ(TakeOrReadTextFile(files, later, std::move(prefetched)).status.reason,
+                  "No such file or directory");
     }
 }
 

@@ -423,7 +423,7 @@ TEST_F(Browse, NoDefersTheNewFileAndSaveKeepsToTheOldOne) {
     ChooseCollection(fresh);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].title, "Collection Change");
-    EXPECT_EQ(rig.messages.shown[0].style, 52);
+    EXPECT_EQ(rig.messages.shown[0].style, MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation);
     EXPECT_EQ(rig.messages.shown[0].text,
               "You have selected a different collection file to use.\r\n"
               "Do you want to load the new file now? If you answer 'No'\r\n"
@@ -472,7 +472,7 @@ TEST_F(Browse, YesForAnInvalidFileRestoresTheOldOne) {
     for (char& c : folder) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     EXPECT_EQ(rig.messages.shown[1].text,
               "The file " + folder + "CITATIONS-ÉTÉ.TXT is invalid. This file was NOT loaded.");
-    EXPECT_EQ(rig.messages.shown[1].style, 0);
+    EXPECT_EQ(rig.messages.shown[1].style, MsgBoxStyle::OkOnly);
     ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
     EXPECT_EQ(Rotations(), before + 1) << "only the reload's own rotation";
     EXPECT_EQ(ReadBytes(bad), "no separators here");

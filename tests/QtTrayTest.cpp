@@ -104,8 +104,8 @@ TEST_F(QtTray, ActivationsComeBackAsTheShellsCodes) {
 
     log.clear();
     tray->ShowBalloonTip("Again", "", 0, 1);
-    QTimer wait;
-    wait.start(50);
+    QTimer wait;  // a deadline, not a pause: the loop ends with the second report
+    wait.start(5000);
     while (log.size() < 2 && wait.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     EXPECT_EQ(log, (std::vector<std::string>{"balloon show", "balloon timeout"}));

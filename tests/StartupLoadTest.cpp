@@ -33,6 +33,14 @@ protected:
     test::MainRig rig;
 };
 
+// The collection is read while the window is built and handed to the load,
+// which reads it again only when the file has changed since.
+TEST_F(StartupLoad, TheCollectionReadWhileTheWindowIsBuiltIsTheOneLoaded) {
+    const std::string mine = StartWith("mine.txt", "A\r\n%\r\nB\r\n");
+    EXPECT_EQ(rig.files.Reads(mine), 1);
+    EXPECT_EQ(Text("txtRandom"), "A\r\n%\r\nB\r\n");
+}
+
 TEST_F(StartupLoad, LoadsTheFilesThatExist) {
     WriteBytes(rig.dir.File("fixed.txt"), "-- \r\nMe\r\n");
     WriteBytes(rig.dir.File("sig.txt"), "last time");
@@ -50,7 +58,7 @@ TEST_F(StartupLoad, CollectionWithoutSeparatorsFallsBackToTheDefault) {
     const std::string bad = StartWith("bad.txt", "A\r\n%%\r\nB\r\n");
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].title, "ERROR");
-    EXPECT_EQ(rig.messages.shown[0].style, 64);
+    EXPECT_EQ(rig.messages.shown[0].style, MsgBoxStyle::Information);
     EXPECT_EQ(rig.messages.shown[0].text,
               "Your specified signature collection file does not hold any signatures.\r\n"
               "The Default is being used. The invalid file name is:\r\n" +

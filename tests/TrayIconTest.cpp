@@ -64,7 +64,7 @@ TEST_F(TrayIcon, RegistersOnceWithTheFileDescriptionAsTip) {
     ASSERT_EQ(shell.calls.size(), 2u);
     EXPECT_EQ(shell.calls[0].message, Nim::Add);
     EXPECT_EQ(shell.calls[0].record.uFlags, 7u);
-    EXPECT_EQ(shell.calls[0].record.uCallbackMessage, 512u);
+    EXPECT_EQ(shell.calls[0].record.uCallbackMessage, kWmMouseMove);
     EXPECT_EQ(shell.calls[0].record.uID, 0u);
     EXPECT_EQ(shell.calls[1].message, Nim::SetVersion);
     ASSERT_NE(shell.TheIcon(), nullptr);
@@ -72,12 +72,12 @@ TEST_F(TrayIcon, RegistersOnceWithTheFileDescriptionAsTip) {
     EXPECT_EQ(shell.TheIcon()->version, 3u);
     EXPECT_EQ(tray->IconHandle(), 0);
     EXPECT_EQ(tray->DefaultMenuIndex(), 0);
-    EXPECT_EQ(shell.Windows().front()->caption, "Sys Tray Interface");
+    EXPECT_EQ(shell.Windows().front()->Caption(), "Sys Tray Interface");
 
     tray->Unload();
     EXPECT_EQ(shell.calls.back().message, Nim::Delete);
     EXPECT_EQ(shell.TheIcon(), nullptr);
-    EXPECT_TRUE(shell.Windows().front()->destroyed);
+    EXPECT_TRUE(shell.Windows().front()->Destroyed());
 }
 
 // Each system gets the record form and size it understands.
@@ -226,8 +226,11 @@ TEST_F(TrayIcon, NotificationCodesBecomeEvents) {
     for (double twipsPerPixel : {15.0, 12.0}) {
         shell.Windows().front()->twipsPerPixel = twipsPerPixel;
         log.clear();
-        for (long code : {512L, 513L, 514L, 515L, 516L, 517L, 518L, 519L, 520L, 1024L, 1026L, 1027L,
-                          1028L, 1029L, 0L})
+        using namespace NotifyCode;
+        for (long code : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
+                          WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN,
+                          WM_MBUTTONUP, NIN_SELECT, NIN_BALLOONSHOW, NIN_BALLOONHIDE,
+                          NIN_BALLOONTIMEOUT, NIN_BALLOONUSERCLICK, 0L})
             shell.SendCode(code);
         EXPECT_EQ(log, (std::vector<std::string>{"move", "down 1", "up 1", "double 1", "down 2",
                                                  "up 2", "double 2", "balloon show", "balloon hide",
@@ -252,13 +255,13 @@ TEST_F(TrayIcon, OwnerMayReleaseItFromInsideAnEvent) {
     std::weak_ptr<frmSysTray> watch = tray;
     shell.choose = [](const TrayPopupMenu&) { return 0; };
 
-    shell.SendCode(516);
+    shell.SendCode(NotifyCode::WM_RBUTTONDOWN);
     EXPECT_EQ(tray, nullptr);
     EXPECT_TRUE(watch.expired());
     EXPECT_EQ(shell.TheIcon(), nullptr);
     EXPECT_EQ(shell.calls.back().message, Nim::Delete);
     const std::size_t calls = shell.calls.size();
-    shell.SendCode(516);
+    shell.SendCode(NotifyCode::WM_RBUTTONDOWN);
     EXPECT_EQ(shell.calls.size(), calls);
     EXPECT_EQ(shell.popups.size(), 1u);
 }

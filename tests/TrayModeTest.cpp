@@ -39,7 +39,7 @@ TEST_F(TrayMode, TickingPutsOneIconWithTipImageAndMenu) {
         EXPECT_EQ(static_cast<std::int32_t>(Icon()->hIcon), rig.Window().IconHandle());
         EXPECT_NE(Icon()->hIcon, 0u);
 
-        rig.tray.SendCode(516);  // right button down
+        rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
         ASSERT_EQ(rig.tray.popups.size(), static_cast<std::size_t>(round + 1));
         const TrayPopupMenu& menu = rig.tray.popups.back();
         ASSERT_EQ(menu.Items.size(), 3u);
@@ -60,9 +60,11 @@ TEST_F(TrayMode, TickingPutsOneIconWithTipImageAndMenu) {
 TEST_F(TrayMode, MenuOpensOnRightPressOnly) {
     rig.Start();
     Box().Click();
-    for (long code : {513L, 514L, 515L, 517L, 519L}) rig.tray.SendCode(code);
+    using namespace NotifyCode;
+    for (long code : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MBUTTONDOWN})
+        rig.tray.SendCode(code);
     EXPECT_TRUE(rig.tray.popups.empty());
-    rig.tray.SendCode(516);
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
     EXPECT_EQ(rig.tray.popups.size(), 1u);
 }
 
@@ -77,7 +79,7 @@ TEST_F(TrayMode, MinimisingHidesAndTheIconBringsTheWindowBack) {
     EXPECT_FALSE(rig.Window().Visible());
 
     // A double-click shows it as it is, minimised, and brings it forward.
-    for (long code : {515L, 518L}) {
+    for (long code : {NotifyCode::WM_LBUTTONDBLCLK, NotifyCode::WM_RBUTTONDBLCLK}) {
         rig.Window().Hide();
         const int before = rig.Window().broughtToFront;
         rig.tray.SendCode(code);
@@ -88,7 +90,7 @@ TEST_F(TrayMode, MinimisingHidesAndTheIconBringsTheWindowBack) {
 
     rig.Window().Hide();
     WillChoose("&Restore Tagrota!");
-    rig.tray.SendCode(516);
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
     EXPECT_TRUE(rig.Window().Visible());
     EXPECT_EQ(rig.Window().State(), WindowState::Normal);
     EXPECT_FALSE(rig.Window().Closed());
@@ -112,7 +114,7 @@ TEST_F(TrayMode, CloseFromTheMenuEndsTheProgramLikeTheWindowsCloseBox) {
     Box().Click();
     std::weak_ptr<frmSysTray> component = rig.Form().m_frmSysTray;
     WillChoose("&Close");
-    rig.tray.SendCode(516);
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
 
     EXPECT_TRUE(rig.Window().Closed());
     EXPECT_EQ(rig.closed, 1);
@@ -120,7 +122,7 @@ TEST_F(TrayMode, CloseFromTheMenuEndsTheProgramLikeTheWindowsCloseBox) {
     EXPECT_EQ(Icon(), nullptr);
     EXPECT_TRUE(component.expired());
     EXPECT_TRUE(rig.tray.Windows().empty());
-    rig.tray.SendCode(516);  // nothing is listening any more
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);  // nothing is listening any more
     EXPECT_EQ(rig.tray.popups.size(), 1u);
 }
 

@@ -25,8 +25,7 @@ while [ ! -s "$work/app/sig.txt" ]; do
     if [ $i -gt 200 ]; then echo "no signature file after 20 s"; kill $pid; exit 1; fi
     sleep 0.1
 done
-sleep 1  # let the window paint
-"$grab" "$picture"
+"$grab" "$picture"  # once the window has painted
 kill -TERM $pid
 wait $pid
 INNER

@@ -37,7 +37,7 @@ void SignatureEngine::LoadFixedSignature() {
     }
 }
 
-void SignatureEngine::LoadCollectionFirstHalf() {
+void SignatureEngine::LoadCollectionFirstHalf(std::optional<PrefetchedText> prefetched) {
     const std::string path = c_.txtRPath.GetText();
     unreadableReason_.clear();
     // A folder under the collection's name is a collection that cannot be read,
@@ -52,7 +52,7 @@ void SignatureEngine::LoadCollectionFirstHalf() {
             return;
         }
     }
-    FileStatus loaded = LoadCollection(path);
+    FileStatus loaded = LoadCollection(path, std::move(prefetched));
     if (!loaded) unreadableReason_ = loaded.reason;
 }
 
@@ -62,8 +62,9 @@ void SignatureEngine::LoadCurrentSignature(const std::string& path) {
     if (s_.files.FileExists(path)) c_.txtCurrent.LoadFile(path);
 }
 
-FileStatus SignatureEngine::LoadCollection(const std::string& path) {
-    return c_.txtRandom.LoadFile(path);
+FileStatus SignatureEngine::LoadCollection(const std::string& path,
+                                           std::optional<PrefetchedText> prefetched) {
+    return c_.txtRandom.LoadFile(path, std::move(prefetched));
 }
 
 void SignatureEngine::SplitCollection() {

@@ -4,6 +4,8 @@
 // new current signature. The main window owns it and calls it from its
 // handlers; it works directly on the main window's program state and editors.
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/ProgramState.h"
@@ -49,8 +51,9 @@ public:
 
     // First half of the collection load: the placeholder file written where the
     // configured collection (the path in txtRPath) is missing, then the file
-    // loaded into the Random tab. Run with IgnoreEvent true.
-    void LoadCollectionFirstHalf();
+    // loaded into the Random tab, from the contents read ahead when they are
+    // still the file's. Run with IgnoreEvent true.
+    void LoadCollectionFirstHalf(std::optional<PrefetchedText> prefetched = std::nullopt);
 
     // The last current signature shown in the Current tab, when the file exists.
     void LoadCurrentSignature(const std::string& path);
@@ -65,7 +68,8 @@ public:
 
     // Loads a collection file into the Random tab; on failure the tab keeps its
     // text and the failure is returned.
-    FileStatus LoadCollection(const std::string& path);
+    FileStatus LoadCollection(const std::string& path,
+                              std::optional<PrefetchedText> prefetched = std::nullopt);
 
     // Reseeds the random source from the time of day.
     void Randomize();

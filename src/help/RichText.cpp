@@ -239,7 +239,7 @@ private:
         const bool on = !hasNumber || number != 0;
         CharFormat& format = State().format;
         if (word == "par" || word == "row") return EndParagraph();
-        if (word == "pard") {
+        if (word == "pard" || word == "ql") {
             State().alignment = RichAlignment::Left;
         } else if (word == "plain") {
             format = {};
@@ -256,8 +256,6 @@ private:
             format.hidden = on;
         } else if (word == "fs") {
             format.halfPoints = number > 0 ? static_cast<int>(std::min(number, kMaxHalfPoints)) : 0;
-        } else if (word == "ql") {
-            State().alignment = RichAlignment::Left;
         } else if (word == "qc") {
             State().alignment = RichAlignment::Center;
         } else if (word == "qr") {

@@ -3,7 +3,11 @@
 
 #include "mainwindow/frmMain.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "engine/Settings.h"
+#include "mainwindow/WindowConstants.h"
 #include "platform/TextFile.h"
 
 namespace tagrota {
@@ -14,9 +18,6 @@ const TextFont kDialogFont{"MS Sans Serif", 9.75};
 const TextFont kValueFont{"MS Sans Serif", 12};
 const TextFont kTabFont{"Arial Narrow", 9.75};
 
-// The About button shows these images in turn, 20 seconds each.
-constexpr int kAboutImage = 7;
-constexpr int kAnimationInterval = 20000;
 constexpr int kRotationIntervalAtCreation = 3000;
 
 ImageList MakeToolbarImages() {
@@ -60,7 +61,7 @@ void frmMain::Compose() {
     w.SetCaption("Tagrota!");
     w.SetIcon("tagrota");
     w.SetBounds({0, 0, 7020, 5250});
-    w.SetMinimumSize(6300, 5500);
+    w.SetMinimumSize(kMinWidth, kMinHeight);
 
     Dirty = MakeTabPictures();
     Timer2 = s_.ui.CreateTimer();
@@ -70,8 +71,8 @@ void frmMain::Compose() {
 
     Toolbar1 = &w.AddToolbar(
         "Toolbar1", 660, 4, ImageList1,
-        {{"Exit", "Exit", "Exit Program", 2},
-         {"Save", "Save", "Save", 8},
+        {{"Exit", "Exit", "Exit Program", ImageList1.IndexOf("Exit")},
+         {"Save", "Save", "Save", ImageList1.IndexOf("Save")},
          {},
          {"Fixed", "Fixed", "Fixed Signature", ImageList1.IndexOf("Fixed")},
          {"Random", "Random", "Show Random Sig File", ImageList1.IndexOf("Random")},
@@ -164,22 +165,10 @@ void frmMain::ComposeSettingsTab() {
 }
 
 void frmMain::Timer2_Timer() {
-    switch (state.AboutNumber) {
-        case kAboutImage:
-            state.AboutNumber = 9;
-            break;
-        case 9:
-            state.AboutNumber = 10;
-            break;
-        case 10:
-            state.AboutNumber = 11;
-            break;
-        case 11:
-            state.AboutNumber = kAboutImage;
-            break;
-        default:
-            break;
-    }
+    // The next image of the animation, after the last the first again.
+    const Integer* const end = std::end(kAboutImages);
+    if (const Integer* at = std::find(std::begin(kAboutImages), end, state.AboutNumber); at != end)
+        state.AboutNumber = at + 1 != end ? at[1] : kAboutImages[0];
     // Before start-up has set the first frame there is no image to show.
     if (ImageList1.Item(state.AboutNumber) != nullptr)
         Toolbar1->SetButtonImage("About", state.AboutNumber);

@@ -2,12 +2,12 @@
 // stretched with the window, and the Settings tab's path rows placed while
 // that tab is in front. In tray mode a minimised window leaves the screen.
 
+#include "mainwindow/WindowConstants.h"
 #include "mainwindow/frmMain.h"
 
 namespace tagrota {
 namespace {
 
-constexpr int kMinWidth = 6300, kMinHeight = 5500;
 constexpr int kTabWidthMargin = 230, kTabHeightMargin = 1500;
 constexpr int kEditorWidthMargin = 270, kEditorHeightMargin = 2170, kEditorTop = 520;
 constexpr int kBrowseOffset = 790, kPathGap = 400;

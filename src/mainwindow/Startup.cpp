@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/Settings.h"
+#include "mainwindow/WindowConstants.h"
 #include "mainwindow/frmMain.h"
 #include "platform/TextFile.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int kEditorLeft = 130;
 constexpr int kEditorTopAtLoad = 720;
-constexpr Integer kFirstAboutImage = 7;
 
 // A stored window value as twips. Values beyond any screen are cut to a range
 // that every size computation can take without overflow.
@@ -88,14 +88,15 @@ void frmMain::Form_Load() {
 
     if (state.DoWrap) chkWordWrap->SetValue(1);
 
-    state.IgnoreEvent = true;
-    state.FixedDirty = false;
-    state.RandomDirty = false;
-    engine_->LoadFixedSignature();
-    engine_->LoadCollectionFirstHalf();
-    collectionAhead_.reset();
-    engine_->LoadCurrentSignature(txtCPath->GetText());
-    state.IgnoreEvent = false;
+    {
+        IgnoringEvents ignoring(state);
+        state.FixedDirty = false;
+        state.RandomDirty = false;
+        engine_->LoadFixedSignature();
+        engine_->LoadCollectionFirstHalf(collectionAhead_->Take());
+        collectionAhead_.reset();
+        engine_->LoadCurrentSignature(txtCPath->GetText());
+    }
 
     for (IEditor* editor : {txtFixedSig, txtRandom, txtCurrent}) {
         editor->SetLeft(kEditorLeft);

@@ -168,7 +168,7 @@ private:
 
     MainWindowServices s_;
     // The collection, read on a thread of its own while the window is built;
-    // the start-up takes the result.
+    // the start-up hands the result to the collection load.
     std::unique_ptr<TextReadAhead> collectionAhead_;
     std::optional<SignatureEngine> engine_;
     // The file the Random tab's text came from: where its Save goes, even after

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -33,7 +34,10 @@ public:
 class ITextEditor : public virtual ITextControl {
 public:
     // Replaces the text with the file's text. On failure the text is unchanged.
-    virtual FileStatus LoadFile(const std::string& path) = 0;
+    // Contents read ahead are taken instead of reading the file again when
+    // they are still the file's (see TakeOrReadTextFile).
+    virtual FileStatus LoadFile(const std::string& path,
+                                std::optional<PrefetchedText> prefetched = std::nullopt) = 0;
     // Writes the whole text to the file atomically, flushed to disk, in the
     // format of the file last loaded (CR LF and UTF-8 for text the editor did
     // not load).
@@ -56,9 +60,10 @@ public:
 class EditorFileBacking {
 public:
     explicit EditorFileBacking(IFileSystem& files) : files_(files) {}
-    // Reads the file and hands its text (CR LF line ends) over to `setText`; on
-    // failure nothing is set.
-    FileStatus Load(const std::string& path, const std::function<void(std::string&&)>& setText);
+    // Reads the file (or takes its prefetched contents) and hands its text
+    // (CR LF line ends) over to `setText`; on failure nothing is set.
+    FileStatus Load(const std::string& path, const std::function<void(std::string&&)>& setText,
+                    std::optional<PrefetchedText> prefetched = std::nullopt);
     FileStatus Save(const std::string& path, const std::string& text);
     const TextFormat& Format() const { return format_; }
 

@@ -5,11 +5,7 @@
 
 namespace tagrota {
 
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
 inline constexpr char kPathSeparator = '/';
-#endif
 
 // True when the path ends in the separator (a root such as "/" or "C:\").
 bool EndsWithSeparator(const std::string& path);

@@ -4,12 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
 #include <pwd.h>
 #include <unistd.h>
-#endif
 
 #include "platform/Paths.h"
 
@@ -24,11 +20,7 @@ std::string Environment(const char* name) {
 }
 
 bool IsWritableFolder(const std::string& folder) {
-#ifdef _WIN32
-    return ::_access(folder.c_str(), 2) == 0;
-#else
     return ::access(folder.c_str(), W_OK | X_OK) == 0;
-#endif
 }
 
 // The help folder of an installed copy: <prefix>/share/tagrota beside
@@ -44,13 +36,9 @@ std::string InstalledHelpFolder(const std::string& programDir) {
 
 UserEnvironment CurrentUserEnvironment() {
     UserEnvironment env{Environment("XDG_DATA_HOME"), Environment("HOME")};
-#ifndef _WIN32
     if (env.home.empty())
         if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
             env.home = user->pw_dir;
-#else
-    if (env.home.empty()) env.home = Environment("USERPROFILE");
-#endif
     return env;
 }
 

@@ -104,7 +104,8 @@ long MemoryRegistry::QueryValue(RegistryKey key, const std::string& valueName, s
     length = static_cast<std::uint32_t>(bytes.size());
     if (data == nullptr) return RegistryError::Success;
     if (bytes.size() > room) return RegistryError::MoreData;
-    std::memcpy(data, bytes.data(), bytes.size());
+    // Raw bytes; a string value's bytes end in its own terminating zero.
+    std::memcpy(data, bytes.data(), bytes.size());  // NOLINT(bugprone-not-null-terminated-result)
     return RegistryError::Success;
 }
 
@@ -145,7 +146,6 @@ std::unique_ptr<IRegistry> SystemInformationView(const std::string& searchPath) 
     return view;
 }
 
-#ifndef _WIN32
 namespace {
 
 // The view on this process's PATH, looked at when a key is opened rather than
@@ -184,6 +184,5 @@ private:
 std::unique_ptr<IRegistry> SystemRegistry() {
     return std::make_unique<SearchPathRegistry>();
 }
-#endif
 
 }  // namespace tagrota

@@ -108,8 +108,8 @@ std::unique_ptr<IRegistry> SystemInformationView(const std::string& searchPath);
 // The programs that view looks for, in order.
 const std::vector<std::string>& SystemInformationPrograms();
 
-// The registry of this system: the real one on Windows; elsewhere the view
-// above, on the PATH of this process as it is when a key is opened.
+// The registry of this system: the view above, on the PATH of this process as
+// it is when a key is opened. A platform with a real registry returns that.
 std::unique_ptr<IRegistry> SystemRegistry();
 
 }  // namespace tagrota

@@ -2,19 +2,14 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 
-#ifdef _WIN32
-#include <io.h>
-#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace tagrota {
 namespace fs = std::filesystem;
@@ -41,7 +36,6 @@ fs::path ReplacementTarget(const std::string& path) {
     return target;
 }
 
-#ifndef _WIN32
 bool WriteAll(int fd, std::string_view bytes) {
     const char* p = bytes.data();
     std::size_t left = bytes.size();
@@ -56,7 +50,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     }
     return true;
 }
-#endif
 
 }  // namespace
 
@@ -119,10 +112,6 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
 }
 
 std::optional<FileStamp> StdFileSystem::Stamp(const std::string& path) {
-#ifdef _WIN32
-    (void)path;
-    return std::nullopt;  // no nanosecond times to tell a rewrite by
-#else
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
     constexpr std::int64_t kNano = 1'000'000'000;
@@ -130,12 +119,10 @@ std::optional<FileStamp> StdFileSystem::Stamp(const std::string& path) {
                      static_cast<std::uint64_t>(st.st_size),
                      st.st_mtim.tv_sec * kNano + st.st_mtim.tv_nsec,
                      st.st_ctim.tv_sec * kNano + st.st_ctim.tv_nsec};
-#endif
 }
 
 namespace {
 
-#ifndef _WIN32
 // Writes the bytes beside the target and renames them over it.
 FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability) {
     // A file made read-only stays as it is. The rename below would replace it
@@ -182,35 +169,6 @@ FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durabilit
     }
     return FileStatus::Success();
 }
-#else
-FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability) {
-    std::error_code ec;
-    std::mt19937_64 gen{std::random_device{}()};
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(gen() % 1000000);
-    std::FILE* file = std::fopen(temp.string().c_str(), "wb");
-    if (!file) return FileStatus::Failure(Reason(errno));
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                   std::fflush(file) == 0 &&
-                   (durability == Durability::NoFlush || ::_commit(::_fileno(file)) == 0);
-    int error = errno;
-    if (std::fclose(file) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        fs::remove(temp, ec);
-        return FileStatus::Failure(Reason(error));
-    }
-    fs::rename(temp, target, ec);  // replaces an existing file
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return FileStatus::Failure(ec.message());
-    }
-    return FileStatus::Success();
-}
-#endif
 
 }  // namespace
 

@@ -10,11 +10,7 @@ double SystemClock::SecondsSinceMidnight() {
     const auto now = system_clock::now();
     const std::time_t t = system_clock::to_time_t(now);
     std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
     localtime_r(&t, &local);
-#endif
     const double fraction =
         duration<double>(now - system_clock::from_time_t(t)).count();  // below one second
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;

@@ -6,9 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <mutex>
 #include <system_error>
-#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -131,14 +129,16 @@ void ReserveText(std::string& text, std::size_t size) {
     text.reserve(mapped - page - 1);
     const auto at = reinterpret_cast<std::uintptr_t>(text.data());
     const std::uintptr_t start = at & ~(page - 1);
-    ::madvise(reinterpret_cast<void*>(start), mapped, MADV_HUGEPAGE);
+    // The advice is about pages, so it names them by their addresses.
+    ::madvise(reinterpret_cast<void*>(start), mapped, MADV_HUGEPAGE);  // NOLINT(*-no-int-to-ptr)
     // The allocator wrote its bookkeeping into the first page before the
     // advice came, which keeps that first 2 MB in small pages; gather it into
     // a huge one now. A refusal (an older kernel) costs nothing but the speed.
 #ifndef MADV_COLLAPSE
     constexpr int MADV_COLLAPSE = 25;
 #endif
-    if (start % kHuge == 0) ::madvise(reinterpret_cast<void*>(start), kHuge, MADV_COLLAPSE);
+    if (start % kHuge == 0)
+        ::madvise(reinterpret_cast<void*>(start), kHuge, MADV_COLLAPSE);  // NOLINT(*-no-int-to-ptr)
 #else
     text.reserve(size);
 #endif
@@ -259,9 +259,7 @@ std::string EncodeText(std::string_view text, const TextFormat& format, TextForm
     return out;
 }
 
-namespace {
-
-TextFileContents ReadAndDecode(IFileSystem& files, const std::string& path) {
+TextFileContents ReadTextFile(IFileSystem& files, const std::string& path) {
     TextFileContents result;
     FileContents raw = files.ReadFile(path);
     result.status = raw.status;
@@ -269,16 +267,11 @@ TextFileContents ReadAndDecode(IFileSystem& files, const std::string& path) {
     return result;
 }
 
-// The read-aheads alive now; a program has one at a time, tests a few.
-std::mutex readAheadsGuard;
-std::vector<TextReadAhead*> readAheads;
-
-}  // namespace
-
-TextFileContents ReadTextFile(IFileSystem& files, const std::string& path) {
-    if (std::optional<TextFileContents> ahead = TextReadAhead::Take(files, path))
-        return std::move(*ahead);
-    return ReadAndDecode(files, path);
+TextFileContents TakeOrReadTextFile(IFileSystem& files, const std::string& path,
+                                    std::optional<PrefetchedText> prefetched) {
+    if (prefetched && prefetched->path == path && files.Stamp(path) == prefetched->stamp)
+        return std::move(prefetched->contents);
+    return ReadTextFile(files, path);
 }
 
 TextReadAhead::TextReadAhead(IFileSystem& files, std::string path)
@@ -286,36 +279,23 @@ TextReadAhead::TextReadAhead(IFileSystem& files, std::string path)
     if (!stamp_) return;
     try {
         worker_ = std::thread([this] {
-            TextFileContents read = ReadAndDecode(files_, path_);
+            TextFileContents read = ReadTextFile(files_, path_);
             // A file changed while it was read may be half old, half new.
             if (read.status && files_.Stamp(path_) == stamp_) read_ = std::move(read);
         });
     } catch (const std::system_error&) {
         return;  // no thread to spare: the file is read when it is wanted
     }
-    const std::lock_guard lock(readAheadsGuard);
-    readAheads.push_back(this);
 }
 
 TextReadAhead::~TextReadAhead() {
-    {
-        const std::lock_guard lock(readAheadsGuard);
-        std::erase(readAheads, this);
-    }
     if (worker_.joinable()) worker_.join();
 }
 
-std::optional<TextFileContents> TextReadAhead::Take(IFileSystem& files, const std::string& path) {
-    const std::lock_guard lock(readAheadsGuard);
-    for (TextReadAhead* ahead : readAheads)
-        if (&ahead->files_ == &files && ahead->path_ == path) return ahead->TakeIfCurrent();
-    return std::nullopt;
-}
-
-std::optional<TextFileContents> TextReadAhead::TakeIfCurrent() {
+std::optional<PrefetchedText> TextReadAhead::Take() {
     if (worker_.joinable()) worker_.join();
-    std::optional<TextFileContents> taken;
-    if (read_ && files_.Stamp(path_) == stamp_) taken = std::move(read_);
+    std::optional<PrefetchedText> taken;
+    if (read_) taken = PrefetchedText{path_, *stamp_, std::move(*read_)};
     read_.reset();
     return taken;
 }
@@ -330,8 +310,9 @@ FileStatus WriteTextFile(IFileSystem& files, const std::string& path, std::strin
 namespace tagrota {
 
 FileStatus EditorFileBacking::Load(const std::string& path,
-                                   const std::function<void(std::string&&)>& setText) {
-    TextFileContents contents = ReadTextFile(files_, path);
+                                   const std::function<void(std::string&&)>& setText,
+                                   std::optional<PrefetchedText> prefetched) {
+    TextFileContents contents = TakeOrReadTextFile(files_, path, std::move(prefetched));
     if (!contents.status) return contents.status;
     format_ = contents.decoded.format;
     setText(std::move(contents.decoded.text));

@@ -66,13 +66,23 @@ struct TextFileContents {
 };
 TextFileContents ReadTextFile(IFileSystem& files, const std::string& path);
 
+// A file's contents read earlier, with the stamp the file had then.
+struct PrefetchedText {
+    std::string path;
+    FileStamp stamp;
+    TextFileContents contents;
+};
+
+// The prefetched contents when they are of this path and the file still has
+// the stamp it had when they were read; otherwise the file, read now.
+TextFileContents TakeOrReadTextFile(IFileSystem& files, const std::string& path,
+                                    std::optional<PrefetchedText> prefetched);
+
 // Reads and decodes one text file on a thread of its own, while the program
 // goes on with other work: the start-up reads the collection while it builds
-// its window. While this object lives, the first ReadTextFile of that path
-// through the same file system takes the result instead of reading again,
-// provided the file still has the stamp it had when it was read. A read that
-// failed, or a file changed since, is simply read again then. A file system
-// that stamps no files is not read ahead.
+// its window, then hands the result to the load. A read that failed, or a file
+// changed while it was read, gives nothing to hand over. A file system that
+// stamps no files is not read ahead.
 class TextReadAhead {
 public:
     TextReadAhead(IFileSystem& files, std::string path);
@@ -80,13 +90,10 @@ public:
     TextReadAhead(const TextReadAhead&) = delete;
     TextReadAhead& operator=(const TextReadAhead&) = delete;
 
-    // The contents read ahead when they are of this file and the file is still
-    // the one that was read; each result is taken once.
-    static std::optional<TextFileContents> Take(IFileSystem& files, const std::string& path);
+    // Waits for the reading to end and gives its result, once.
+    std::optional<PrefetchedText> Take();
 
 private:
-    std::optional<TextFileContents> TakeIfCurrent();
-
     IFileSystem& files_;
     const std::string path_;
     std::optional<FileStamp> stamp_;

@@ -28,6 +28,15 @@ inline constexpr std::uint32_t Message = 1, Icon = 2, Tip = 4, Info = 16;
 // The callback message the shell sends to the hidden window: the mouse-move
 // message, with the notification code in the low word of its parameter.
 inline constexpr std::uint32_t kWmMouseMove = 0x200;
+// The notification codes, as the shell puts them into the callback message:
+// the mouse messages it saw on the icon and the balloon's happenings.
+namespace NotifyCode {
+inline constexpr long WM_MOUSEMOVE = 512, WM_LBUTTONDOWN = 513, WM_LBUTTONUP = 514,
+                      WM_LBUTTONDBLCLK = 515, WM_RBUTTONDOWN = 516, WM_RBUTTONUP = 517,
+                      WM_RBUTTONDBLCLK = 518, WM_MBUTTONDOWN = 519, WM_MBUTTONUP = 520,
+                      NIN_SELECT = 1024, NIN_BALLOONSHOW = 1026, NIN_BALLOONHIDE = 1027,
+                      NIN_BALLOONTIMEOUT = 1028, NIN_BALLOONUSERCLICK = 1029;
+}
 inline constexpr std::uint32_t kNotifyIconVersion = 3;
 
 // NOTIFYICONDATAA, version-5 layout.

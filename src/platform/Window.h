@@ -20,7 +20,7 @@
 
 namespace tagrota {
 
-struct RichDocument;  // help/RichText.h
+struct RichDocument;  // platform/RichDocument.h
 
 // A control's place: left and top edge, width and height, in twips.
 struct Rect {

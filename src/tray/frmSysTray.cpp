@@ -15,21 +15,6 @@ namespace {
 constexpr std::int32_t kHighestMenuIndex = 32767;
 constexpr std::size_t kTipCapacity = 128, kOldTipCapacity = 64;
 
-// Notification codes, as the shell puts them into the callback message.
-enum NotifyCode : long {
-    WM_MOUSEMOVE = 512,
-    WM_LBUTTONDOWN = 513,
-    WM_LBUTTONUP = 514,
-    WM_LBUTTONDBLCLK = 515,
-    WM_RBUTTONDOWN = 516,
-    WM_RBUTTONUP = 517,
-    WM_RBUTTONDBLCLK = 518,
-    NIN_BALLOONSHOW = 1026,
-    NIN_BALLOONHIDE = 1027,
-    NIN_BALLOONTIMEOUT = 1028,
-    NIN_BALLOONUSERCLICK = 1029,
-};
-
 struct WindowsVersion {
     int major = 0, minor = 0, third = 0, fourth = 0;
     bool nt = false;
@@ -268,6 +253,7 @@ void frmSysTray::Form_MouseMove(double x, double /*y*/) {
     if (unloaded_) return;
     const double pixels = x / window_->TwipsPerPixelX();
     if (!std::isfinite(pixels) || std::abs(pixels) > 1e6) return;
+    using namespace NotifyCode;
     switch (std::lround(pixels)) {
         case WM_MOUSEMOVE:
             Raise(events_.SysTrayMouseMove);

@@ -25,8 +25,10 @@ void TextEditor::SetText(const std::string& text) {
     Assign(text);
 }
 
-FileStatus TextEditor::LoadFile(const std::string& path) {
-    return backing_.Load(path, [this](const std::string& text) { SetText(text); });
+FileStatus TextEditor::LoadFile(const std::string& path,
+                                std::optional<PrefetchedText> prefetched) {
+    return backing_.Load(
+        path, [this](const std::string& text) { SetText(text); }, std::move(prefetched));
 }
 
 FileStatus TextEditor::SaveFile(const std::string& path) {
@@ -113,8 +115,18 @@ bool ProgramLauncher::StartProgram(const std::string& path) {
 }
 
 FileContents FaultyFileSystem::ReadFile(const std::string& path) {
+    {
+        const std::lock_guard lock(readsGuard_);
+        ++reads_[path];
+    }
     if (failReads.count(path)) return {FileStatus::Failure("Input/output error"), {}};
     return real.ReadFile(path);
+}
+
+int FaultyFileSystem::Reads(const std::string& path) const {
+    const std::lock_guard lock(readsGuard_);
+    const auto found = reads_.find(path);
+    return found == reads_.end() ? 0 : found->second;
 }
 
 FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,

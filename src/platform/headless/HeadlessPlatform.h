@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -52,7 +53,8 @@ public:
     using TextControl::GetText;
     using TextControl::SetOnChange;
     using TextControl::SetText;
-    FileStatus LoadFile(const std::string& path) override;
+    FileStatus LoadFile(const std::string& path,
+                        std::optional<PrefetchedText> prefetched = std::nullopt) override;
     FileStatus SaveFile(const std::string& path) override;
     // Changed when the text differs from the one the program last put in place:
     // typing the old text again is what an undo back to it does.
@@ -167,10 +169,17 @@ public:
                                Durability durability) override;
     FileStatus CreateNewFile(const std::string& path, std::string_view bytes) override;
 
+    // How often the file was read, by any thread.
+    int Reads(const std::string& path) const;
+
     std::set<std::string> failReads, failWrites, readOnly;
     bool failAllWrites = false;
     int writes = 0;
     StdFileSystem real;
+
+private:
+    mutable std::mutex readsGuard_;
+    std::map<std::string, int> reads_;
 };
 
 class Clock final : public IClock {

@@ -5,67 +5,39 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "platform/TrayShell.h"
+#include "platform/TrayShellModel.h"
 
 namespace tagrota::headless {
 
 class TrayShell;
 
-class TrayWindow final : public ITrayWindow {
+class TrayWindow final : public TrayHiddenWindow {
 public:
     TrayWindow(TrayShell& shell, std::uint32_t handle, std::string caption)
-        : caption(std::move(caption)), shell_(shell), handle_(handle) {}
+        : TrayHiddenWindow(handle, std::move(caption)), shell_(shell) {}
 
-    std::uint32_t Handle() const override { return handle_; }
-    std::int32_t IconHandle() const override { return 0; }
     double TwipsPerPixelX() const override { return twipsPerPixel; }
-    void SetOnMouseMove(std::function<void(double, double)> handler) override {
-        onMouseMove_ = std::move(handler);
-    }
     int PopupMenu(const TrayPopupMenu& menu) override;
-    void Destroy() override { destroyed = true; }
 
-    // A message sent by the shell.
-    void Receive(std::uint32_t message, long lParam);
-
-    std::string caption;
     double twipsPerPixel = 15;
-    bool destroyed = false;
 
 private:
     TrayShell& shell_;
-    std::uint32_t handle_;
-    std::function<void(double, double)> onMouseMove_;
 };
 
-class TrayShell final : public ITrayShell {
+class TrayShell final : public TrayShellModel {
 public:
-    // An icon as the desktop shows it.
-    struct Icon {
-        std::uint32_t hWnd = 0, uID = 0, callbackMessage = 0, hIcon = 0;
-        std::string tip;
-        std::uint32_t version = 0;
-    };
-    struct Balloon {
-        std::string title, message;
-        std::uint32_t icon = 0, timeoutMs = 0;
-    };
     struct Call {
         std::uint32_t message;
         NotifyIconView record;
     };
 
     std::uint32_t GetVersion() override { return version; }
-    bool Shell_NotifyIconA(std::uint32_t dwMessage, const NotifyIconDataA& data) override;
-    bool Shell_NotifyIconW(std::uint32_t dwMessage, const NotifyIconDataW& data) override;
     bool SetForegroundWindow(std::uint32_t hWnd) override;
-    std::shared_ptr<ITrayWindow> CreateHiddenWindow(const std::string& caption) override;
     bool IsAvailable() const override { return available; }
 
     // Sends a notification code to the icon on the desktop, through its hidden
@@ -86,11 +58,14 @@ public:
     std::function<int(const TrayPopupMenu&)> choose;
 
 private:
-    bool Notify(std::uint32_t message, const NotifyIconView& record);
-
-    std::map<std::pair<std::uint32_t, std::uint32_t>, Icon> icons_;
-    std::vector<std::weak_ptr<TrayWindow>> windows_;
-    std::uint32_t nextHandle_ = 0x1000;
+    void Called(std::uint32_t message, const NotifyIconView& record) override {
+        calls.push_back({message, record});
+    }
+    void BalloonShown(const Key&, const Balloon& balloon) override { balloons.push_back(balloon); }
+    std::shared_ptr<TrayHiddenWindow> MakeHiddenWindow(std::uint32_t handle,
+                                                       const std::string& caption) override {
+        return std::make_shared<TrayWindow>(*this, handle, caption);
+    }
 };
 
 }  // namespace tagrota::headless

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "help/RichText.h"
 #include "platform/IconHandles.h"
+#include "platform/RichDocument.h"
 #include "platform/Unicode.h"
 #include "platform/Window.h"
 #include "platform/headless/HeadlessPlatform.h"

@@ -33,7 +33,7 @@
 #include <cmath>
 #include <functional>
 
-#include "help/RichText.h"
+#include "platform/RichDocument.h"
 #include "platform/TextFile.h"
 #include "platform/qt/QtServices.h"
 
@@ -364,7 +364,9 @@ QFont FontFor(const TextFont& wanted) {
     if (!wanted.Name.empty()) {
         const QString family = Q(wanted.Name);
         const QString name = family.toLower();
-        if (Installed(family)) {
+        // An installed font is taken as it is; so is an unknown one that is
+        // not, after the stand-ins for the known ones.
+        if (Installed(family)) {  // NOLINT(bugprone-branch-clone)
             font.setFamily(family);
         } else if (name == u"courier new" || name == u"courier") {
             font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -731,8 +733,9 @@ void QtEditor::Replace(std::string wanted) {
     if (onChange_) onChange_();
 }
 
-FileStatus QtEditor::LoadFile(const std::string& path) {
-    return backing_.Load(path, [this](std::string&& text) { Replace(std::move(text)); });
+FileStatus QtEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
+    return backing_.Load(
+        path, [this](std::string&& text) { Replace(std::move(text)); }, std::move(prefetched));
 }
 
 FileStatus QtEditor::SaveFile(const std::string& path) {

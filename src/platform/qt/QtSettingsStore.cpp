@@ -7,14 +7,11 @@
 
 #include "platform/qt/QtServices.h"
 
-#ifndef _WIN32
 #include <sys/stat.h>
-#endif
 
 namespace tagrota::qt {
 namespace {
 
-#ifndef _WIN32
 QString ConfigHome() {
     const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
     if (!xdg.isEmpty() && QDir::isAbsolutePath(QString::fromLocal8Bit(xdg)))
@@ -54,7 +51,6 @@ QString FreeCopyName(const QString& file) {
         name = base + QLatin1Char('.') + QString::number(n);
     return name;
 }
-#endif
 
 }  // namespace
 
@@ -62,22 +58,14 @@ QtSettingsStore::QtSettingsStore() = default;
 QtSettingsStore::~QtSettingsStore() = default;
 
 std::string QtSettingsStore::Location(const std::string& appName) {
-#ifdef _WIN32
-    return "HKEY_CURRENT_USER\\Software\\" + appName + "\\" + appName;
-#else
     return (ConfigHome() + QLatin1Char('/') + Q(appName) + QLatin1Char('/') + Q(appName) +
             QStringLiteral(".ini"))
         .toStdString();
-#endif
 }
 
 QtSettingsStore::Store& QtSettingsStore::For(const std::string& appName) {
     Store& store = stores_[appName];
     if (store.settings) return store;
-#ifdef _WIN32
-    store.settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                 Q(appName), Q(appName));
-#else
     // The path is formed here rather than left to QSettings, which fixes the
     // configuration folder once per process.
     const QString file = Q(Location(appName));
@@ -100,7 +88,6 @@ QtSettingsStore::Store& QtSettingsStore::For(const std::string& appName) {
                 "it as it is and saves no settings");
         }
     }
-#endif
     return store;
 }
 
@@ -124,14 +111,11 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
             "it could not be read whole when Tagrota started, and is left as it was");
         return;
     }
-#ifndef _WIN32
     const QString file = Q(Location(appName));
     const ino_t before = FileId(file);
-#endif
     store.settings->setValue(Q(section) + QLatin1Char('/') + Q(key), Q(value));
     store.settings->sync();  // written at once: a crash later loses nothing already saved
     bool reached = store.settings->status() == QSettings::NoError;
-#ifndef _WIN32
     // QSettings reports only its first error, so after reading a damaged file it
     // reports no failed write. A write that arrived renamed a new file into place.
     if (store.settings->status() == QSettings::FormatError) {
@@ -139,9 +123,6 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
         reached = after != 0 && after != before;
     }
     if (!reached && store.saved) store.saved = FileStatus::Failure(WhyNotWritable(file));
-#else
-    if (!reached && store.saved) store.saved = FileStatus::Failure("Access denied");
-#endif
 }
 
 }  // namespace tagrota::qt

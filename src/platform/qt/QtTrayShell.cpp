@@ -16,11 +16,6 @@
 namespace tagrota::qt {
 namespace {
 
-// The shell's notification codes.
-constexpr long kLeftDown = 513, kLeftUp = 514, kLeftDoubleClick = 515, kRightDown = 516,
-               kRightUp = 517, kMiddleDown = 519, kMiddleUp = 520, kBalloonShow = 1026,
-               kBalloonTimeout = 1028, kBalloonClick = 1029;
-
 // The icon a handle names; a transparent one for handle 0, so the icon takes its
 // place in the tray before its owner gives it an image.
 QIcon TrayImage(std::uint32_t handle) {
@@ -37,23 +32,14 @@ QIcon TrayImage(std::uint32_t handle) {
 
 // ---- The hidden window ----
 
-QtTrayWindow::QtTrayWindow(std::uint32_t handle, std::string caption)
-    : handle_(handle), caption_(std::move(caption)) {}
-
-QtTrayWindow::~QtTrayWindow() = default;
-
 double QtTrayWindow::TwipsPerPixelX() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
     return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 
-void QtTrayWindow::SetOnMouseMove(std::function<void(double, double)> handler) {
-    onMouseMove_ = std::move(handler);
-}
-
 int QtTrayWindow::PopupMenu(const TrayPopupMenu& popup) {
-    if (destroyed_) return -1;
+    if (Destroyed()) return -1;
     QMenu menu(Q(popup.Caption));
     std::vector<QAction*> actions;
     for (const TrayMenuItem& item : popup.Items) {
@@ -75,14 +61,8 @@ int QtTrayWindow::PopupMenu(const TrayPopupMenu& popup) {
 }
 
 void QtTrayWindow::Destroy() {
-    destroyed_ = true;
+    TrayHiddenWindow::Destroy();
     if (menu_) menu_->close();
-}
-
-void QtTrayWindow::Receive(std::uint32_t message, long lParam) {
-    if (destroyed_ || message != kWmMouseMove) return;
-    if (auto handler = onMouseMove_)
-        handler(static_cast<double>(lParam & 0xFFFF) * TwipsPerPixelX(), 0);
 }
 
 // ---- The shell ----
@@ -90,111 +70,85 @@ void QtTrayWindow::Receive(std::uint32_t message, long lParam) {
 QtTrayShell::QtTrayShell() = default;
 
 QtTrayShell::~QtTrayShell() {
-    for (auto& [key, icon] : icons_) delete icon.tray;
+    for (auto& [key, shown] : shown_) delete shown.tray;
 }
 
-bool QtTrayShell::Shell_NotifyIconA(std::uint32_t dwMessage, const NotifyIconDataA& data) {
-    return Notify(dwMessage, ReadNotifyIconData(data));
+std::shared_ptr<TrayHiddenWindow> QtTrayShell::MakeHiddenWindow(std::uint32_t handle,
+                                                                const std::string& caption) {
+    return std::make_shared<QtTrayWindow>(handle, caption);
 }
 
-bool QtTrayShell::Shell_NotifyIconW(std::uint32_t dwMessage, const NotifyIconDataW& data) {
-    return Notify(dwMessage, ReadNotifyIconData(data));
+void QtTrayShell::IconAdded(const Key& key, const Icon& icon) {
+    Shown shown;
+    shown.tray = new QSystemTrayIcon;
+    shown.balloonTimer = new QTimer(shown.tray);
+    shown.balloonTimer->setSingleShot(true);
+    connect(shown.balloonTimer, &QTimer::timeout, this,
+            [this, key] { Deliver(key, NotifyCode::NIN_BALLOONTIMEOUT); });
+    connect(shown.tray, &QSystemTrayIcon::activated, this,
+            [this, key](QSystemTrayIcon::ActivationReason reason) { Activated(key, reason); });
+    connect(shown.tray, &QSystemTrayIcon::messageClicked, this, [this, key] {
+        if (auto at = shown_.find(key); at != shown_.end()) at->second.balloonTimer->stop();
+        Deliver(key, NotifyCode::NIN_BALLOONUSERCLICK);
+    });
+    shown.tray->setIcon(TrayImage(icon.hIcon));
+    shown.tray->setToolTip(Q(icon.tip));
+    shown.tray->show();
+    shown_.emplace(key, shown);
 }
 
-bool QtTrayShell::Notify(std::uint32_t message, const NotifyIconView& record) {
-    const Key key{record.hWnd, record.uID};
-    auto found = icons_.find(key);
-    if (message == Nim::Add) {
-        if (found != icons_.end()) return false;
-        Icon icon;
-        icon.tray = new QSystemTrayIcon;
-        icon.balloonTimer = new QTimer(icon.tray);
-        icon.balloonTimer->setSingleShot(true);
-        connect(icon.balloonTimer, &QTimer::timeout, this,
-                [this, key] { Deliver(key, kBalloonTimeout); });
-        connect(icon.tray, &QSystemTrayIcon::activated, this,
-                [this, key](QSystemTrayIcon::ActivationReason reason) { Activated(key, reason); });
-        connect(icon.tray, &QSystemTrayIcon::messageClicked, this, [this, key] {
-            if (auto at = icons_.find(key); at != icons_.end()) at->second.balloonTimer->stop();
-            Deliver(key, kBalloonClick);
-        });
-        found = icons_.emplace(key, icon).first;
-        Apply(found->second, key, record);
-        found->second.tray->show();
-        return true;
-    }
-    if (found == icons_.end()) return false;
-    switch (message) {
-        case Nim::Modify:
-            Apply(found->second, key, record);
-            return true;
-        case Nim::SetVersion:
-            return true;
-        case Nim::Delete: {
-            // The icon may be in the middle of reporting an activation.
-            QSystemTrayIcon* tray = found->second.tray;
-            icons_.erase(found);
-            if (tray) {
-                tray->hide();
-                tray->deleteLater();
-            }
-            return true;
-        }
-        default:
-            return false;
+void QtTrayShell::IconChanged(const Key& key, const Icon& icon, std::uint32_t fields) {
+    const auto at = shown_.find(key);
+    if (at == shown_.end() || !at->second.tray) return;
+    if (fields & Nif::Icon) at->second.tray->setIcon(TrayImage(icon.hIcon));
+    if (fields & Nif::Tip) at->second.tray->setToolTip(Q(icon.tip));
+}
+
+void QtTrayShell::IconDeleted(const Key& key) {
+    const auto at = shown_.find(key);
+    if (at == shown_.end()) return;
+    // The icon may be in the middle of reporting an activation.
+    QSystemTrayIcon* tray = at->second.tray;
+    shown_.erase(at);
+    if (tray) {
+        tray->hide();
+        tray->deleteLater();
     }
 }
 
-void QtTrayShell::Apply(Icon& icon, const Key& key, const NotifyIconView& record) {
-    if (!icon.tray) return;
-    if (record.uFlags & Nif::Message) icon.callbackMessage = record.uCallbackMessage;
-    if (record.uFlags & Nif::Icon) icon.tray->setIcon(TrayImage(record.hIcon));
-    if (record.uFlags & Nif::Tip) icon.tray->setToolTip(Q(record.tip));
-    if ((record.uFlags & Nif::Info) && record.hasInfo) {
-        const auto kind = static_cast<QSystemTrayIcon::MessageIcon>(
-            std::min<std::uint32_t>(record.infoFlags & 3, 3));
-        const int timeout =
-            static_cast<int>(std::min<std::uint32_t>(record.timeoutOrVersion, 600000));
-        icon.tray->showMessage(Q(record.infoTitle), Q(record.info), kind, timeout);
-        icon.balloonTimer->start(timeout);
-        // The shell reports the balloon once it is up, not from inside the call.
-        QTimer::singleShot(0, this, [this, key] { Deliver(key, kBalloonShow); });
-    }
+void QtTrayShell::BalloonShown(const Key& key, const Balloon& balloon) {
+    const auto at = shown_.find(key);
+    if (at == shown_.end() || !at->second.tray) return;
+    const auto kind =
+        static_cast<QSystemTrayIcon::MessageIcon>(std::min<std::uint32_t>(balloon.icon & 3, 3));
+    const int timeout = static_cast<int>(std::min<std::uint32_t>(balloon.timeoutMs, 600000));
+    at->second.tray->showMessage(Q(balloon.title), Q(balloon.message), kind, timeout);
+    at->second.balloonTimer->start(timeout);
+    // The shell reports the balloon once it is up, not from inside the call.
+    QTimer::singleShot(0, this, [this, key] { Deliver(key, NotifyCode::NIN_BALLOONSHOW); });
 }
 
 void QtTrayShell::Activated(const Key& key, QSystemTrayIcon::ActivationReason reason) {
+    using namespace NotifyCode;
     switch (reason) {
         case QSystemTrayIcon::Trigger:
-            Deliver(key, kLeftDown);
-            Deliver(key, kLeftUp);
+            Deliver(key, WM_LBUTTONDOWN);
+            Deliver(key, WM_LBUTTONUP);
             break;
         case QSystemTrayIcon::Context:
-            Deliver(key, kRightDown);
-            Deliver(key, kRightUp);
+            Deliver(key, WM_RBUTTONDOWN);
+            Deliver(key, WM_RBUTTONUP);
             break;
         case QSystemTrayIcon::DoubleClick:
-            Deliver(key, kLeftDoubleClick);
-            Deliver(key, kLeftUp);
+            Deliver(key, WM_LBUTTONDBLCLK);
+            Deliver(key, WM_LBUTTONUP);
             break;
         case QSystemTrayIcon::MiddleClick:
-            Deliver(key, kMiddleDown);
-            Deliver(key, kMiddleUp);
+            Deliver(key, WM_MBUTTONDOWN);
+            Deliver(key, WM_MBUTTONUP);
             break;
         default:
             break;
-    }
-}
-
-void QtTrayShell::Deliver(const Key& key, long code) {
-    const auto icon = icons_.find(key);
-    if (icon == icons_.end()) return;
-    const std::uint32_t message = icon->second.callbackMessage;
-    for (const auto& weak : windows_) {
-        // Held for the whole delivery: the icon's owner may let go of it inside.
-        if (auto window = weak.lock(); window && window->Handle() == key.first) {
-            window->Receive(message, code);
-            return;
-        }
     }
 }
 
@@ -203,20 +157,13 @@ bool QtTrayShell::SetForegroundWindow(std::uint32_t /*hWnd*/) {
     return true;
 }
 
-std::shared_ptr<ITrayWindow> QtTrayShell::CreateHiddenWindow(const std::string& caption) {
-    std::erase_if(windows_, [](const auto& weak) { return weak.expired(); });
-    auto window = std::make_shared<QtTrayWindow>(nextHandle_++, caption);
-    windows_.push_back(window);
-    return window;
-}
-
 bool QtTrayShell::IsAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 std::vector<QSystemTrayIcon*> QtTrayShell::TrayIcons() const {
     std::vector<QSystemTrayIcon*> all;
-    for (const auto& [key, icon] : icons_) all.push_back(icon.tray);
+    for (const auto& [key, shown] : shown_) all.push_back(shown.tray);
     return all;
 }
 

@@ -271,7 +271,8 @@ public:
     std::string GetText() const override;
     void SetText(const std::string& text) override;
     void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
-    FileStatus LoadFile(const std::string& path) override;
+    FileStatus LoadFile(const std::string& path,
+                        std::optional<PrefetchedText> prefetched = std::nullopt) override;
     FileStatus SaveFile(const std::string& path) override;
     bool Locked() const override;
     void SetLocked(bool locked) override;
