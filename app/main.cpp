@@ -19,6 +19,7 @@
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/FontWarmUp.h"
+#include "CommandLine.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtTrayShell.h"
@@ -50,6 +51,9 @@ void RejectOpenDialogs() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // --help, --version, --print and --rotate do their one job and end here.
+    if (const int status = tagrota::qt::RunCommandLine(argc, argv); status >= 0) return status;
+
     // The fonts load while Qt starts and the window is built.
     const tagrota::qt::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
@@ -149,6 +153,10 @@ int main(int argc, char* argv[]) {
             form.Reactivate();
         else
             reactivate = true;  // once start-up is done
+    };
+    // `tagrota --rotate`; start-up rotates anyway.
+    instance.onRotate = [&] {
+        if (loaded && !closed) form.RotateNow();
     };
 
     form.Form_Load();

@@ -33,6 +33,10 @@ struct EngineServices {
 // The text the Fixed tab starts with when there is no fixed-signature file.
 std::string DefaultFixedText();
 
+// The random mode's choice among `count` usable entries (count at least 1): the
+// source reseeded from the time of day, then one draw.
+Long ChooseRandomIndex(Long count, IClock& clock, IRandom& random);
+
 class SignatureEngine {
 public:
     SignatureEngine(ProgramState& state, EngineControls controls, EngineServices services);
