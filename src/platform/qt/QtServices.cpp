@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -9,8 +10,20 @@
 namespace tagrota::qt {
 namespace {}  // namespace
 
+QWidget* DialogOwner() {
+    const auto onScreen = [](const QWidget* w) { return w && w->isVisible() && !w->isMinimized(); };
+    if (QWidget* modal = QApplication::activeModalWidget(); onScreen(modal)) return modal;
+    if (QWidget* active = QApplication::activeWindow(); onScreen(active)) return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isWindow() && onScreen(w) && w->windowType() != Qt::ToolTip &&
+            w->windowType() != Qt::Popup)
+            return w;
+    return nullptr;
+}
+
 int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
-    QMessageBox box;
+    QMessageBox box(DialogOwner());
+    if (box.parentWidget()) box.setWindowModality(Qt::WindowModal);
     box.setWindowTitle(title.empty() ? QStringLiteral("Tagrota") : Q(title));
     box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (style & 0x70) {

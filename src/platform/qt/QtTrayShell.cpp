@@ -1,6 +1,7 @@
 #include "platform/qt/QtTrayShell.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
@@ -162,7 +163,24 @@ void QtTrayShell::Apply(Icon& icon, const Key& key, const NotifyIconView& record
     }
 }
 
+// While a window of the program holds the user (a dialog, a message box), the
+// icon brings that window forward instead of acting: minimised with the main
+// window or lost behind others, it is the only way on, and the main window
+// takes no commands until it is answered.
+bool QtTrayShell::BringModalWindowForward() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isMinimized())
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    modal->show();
+    modal->raise();
+    modal->activateWindow();
+    return true;
+}
+
 void QtTrayShell::Activated(const Key& key, QSystemTrayIcon::ActivationReason reason) {
+    if (BringModalWindowForward()) return;
     switch (reason) {
         case QSystemTrayIcon::Trigger:
             Deliver(key, kLeftDown);

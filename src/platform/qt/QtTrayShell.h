@@ -74,6 +74,8 @@ private:
     bool Notify(std::uint32_t message, const NotifyIconView& record);
     void Apply(Icon& icon, const Key& key, const NotifyIconView& record);
     void Activated(const Key& key, QSystemTrayIcon::ActivationReason reason);
+    // Brings forward the window that holds the user, if one does.
+    static bool BringModalWindowForward();
     // Sends a notification code to the icon's hidden window, if both are
     // still there.
     void Deliver(const Key& key, long code);
