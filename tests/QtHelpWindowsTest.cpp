@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -124,6 +125,26 @@ TEST_F(QtHelpWindows, TheBriefHelpKeepsItsFormattingAndItsSize) {
     });
     dialog.window->ShowModal();
     EXPECT_FALSE(widget->isVisible());
+}
+
+TEST_F(QtHelpWindows, EachShippedBriefHelpPageFitsItsBoxWithoutScrolling) {
+    for (int tab = 0; tab < 4; ++tab) {
+        const std::string name = "tab" + std::to_string(tab) + ".rtf";
+        SCOPED_TRACE(name);
+        Dialog dialog(ui, owner);
+        dialog.RichTextBox1->SetDocument(
+            ReadRichText(test::ReadBytes(TAGROTA_SOURCE_DIR "/resources/help/" + name)));
+        auto& box = dynamic_cast<qt::QtRichTextBox&>(*dialog.RichTextBox1);
+        WhileModal([&](QWidget* w) {
+            QCoreApplication::processEvents();
+            EXPECT_EQ(box.textEdit()->verticalScrollBar()->maximum(), 0)
+                << "the page is longer than its box";
+            EXPECT_FALSE(box.textEdit()->verticalScrollBar()->isVisible());
+            Picture(w, "brief-help-" + std::to_string(tab));
+            w->close();
+        });
+        dialog.window->ShowModal();
+    }
 }
 
 TEST_F(QtHelpWindows, TheAboutBoxShowsEveryTextWhole) {
