@@ -176,6 +176,23 @@ TEST_F(QtHelpWindows, TheAboutBoxShowsEveryTextWhole) {
     ShowAbout(services, owner);
 }
 
+TEST_F(QtHelpWindows, AMessageBoxOpensOverTheWindowItBelongsToAndModalToItAlone) {
+    // Modal to its window alone: the tray icon, a window of its own, still
+    // answers while the box waits.
+    qt::QtMessageBox messageBox;
+    bool looked = false;
+    WhileModal([&](QWidget* w) {
+        looked = true;
+        EXPECT_EQ(w->parentWidget(), owner.widget());
+        EXPECT_EQ(w->windowModality(), Qt::WindowModal);
+        const QPoint off = w->frameGeometry().center() - owner.widget()->frameGeometry().center();
+        EXPECT_LE(off.manhattanLength(), 40) << "centred over the window";
+        Key(w, Qt::Key_Escape);
+    });
+    messageBox.MsgBox("Over the window", MsgBoxStyle::OkOnly, "Tagrota");
+    EXPECT_TRUE(looked);
+}
+
 TEST(QtProgramLauncher, StartsAProgramAndSaysWhenItCannot) {
     test::TempDir dir;
     const std::string script = dir.File("info.sh");
