@@ -13,13 +13,13 @@
 #include <QTimer>
 #include <csignal>
 
+#include "CommandLine.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/FontWarmUp.h"
-#include "CommandLine.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtTrayShell.h"
