@@ -15,8 +15,13 @@ FUZZ_TARGETS = collection wrap richtext settings traytext
 deps:
 	@tools/install-deps
 
+# Built with the distribution's hardening (stack protector, fortified
+# functions, read-only relocations, immediate binding), as its packages are.
+HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGROTA_BUILD_TESTS=OFF
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGROTA_BUILD_TESTS=OFF \
+	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) dpkg-buildflags --get CXXFLAGS) $$($(HARDENING) dpkg-buildflags --get CPPFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Tagrota is a desktop program: it needs a desktop session (or a virtual
@@ -38,6 +43,7 @@ test: deps
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) package
 	APT_INSTALL=$(APT_INSTALL) sh tests/installed_copy.sh package "$$(ls -t $(BUILD)/tagrota_*.deb | head -n 1)"
+	lintian --fail-on error,warning "$$(ls -t $(BUILD)/tagrota_*.deb | head -n 1)"
 
 # clang-tidy's checks (.clang-tidy) over the program's sources, with the
 # compile commands of the test build.

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <csignal>
 
+#include "CommandLine.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
@@ -51,6 +52,9 @@ void RejectOpenDialogs() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // --help, --version, --print and --rotate do their one job and end here.
+    if (const int status = tagrota::qt::RunCommandLine(argc, argv); status >= 0) return status;
+
     // The fonts load while Qt starts and the window is built.
     const tagrota::qt::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
@@ -156,6 +160,10 @@ int main(int argc, char* argv[]) {
             form.Reactivate();
         else
             reactivate = true;  // once start-up is done
+    };
+    // `tagrota --rotate`; start-up rotates anyway.
+    instance.onRotate = [&] {
+        if (loaded && !closed) form.RotateNow();
     };
 
     form.Form_Load();

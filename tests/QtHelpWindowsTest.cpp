@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -126,6 +127,26 @@ TEST_F(QtHelpWindows, TheBriefHelpKeepsItsFormattingAndItsSize) {
     EXPECT_FALSE(widget->isVisible());
 }
 
+TEST_F(QtHelpWindows, EachShippedBriefHelpPageFitsItsBoxWithoutScrolling) {
+    for (int tab = 0; tab < 4; ++tab) {
+        const std::string name = "tab" + std::to_string(tab) + ".rtf";
+        SCOPED_TRACE(name);
+        Dialog dialog(ui, owner);
+        dialog.RichTextBox1->SetDocument(
+            ReadRichText(test::ReadBytes(TAGROTA_SOURCE_DIR "/resources/help/" + name)));
+        auto& box = dynamic_cast<qt::QtRichTextBox&>(*dialog.RichTextBox1);
+        WhileModal([&](QWidget* w) {
+            QCoreApplication::processEvents();
+            EXPECT_EQ(box.textEdit()->verticalScrollBar()->maximum(), 0)
+                << "the page is longer than its box";
+            EXPECT_FALSE(box.textEdit()->verticalScrollBar()->isVisible());
+            Picture(w, "brief-help-" + std::to_string(tab));
+            w->close();
+        });
+        dialog.window->ShowModal();
+    }
+}
+
 TEST_F(QtHelpWindows, TheAboutBoxShowsEveryTextWhole) {
     bool looked = false;
     WhileModal([&](QWidget* w) {
@@ -153,6 +174,23 @@ TEST_F(QtHelpWindows, TheAboutBoxShowsEveryTextWhole) {
     EXPECT_TRUE(looked);
     WhileModal([](QWidget* w) { Key(w, Qt::Key_Return); });  // Enter, where no button has it
     ShowAbout(services, owner);
+}
+
+TEST_F(QtHelpWindows, AMessageBoxOpensOverTheWindowItBelongsToAndModalToItAlone) {
+    // Modal to its window alone: the tray icon, a window of its own, still
+    // answers while the box waits.
+    qt::QtMessageBox messageBox;
+    bool looked = false;
+    WhileModal([&](QWidget* w) {
+        looked = true;
+        EXPECT_EQ(w->parentWidget(), owner.widget());
+        EXPECT_EQ(w->windowModality(), Qt::WindowModal);
+        const QPoint off = w->frameGeometry().center() - owner.widget()->frameGeometry().center();
+        EXPECT_LE(off.manhattanLength(), 40) << "centred over the window";
+        Key(w, Qt::Key_Escape);
+    });
+    messageBox.MsgBox("Over the window", MsgBoxStyle::OkOnly, "Tagrota");
+    EXPECT_TRUE(looked);
 }
 
 TEST(QtProgramLauncher, StartsAProgramAndSaysWhenItCannot) {

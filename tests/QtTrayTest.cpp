@@ -89,6 +89,25 @@ TEST_F(QtTray, RecordsShowAsTipImageAndMenu) {
     EXPECT_EQ(log, (std::vector<std::string>{"down 2", "menu 2 close", "up 2"}));
 }
 
+TEST_F(QtTray, WhileADialogWaitsTheIconBringsItForwardAndDoesNothingElse) {
+    // The main window takes no commands until the dialog is answered; the
+    // icon's menu could close the program from under it.
+    QWidget window;
+    window.show();
+    QWidget dialog(&window, Qt::Dialog);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.show();
+    dialog.showMinimized();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick})
+        emit Icon()->activated(reason);
+    EXPECT_TRUE(log.empty()) << log.front();
+    EXPECT_FALSE(dialog.isMinimized()) << "brought back";
+    dialog.close();
+    emit Icon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(log, (std::vector<std::string>{"down 1", "up 1"})) << "answers again";
+}
+
 TEST_F(QtTray, ActivationsComeBackAsTheShellsCodes) {
     emit Icon()->activated(QSystemTrayIcon::Trigger);
     emit Icon()->activated(QSystemTrayIcon::DoubleClick);

@@ -78,15 +78,21 @@ TEST_F(TrayMode, MinimisingHidesAndTheIconBringsTheWindowBack) {
     Minimise();
     EXPECT_FALSE(rig.Window().Visible());
 
-    // A double-click shows it as it is, minimised, and brings it forward.
+    // A double-click with either button shows it normal (shown minimised it
+    // would not appear) and brings it forward.
     for (long code : {NotifyCode::WM_LBUTTONDBLCLK, NotifyCode::WM_RBUTTONDBLCLK}) {
-        rig.Window().Hide();
+        Minimise();
+        EXPECT_FALSE(rig.Window().Visible());
         const int before = rig.Window().broughtToFront;
         rig.tray.SendCode(code);
         EXPECT_TRUE(rig.Window().Visible());
-        EXPECT_EQ(rig.Window().State(), WindowState::Minimized);
+        EXPECT_EQ(rig.Window().State(), WindowState::Normal);
         EXPECT_EQ(rig.Window().broughtToFront, before + 1);
     }
+    // A maximised one stays maximised.
+    rig.Window().SetState(WindowState::Maximized);
+    rig.tray.SendCode(515);
+    EXPECT_EQ(rig.Window().State(), WindowState::Maximized);
 
     rig.Window().Hide();
     WillChoose("&Restore Tagrota!");
@@ -94,6 +100,27 @@ TEST_F(TrayMode, MinimisingHidesAndTheIconBringsTheWindowBack) {
     EXPECT_TRUE(rig.Window().Visible());
     EXPECT_EQ(rig.Window().State(), WindowState::Normal);
     EXPECT_FALSE(rig.Window().Closed());
+}
+
+TEST_F(TrayMode, MinimisingUnderAnOpenDialogKeepsTheWindowWithinReach) {
+    // Hidden, the window would take the dialog with it, and nothing would be
+    // left on the screen to answer it.
+    rig.Start();
+    Box().Click();
+    bool visibleUnderAbout = false;
+    rig.ui.whileModal = [&](headless::Window& about) {
+        Minimise();
+        visibleUnderAbout = rig.Window().Visible();
+        about.UserClose();
+    };
+    rig.Toolbar().Click("About");
+    rig.ui.whileModal = nullptr;
+    EXPECT_TRUE(visibleUnderAbout);
+    EXPECT_EQ(rig.Window().State(), WindowState::Minimized);
+    // With the dialog gone, minimising hides it again.
+    rig.Window().SetState(WindowState::Normal);
+    Minimise();
+    EXPECT_FALSE(rig.Window().Visible());
 }
 
 TEST_F(TrayMode, WithoutANotificationAreaMinimisingKeepsTheWindow) {

@@ -26,11 +26,14 @@ check_layout() {
     cat > "$work/expected" <<LIST
 usr/bin/tagrota
 usr/share/applications/$id.desktop
+usr/share/doc/tagrota/changelog.gz
+usr/share/doc/tagrota/copyright
 usr/share/icons/hicolor/16x16/apps/$id.png
 usr/share/icons/hicolor/256x256/apps/$id.png
 usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/man1/tagrota.1.gz
 usr/share/metainfo/$id.metainfo.xml
 usr/share/tagrota/index.html
 usr/share/tagrota/tab0.rtf

@@ -15,6 +15,13 @@ std::string DefaultFixedText() {
     return std::string("---") + kCrLf + "https://example.org/" + kCrLf;
 }
 
+Long ChooseRandomIndex(Long count, IClock& clock, IRandom& random) {
+    random.Reseed(clock.SecondsSinceMidnight());
+    const double r = random.Next();
+    const Long p = static_cast<Long>(static_cast<double>(count) * r);
+    return p < count ? p : count - 1;
+}
+
 SignatureEngine::SignatureEngine(ProgramState& state, EngineControls controls,
                                  EngineServices services)
     : st_(state), c_(controls), s_(std::move(services)) {}
@@ -142,10 +149,7 @@ Long SignatureEngine::ChooseIndex() {
         Long p = st_.QuoteNumber + 1;
         return p > m - 1 || p < 0 ? 0 : p;
     }
-    Randomize();
-    const double r = s_.random.Next();
-    const Long p = static_cast<Long>(static_cast<double>(m) * r);
-    return p < m ? p : m - 1;
+    return ChooseRandomIndex(m, s_.clock, s_.random);
 }
 
 FileStatus SignatureEngine::WriteCurrentSignature(const std::string& text) {

@@ -41,6 +41,10 @@ enum class CollectionOutcome {
     NoQuotations,  // neither file gives a quotation: signatures are the fixed text alone
 };
 
+// The random mode's choice among `count` usable entries (count at least 1): the
+// source reseeded from the time of day, then one draw.
+Long ChooseRandomIndex(Long count, IClock& clock, IRandom& random);
+
 class SignatureEngine {
 public:
     SignatureEngine(ProgramState& state, EngineControls controls, EngineServices services);

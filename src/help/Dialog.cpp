@@ -9,7 +9,9 @@ Dialog::Dialog(IUserInterface& ui, const IWindow& owner) {
     w.SetClientSize(6030, 4515);
     RichTextBox1 =
         &w.AddRichTextBox({"RichTextBox1", {45, 45, 5910, 3795}, 1, {"MS Sans Serif", 12}});
-    OKButton = &w.AddButton({"OKButton", {2385, 3960, 1215, 465}, 0, {}}, "&OK", ButtonKeys::None);
+    // Escape closes it, as it closes any help window.
+    OKButton =
+        &w.AddButton({"OKButton", {2385, 3960, 1215, 465}, 0, {}}, "&OK", ButtonKeys::Escape);
     OKButton->SetOnClick([this] { OKButton_Click(); });
 }
 

@@ -28,7 +28,8 @@ const char* const kDescription =
     "Tagrota keeps your mail or news signature fresh. By the Tagrota developers. Your "
     "files: beside the program, or ~/.local/share/Tagrota if installed.";
 const char* const kDisclaimer =
-    "You may use Tagrota and give copies of it to others free of charge.\n\n"
+    "Tagrota is free software under the MIT licence: use it, copy it, change it and give it "
+    "to others.\n\n"
     "Tagrota comes with no warranty of any kind. You use it at your own risk; its authors are "
     "not liable for any loss it may cause.";
 

@@ -20,8 +20,9 @@ frmHelp::frmHelp(IUserInterface& ui, const IWindow& owner) {
     w.SetIcon("help");
     w.SetClientSize(9990, 6225);
     WebBrowser1 = &w.AddWebBrowser({"WebBrowser1", {45, 45, 9870, 5505}, 1, {}});
+    // Escape closes it, as it closes any help window.
     OKButton = &w.AddButton({"OKButton", {4365, 5670, 1215, 510}, 0, kButtonFont}, "&OK",
-                            ButtonKeys::None);
+                            ButtonKeys::Escape);
 
     w.SetOnResize([this] { Form_Resize(); });
     OKButton->SetOnClick([this] { OKButton_Click(); });

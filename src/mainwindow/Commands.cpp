@@ -50,7 +50,18 @@ void frmMain::Menu_Click(const std::string& name) {
         ShowAbout(HelpFor(s_), *window);
     } else if (name == "mnuHelp") {
         ShowFullHelp(HelpFor(s_), *window);
+    } else if (name == "mnuStop") {
+        StopCommand();
+    } else if (name == "mnuBullets") {
+        BulletsCommand();
+    } else if (name == "mnuBriefHelp") {
+        ShowBriefHelp(HelpFor(s_), *window, SSTab1->Tab());
     }
+}
+
+void frmMain::StepTab(int step) {
+    const int tabs = SSTab1->Tabs();
+    SSTab1->SetTab(((SSTab1->Tab() + step) % tabs + tabs) % tabs);
 }
 
 void frmMain::SSTab1_Click(int /*previousTab*/) {

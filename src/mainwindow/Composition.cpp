@@ -20,6 +20,17 @@ const TextFont kTabFont{"Arial Narrow", 9.75};
 
 constexpr int kRotationIntervalAtCreation = 3000;
 
+// The keys of the commands, in the menu and in the toolbar's tool tips.
+constexpr const char* kSaveKeys = "Ctrl+S";
+constexpr const char* kExitKeys = "Ctrl+Q";
+constexpr const char* kStopKeys = "Ctrl+T";
+constexpr const char* kBulletsKeys = "Ctrl+R";
+constexpr const char* kBriefHelpKeys = "F1";
+
+std::string WithKeys(const std::string& tip, const char* keys) {
+    return tip + " (" + keys + ")";
+}
+
 ImageList MakeToolbarImages() {
     return ImageList(32, 32,
                      {{"Stop", "stop"},
@@ -71,8 +82,8 @@ void frmMain::Compose() {
 
     Toolbar1 = &w.AddToolbar(
         "Toolbar1", 660, 4, ImageList1,
-        {{"Exit", "Exit", "Exit Program", ImageList1.IndexOf("Exit")},
-         {"Save", "Save", "Save", ImageList1.IndexOf("Save")},
+        {{"Exit", "Exit", WithKeys("Exit Program", kExitKeys), ImageList1.IndexOf("Exit")},
+         {"Save", "Save", WithKeys("Save", kSaveKeys), ImageList1.IndexOf("Save")},
          {},
          {"Fixed", "Fixed", "Fixed Signature", ImageList1.IndexOf("Fixed")},
          {"Random", "Random", "Show Random Sig File", ImageList1.IndexOf("Random")},
@@ -80,9 +91,11 @@ void frmMain::Compose() {
          {"Settings", "Settings", "Settings", ImageList1.IndexOf("Settings")},
          {},
          {"About", "About", "About", ImageList1.IndexOf("About")},
-         {"Help", "", "Brief Help on Tab", ImageList1.IndexOf("Help")},
-         {"Stop", "Stop Changing", "Stop changing the signature", ImageList1.IndexOf("Stop")},
-         {"Bullets", "", "Random or Sequencial", ImageList1.IndexOf("Bullets")}});
+         {"Help", "", WithKeys("Brief Help on Tab", kBriefHelpKeys), ImageList1.IndexOf("Help")},
+         {"Stop", "Stop Changing", WithKeys("Stop changing the signature", kStopKeys),
+          ImageList1.IndexOf("Stop")},
+         {"Bullets", "", WithKeys("Random or Sequencial", kBulletsKeys),
+          ImageList1.IndexOf("Bullets")}});
 
     Timer1 = s_.ui.CreateTimer();
     Timer1->SetInterval(kRotationIntervalAtCreation);
@@ -103,13 +116,24 @@ void frmMain::Compose() {
     txtCurrent->SetLocked(true);
     ComposeSettingsTab();
 
+    // The Commands menu and the shortcuts give every toolbar command a way
+    // from the keyboard: the toolbar takes no focus.
     menu = &w.AddMenuBar({{"mnuFile", "&File", ""},
-                          {"mnuSave", "&Save", "mnuFile"},
+                          {"mnuSave", "&Save", "mnuFile", kSaveKeys},
                           {"sp1", "-", "mnuFile"},
-                          {"mnuExit", "E&xit", "mnuFile"},
+                          {"mnuExit", "E&xit", "mnuFile", kExitKeys},
+                          {"mnuCommands", "&Commands", ""},
+                          {"mnuStop", "S&top Changing", "mnuCommands", kStopKeys},
+                          {"mnuBullets", "&Random or Sequential", "mnuCommands", kBulletsKeys},
+                          {"sp2", "-", "mnuCommands"},
+                          {"mnuBriefHelp", "&Brief Help on Tab", "mnuCommands", kBriefHelpKeys},
                           {"mnuSettings", "&Settings", ""},
                           {"mnuAbout", "&About", ""},
                           {"mnuHelp", "&Help", ""}});
+    w.AddShortcut("Ctrl+Tab", [this] { StepTab(1); });
+    w.AddShortcut("Ctrl+PgDown", [this] { StepTab(1); });
+    w.AddShortcut("Ctrl+Shift+Tab", [this] { StepTab(-1); });
+    w.AddShortcut("Ctrl+PgUp", [this] { StepTab(-1); });
 
     // The events, each to its handler.
     w.SetOnResize([this] { Form_Resize(); });

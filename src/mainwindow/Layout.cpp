@@ -16,8 +16,11 @@ constexpr int kBrowseOffset = 790, kPathGap = 400;
 
 void frmMain::Form_Resize() {
     if (window->State() == WindowState::Minimized) {
-        // Hidden only where a tray icon can bring it back.
-        if (state.InSysTray && s_.trayShell.IsAvailable()) window->Hide();
+        // Hidden only where a tray icon can bring it back, and never while a
+        // window of the program holds the user: it would go out of reach
+        // with it.
+        if (state.InSysTray && s_.trayShell.IsAvailable() && !s_.ui.ModalWindowOpen())
+            window->Hide();
         return;
     }
     Rect r = window->Bounds();

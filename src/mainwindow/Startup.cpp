@@ -134,6 +134,11 @@ void frmMain::Reactivate() {
     window->BringToFront();
 }
 
+void frmMain::RotateNow() {
+    if (holdRotation_) return;
+    engine_->Rotate();
+}
+
 void frmMain::Timer1_Timer() {
     if (holdRotation_) return;
     engine_->Rotate();

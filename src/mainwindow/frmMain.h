@@ -66,6 +66,9 @@ public:
     // A later start of the program hands over to this one: the window comes
     // back from the taskbar or the tray, as it was, in front of the others.
     void Reactivate();
+    // Another start asks for a new signature now (`tagrota --rotate`): one
+    // rotation, also while the rotation is stopped; the timer keeps its period.
+    void RotateNow();
 
     // Runs after the window has closed (the program then ends).
     std::function<void()> onClosed;
@@ -99,6 +102,8 @@ public:
     void SaveCommand();
     void StopCommand();
     void BulletsCommand();
+    // The next (1) or previous (-1) tab, round from the last to the first.
+    void StepTab(int step);
 
     // --- State and controls ---
     ProgramState state;

@@ -202,6 +202,9 @@ struct MenuEntry {
     std::string Name;
     std::string Caption;
     std::string Parent;  // empty for the menu bar itself
+    // The keys that choose the entry from anywhere in the window, shown beside
+    // its caption: "Ctrl+S", "Ctrl+Shift+Tab", "F1"; empty for none.
+    std::string Shortcut = {};
 };
 
 // The window's menu bar. Clicking an entry that has no submenu runs the
@@ -268,6 +271,9 @@ public:
     // Runs when the window is first shown, after every change of its size, and
     // when it is minimised, maximised or restored.
     virtual void SetOnResize(std::function<void()> handler) = 0;
+    // Runs the handler when the keys ("Ctrl+Tab", "Ctrl+PgDown", as in
+    // MenuEntry) are pressed anywhere in the window.
+    virtual void AddShortcut(const std::string& keys, std::function<void()> handler) = 0;
     // Runs before the window closes, from whatever source; setting `cancel` to
     // true keeps it open.
     virtual void SetOnQueryUnload(std::function<void(bool& cancel, UnloadMode mode)> handler) = 0;
@@ -347,6 +353,9 @@ public:
     // The text (UTF-8) in upper case the way the platform writes text for the
     // user: every letter that has an upper case, not only ASCII ones.
     virtual std::string UpperCase(const std::string& text) const = 0;
+    // Whether a window of the program (a dialog, a message box) holds the
+    // user inside it now.
+    virtual bool ModalWindowOpen() const = 0;
 };
 
 }  // namespace tagrota

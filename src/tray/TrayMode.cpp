@@ -57,6 +57,9 @@ void frmMain::m_frmSysTray_MenuClick(std::int32_t /*lIndex*/, const std::string&
 }
 
 void frmMain::m_frmSysTray_SysTrayDoubleClick(std::int32_t /*eButton*/) {
+    // A minimised window comes back normal: shown but still minimised, it
+    // would not appear at all.
+    if (window->State() == WindowState::Minimized) window->SetState(WindowState::Normal);
     window->Show();
     window->BringToFront();
 }

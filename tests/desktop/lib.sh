@@ -59,13 +59,13 @@ desktop_start() {
     openbox --sm-disable >/dev/null 2>&1 &
     WM_PID=$!
     # Ready once it announces what it supports, window activation among it.
-    wait_until 10 sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW' ||
+    wait_until 30 sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW' ||
         fail "openbox did not start"
     if [ "${1:-}" = tray ]; then
         trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 \
             >/dev/null 2>&1 &
         TRAY_PID=$!
-        wait_until 10 xdotool search --class trayer >/dev/null || fail "no notification area host"
+        wait_until 30 xdotool search --class trayer >/dev/null || fail "no notification area host"
     fi
 }
 
@@ -111,9 +111,19 @@ tray_icon() {
 }
 
 # tagrota_close: closes the main window as the window manager's close button
-# does, and waits for the program to end.
+# does, and waits for the program to end. On a busy machine the window may not
+# have the keyboard yet when the key comes: the close is asked again while the
+# main window (and no question of the program's) is the active one.
 tagrota_close() {
-    xdotool windowactivate --sync "$MAIN_WIN" key --clearmodifiers alt+F4
+    tries=0
+    while kill -0 "$TAGROTA_PID" 2>/dev/null && [ $tries -lt 5 ]; do
+        active=$(xdotool getactivewindow 2>/dev/null || true)
+        if [ $tries -eq 0 ] || [ "$active" = "$MAIN_WIN" ] || [ -z "$active" ]; then
+            xdotool windowactivate --sync "$MAIN_WIN" key --clearmodifiers alt+F4 2>/dev/null || true
+        fi
+        tries=$((tries + 1))
+        wait_until 5 sh -c "! kill -0 $TAGROTA_PID" || true
+    done
     tagrota_wait_end
 }
 
@@ -135,11 +145,6 @@ press() { xdotool key --clearmodifiers "$@"; }
 # screenshot <file.png>: the whole screen, for a person to look at.
 screenshot() { import -window root "$1"; }
 
-# window_size <window>: sets WIN_W and WIN_H to the window's size in pixels.
-window_size() {
-    eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=/WIN_W=/p; s/^HEIGHT=/WIN_H=/p')"
-}
-
 # inode <file>: the file's inode number; a rotation replaces the file, so a
 # new number means a new signature was written.
 inode() { stat -c %i "$1"; }
@@ -148,4 +153,74 @@ inode() { stat -c %i "$1"; }
 wait_rotation() {
     before=$(inode "$APP/sig.txt")
     wait_until "$1" sh -c "[ \"\$(stat -c %i '$APP/sig.txt')\" != '$before' ]"
+}
+
+# tagrota_start_unshown [arguments]: tagrota_start for a start whose window is
+# not on the screen (minimised, or hidden in the tray): waits for the first
+# signature and for the window to exist; MAIN_WIN is then its X id.
+tagrota_start_unshown() {
+    XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" \
+        QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: \
+        "$APP/tagrota" "$@" &
+    TAGROTA_PID=$!
+    wait_until 30 test -s "$APP/sig.txt" || fail "no signature written"
+    wait_until 30 main_window_exists || fail "the main window was not created"
+}
+
+main_window_exists() {
+    MAIN_WIN=$(xdotool search --all --pid "$TAGROTA_PID" --name '^Tagrota!$' | head -n 1)
+    [ -n "$MAIN_WIN" ]
+}
+
+# wm_state <window>: Normal, Iconic (minimised), or nothing for a window the
+# window manager does not manage (hidden).
+wm_state() {
+    xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/^[[:space:]]*window state: //p'
+}
+
+# is_state <window> <state>: for wait_until.
+is_state() { [ "$(wm_state "$1")" = "$2" ]; }
+
+# in_task_list <window>: whether the window manager lists the window among
+# its clients, as task bars show them.
+in_task_list() {
+    xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$1")"
+}
+
+# is_viewable <window>: mapped and on the screen.
+is_viewable() {
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# window_size <window>: "width height" of its client area, in pixels.
+window_size() {
+    xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w, h}'
+}
+
+# frame_extents <window>: "left right top bottom" of the frame openbox puts
+# around it.
+frame_extents() {
+    xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,
+}
+
+# drag_corner <window> <dx> <dy>: grabs the bottom right corner of the
+# window's frame and drags it by so many pixels, as a user resizes a window.
+drag_corner() {
+    set -- "$1" "$2" "$3" $(client_origin "$1") $(window_size "$1") $(frame_extents "$1")
+    x=$(($4 + $6 + $9 - 1)) y=$(($5 + $7 + ${11} - 1))
+    xdotool mousemove "$x" "$y" sleep 0.1 mousedown 1 sleep 0.1 \
+        mousemove "$((x + $2 / 2))" "$((y + $3 / 2))" sleep 0.1 \
+        mousemove "$((x + $2))" "$((y + $3))" sleep 0.1 mouseup 1
+}
+
+# allowed_actions <window>: what the window manager offers for it
+# (_NET_WM_ACTION_RESIZE, _MINIMIZE, _MAXIMIZE_HORZ and so on).
+allowed_actions() {
+    xprop -id "$1" _NET_WM_ALLOWED_ACTIONS
+}
+
+# client_origin <window>: "x y" of its client area's top left corner on the
+# screen, in pixels.
+client_origin() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}'
 }

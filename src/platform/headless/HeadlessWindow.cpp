@@ -115,7 +115,9 @@ void Window::ShowModal() {
     Show();
     if (ui_) {
         ++ui_->modalShows;
+        ++ui_->modalDepth;
         if (ui_->whileModal) ui_->whileModal(*this);
+        --ui_->modalDepth;
     }
     if (visible_ && !closed_) UserClose();
 }
@@ -194,6 +196,20 @@ ILabel& Window::AddLabel(const ControlPlace& place, const std::string& caption) 
 
 IButton& Window::AddPictureButton(const ControlPlace& place, const std::string& image) {
     return Add<Button>(place.Name, place, image);
+}
+
+bool Window::PressShortcut(const std::string& keys) {
+    if (menu_)
+        for (const MenuEntry& item : menu_->Items())
+            if (item.Shortcut == keys) {
+                menu_->Click(item.Name);
+                return true;
+            }
+    const auto found = shortcuts_.find(keys);
+    if (found == shortcuts_.end()) return false;
+    const auto handler = found->second;
+    handler();
+    return true;
 }
 
 IMenuBar& Window::AddMenuBar(const std::vector<MenuEntry>& items) {

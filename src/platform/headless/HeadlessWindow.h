@@ -272,6 +272,9 @@ public:
     void SetClientSize(int width, int height) override;
     void ShowModal() override;
     void SetOnResize(std::function<void()> handler) override { onResize_ = std::move(handler); }
+    void AddShortcut(const std::string& keys, std::function<void()> handler) override {
+        shortcuts_[keys] = std::move(handler);
+    }
     void SetOnQueryUnload(std::function<void(bool&, UnloadMode)> handler) override {
         onQueryUnload_ = std::move(handler);
     }
@@ -301,6 +304,9 @@ public:
     void UserClose() { Close(UnloadMode::FormControlMenu); }
     // Enter and Escape click the button that answers them; false when none.
     bool PressKey(int buttonKey);
+    // Keys with a shortcut: the menu entry they choose, else the window's own
+    // shortcut runs; false when nothing answers them.
+    bool PressShortcut(const std::string& keys);
 
     // The control created under the name, as its headless type.
     template <class T>
@@ -347,6 +353,7 @@ private:
     std::unique_ptr<MenuBar> menu_;
     std::function<void()> onResize_, onUnload_;
     std::function<void(bool&, UnloadMode)> onQueryUnload_;
+    std::map<std::string, std::function<void()>> shortcuts_;
 };
 
 // The file-open dialog: records each showing and answers from a script; with
@@ -372,6 +379,7 @@ public:
     std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame, const IWindow& owner) override;
     std::vector<Rect> ScreenWorkAreas() const override { return screens; }
     std::string UpperCase(const std::string& text) const override { return BasicUpperCase(text); }
+    bool ModalWindowOpen() const override { return modalDepth > 0; }
 
     // The screens a test gives the desktop; none by default.
     std::vector<Rect> screens;
@@ -386,6 +394,8 @@ public:
     int modalShows = 0;
     // Runs whenever a window is shown, once it is visible.
     std::function<void(Window&)> whenShown;
+    // How many are open now.
+    int modalDepth = 0;
 
 private:
     HeadlessPlatform& platform_;

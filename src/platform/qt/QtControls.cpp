@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
@@ -101,7 +102,19 @@ private:
     QTabBar& bar_;
 };
 
-// Tabs that fill the height of the header, however tall it is.
+// The style's focus frame around a part of a widget, for widgets whose style
+// marks no focus of its own.
+void DrawFocusMark(QWidget& widget, const QRect& area) {
+    QStylePainter painter(&widget);
+    QStyleOptionFocusRect option;
+    option.initFrom(&widget);
+    option.rect = area;
+    option.backgroundColor = widget.palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+// Tabs that fill the height of the header, however tall it is. With the
+// focus, the tab in front shows a focus frame.
 class HeaderBar final : public QTabBar {
 public:
     using QTabBar::QTabBar;
@@ -111,6 +124,23 @@ protected:
         QSize size = QTabBar::tabSizeHint(index);
         size.setHeight(std::max(size.height(), height()));
         return size;
+    }
+    void paintEvent(QPaintEvent* event) override {
+        QTabBar::paintEvent(event);
+        if (hasFocus() && currentIndex() >= 0)
+            DrawFocusMark(*this, tabRect(currentIndex()).adjusted(4, 4, -4, -3));
+    }
+};
+
+// A scroll bar that shows a focus frame while it has the focus.
+class FocusScrollBar final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (hasFocus()) DrawFocusMark(*this, rect());
     }
 };
 
@@ -611,8 +641,11 @@ void QtCheckBox::SetValue(int value) {
 
 QtScrollBar::QtScrollBar(QtWindow& window, const ControlPlace& place, int min, int max,
                          int smallChange, int largeChange, int value)
-    : QtControl(window, new QScrollBar(Qt::Horizontal, window.ParentFor(place)), place),
+    : QtControl(window, new FocusScrollBar(Qt::Horizontal, window.ParentFor(place)), place),
       bar_(static_cast<QScrollBar*>(widget())) {
+    // Right and End raise the value, Left and Home lower it, as the arrows
+    // point (Qt's scroll bars answer the keys the other way round).
+    bar_->setInvertedControls(false);
     bar_->setRange(min, max);
     bar_->setSingleStep(smallChange);
     bar_->setPageStep(largeChange);
@@ -934,6 +967,7 @@ void QtMenuBar::Build(const std::vector<MenuEntry>& items, const std::string& pa
         }
         QAction* action = menu ? menu->addAction(Q(item.Caption)) : bar->addAction(Q(item.Caption));
         action->setObjectName(Q(item.Name));
+        if (!item.Shortcut.empty()) action->setShortcuts(KeySequencesOf(item.Shortcut));
         const std::string name = item.Name;
         QObject::connect(action, &QAction::triggered, &context_, [this, name] {
             if (onClick_) onClick_(name);

@@ -52,7 +52,8 @@ QString QtFileDialog::StartFolder(const std::string& initDir) {
 
 std::string QtFileDialog::ShowOpen(const FileDialogOptions& options) {
     constexpr int kFileMustExist = 0x1000;
-    QFileDialog dialog(QApplication::activeWindow());
+    QFileDialog dialog(DialogOwner());
+    if (dialog.parentWidget()) dialog.setWindowModality(Qt::WindowModal);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode((options.Flags & kFileMustExist) ? QFileDialog::ExistingFile

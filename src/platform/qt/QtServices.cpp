@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -7,10 +8,24 @@
 #include <QPushButton>
 
 namespace tagrota::qt {
+
+QWidget* DialogOwner() {
+    const auto onScreen = [](const QWidget* w) { return w && w->isVisible() && !w->isMinimized(); };
+    if (QWidget* modal = QApplication::activeModalWidget(); onScreen(modal)) return modal;
+    if (QWidget* active = QApplication::activeWindow(); onScreen(active)) return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isWindow() && onScreen(w) && w->windowType() != Qt::ToolTip &&
+            w->windowType() != Qt::Popup)
+            return w;
+    return nullptr;
+}
+
 namespace {
 
-// The title, text and icon of a message box.
+// The title, text and icon of a message box; one with an owner keeps only
+// that window waiting, so the tray icon still answers.
 void Prepare(QMessageBox& box, const std::string& text, int style, const std::string& title) {
+    if (box.parentWidget()) box.setWindowModality(Qt::WindowModal);
     box.setWindowTitle(title.empty() ? QStringLiteral("Tagrota") : Q(title));
     box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (style & 0x70) {
@@ -36,7 +51,7 @@ void Prepare(QMessageBox& box, const std::string& text, int style, const std::st
 
 int QtMessageBox::Choose(const std::string& text, int icon, const std::string& title,
                          const std::vector<std::string>& buttons) {
-    QMessageBox box;
+    QMessageBox box(DialogOwner());
     Prepare(box, text, icon, title);
     std::vector<QPushButton*> pressed;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
@@ -54,7 +69,7 @@ int QtMessageBox::Choose(const std::string& text, int icon, const std::string& t
 }
 
 int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
-    QMessageBox box;
+    QMessageBox box(DialogOwner());
     Prepare(box, text, style, title);
     using B = QMessageBox::StandardButton;
     struct Choice {

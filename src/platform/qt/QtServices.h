@@ -13,6 +13,8 @@
 
 class QSettings;
 
+class QWidget;
+
 namespace tagrota::qt {
 
 // A text of the program (UTF-8) as Qt's.
@@ -55,6 +57,12 @@ private:
 };
 
 // Modal message boxes over the active window.
+// The window a dialog or message box of the program belongs to: the one that
+// holds the user now, else the program's window in front, else the first one
+// on the screen; none while no window is on the screen. Shown over it and
+// modal to it alone, so the tray icon still answers.
+QWidget* DialogOwner();
+
 class QtMessageBox final : public IMessageBox {
 public:
     int MsgBox(const std::string& text, int style, const std::string& title) override;

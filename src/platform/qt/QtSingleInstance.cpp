@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kAnswerMs = 3000;
 constexpr char kActivate[] = "activate\n";
+constexpr char kRotate[] = "rotate\n";
 
 // The user's runtime folder where the session has one, else the temporary
 // folder (the names hold the user's id).
@@ -121,6 +122,34 @@ QtSingleInstance::Claim QtSingleInstance::Acquire() {
     return Claim::NoAnswer;
 }
 
+bool QtSingleInstance::AskToRotate() {
+    // No lock held: no copy runs, whatever socket a crashed one left.
+    const int lock = ::open(lockPath_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (lock < 0) return false;
+    const bool held = ::flock(lock, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(lock);
+    return held && Send(kRotate, sizeof kRotate - 1);
+}
+
+bool QtSingleInstance::Send(const char* request, std::size_t length) {
+    sockaddr_un address;
+    if (!AddressOf(socketPath_, address)) return false;
+    // The copy may still be starting: give it a moment to listen.
+    for (int waited = 0; waited < kAnswerMs; waited += 100) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return false;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+            const bool sent = ::write(fd, request, length) == static_cast<ssize_t>(length);
+            const bool answered = sent && WaitReadable(fd, kAnswerMs);
+            ::close(fd);
+            return answered;
+        }
+        ::close(fd);
+        QThread::msleep(100);
+    }
+    return false;
+}
+
 void QtSingleInstance::Listen() {
     sockaddr_un address;
     if (!AddressOf(socketPath_, address)) return;
@@ -142,16 +171,21 @@ void QtSingleInstance::Listen() {
 }
 
 // Reads each waiting request and closes its connection, which tells the later
-// start it was heard; then brings the window forward, once.
+// start it was heard; then brings the window forward, once, and rotates once
+// for each request to rotate.
 void QtSingleInstance::Answer() {
     bool activate = false;
+    int rotations = 0;
     for (int fd; (fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
         char request[sizeof kActivate] = {};
-        if (WaitReadable(fd, 500) && ::read(fd, request, sizeof request - 1) > 0)
+        if (WaitReadable(fd, 500) && ::read(fd, request, sizeof request - 1) > 0) {
             activate = activate || std::strcmp(request, kActivate) == 0;
+            if (std::strcmp(request, kRotate) == 0) ++rotations;
+        }
         ::close(fd);
     }
     if (activate && onActivate) onActivate();
+    for (; rotations > 0 && onRotate; --rotations) onRotate();
 }
 
 }  // namespace tagrota::qt

@@ -37,12 +37,21 @@ public:
     // Called in the first copy each time a later start asks for it.
     std::function<void()> onActivate;
 
+    // From a start that does not run as a copy of its own (`tagrota --rotate`):
+    // asks the running copy to rotate now. False when no copy runs or it did
+    // not answer.
+    bool AskToRotate();
+    // Called in the running copy for each such request.
+    std::function<void()> onRotate;
+
     // The name shared by the lock file and the socket of a settings file.
     static QString KeyFor(const std::string& settingsLocation);
 
 private:
     void Listen();
     void Answer();
+    // Sends one request to the running copy; true once it has been heard.
+    bool Send(const char* request, std::size_t length);
 
     QString base_;
     std::string socketPath_, lockPath_;

@@ -1,6 +1,7 @@
 #include "platform/qt/QtTrayShell.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
@@ -128,7 +129,24 @@ void QtTrayShell::BalloonShown(const Key& key, const Balloon& balloon) {
     QTimer::singleShot(0, this, [this, key] { Deliver(key, NotifyCode::NIN_BALLOONSHOW); });
 }
 
+// While a window of the program holds the user (a dialog, a message box), the
+// icon brings that window forward instead of acting: minimised with the main
+// window or lost behind others, it is the only way on, and the main window
+// takes no commands until it is answered.
+bool QtTrayShell::BringModalWindowForward() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isMinimized())
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    modal->show();
+    modal->raise();
+    modal->activateWindow();
+    return true;
+}
+
 void QtTrayShell::Activated(const Key& key, QSystemTrayIcon::ActivationReason reason) {
+    if (BringModalWindowForward()) return;
     using namespace NotifyCode;
     switch (reason) {
         case QSystemTrayIcon::Trigger:

@@ -64,6 +64,8 @@ private:
                                                        const std::string& caption) override;
     // The user's action on an icon, as the shell's notification codes.
     void Activated(const Key& key, QSystemTrayIcon::ActivationReason reason);
+    // Brings forward the window that holds the user, if one does.
+    static bool BringModalWindowForward();
 
     std::map<Key, Shown> shown_;
 };

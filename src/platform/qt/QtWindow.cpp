@@ -3,14 +3,18 @@
 
 #include "platform/qt/QtWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -98,7 +102,16 @@ QtWindow::QtWindow(IFileSystem& files, std::optional<DialogFrame> frame, const Q
         else
             flags |= Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
         widget_->setWindowFlags(flags);
+        if (*frame_ == DialogFrame::Fixed) HideIcon();
     }
+}
+
+void QtWindow::HideIcon() {
+    // An icon of nothing: without one of its own a window shows the
+    // program's.
+    QPixmap none(16, 16);
+    none.fill(Qt::transparent);
+    widget_->setWindowIcon(QIcon(none));
 }
 
 QtWindow::~QtWindow() {
@@ -217,6 +230,8 @@ void QtWindow::SetMinimumSize(int width, int height) {
 void QtWindow::ApplyMinimumSize() {
     const QMargins frame = FrameMargins();
     minMargins_ = frame;
+    // A fixed dialog's minimum is its fixed size (SetClientSize).
+    if (frame_ == DialogFrame::Fixed) return;
     const TwipScale scale = Scale();
     widget_->setMinimumSize(
         std::max(0, TwipScale::ToPixels(minWidth_, scale.dpiX) - frame.left() - frame.right()),
@@ -245,6 +260,7 @@ bool QtWindow::Visible() const {
 }
 
 void QtWindow::Show() {
+    hideAfterShow_ = false;
     if (frame_ && !widget_->isVisible()) {
         if (!shownOnce_) PlaceOverOwner();
         FocusFirstControl();
@@ -253,7 +269,8 @@ void QtWindow::Show() {
 }
 
 void QtWindow::ShowModal() {
-    widget_->setWindowModality(Qt::ApplicationModal);
+    // Modal to its owner alone: the tray icon must still answer (QtTrayShell).
+    widget_->setWindowModality(owner_ ? Qt::WindowModal : Qt::ApplicationModal);
     Show();
     if (!widget_->isVisible()) return;
     QEventLoop loop;
@@ -263,6 +280,18 @@ void QtWindow::ShowModal() {
 }
 
 void QtWindow::Hide() {
+    // A resize handler that hides the window as it is first shown (minimised
+    // in tray mode) runs inside the show, before the window is mapped: a hide
+    // there would be undone by the mapping, and the window left in the task
+    // bar. It is done once the show is over.
+    if (inShow_) {
+        hideAfterShow_ = true;
+        QTimer::singleShot(0, widget_.get(), [this] {
+            if (hideAfterShow_) widget_->hide();
+            hideAfterShow_ = false;
+        });
+        return;
+    }
     widget_->hide();
 }
 
@@ -271,8 +300,14 @@ void QtWindow::Hidden() {
 }
 
 void QtWindow::PlaceOverOwner() {
-    if (!owner_ || haveBounds_) return;
+    if (!owner_) return;
     const QWidget* over = owner_->widget();
+    // On top of the owner, modal to it, and out of the taskbar when a fixed
+    // dialog.
+    widget_->winId();
+    if (QWindow* handle = widget_->windowHandle(); handle && over->windowHandle())
+        handle->setTransientParent(over->windowHandle());
+    if (haveBounds_) return;
     // The frame is not known before the first show; the owner's is the best
     // guess of it.
     QRect outer(QPoint(), widget_->size().grownBy(owner_->FrameMargins()));
@@ -283,10 +318,6 @@ void QtWindow::PlaceOverOwner() {
         outer.moveTop(std::max(room.top(), std::min(outer.top(), room.bottom() - outer.height())));
     }
     widget_->move(outer.topLeft());
-    // On top of the owner, and out of the taskbar when a fixed dialog.
-    widget_->winId();
-    if (QWindow* handle = widget_->windowHandle(); handle && over->windowHandle())
-        handle->setTransientParent(over->windowHandle());
 }
 
 void QtWindow::FocusFirstControl() {
@@ -345,6 +376,27 @@ void QtWindow::Closing(QCloseEvent& event) {
     if (auto unload = onUnload_) unload();
 }
 
+QList<QKeySequence> KeySequencesOf(const std::string& keys) {
+    const QString text = Q(keys);
+    QList<QKeySequence> sequences{QKeySequence::fromString(text, QKeySequence::PortableText)};
+    if (text.contains(QStringLiteral("Shift+Tab"))) {
+        QString back = text;
+        sequences.append(QKeySequence::fromString(
+            back.replace(QStringLiteral("Shift+Tab"), QStringLiteral("Shift+Backtab")),
+            QKeySequence::PortableText));
+    }
+    return sequences;
+}
+
+void QtWindow::AddShortcut(const std::string& keys, std::function<void()> handler) {
+    auto* shortcut = new QShortcut(widget_.get());
+    shortcut->setKeys(KeySequencesOf(keys));
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, shortcut, [handler = std::move(handler)] {
+        if (handler) handler();
+    });
+}
+
 void QtWindow::NotifyResize() {
     // A hidden window hears of its size when it is shown.
     if (!widget_->isVisible() || showing_) {
@@ -368,6 +420,10 @@ void QtWindow::Resized() {
 }
 
 void QtWindow::StateChanged() {
+    // A window first shown minimised learns its frame only as it comes back,
+    // and may come back without a move: the stored outer size still has the
+    // frame in it until it is fitted here.
+    if (State() != WindowState::Minimized) Reconcile();
     NotifyResize();
 }
 
@@ -379,7 +435,9 @@ void QtWindow::Shown() {
     if (!shownOnce_ || resizePending_) {
         shownOnce_ = true;
         resizePending_ = false;
+        inShow_ = true;
         NotifyResize();
+        inShow_ = false;
     }
 }
 
@@ -505,6 +563,10 @@ std::unique_ptr<ITimer> QtUserInterface::CreateTimer() {
 
 std::string QtUserInterface::UpperCase(const std::string& text) const {
     return QString::fromStdString(text).toUpper().toStdString();
+}
+
+bool QtUserInterface::ModalWindowOpen() const {
+    return QApplication::activeModalWidget() != nullptr;
 }
 
 std::vector<Rect> QtUserInterface::ScreenWorkAreas() const {

@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMargins>
 #include <QObject>
 #include <QRect>
@@ -372,6 +373,10 @@ private:
     std::function<void(const std::string&)> onClick_;
 };
 
+// The key sequences of a shortcut written as in MenuEntry ("Ctrl+Shift+Tab"
+// is also the Backtab that X11 reports for it).
+QList<QKeySequence> KeySequencesOf(const std::string& keys);
+
 class QtMenuBar final : public IMenuBar {
 public:
     QtMenuBar(QMenuBar& bar, const std::vector<MenuEntry>& items);
@@ -416,6 +421,7 @@ public:
     void ShowModal() override;
 
     void SetOnResize(std::function<void()> handler) override { onResize_ = std::move(handler); }
+    void AddShortcut(const std::string& keys, std::function<void()> handler) override;
     void SetOnQueryUnload(std::function<void(bool& cancel, UnloadMode mode)> handler) override {
         onQueryUnload_ = std::move(handler);
     }
@@ -455,6 +461,8 @@ private:
     // The frame around the client rectangle; the last known one (none at
     // first) while the window system has not told it.
     QMargins FrameMargins() const;
+    // A fixed dialog shows no icon in its title bar.
+    void HideIcon();
     void ApplyMinimumSize();
     // Once the frame is known, gives the outer rectangle the size and place
     // last asked for, if nobody has changed the window since.
@@ -496,6 +504,8 @@ private:
     QMargins sizedMargins_;  // the frame of the last size notification
 
     bool shownOnce_ = false, resizePending_ = false, showing_ = false;
+    // A hide asked for while the window is being shown, done once it is.
+    bool inShow_ = false, hideAfterShow_ = false;
     int resizeDepth_ = 0;
     bool closeRequested_ = false;
     UnloadMode closeMode_ = UnloadMode::FormCode;
@@ -526,6 +536,7 @@ public:
     std::unique_ptr<IWindow> CreateDialogWindow(DialogFrame frame, const IWindow& owner) override;
     std::vector<Rect> ScreenWorkAreas() const override;
     std::string UpperCase(const std::string& text) const override;
+    bool ModalWindowOpen() const override;
 
 private:
     IFileSystem& files_;

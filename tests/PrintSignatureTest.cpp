@@ -1,0 +1,106 @@
+// `tagrota --print`: one signature composed from the files and settings on
+// disk, as a rotation in random mode would compose it, writing nothing.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "TestSupport.h"
+#include "engine/Module1.h"
+#include "engine/PrintSignature.h"
+#include "engine/Settings.h"
+
+namespace tagrota {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::WriteBytes;
+
+class PrintSignature : public ::testing::Test {
+protected:
+    void Store(const char* key, const std::string& value) {
+        store.values[{kAppName, kSettingsSection, key}] = value;
+    }
+    ComposedSignature Compose() {
+        return ComposeSignature(store, files, platform.clock, random, dir.Path().string());
+    }
+    // Every file in the folder, to see that nothing was written.
+    std::set<std::string> Files() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(dir.Path()))
+            names.insert(entry.path().string());
+        return names;
+    }
+
+    test::TempDir dir;
+    headless::HeadlessPlatform platform;
+    headless::FaultyFileSystem files;
+    headless::SettingsStore store;
+    SplitMixRandom random;
+};
+
+TEST_F(PrintSignature, IsTheFixedTextThenOneEntryOfTheConfiguredCollection) {
+    WriteBytes(dir.File("fixed.txt"), "-- \nJo Bloggs\n");  // LF only: made CR LF
+    WriteBytes(dir.File("mine.txt"), "alpha one\r\n%\r\nbeta two\r\n%\r\ngamma three\r\n%\r\n");
+    Store(SettingKey::RandomFile, dir.File("mine.txt"));
+    const auto before = Files();
+    std::set<std::string> seen;
+    for (int i = 0; i < 60; ++i) {
+        platform.Advance(1700);  // another moment of the day: another seed
+        const ComposedSignature s = Compose();
+        EXPECT_TRUE(s.problems.empty());
+        ASSERT_EQ(s.text.rfind("-- \r\nJo Bloggs\r\n\r\n", 0), 0u) << s.text;
+        seen.insert(s.text.substr(18));
+    }
+    EXPECT_EQ(seen, (std::set<std::string>{"alpha one", "beta two", "gamma three"}));
+    EXPECT_EQ(Files(), before) << "nothing written";
+}
+
+TEST_F(PrintSignature, IsWrappedAsTheSettingsSay) {
+    const std::string quotation =
+        "one two three four five six seven eight nine ten eleven twelve thirteen fourteen";
+    WriteBytes(dir.File("mine.txt"), quotation + "\r\n%\r\n");
+    Store(SettingKey::RandomFile, dir.File("mine.txt"));
+    Store(SettingKey::WrapCount, "32");
+    EXPECT_EQ(Compose().text, DefaultFixedText() + "\r\n" + quotation) << "wrapping is off";
+    Store(SettingKey::DoWrap, "True");
+    const std::string wrapped = Compose().text;
+    EXPECT_EQ(wrapped, DefaultFixedText() + "\r\n" + RewrapQuotation(quotation, 32));
+    EXPECT_NE(wrapped.find("\r\n", DefaultFixedText().size() + 2), std::string::npos);
+}
+
+TEST_F(PrintSignature, FallsBackToTheDefaultCollectionWithoutWritingIt) {
+    // Missing, without signatures, unreadable: each says why, and the default
+    // collection gives the quotation; neither file is created.
+    WriteBytes(dir.File("none.txt"), "no separator here\r\n");
+    WriteBytes(dir.File("locked.txt"), "a\r\n%\r\nb\r\n%\r\n");
+    files.failReads.insert(dir.File("locked.txt"));
+    for (const char* name : {"missing.txt", "none.txt", "locked.txt"}) {
+        Store(SettingKey::RandomFile, dir.File(name));
+        const auto before = Files();
+        const ComposedSignature s = Compose();
+        ASSERT_EQ(s.problems.size(), 1u) << name;
+        EXPECT_NE(s.problems[0].find(dir.File(name)), std::string::npos) << s.problems[0];
+        EXPECT_EQ(s.text.rfind(DefaultFixedText(), 0), 0u);
+        EXPECT_GT(s.text.size(), DefaultFixedText().size() + 2) << name;
+        EXPECT_EQ(Files(), before) << name;
+    }
+    // The default collection's own file is used where there is one.
+    WriteBytes(dir.File(kDefaultCollectionName), "the default one\r\n%\r\n");
+    EXPECT_EQ(Compose().text, DefaultFixedText() + "\r\nthe default one");
+}
+
+TEST_F(PrintSignature, AnUnreadableFixedFileGivesTheDefaultTextAndSaysSo) {
+    WriteBytes(dir.File("fixed.txt"), "mine\r\n");
+    files.failReads.insert(dir.File("fixed.txt"));
+    WriteBytes(dir.File(kDefaultCollectionName), "q\r\n%\r\n");
+    const ComposedSignature s = Compose();
+    EXPECT_EQ(s.text, DefaultFixedText() + "\r\nq");
+    ASSERT_EQ(s.problems.size(), 1u);
+    EXPECT_NE(s.problems[0].find("fixed.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tagrota
