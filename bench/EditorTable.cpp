@@ -41,6 +41,7 @@
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 #include "platform/headless/HeadlessTray.h"
+#include "platform/headless/HeadlessWindow.h"
 #include "platform/qt/QtScintillaEditor.h"
 #include "platform/qt/QtWindow.h"
 

@@ -1,4 +1,5 @@
-// The collection's editor on a Scintilla view, filled a slice at a time.
+// The collection's editor on a Scintilla view; a large text is loaded beside
+// the event loop.
 
 #include "platform/qt/QtScintillaEditor.h"
 
@@ -6,14 +7,28 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QWidget>
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <string_view>
 
 #include "platform/TextFile.h"
+
+// Scintilla's loader: a document that is filled away from the view, on any
+// thread, and then given to a view whole (SCI_CREATELOADER). QScintilla does
+// not install Scintilla's own declaration; this one is the same, under the
+// same name.
+class ILoader {
+public:
+    virtual int Release() = 0;
+    virtual int AddData(const char* data, std::ptrdiff_t length) = 0;
+    virtual void* ConvertToDocument() = 0;
+
+protected:
+    ~ILoader() = default;
+};
 
 namespace tagrota::qt {
 
@@ -25,12 +40,16 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
-// Bytes appended to the view at a time, and how long one turn of the event
-// loop may go on appending: a megabyte takes about 5 ms here, so a turn stays
-// far below the 100 ms a user would notice, and a hundred megabytes fill in
-// well under two seconds.
+// A text up to this size goes into the view at once (about 5 ms a megabyte
+// here); a larger one shows this much at once and loads beside the event loop.
+// Growing a document of a hundred megabytes in the view would hold the event
+// loop for over 100 ms at a time, each time its buffer is enlarged.
+constexpr std::size_t kAtOnce = std::size_t{1} << 20;
+// The loader takes the text in slices of this size, and the window looks at
+// its progress this often.
 constexpr std::size_t kSlice = std::size_t{1} << 20;
-constexpr qint64 kTurnMs = 25;
+constexpr int kPollMs = 30;
+
 
 // The property that marks our views for the accessibility factory below.
 constexpr const char* kLargeText = "tagrotaLargeText";
@@ -67,6 +86,14 @@ void UsePlainAccessibility(QsciScintilla& view) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
+// A cut after a line end at or before `end`, so that no character and no CR LF
+// is cut in two; `end` itself where the piece holds none.
+std::size_t CutAfterLineEnd(std::string_view text, std::size_t from, std::size_t end) {
+    if (end >= text.size()) return text.size();
+    const std::size_t lineEnd = text.substr(from, end - from).rfind('\n');
+    return lineEnd == std::string_view::npos ? end : from + lineEnd + 1;
+}
+
 // Whether every line end is CR LF: every LF follows a CR, and there are as
 // many CRs as LFs.
 bool OnlyCrLf(std::string_view text) {
@@ -80,6 +107,57 @@ bool OnlyCrLf(std::string_view text) {
 }
 
 }  // namespace
+
+// A load under way: the text, the loader's document, and the thread that
+// fills it.
+struct DocumentLoader {
+    std::shared_ptr<const std::string> text;
+    ILoader* loader = nullptr;
+    std::atomic<std::size_t> loaded{0};
+    std::atomic<bool> cancel{false}, done{false};
+    bool ok = true;  // written by the thread until it is joined
+    std::thread thread;
+
+    void Run() {
+        const std::string_view all(*text);
+        std::size_t at = 0;
+        while (at < all.size() && !cancel) {
+            const std::size_t end = CutAfterLineEnd(all, at, at + kSlice);
+            if (loader->AddData(all.data() + at, static_cast<std::ptrdiff_t>(end - at)) !=
+                Sci::SC_STATUS_OK) {
+                ok = false;
+                break;
+            }
+            at = end;
+            loaded = at;
+        }
+        done = true;
+    }
+};
+
+// The Scintilla view. Its change notifications are the "before" ones only:
+// QScintilla's own handling of the others counts the characters from the
+// start of the text at every change, seconds per keystroke deep into a large
+// text. A change is told once the event that made it is handled.
+class ScintillaView final : public QsciScintilla {
+public:
+    explicit ScintillaView(QWidget* parent) : QsciScintilla(parent) {}
+    std::function<void()> afterEvent;
+
+protected:
+    bool event(QEvent* e) override {
+        const bool handled = QsciScintilla::event(e);
+        if (afterEvent) afterEvent();
+        return handled;
+    }
+    bool viewportEvent(QEvent* e) override {
+        const bool handled = QsciScintilla::viewportEvent(e);
+        if (afterEvent) afterEvent();
+        return handled;
+    }
+};
+
+constexpr unsigned long kChangeEvents = Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE;
 
 // The editor's widget until it is first wanted, and the view's frame after.
 class ScintillaFrame final : public QWidget {
@@ -109,12 +187,18 @@ QtScintillaEditor::QtScintillaEditor(QtWindow& window, const ControlPlace& place
     : QtControl(window, new ScintillaFrame(window.ParentFor(place), *this), place),
       frame_(static_cast<ScintillaFrame*>(widget())),
       backing_(files) {
-    step_.setInterval(0);
-    QObject::connect(&step_, &QTimer::timeout, &context_, [this] { FillStep(); });
+    poll_.setInterval(kPollMs);
+    QObject::connect(&poll_, &QTimer::timeout, &context_, [this] { CheckLoad(false); });
 }
 
 QtScintillaEditor::~QtScintillaEditor() {
+    CancelLoad();
     frame_->editor_ = nullptr;
+    if (view_) view_->afterEvent = nullptr;
+}
+
+QsciScintilla* QtScintillaEditor::view() const {
+    return view_;
 }
 
 void QtScintillaEditor::FirstUse() {
@@ -124,7 +208,7 @@ void QtScintillaEditor::FirstUse() {
 }
 
 void QtScintillaEditor::MakeView() {
-    view_ = new QsciScintilla(frame_);
+    view_ = new ScintillaView(frame_);
     UsePlainAccessibility(*view_);
     // A document without a style byte beside every character: the text is
     // plain, and a large one would cost its size once more. The view holds
@@ -144,9 +228,16 @@ void QtScintillaEditor::MakeView() {
     view_->SendScintilla(Sci::SCI_SETSCROLLWIDTHTRACKING, 1UL);
     view_->setGeometry(frame_->rect());
     frame_->setFocusProxy(view_);
-    QObject::connect(view_, &QsciScintilla::textChanged, &context_, [this] {
-        if (!filling_ && onChange_) onChange_();
-    });
+    QObject::connect(view_, &QsciScintillaBase::SCN_MODIFIED, &context_,
+                     [this](int, int type) {
+                         if (filling_ || !(type & static_cast<int>(kChangeEvents)) || changed_)
+                             return;
+                         changed_ = true;
+                         // Told after the view's event, or on the next turn
+                         // for a change that came some other way.
+                         QTimer::singleShot(0, &context_, [this] { AfterEvent(); });
+                     });
+    view_->afterEvent = [this] { AfterEvent(); };
     view_->show();
     if (frame_->hasFocus()) view_->setFocus();
 }
@@ -156,56 +247,100 @@ void QtScintillaEditor::Resized() {
     if (note_ && note_->isVisible()) ShowNote();
 }
 
+void QtScintillaEditor::AfterEvent() {
+    if (!changed_) return;
+    changed_ = false;
+    if (onChange_) onChange_();
+}
+
 void QtScintillaEditor::StartFill() {
-    step_.stop();
+    CancelLoad();
     // No notifications, no undo steps and no user edits while the view fills.
     view_->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0UL);
     view_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
     view_->SendScintilla(Sci::SCI_SETREADONLY, 0UL);
     view_->SendScintilla(Sci::SCI_CLEARALL);
-    if (held_) view_->SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(held_->size() + 1));
-    view_->SendScintilla(Sci::SCI_SETREADONLY, 1UL);
-    filledTo_ = 0;
+    const std::string_view text = held_ ? std::string_view(*held_) : std::string_view();
+    const std::size_t first = CutAfterLineEnd(text, 0, kAtOnce);
+    view_->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(first), text.data());
     filling_ = true;
-    // The first turn at once: the view shows its first lines as it appears.
-    FillStep();
+    if (first == text.size()) {
+        EndFill();
+        return;
+    }
+    view_->SendScintilla(Sci::SCI_SETREADONLY, 1UL);
+    // The loader starts empty: its buffer grows on its own thread.
+    loader_ = std::make_unique<DocumentLoader>();
+    loader_->text = held_;
+    loader_->loader = reinterpret_cast<ILoader*>(view_->SendScintilla(
+        Sci::SCI_CREATELOADER, 0UL, long{Sci::SC_DOCUMENTOPTION_STYLES_NONE}));
+    if (!loader_->loader) {
+        // No loader: the view takes the rest at once.
+        loader_.reset();
+        view_->SendScintilla(Sci::SCI_SETREADONLY, 0UL);
+        view_->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(text.size() - first),
+                             text.data() + first);
+        EndFill();
+        return;
+    }
+    DocumentLoader* load = loader_.get();
+    load->thread = std::thread([load] { load->Run(); });
+    ShowNote();
+    poll_.start();
 }
 
-void QtScintillaEditor::FillStep() {
-    const std::string_view text = held_ ? std::string_view(*held_) : std::string_view();
-    QElapsedTimer turn;
-    turn.start();
-    view_->SendScintilla(Sci::SCI_SETREADONLY, 0UL);
-    while (filledTo_ < text.size()) {
-        std::size_t end = std::min(text.size(), filledTo_ + kSlice);
-        // A slice ends after a line end, so that no character and no CR LF is
-        // cut in two.
-        if (end < text.size()) {
-            const std::size_t lineEnd = text.substr(filledTo_, end - filledTo_).rfind('\n');
-            if (lineEnd != std::string_view::npos) end = filledTo_ + lineEnd + 1;
-        }
-        view_->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(end - filledTo_),
-                             text.data() + filledTo_);
-        filledTo_ = end;
-        if (turn.elapsed() >= kTurnMs) break;
-    }
-    view_->SendScintilla(Sci::SCI_SETREADONLY, 1UL);
-    if (filledTo_ >= text.size()) {
-        EndFill();
-    } else {
+void QtScintillaEditor::CheckLoad(bool wait) {
+    if (!loader_) return;
+    if (!wait && !loader_->done) {
         ShowNote();
-        step_.start();
+        return;
     }
+    loader_->thread.join();
+    std::unique_ptr<DocumentLoader> load = std::move(loader_);
+    poll_.stop();
+    if (!load->ok) {
+        // The loader gave up (out of memory): the view takes the rest itself.
+        load->loader->Release();
+        const std::string_view text(*held_);
+        const auto inView = static_cast<std::size_t>(view_->SendScintilla(Sci::SCI_GETLENGTH));
+        view_->SendScintilla(Sci::SCI_SETREADONLY, 0UL);
+        view_->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(text.size() - inView),
+                             text.data() + inView);
+        EndFill();
+        return;
+    }
+    // The view takes the whole document where it shows the first lines; it
+    // holds the document from here on and frees it as it goes.
+    const long topLine = view_->SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE);
+    const long xOffset = view_->SendScintilla(Sci::SCI_GETXOFFSET);
+    auto* document = load->loader->ConvertToDocument();
+    view_->SendScintilla(Sci::SCI_SETDOCPOINTER, 0UL, document);
+    view_->SendScintilla(Sci::SCI_RELEASEDOCUMENT, 0UL, document);
+    view_->setUtf8(true);
+    view_->SendScintilla(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
+    view_->SendScintilla(Sci::SCI_SETTABWIDTH, 8UL);
+    view_->SendScintilla(Sci::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(topLine));
+    view_->SendScintilla(Sci::SCI_SETXOFFSET, static_cast<unsigned long>(xOffset));
+    EndFill();
+}
+
+void QtScintillaEditor::CancelLoad() {
+    poll_.stop();
+    if (!loader_) return;
+    loader_->cancel = true;
+    loader_->thread.join();
+    loader_->loader->Release();
+    loader_.reset();
 }
 
 void QtScintillaEditor::EndFill() {
-    step_.stop();
     view_->SendScintilla(Sci::SCI_SETREADONLY, 0UL);
     view_->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
     view_->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     view_->SendScintilla(Sci::SCI_SETSAVEPOINT);
-    view_->SendScintilla(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(Sci::SC_MODEVENTMASKALL));
+    view_->SendScintilla(Sci::SCI_SETMODEVENTMASK, kChangeEvents);
     filling_ = false;
+    changed_ = false;
     held_.reset();
     if (note_) note_->hide();
 }
@@ -220,7 +355,8 @@ void QtScintillaEditor::ShowNote() {
         note_->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     const std::size_t size = held_ ? held_->size() : 0;
-    const int percent = size ? static_cast<int>(filledTo_ * 100 / size) : 100;
+    const std::size_t loaded = loader_ ? loader_->loaded.load() : size;
+    const int percent = size ? static_cast<int>(loaded * 100 / size) : 100;
     note_->setText(QStringLiteral("Loading the text\u2026 %1 %").arg(percent));
     note_->adjustSize();
     // In the bottom right corner, clear of the scroll bars.
@@ -233,20 +369,29 @@ void QtScintillaEditor::ShowNote() {
 
 QsciScintilla* QtScintillaEditor::scintilla() {
     FirstUse();
-    while (filling_) FillStep();
+    CheckLoad(true);
     return view_;
+}
+
+std::string_view QtScintillaEditor::ViewText() const {
+    const auto length = static_cast<std::size_t>(view_->SendScintilla(Sci::SCI_GETLENGTH));
+    if (length == 0) return {};
+    // The document's bytes in one piece (its gap moved to the end).
+    const auto* bytes =
+        reinterpret_cast<const char*>(view_->SendScintilla(Sci::SCI_GETCHARACTERPOINTER));
+    return std::string_view(bytes, length);
 }
 
 std::string QtScintillaEditor::GetText() const {
     if (!view_ || filling_) return held_ ? *held_ : std::string();
-    const auto length = static_cast<std::size_t>(view_->SendScintilla(Sci::SCI_GETLENGTH));
-    if (length == 0) return {};
-    const auto* bytes =
-        reinterpret_cast<const char*>(view_->SendScintilla(Sci::SCI_GETCHARACTERPOINTER));
-    const std::string_view text(bytes, length);
+    const std::string_view text = ViewText();
     // Enter and pasting give CR LF; anything else that brought a lone CR or
     // LF reads as a line end all the same.
-    return OnlyCrLf(text) ? std::string(text) : ToCrLf(text);
+    if (!OnlyCrLf(text)) return ToCrLf(text);
+    std::string copy;
+    ReserveText(copy, text.size());  // huge pages for a large text: far fewer faults
+    copy.append(text);
+    return copy;
 }
 
 std::shared_ptr<const std::string> QtScintillaEditor::SharedText() const {
@@ -274,6 +419,11 @@ FileStatus QtScintillaEditor::LoadFile(const std::string& path) {
 }
 
 FileStatus QtScintillaEditor::SaveFile(const std::string& path) {
+    if (view_ && !filling_) {
+        // The view's own bytes, without a copy, where they need no change.
+        const std::string_view text = ViewText();
+        if (OnlyCrLf(text)) return backing_.Save(path, text);
+    }
     return backing_.Save(path, GetText());
 }
 

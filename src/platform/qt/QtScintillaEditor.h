@@ -7,18 +7,22 @@
 // back as CR LF, a change notification for each change (the user's, and the
 // program's when the text really changes), loads and saves through the
 // text-file rules. Like the plain editor it holds its text as a string until
-// the widget is first wanted; the Scintilla view is only made then. The view
-// is filled a slice at a time across turns of the event loop, so that the
-// rotation and the window go on meanwhile; while it fills, the view is read
-// only, a note says that the text is still coming, and the text the program
-// reads (and saves) is the whole string it holds.
+// the widget is first wanted; the Scintilla view is only made then. A large
+// text is put into a document of its own on a thread of its own, while the
+// view shows its first lines and the rotation and the window go on; the view
+// then takes the whole document at once. Meanwhile the view is read only, a
+// note says that the text is still coming, and the text the program reads
+// (and saves) is the whole string it holds.
 
 #include <QObject>
 #include <QTimer>
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <thread>
 
 #include "platform/qt/QtWindow.h"
 
@@ -28,6 +32,8 @@ class QsciScintilla;
 namespace tagrota::qt {
 
 class ScintillaFrame;
+class ScintillaView;
+struct DocumentLoader;
 
 // Whether the control of this place is the collection's editor, which takes
 // the Scintilla view; every other editor is the plain one (QtEditor).
@@ -48,10 +54,10 @@ public:
     // The view, made and filled with the whole text first, at once.
     QsciScintilla* scintilla();
     // The view, if it has been made; it may still be filling.
-    QsciScintilla* view() const { return view_; }
+    QsciScintilla* view() const;
     // Whether the view holds the whole text.
     bool Filled() const { return view_ && !filling_; }
-    // Whether the view is being filled.
+    // Whether the whole text is still being made ready for the view.
     bool Filling() const { return filling_; }
     // The note shown while the text is still coming.
     QLabel* fillNote() const { return note_; }
@@ -62,26 +68,36 @@ public:
 
 private:
     void MakeView();
-    // Starts filling the view with `held_`, the first slice at once.
+    // Puts `held_` into the view: a short text at once; a long one shows its
+    // first lines at once and is loaded into a document of its own by
+    // `loader_`.
     void StartFill();
-    // Appends slices for a few milliseconds; ends the filling at the end.
-    void FillStep();
+    // While loading: the note brought up to date, and once the document is
+    // complete, the view given it. With `wait`, waits for it first.
+    void CheckLoad(bool wait);
+    // Stops a load under way and drops its document.
+    void CancelLoad();
     void EndFill();
     void ShowNote();
+    // The view's text as it stands, valid until the next change of the view.
+    std::string_view ViewText() const;
+    // After every event of the view: a change of its text is told.
+    void AfterEvent();
     // Puts text with CR LF line ends in place of the current one; a change
     // notifies.
     void Replace(std::string wanted);
 
     ScintillaFrame* frame_;
-    QsciScintilla* view_ = nullptr;
+    ScintillaView* view_ = nullptr;
     QLabel* note_ = nullptr;
-    QTimer step_;
+    QTimer poll_;
     EditorFileBacking backing_;
     // The whole text while the view does not hold it all (not made yet, or
-    // filling); none for an empty text.
+    // loading); none for an empty text.
     std::shared_ptr<const std::string> held_;
-    std::size_t filledTo_ = 0;  // bytes of `held_` in the view
+    std::unique_ptr<DocumentLoader> loader_;
     bool filling_ = false;
+    bool changed_ = false;  // the text changed since the last notification
     std::function<void()> onChange_;
 };
 
