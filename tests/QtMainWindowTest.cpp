@@ -168,6 +168,8 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     ASSERT_TRUE(random.Filling()) << "five megabytes take more than one turn";
     QsciScintilla* view = random.view();
     EXPECT_TRUE(view->isReadOnly()) << "no edits while the text is still coming";
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, 100UL), 100)
+        << "the first lines show while the rest loads";
     ASSERT_NE(random.fillNote(), nullptr);
     EXPECT_TRUE(random.fillNote()->isVisible());
     EXPECT_EQ(random.GetText(), file) << "the whole text, also while it fills";

@@ -262,27 +262,28 @@ void QtScintillaEditor::StartFill() {
     view_->SendScintilla(Sci::SCI_CLEARALL);
     const std::string_view text = held_ ? std::string_view(*held_) : std::string_view();
     const std::size_t first = CutAfterLineEnd(text, 0, kAtOnce);
+    // The loader starts empty: its buffer grows on its own thread. It is made
+    // before the first lines go in, as making one resets the view's count of
+    // the lines it shows.
+    ILoader* loader = nullptr;
+    if (first < text.size())
+        loader = reinterpret_cast<ILoader*>(view_->SendScintilla(
+            Sci::SCI_CREATELOADER, 0UL, long{Sci::SC_DOCUMENTOPTION_STYLES_NONE}));
     view_->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(first), text.data());
     filling_ = true;
-    if (first == text.size()) {
+    if (first < text.size() && !loader) {
+        // No loader: the view takes the rest at once.
+        view_->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(text.size() - first),
+                             text.data() + first);
+    }
+    if (!loader) {
         EndFill();
         return;
     }
     view_->SendScintilla(Sci::SCI_SETREADONLY, 1UL);
-    // The loader starts empty: its buffer grows on its own thread.
     loader_ = std::make_unique<DocumentLoader>();
     loader_->text = held_;
-    loader_->loader = reinterpret_cast<ILoader*>(view_->SendScintilla(
-        Sci::SCI_CREATELOADER, 0UL, long{Sci::SC_DOCUMENTOPTION_STYLES_NONE}));
-    if (!loader_->loader) {
-        // No loader: the view takes the rest at once.
-        loader_.reset();
-        view_->SendScintilla(Sci::SCI_SETREADONLY, 0UL);
-        view_->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(text.size() - first),
-                             text.data() + first);
-        EndFill();
-        return;
-    }
+    loader_->loader = loader;
     DocumentLoader* load = loader_.get();
     load->thread = std::thread([load] { load->Run(); });
     ShowNote();
