@@ -61,6 +61,7 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	$(BENCH_BUILD)/bench/tagrota_bench
 	$(BENCH_BUILD)/bench/tagrota_table
+	$(BENCH_BUILD)/bench/tagrota_editor_table
 
 # Each fuzz target for FUZZ_SECONDS seconds, under ASan and UBSan (clang).
 fuzz: deps

@@ -8,12 +8,16 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QPixmap>
-#include <QPlainTextEdit>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <Qsci/qsciscintilla.h>
 #include <QScreen>
 
 #include "TestSupport.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
+#include "platform/qt/QtScintillaEditor.h"
 #include "platform/qt/QtWindow.h"
 
 namespace tagrota {
@@ -93,6 +97,14 @@ TEST_F(QtMainWindow, StartsAndLaysOutLikeTheHeadlessOne) {
     EXPECT_EQ(store.saves.size(), 13u);
 }
 
+// Types text where the caret is, as the user would.
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
 TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
     // LF line ends and a no-break space: what a save must give back as it was.
     const std::string path = dir.File("quotes.txt");
@@ -101,12 +113,10 @@ TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
     store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
     Start();
     frmMain& f = *form;
-    auto& random = dynamic_cast<qt::QtEditor&>(*f.txtRandom);
-    const QTextDocument& document = *static_cast<QPlainTextEdit*>(random.widget())->document();
+    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
     const std::string text = "One\r\n%\r\nTwo\u00a0two\r\n%\r\nThree\r\n";
 
-    EXPECT_FALSE(random.Filled());
-    EXPECT_TRUE(document.isEmpty());
+    EXPECT_EQ(random.view(), nullptr) << "no view before the tab shows";
     EXPECT_EQ(random.GetText(), text);
     EXPECT_EQ(f.state.SigCount, 2);
     ASSERT_TRUE(random.SaveFile(path));
@@ -114,22 +124,28 @@ TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
 
     f.Toolbar1_ButtonClick("Random");
     QCoreApplication::processEvents();
-    EXPECT_TRUE(random.Filled());
-    EXPECT_FALSE(document.isEmpty());
+    ASSERT_TRUE(random.Filled());
+    EXPECT_EQ(random.view()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH),
+              static_cast<long>(text.size()));
     EXPECT_EQ(random.GetText(), text);
     EXPECT_FALSE(f.state.RandomDirty) << "filling the widget is no edit";
     ASSERT_TRUE(random.SaveFile(path));
     EXPECT_EQ(test::ReadBytes(path), file);
 
-    // The user's edit in the filled widget marks the tab and saves as before.
-    random.textEdit()->moveCursor(QTextCursor::End);
-    random.textEdit()->insertPlainText(QStringLiteral("x"));
+    // The user's edit in the filled widget marks the tab and saves as before,
+    // in the file's own line ends; Enter gives a CR LF like the others.
+    QsciScintilla* view = random.scintilla();
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    Type(view, QStringLiteral("x"));
     EXPECT_TRUE(f.state.RandomDirty);
     EXPECT_EQ(f.SSTab1->TabPicture(1), "Dirty2");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(view, &enter);
+    EXPECT_EQ(random.GetText(), text + "x\r\n");
     // The saves above went round the program: it asks before writing over.
     messages.Answer(0);  // Overwrite
     f.Toolbar1_ButtonClick("Save");
-    EXPECT_EQ(test::ReadBytes(path), file + "x");
+    EXPECT_EQ(test::ReadBytes(path), file + "x\n");
     EXPECT_FALSE(f.state.RandomDirty);
     f.window->Close(UnloadMode::FormControlMenu);
 }
@@ -144,6 +160,65 @@ TEST_F(QtMainWindow, UpperCaseCoversEveryLetterAndTheHeadlessPlatformAgrees) {
           "αβγδεζηθικλμνξοπρςστυφχψωϊϋ άέήίόύώ", "абвгдежзийклмнопрстуфхцчшщъыьэюя ѐёђѓєѕіїјљњћќѝўџ",
           "ÀÉ ΑΩ АЯ 123 €…", "日本語のファイル.txt"})
         EXPECT_EQ(plain.UpperCase(text), ui.UpperCase(text)) << text;
+}
+
+TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByte) {
+    // A few megabytes with CR LF line ends, no-break spaces and text of other
+    // scripts, which the view takes in several slices.
+    std::string file;
+    for (int i = 0; file.size() < (std::size_t{5} << 20); ++i)
+        file += "Entry " + std::to_string(i) + "\u00a0\u00e9t\u00e9 \u65e5\u672c\r\nsecond line\r\n%\r\n";
+    const std::string path = dir.File("large.txt");
+    test::WriteBytes(path, file);
+    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
+    Start();
+    frmMain& f = *form;
+    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
+    int changes = 0;
+    const auto logic = [&f] { f.txtRandom_Change(); };
+    random.SetOnChange([&] { ++changes; logic(); });
+
+    f.Toolbar1_ButtonClick("Random");
+    ASSERT_TRUE(random.Filling()) << "five megabytes take more than one turn";
+    QsciScintilla* view = random.view();
+    EXPECT_TRUE(view->isReadOnly()) << "no edits while the text is still coming";
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, 100UL), 100)
+        << "the first lines show while the rest loads";
+    ASSERT_NE(random.fillNote(), nullptr);
+    EXPECT_TRUE(random.fillNote()->isVisible());
+    EXPECT_EQ(random.GetText(), file) << "the whole text, also while it fills";
+    f.Toolbar1_ButtonClick("Save");
+    EXPECT_EQ(test::ReadBytes(path), file) << "nothing to save: the text is unchanged";
+    while (random.Filling()) QCoreApplication::processEvents();
+    EXPECT_FALSE(view->isReadOnly());
+    EXPECT_FALSE(random.fillNote()->isVisible());
+    EXPECT_EQ(changes, 0) << "filling is no change";
+    EXPECT_EQ(random.GetText(), file);
+
+    // One character typed in the middle of a line, at the middle of the text.
+    const std::size_t middle = file.find("second", file.size() / 2) + 3;
+    view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(middle));
+    Type(view, QStringLiteral("\u00e4"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(f.state.RandomDirty);
+    f.Toolbar1_ButtonClick("Save");
+    std::string expected = file;
+    expected.insert(middle, "\u00e4");
+    EXPECT_EQ(test::ReadBytes(path), expected);
+    EXPECT_FALSE(f.state.RandomDirty);
+
+    // The program's own change while the view fills: the new text, filled
+    // afresh, one notification.
+    random.SetText(file.substr(0, file.size() / 2));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(random.GetText(), file.substr(0, file.size() / 2));
+    random.SetText(file);
+    EXPECT_EQ(changes, 3);
+    random.SetText(file);
+    EXPECT_EQ(changes, 3) << "the same text again is no change";
+    while (random.Filling()) QCoreApplication::processEvents();
+    EXPECT_EQ(random.GetText(), file);
+    f.window->Close(UnloadMode::FormControlMenu);
 }
 
 }  // namespace

@@ -15,10 +15,12 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QToolButton>
+#include <Qsci/qsciscintilla.h>
 
 #include "TestSupport.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
+#include "platform/qt/QtScintillaEditor.h"
 #include "platform/qt/QtWindow.h"
 
 namespace tagrota {
@@ -54,8 +56,19 @@ protected:
         QCoreApplication::processEvents();
     }
     QMainWindow* Top() { return dynamic_cast<qt::QtWindow&>(*form->window).widget(); }
-    QPlainTextEdit* Edit(IEditor* editor) {
+    // The widget the user types into: the plain editor, or the collection's
+    // Scintilla view (made and filled, as after a first look at its tab).
+    QWidget* Edit(IEditor* editor) {
+        if (auto* large = dynamic_cast<qt::QtScintillaEditor*>(editor)) return large->scintilla();
+        return Plain(editor);
+    }
+    QPlainTextEdit* Plain(IEditor* editor) {
         return dynamic_cast<qt::QtEditor&>(*editor).textEdit();
+    }
+    // The caret to the end of the text, as Ctrl+End does.
+    void ToEnd(IEditor* editor) {
+        Edit(editor)->setFocus(Qt::MouseFocusReason);
+        Key(Qt::Key_End, Qt::ControlModifier);
     }
     QLineEdit* Line(ITextBox* box) { return dynamic_cast<qt::QtTextBox&>(*box).lineEdit(); }
     QTabBar* Bar() { return dynamic_cast<qt::QtTabControl&>(*form->SSTab1).tabBar(); }
@@ -182,7 +195,7 @@ TEST_F(QtUnsavedEdits, TypingAfterEveryKindOfTabSwitchChangesNoHiddenText) {
 TEST_F(QtUnsavedEdits, UndoBackToTheLoadedTextIsCleanAgain) {
     Start();
     ClickInto(form->txtFixedSig);
-    Edit(form->txtFixedSig)->moveCursor(QTextCursor::End);
+    ToEnd(form->txtFixedSig);
     Type(QStringLiteral("xy"));
     EXPECT_EQ(form->txtFixedSig->GetText(), "-- \r\nMexy");
     EXPECT_TRUE(form->state.FixedDirty);
@@ -216,7 +229,7 @@ TEST_F(QtUnsavedEdits, ClosingAsksAboutEachDirtyEditorWithEveryAnswer) {
             IEditor* editor = tab == 0 ? form->txtFixedSig : form->txtRandom;
             ClickToolbar(tab == 0 ? "Fixed" : "Random");
             ClickInto(editor);
-            Edit(editor)->moveCursor(QTextCursor::End);
+            ToEnd(editor);
             Type(QStringLiteral("q"));
             ClickToolbar("Settings");
             const std::string where =
@@ -265,14 +278,15 @@ TEST_F(QtUnsavedEdits, SaveAfterAnOutsideChangeAsksFirst) {
     // A tab without edits shows the file as it is now.
     test::WriteBytes(quotesPath, "X\r\n%\r\nY\r\n%\r\n");
     ClickToolbar("Random");
-    EXPECT_EQ(Edit(form->txtRandom)->toPlainText(), QStringLiteral("X\n%\nY\n%\n"));
+    Edit(form->txtRandom);
+    EXPECT_EQ(form->txtRandom->GetText(), "X\r\n%\r\nY\r\n%\r\n");
     EXPECT_EQ(form->SSTab1->TabPicture(1), "Clean");
 }
 
 TEST_F(QtUnsavedEdits, CurrentTabAndPathBoxesTakeNoTypingButCopy) {
     Start();
     ClickToolbar("Current");
-    QPlainTextEdit* current = Edit(form->txtCurrent);
+    QPlainTextEdit* current = Plain(form->txtCurrent);
     EXPECT_TRUE(current->isReadOnly());
     current->setFocus(Qt::MouseFocusReason);
     const std::string shown = form->txtCurrent->GetText();

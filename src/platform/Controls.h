@@ -64,7 +64,7 @@ public:
     // (CR LF line ends) over to `setText`; on failure nothing is set.
     FileStatus Load(const std::string& path, const std::function<void(std::string&&)>& setText,
                     std::optional<PrefetchedText> prefetched = std::nullopt);
-    FileStatus Save(const std::string& path, const std::string& text);
+    FileStatus Save(const std::string& path, std::string_view text);
     const TextFormat& Format() const { return format_; }
 
 private:

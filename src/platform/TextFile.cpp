@@ -254,6 +254,7 @@ std::string EncodeText(std::string_view text, const TextFormat& format, TextForm
         }
     }
     if (used.encoding == TextEncoding::Utf8WithBom) out = kBom;
+    ReserveText(out, out.size() + body.size());
     out.append(body);
     if (written) *written = used;
     return out;
@@ -319,7 +320,7 @@ FileStatus EditorFileBacking::Load(const std::string& path,
     return FileStatus::Success();
 }
 
-FileStatus EditorFileBacking::Save(const std::string& path, const std::string& text) {
+FileStatus EditorFileBacking::Save(const std::string& path, std::string_view text) {
     TextFormat written;
     FileStatus status = WriteTextFile(files_, path, text, format_, Durability::Flush, &written);
     if (status) format_ = written;

@@ -20,6 +20,7 @@
 
 #include "platform/IconHandles.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtScintillaEditor.h"
 
 namespace tagrota::qt {
 namespace {
@@ -489,6 +490,7 @@ ITabControl& QtWindow::AddTabControl(const ControlPlace& place,
 }
 
 IEditor& QtWindow::AddEditor(const ControlPlace& place) {
+    if (HoldsCollection(place)) return Keep(std::make_unique<QtScintillaEditor>(*this, place, files_));
     return Keep(std::make_unique<QtEditor>(*this, place, files_));
 }
 
