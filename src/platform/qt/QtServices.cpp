@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 namespace tagrota::qt {
-namespace {}  // namespace
+namespace {
 
-int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
-    QMessageBox box;
+// The title, text and icon of a box in the given style.
+void Prepare(QMessageBox& box, const std::string& text, int style, const std::string& title) {
     box.setWindowTitle(title.empty() ? QStringLiteral("Tagrota") : Q(title));
     box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (style & 0x70) {
@@ -30,6 +30,24 @@ int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& 
             box.setIcon(QMessageBox::NoIcon);
             break;
     }
+}
+
+}  // namespace
+
+void QtMessageBox::ShowNotice(const std::string& text, int style, const std::string& title) {
+    // Not modal, and not waited for: whatever reported it (a rotation) goes
+    // on, and so does every timer, while the box is open.
+    auto* box = new QMessageBox;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    Prepare(*box, text, style, title);
+    box->addButton(QMessageBox::Ok);
+    box->show();
+}
+
+int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
+    QMessageBox box;
+    Prepare(box, text, style, title);
     using B = QMessageBox::StandardButton;
     struct Choice {
         B button;
