@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
         form.window->Close(mode);
     };
 
-    // SIGTERM and SIGINT end the program through its ordinary closing. They are
+    // SIGTERM, SIGINT and SIGHUP end the program through its ordinary closing. They are
     // handled first thing, so that one arriving while start-up shows a message
     // still writes the settings.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
@@ -136,6 +136,7 @@ int main(int argc, char* argv[]) {
         action.sa_flags = SA_RESTART;
         sigaction(SIGTERM, &action, nullptr);
         sigaction(SIGINT, &action, nullptr);
+        sigaction(SIGHUP, &action, nullptr);  // the terminal that started it closed
     }
     // The end of the desktop session.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, [&] {
