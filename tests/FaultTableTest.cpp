@@ -11,6 +11,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -631,6 +632,11 @@ protected:
         ASSERT_EQ(::pipe(ready), 0);
         holder_ = ::fork();
         if (holder_ == 0) {
+            // It goes with the test, and keeps none of the test's output open.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            const int null = ::open("/dev/null", O_RDWR);
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
             if (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 ||
                 ::setuid(kOtherUser) != 0)
                 ::_exit(2);

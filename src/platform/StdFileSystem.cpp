@@ -283,7 +283,8 @@ int WriteAndClose(int fd, std::string_view bytes, Durability durability) {
 // that a run ended while it writes leaves nothing behind; the file gets a
 // name beside the target only once it is complete, for the moment before the
 // rename. Returns that name, or "" where the file system makes no such files
-// (the caller then writes a named temporary file).
+// or cannot name them (the caller then writes a named temporary file); a
+// failed write sets `error`.
 std::string WriteUnnamed(const fs::path& target, std::string_view bytes, Durability durability,
                          mode_t mode, int& error) {
     error = 0;
@@ -306,9 +307,7 @@ std::string WriteUnnamed(const fs::path& target, std::string_view bytes, Durabil
         }
         if (errno != EEXIST) break;
     }
-    error = errno;
-    ::close(fd);
-    if (error == ENOENT) error = 0;  // no /proc: a named temporary file then
+    ::close(fd);  // no name to be had for it (no /proc, say): a named temporary file then
 #else
     (void)target, (void)bytes, (void)durability, (void)mode;
 #endif
