@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <mutex>
 #include <new>
 #include <random>
 #include <stdexcept>
@@ -79,16 +78,6 @@ fs::path ReplacementTarget(const std::string& path) {
     return target;
 }
 
-std::string SizeInWords(std::uint64_t bytes) {
-    char text[32];
-    if (bytes >= (std::uint64_t{1} << 30))
-        std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / (1 << 30));
-    else if (bytes >= (std::uint64_t{1} << 20))
-        std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1 << 20));
-    else
-        std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024);
-    return text;
-}
 
 #ifndef _WIN32
 bool WriteAll(int fd, std::string_view bytes) {
@@ -109,10 +98,6 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::string TooLargeReason(std::uint64_t size, std::uint64_t limit) {
-    return "it is " + SizeInWords(size) + " (" + std::to_string(size) + " bytes), more than the " +
-           std::to_string(limit >> 20) + " MB Tagrota reads";
-}
 
 bool StdFileSystem::FileExists(const std::string& path) {
     std::error_code ec;
@@ -466,28 +451,5 @@ FileStatus CreateNewFileNoFollow(const std::string& path, std::string_view bytes
     return FileStatus::Success();
 }
 #endif
-
-namespace {
-std::mutex ownFilesGuard;
-std::vector<const OwnFile*> ownFiles;
-}  // namespace
-
-OwnFile::OwnFile(std::string path, std::string what)
-    : path_(std::move(path)), what_(std::move(what)) {
-    const std::lock_guard lock(ownFilesGuard);
-    ownFiles.push_back(this);
-}
-
-OwnFile::~OwnFile() {
-    const std::lock_guard lock(ownFilesGuard);
-    std::erase(ownFiles, this);
-}
-
-std::vector<std::pair<std::string, std::string>> OwnFile::All() {
-    const std::lock_guard lock(ownFilesGuard);
-    std::vector<std::pair<std::string, std::string>> all;
-    for (const OwnFile* own : ownFiles) all.emplace_back(own->path_, own->what_);
-    return all;
-}
 
 }  // namespace tagrota

@@ -42,6 +42,8 @@ void QtMessageBox::ShowNotice(const std::string& text, int style, const std::str
     box->setWindowModality(Qt::NonModal);
     Prepare(*box, text, style, title);
     box->addButton(QMessageBox::Ok);
+    // One still open when the program ends goes with it.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, box, [box] { delete box; });
     box->show();
 }
 
