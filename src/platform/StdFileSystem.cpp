@@ -78,7 +78,6 @@ fs::path ReplacementTarget(const std::string& path) {
     return target;
 }
 
-
 #ifndef _WIN32
 bool WriteAll(int fd, std::string_view bytes) {
     const char* p = bytes.data();
