@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
         form.window->Close(mode);
     };
 
-    // SIGTERM and SIGINT end the program through its ordinary closing. They are
+    // SIGTERM, SIGINT and SIGHUP end the program through its ordinary closing. They are
     // handled first thing, so that one arriving while start-up shows a message
     // still writes the settings.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
@@ -141,6 +141,7 @@ int main(int argc, char* argv[]) {
         action.sa_flags = SA_RESTART;
         sigaction(SIGTERM, &action, nullptr);
         sigaction(SIGINT, &action, nullptr);
+        sigaction(SIGHUP, &action, nullptr);  // the terminal that started it closed
     }
     // The end of the desktop session. Unsaved edits are asked about where the
     // session manager lets the program ask; a Cancel then cancels the logout.

@@ -6,15 +6,35 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/file.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
+#include <thread>
 
 #include "TestSupport.h"
+#include "engine/Settings.h"
+#include "platform/ProgramFolders.h"
 #include "platform/TextFile.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtSingleInstance.h"
+
+extern char** environ;
 
 namespace tagrota {
 namespace {
@@ -23,9 +43,44 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::WriteBytes;
 
+// The unprivileged user that plays another local user where the tests run as
+// root.
+constexpr uid_t kOtherUser = 65534;  // nobody
+constexpr gid_t kOtherGroup = 65534;
+
+// Runs `act` in a child process as the other user; true when it returned true.
+// Only where the tests run as root.
+bool AsAnotherUser(const std::function<bool()>& act) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 || ::setuid(kOtherUser) != 0)
+            ::_exit(2);
+        ::_exit(act() ? 0 : 1);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// A folder like /tmp: every user may write to it, and only the owner of a name
+// may remove it.
+void MakeSharedFolder(const std::string& path) {
+    fs::create_directories(path);
+    ::chmod(path.c_str(), 01777);
+}
+
+// A file of this size without the disk space for it.
+void Sparse(const std::string& path, std::uintmax_t size) {
+    test::WriteBytes(path, "");
+    fs::resize_file(path, size);
+}
+
+constexpr std::uintmax_t k40GB = std::uintmax_t{40} << 30;
+
 struct Faults {
     test::MainRig& rig;
     test::TempDir& config;
+    headless::FaultyFileSystem& settingsFiles;  // what the settings file is written through
     std::string At(const std::string& name) const { return rig.dir.File(name); }
     std::string Ini() const { return config.File("Tagrota/Tagrota.ini"); }
     // The settings file: [Settings] and these lines.
@@ -75,7 +130,117 @@ std::string FiftyMegabyteLine() {
     return line;
 }
 
+// Where a test must play two users, the tests must run as root.
+bool Root() {
+    return ::geteuid() == 0;
+}
+
 const Row kRows[] = {
+    // Files too large to hold.
+    {"CollectionLargerThanMemory",
+     [](Faults& f) {
+         Sparse(f.At("quotes.txt"), k40GB);
+         f.Settings("RandomFile=" + f.At("quotes.txt") + "\n");
+     },
+     {{"@/quotes.txt", "could not be read: it is 40.0 GB (42949672960 bytes), more than the 256 MB",
+       "The Default is being used"}}},
+    {"CollectionJustOverTheLimit",
+     [](Faults& f) {
+         Sparse(f.At("quotes.txt"), kMaxFileBytes + 1);
+         f.Settings("RandomFile=" + f.At("quotes.txt") + "\n");
+     },
+     {{"@/quotes.txt", "could not be read: it is 256.0 MB (268435457 bytes)"}}},
+    {"FixedSignatureLargerThanMemory",
+     [](Faults& f) { Sparse(f.At("fixed.txt"), k40GB); },
+     {{"@/fixed.txt", "could not be read: it is 40.0 GB", "default fixed signature"}},
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) { EXPECT_TRUE(f.rig.Signature().starts_with("---\r\n")); }},
+    {"FixedSignatureTooLargeForASignature",
+     [](Faults& f) { Sparse(f.At("fixed.txt"), kMaxSignatureBytes + 1); },
+     {{"@/fixed.txt", "could not be read: it is 1.0 MB (1048577 bytes), more than the 1 MB"}}},
+    {"CurrentSignatureLargerThanMemory",  // not shown; the first rotation replaces it
+     [](Faults& f) { Sparse(f.At("sig.txt"), k40GB); },
+     {},
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) { EXPECT_LT(fs::file_size(f.At("sig.txt")), 1000u); }},
+    // Another user's links in a shared folder.
+    {"SignatureLinkPlantedByAnotherUser",
+     [](Faults& f) {
+         if (!Root()) GTEST_SKIP() << "needs root to play another user";
+         test::WriteBytes(f.At("victim.txt"), "a file of the user's\r\n");
+         MakeSharedFolder(f.At("shared"));
+         const std::string victim = f.At("victim.txt"), link = f.At("shared/sig.txt");
+         ASSERT_TRUE(AsAnotherUser([&] { return ::symlink(victim.c_str(), link.c_str()) == 0; }));
+         f.Settings("CurrentFile=" + link + "\n");
+     },
+     {{"@/shared/sig.txt",
+       "could not be written: it is a link that another user placed in "
+       "the shared folder @/shared"}},
+     {"~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) {
+         EXPECT_EQ(ReadBytes(f.At("victim.txt")), "a file of the user's\r\n");
+         EXPECT_TRUE(fs::is_symlink(f.At("shared/sig.txt")));
+     }},
+    {"CollectionLinkPlantedByAnotherUser",  // pointing where a file would be created
+     [](Faults& f) {
+         if (!Root()) GTEST_SKIP() << "needs root to play another user";
+         MakeSharedFolder(f.At("shared"));
+         const std::string target = f.At("created-through-the-link"),
+                           link = f.At("shared/quotes.txt");
+         ASSERT_TRUE(AsAnotherUser([&] { return ::symlink(target.c_str(), link.c_str()) == 0; }));
+         f.Settings("RandomFile=" + link + "\n");
+     },
+     {{"@/shared/quotes.txt", "it is a link that another user placed in the shared folder"}},
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) {
+         EXPECT_FALSE(fs::exists(f.At("created-through-the-link")));
+         EXPECT_TRUE(fs::is_symlink(f.At("shared/quotes.txt")));
+     }},
+    // The program's own files.
+    {"SignatureIsTheSettingsFile",
+     [](Faults& f) { f.Settings("SigDuration=30\nCurrentFile=" + f.Ini() + "\n"); },
+     {{"~/Tagrota/Tagrota.ini", "could not be written: it is Tagrota's own settings file"}},
+     {"~/Tagrota/Tagrota.ini"},
+     [](Faults& f) {
+         EXPECT_EQ(ReadBytes(f.Ini()), "[Settings]\nSigDuration=30\nCurrentFile=" + f.Ini() + "\n")
+             << "no rotation wrote into it";
+     },
+     [](Faults& f) {
+         const std::string ini = ReadBytes(f.Ini());
+         EXPECT_NE(ini.find("SigDuration=30"), std::string::npos) << ini;
+         EXPECT_NE(ini.find("CurrentFile=" + f.Ini()), std::string::npos) << ini;
+     }},
+    // What a rename would lose.
+    {"SignatureFileHardLinked",
+     [](Faults& f) {
+         test::WriteBytes(f.At("sig.txt"), "the last signature\r\n");
+         fs::create_directory(f.At("mail"));
+         fs::create_hard_link(f.At("sig.txt"), f.At("mail/signature"));
+     },
+     {},
+     {"@/sig.txt", "@/mail/signature", "~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) {
+         EXPECT_EQ(fs::hard_link_count(f.At("sig.txt")), 2u);
+         EXPECT_EQ(ReadBytes(f.At("mail/signature")), f.rig.Signature());
+         EXPECT_TRUE(f.rig.Signature().starts_with("---\r\n"));
+     }},
+    {"SignatureWritableInAReadOnlyFolder",
+     [](Faults& f) {
+         fs::create_directory(f.At("out"));
+         test::WriteBytes(f.At("out/sig.txt"), "the last signature\r\n");
+         f.rig.files.readOnly.insert(f.At("out"));
+         f.Settings("CurrentFile=" + f.At("out/sig.txt") + "\n");
+     },
+     {},
+     {"@/out/sig.txt", "~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) { EXPECT_TRUE(ReadBytes(f.At("out/sig.txt")).starts_with("---\r\n")); }},
+
     {"CollectionIsAFolder",
      [](Faults& f) {
          fs::create_directory(f.At("quotes"));
@@ -175,12 +340,65 @@ const Row kRows[] = {
      [](Faults& f) { f.rig.files.readOnly.insert(f.rig.dir.Path().string()); },
      {{"@/collections-political.txt", "could not be created: Permission denied"},
       {"@/sig.txt", "could not be written: Permission denied"}}},
+    // Reasons given right.
+    {"CollectionIsAPipe",
+     [](Faults& f) {
+         ASSERT_EQ(::mkfifo(f.At("quotes").c_str(), 0600), 0);
+         f.Settings("RandomFile=" + f.At("quotes") + "\n");
+     },
+     {{"@/quotes", "could not be read: Not a regular file", "The Default is being used"}},
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) { EXPECT_TRUE(fs::is_fifo(f.At("quotes"))); }},
+    {"CollectionIsADevice",
+     [](Faults& f) { f.Settings("RandomFile=/dev/null\n"); },
+     {{"/dev/null", "could not be read: Not a regular file", "The Default is being used"}}},
+    {"CollectionIsALinkLoop",
+     [](Faults& f) {
+         fs::create_symlink("quotes.txt", f.At("quotes.txt"));
+         f.Settings("RandomFile=" + f.At("quotes.txt") + "\n");
+     },
+     {{"@/quotes.txt", "could not be read: Too many levels of symbolic links",
+       "The Default is being used"}},
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) { EXPECT_TRUE(fs::is_symlink(f.At("quotes.txt"))) << "the link is kept"; }},
+    {"FixedSignatureIsAFolder",
+     [](Faults& f) { fs::create_directory(f.At("fixed.txt")); },
+     {{"@/fixed.txt", "could not be read: Is a directory", "default fixed signature"}}},
+    {"FixedSignatureIsALinkLoop",
+     [](Faults& f) { fs::create_symlink("fixed.txt", f.At("fixed.txt")); },
+     {{"@/fixed.txt", "could not be read: Too many levels of symbolic links"}}},
+    {"RelativePathInTheSettings",  // an unquoted comma, too
+     [](Faults& f) {
+         fs::remove(fs::current_path() / "a,b");
+         f.Settings("CurrentFile=a,b\n");
+     },
+     {},
+     {"@/a,b", "~/Tagrota/Tagrota.ini"},
+     nullptr,
+     [](Faults& f) {
+         EXPECT_TRUE(f.rig.Signature().empty()) << "no sig.txt: the setting names another file";
+         EXPECT_TRUE(ReadBytes(f.At("a,b")).starts_with("---\r\n"));
+         EXPECT_FALSE(fs::exists(fs::current_path() / "a,b")) << "nothing where the program ran";
+         fs::remove(fs::current_path() / "a,b");
+     }},
+    {"SettingsDiskFullAtClose",
+     [](Faults& f) {
+         f.Settings("SigDuration=30\n");
+         f.settingsFiles.failWrites.insert(f.Ini());
+     },
+     {{"could not save its settings to ~/Tagrota/Tagrota.ini", "No space left on device"}},
+     {"@/sig.txt"},
+     nullptr,
+     [](Faults& f) { EXPECT_EQ(ReadBytes(f.Ini()), "[Settings]\nSigDuration=30\n"); }},
 };
 
-class FaultTable : public ::testing::TestWithParam<Row> {
+// The real start-up, rotations and closing, with the real settings store.
+class FaultRun : public ::testing::Test {
 protected:
-    FaultTable() { ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1); }
-    ~FaultTable() override { ::unsetenv("XDG_CONFIG_HOME"); }
+    FaultRun() { ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1); }
+    ~FaultRun() override { ::unsetenv("XDG_CONFIG_HOME"); }
 
     std::string Expand(std::string text) const {
         for (auto [mark, path] : {std::pair{'@', rig.dir.Path()}, std::pair{'~', config.Path()}})
@@ -191,20 +409,33 @@ protected:
     std::map<std::string, std::string> Files() const {
         std::map<std::string, std::string> files;
         for (const fs::path& root : {rig.dir.Path(), config.Path()})
-            for (const auto& entry : fs::recursive_directory_iterator(root))
-                if (entry.is_regular_file()) files[entry.path().string()] = ReadBytes(entry.path());
+            for (const auto& entry : fs::recursive_directory_iterator(root)) {
+                std::error_code ec;  // a link loop is no file
+                if (entry.is_regular_file(ec))
+                    files[entry.path().string()] = Contents(entry.path());
+            }
         return files;
+    }
+    // A file's bytes, or its size where it is too large to compare.
+    static std::string Contents(const fs::path& path) {
+        const std::uintmax_t size = fs::file_size(path);
+        return size > kMaxFileBytes ? "(" + std::to_string(size) + " bytes)"
+                                    : ReadBytes(path.string());
     }
 
     test::TempDir config;
-    qt::QtSettingsStore store;
+    headless::FaultyFileSystem settingsFiles;
+    qt::QtSettingsStore store{&settingsFiles};
     test::MainRig rig;
 };
 
+class FaultTable : public FaultRun, public ::testing::WithParamInterface<Row> {};
+
 TEST_P(FaultTable, KeepsGoingSaysWhatAndLeavesTheUsersFilesAlone) {
     const Row& row = GetParam();
-    Faults faults{rig, config};
+    Faults faults{rig, config, settingsFiles};
     row.arrange(faults);
+    if (::testing::Test::IsSkipped() || ::testing::Test::HasFatalFailure()) return;
     const auto before = Files();
 
     rig.settings = &store;
@@ -223,7 +454,7 @@ TEST_P(FaultTable, KeepsGoingSaysWhatAndLeavesTheUsersFilesAlone) {
     std::set<std::string> rewritten;
     for (const std::string& file : row.rewritten) rewritten.insert(Expand(file));
     for (const auto& [path, bytes] : before)
-        EXPECT_TRUE(rewritten.count(path) || ReadBytes(path) == bytes) << path << " changed";
+        EXPECT_TRUE(rewritten.count(path) || Contents(path) == bytes) << path << " changed";
     // A damaged settings file is kept whole beside the new one.
     const std::string copy = faults.Ini() + ".damaged";
     EXPECT_TRUE(!fs::exists(copy) || ReadBytes(copy) == before.at(faults.Ini()));
@@ -232,6 +463,288 @@ TEST_P(FaultTable, KeepsGoingSaysWhatAndLeavesTheUsersFilesAlone) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, FaultTable, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The rows that need more than one run of the program.
+
+TEST_F(FaultRun, TheRotationGoesOnWhileAFailedWriteIsShown) {
+    fs::create_directory(rig.dir.File("out"));
+    const std::string sig = rig.dir.File("out/sig.txt");
+    fs::create_directories(config.File("Tagrota"));
+    test::WriteBytes(config.File("Tagrota/Tagrota.ini"), "[Settings]\nCurrentFile=" + sig + "\n");
+    rig.settings = &store;
+    rig.Start();
+    ASSERT_TRUE(fs::exists(sig));
+
+    // The folder goes: the next tick fails. While its message is open, the
+    // folder comes back and the rotations must go on.
+    fs::remove_all(rig.dir.File("out"));
+    rig.messages.whileOpen = [&] {
+        fs::create_directory(rig.dir.File("out"));
+        rig.platform.Advance(25000);
+        EXPECT_TRUE(fs::exists(sig)) << "no rotation while the message was open";
+    };
+    rig.platform.Advance(20000);
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_NE(rig.messages.shown[0].text.find(sig + " could not be written"), std::string::npos);
+    EXPECT_FALSE(rig.messages.shown[0].modal) << "it must not hold up the timer";
+
+    fs::create_directory(rig.dir.File("out"));
+    rig.platform.Advance(20000);
+    EXPECT_TRUE(fs::exists(sig));
+    // That success ended the streak: the next failure is told again, once.
+    fs::remove_all(rig.dir.File("out"));
+    rig.platform.Advance(60000);
+    EXPECT_EQ(rig.messages.shown.size(), 2u);
+    rig.Window().UserClose();
+    EXPECT_EQ(rig.closed, 1);
+}
+
+// Forwards to the real store, and keeps what the settings file held at each
+// save.
+class WatchedStore final : public ISettingsStore {
+public:
+    WatchedStore(ISettingsStore& real, std::string file) : real_(real), file_(std::move(file)) {}
+    std::string GetSetting(const std::string& a, const std::string& s, const std::string& k,
+                           const std::string& d) override {
+        return real_.GetSetting(a, s, k, d);
+    }
+    void SaveSetting(const std::string& a, const std::string& s, const std::string& k,
+                     const std::string& v) override {
+        real_.SaveSetting(a, s, k, v);
+        seen.push_back(ReadBytes(file_));
+    }
+    std::string Where(const std::string& a) override { return real_.Where(a); }
+    FileStatus ReadStatus(const std::string& a) override { return real_.ReadStatus(a); }
+    FileStatus SaveStatus(const std::string& a) override { return real_.SaveStatus(a); }
+    void Flush(const std::string& a) override {
+        real_.Flush(a);
+        ++flushes;
+    }
+    std::vector<std::string> seen;
+    int flushes = 0;
+
+private:
+    ISettingsStore& real_;
+    std::string file_;
+};
+
+TEST_F(FaultRun, ClosingWritesTheSettingsFileOnceWholeAndLeavesNoLock) {
+    const std::string ini = config.File("Tagrota/Tagrota.ini");
+    fs::create_directories(config.File("Tagrota"));
+    test::WriteBytes(ini, "[Settings]\nSigDuration=30\nWrapCount=70\n");
+    WatchedStore watched(store, ini);
+    rig.settings = &watched;
+    rig.Start();
+    rig.platform.Advance(65000);
+    rig.Window().UserClose();
+
+    ASSERT_EQ(watched.seen.size(), 13u);
+    for (const std::string& seen : watched.seen)
+        EXPECT_EQ(seen, "[Settings]\nSigDuration=30\nWrapCount=70\n")
+            << "a kill while closing would leave a mix of old and new keys";
+    EXPECT_EQ(watched.flushes, 1);
+    EXPECT_EQ(settingsFiles.writes, 1) << "one replacement of the file";
+    const std::string written = ReadBytes(ini);
+    for (const char* key : {"MainLeft=", "MainTop=", "MainWidth=", "MainHeight=", "WrapCount=70",
+                            "InSysTray=False", "SigPath=", "DoWrap=False", "RandomFile=",
+                            "CurrentFile=", "SigDuration=30", "StartMin=False", "UseSeq=False"})
+        EXPECT_NE(written.find(key), std::string::npos) << key << " in\n" << written;
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(config.File("Tagrota")))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"Tagrota.ini"}) << "no lock file, no temporary file";
+}
+
+// The program itself, started and ended as a user's session would.
+class FaultProgram : public ::testing::Test {
+protected:
+    FaultProgram() {
+        fs::create_directories(dir.Path() / "Tagrota");
+        fs::create_directories(dir.Path() / "config" / "Tagrota");
+        fs::copy_file(TAGROTA_EXECUTABLE, dir.Path() / "Tagrota" / "tagrota");
+        ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+    }
+    ~FaultProgram() override { ::unsetenv("XDG_CONFIG_HOME"); }
+
+    pid_t Spawn() {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        std::string exe = dir.File("Tagrota/tagrota");
+        char* argv[] = {exe.data(), nullptr};
+        pid_t pid = 0;
+        return ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) == 0 ? pid : 0;
+    }
+    static bool WaitFor(const std::string& file) {
+        for (int i = 0; i < 600 && !fs::exists(file); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return fs::exists(file);
+    }
+    // The exit code of a program that ended within half a minute; -1 otherwise
+    // (it is killed then).
+    static int ExitCode(pid_t pid) {
+        int status = 0;
+        for (int i = 0; i < 600; ++i) {
+            if (::waitpid(pid, &status, WNOHANG) == pid)
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+        return -1;
+    }
+    test::TempDir dir;
+};
+
+TEST_F(FaultProgram, SighupEndsItThroughItsClosing) {
+    const std::string ini = dir.File("config/Tagrota/Tagrota.ini");
+    test::WriteBytes(ini, "[Settings]\nSigDuration=7\n");
+    const pid_t pid = Spawn();
+    ASSERT_NE(pid, 0);
+    ASSERT_TRUE(WaitFor(dir.File("Tagrota/sig.txt")));
+    ::kill(pid, SIGHUP);
+    EXPECT_EQ(ExitCode(pid), 0);
+    const std::string settings = ReadBytes(ini);
+    EXPECT_NE(settings.find("SigDuration=7"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("UseSeq=False"), std::string::npos) << "written at closing";
+}
+
+// The single-instance lock and socket where XDG_RUNTIME_DIR is unset.
+class FaultInstance : public ::testing::Test {
+protected:
+    FaultInstance() {
+        MakeSharedFolder(tmp.File("tmp"));
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        if (runtime) savedRuntime_ = runtime;
+        ::unsetenv("XDG_RUNTIME_DIR");
+        ::setenv("TMPDIR", tmp.File("tmp").c_str(), 1);
+    }
+    ~FaultInstance() override {
+        ::unsetenv("TMPDIR");
+        if (!savedRuntime_.empty()) ::setenv("XDG_RUNTIME_DIR", savedRuntime_.c_str(), 1);
+        if (holder_ > 0) {
+            ::kill(holder_, SIGKILL);
+            ::waitpid(holder_, nullptr, 0);
+        }
+    }
+    // Another user holds the lock at the path, and answers every request on
+    // the socket at the other path, until the test ends.
+    void AnotherUserHolds(const std::string& lock, const std::string& socketPath) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        holder_ = ::fork();
+        if (holder_ == 0) {
+            // It goes with the test, and keeps none of the test's output open.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            const int null = ::open("/dev/null", O_RDWR);
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
+            if (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 ||
+                ::setuid(kOtherUser) != 0)
+                ::_exit(2);
+            const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+            if (fd < 0 || ::flock(fd, LOCK_EX) != 0) ::_exit(3);
+            const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+            if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+                ::chmod(socketPath.c_str(), 0666) != 0 || ::listen(listener, 4) != 0)
+                ::_exit(4);
+            [[maybe_unused]] auto n = ::write(ready[1], "R", 1);
+            for (int c; (c = ::accept(listener, nullptr, nullptr)) >= 0;) ::close(c);
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        ASSERT_EQ(::read(ready[0], &byte, 1), 1) << "the other user's copy did not start";
+        ::close(ready[0]);
+    }
+    test::TempDir tmp;
+    const std::string settings = "/home/me/.config/Tagrota/Tagrota.ini";
+    pid_t holder_ = 0;
+
+private:
+    std::string savedRuntime_;
+};
+
+TEST_F(FaultInstance, AnotherUserHoldingTheLockInTheTemporaryFolderBlocksNothing) {
+    if (!Root()) GTEST_SKIP() << "needs root to play another user";
+    // Where the names used to be: in the temporary folder itself.
+    const std::string base =
+        tmp.File("tmp/" + qt::QtSingleInstance::KeyFor(settings).toStdString());
+    AnotherUserHolds(base + ".lock", base + ".socket");
+    qt::QtSingleInstance instance(settings);
+    EXPECT_EQ(instance.Acquire(), qt::QtSingleInstance::Claim::First);
+}
+
+TEST_F(FaultInstance, AFolderOfAnotherUsersInPlaceOfThePrivateOneIsNotUsed) {
+    if (!Root()) GTEST_SKIP() << "needs root to play another user";
+    const std::string planted = tmp.File("tmp/tagrota-" + std::to_string(::geteuid()));
+    ASSERT_TRUE(AsAnotherUser([&] { return ::mkdir(planted.c_str(), 0777) == 0; }));
+    ::chmod(planted.c_str(), 0777);
+    const std::string base = planted + "/" + qt::QtSingleInstance::KeyFor(settings).toStdString();
+    AnotherUserHolds(base + ".lock", base + ".socket");
+    {
+        qt::QtSingleInstance instance(settings);
+        EXPECT_EQ(instance.Acquire(), qt::QtSingleInstance::Claim::First) << "runs unguarded";
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(planted)) {
+        struct stat st {};
+        ASSERT_EQ(::lstat(entry.path().c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, kOtherUser) << entry.path() << " is not the other user's";
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names.size(), 2u) << "only the other user's lock and socket";
+}
+
+TEST_F(FaultInstance, TheLockLivesInAPrivateFolder) {
+    qt::QtSingleInstance first(settings);
+    ASSERT_EQ(first.Acquire(), qt::QtSingleInstance::Claim::First);
+    const std::string folder = tmp.File("tmp/tagrota-" + std::to_string(::geteuid()));
+    struct stat st {};
+    ASSERT_EQ(::lstat(folder.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_TRUE(
+        fs::exists(folder + "/" + qt::QtSingleInstance::KeyFor(settings).toStdString() + ".lock"));
+}
+
+TEST(FaultFolders, ADataFolderUnderAReadOnlyHomeSaysPermissionDenied) {
+    if (!Root()) GTEST_SKIP() << "needs root to play another user";
+    test::TempDir home;  // the root user's: the other user cannot write to it
+    const std::string folder = home.File(".local/share/Tagrota");
+    int answer[2];
+    ASSERT_EQ(::pipe(answer), 0);
+    AsAnotherUser([&] {
+        const std::string why = EnsureFolder(folder);
+        return ::write(answer[1], why.data(), why.size()) >= 0;
+    });
+    ::close(answer[1]);
+    char why[200] = {};
+    [[maybe_unused]] auto n = ::read(answer[0], why, sizeof why - 1);
+    ::close(answer[0]);
+    EXPECT_STREQ(why, "Permission denied");
+}
+
+TEST(FaultFolders, AReplacementEndedByAKillLeavesNoTemporaryFile) {
+    test::TempDir dir;
+    const std::string sig = dir.File("sig.txt");
+    const std::string bytes(60u << 20, 'x');
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        StdFileSystem files;
+        for (;;) files.WriteFileAtomic(sig, bytes, Durability::NoFlush);
+    }
+    ASSERT_GT(pid, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_TRUE(names.empty() || names == std::vector<std::string>{"sig.txt"})
+        << names.size() << " files, the first " << names.front();
+}
 
 }  // namespace
 }  // namespace tagrota

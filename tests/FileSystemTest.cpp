@@ -35,6 +35,32 @@ TEST_F(FileSystem, ReplacesWholeKeepingPermissionsLinksAndNoTemporaryFiles) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
+TEST_F(FileSystem, ANewFileBesideAnotherIsMadeOnlyWhereNothingIs) {
+    const std::string fresh = dir.File("fresh.txt"), link = dir.File("planted");
+    ASSERT_TRUE(CreateNewFileNoFollow(fresh, "new", Durability::Flush));
+    EXPECT_EQ(ReadBytes(fresh), "new");
+    FileStatus again = CreateNewFileNoFollow(fresh, "other", Durability::NoFlush);
+    EXPECT_FALSE(again);
+    EXPECT_EQ(again.reason, "File exists");
+    EXPECT_EQ(ReadBytes(fresh), "new");
+    // A link to nowhere is not followed to create its target.
+    fs::create_symlink(dir.File("target"), link);
+    EXPECT_EQ(CreateNewFileNoFollow(link, "x", Durability::NoFlush).reason, "File exists");
+    EXPECT_FALSE(fs::exists(dir.File("target")));
+}
+
+TEST_F(FileSystem, MissingMeansNothingAtAll) {
+    fs::create_symlink("nowhere", dir.File("dangling"));
+    fs::create_symlink("loop", dir.File("loop"));
+    fs::create_directory(dir.File("folder"));
+    EXPECT_TRUE(files.IsMissing(dir.File("absent")));
+    EXPECT_TRUE(files.IsMissing(dir.File("dangling")));
+    EXPECT_TRUE(files.IsMissing(dir.File("absent/below")));
+    EXPECT_FALSE(files.IsMissing(dir.File("loop")));
+    EXPECT_FALSE(files.IsMissing(dir.File("folder")));
+    EXPECT_FALSE(files.IsMissing("/dev/null"));
+}
+
 TEST_F(FileSystem, FailuresCarryTheSystemsReason) {
     EXPECT_EQ(files.WriteFileAtomic(dir.File("nope/sig.txt"), "x", Durability::NoFlush).reason,
               "No such file or directory");

@@ -172,6 +172,7 @@ TEST_F(Program, WhereNoLockCanBeHadItRunsUnguarded) {
     // rather than report a copy that does not answer and end.
     const fs::path runtime = dir.Path() / "runtime";
     fs::create_directories(runtime);
+    fs::permissions(runtime, fs::perms::owner_all);  // a runtime folder is the user's alone
     ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     const std::string key =
         qt::QtSingleInstance::KeyFor(dir.File("config") + "/Tagrota/Tagrota.ini").toStdString();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 
 #include "platform/Paths.h"
 
@@ -110,7 +111,12 @@ std::string SettingsReader::ReadText(const char* key, const std::string& default
 
 std::string SettingsReader::ReadPath(const char* key, const std::string& defaultValue) {
     std::string path = ReadText(key, defaultValue);
-    return path.empty() ? defaultValue : path;
+    if (path.empty()) return defaultValue;
+    // A path without its folder (typed by hand into the settings file) names a
+    // file in the program folder, not in whatever folder the program was
+    // started from.
+    if (std::filesystem::path(path).is_relative()) return ProgramFolderFile(programDir_, path);
+    return path;
 }
 
 WindowGeometry SettingsReader::ReadGeometry() {

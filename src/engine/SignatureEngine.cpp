@@ -4,6 +4,9 @@
 #include "engine/Module1.h"
 #include "engine/Settings.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace tagrota {
 namespace {
 
@@ -32,11 +35,16 @@ void SignatureEngine::Report(const std::string& text) {
 
 void SignatureEngine::LoadFixedSignature() {
     st_.FixPath = FixedSignaturePath(s_.programDir);
-    if (!s_.files.FileExists(st_.FixPath)) {
+    // Only a missing file is quietly replaced by the default lines; a folder, a
+    // link loop or a file too large to be a signature is reported.
+    if (s_.files.IsMissing(st_.FixPath)) {
         c_.txtFixedSig.SetText(DefaultFixedText());
         return;
     }
-    FileStatus loaded = c_.txtFixedSig.LoadFile(st_.FixPath);
+    const std::optional<std::uint64_t> size = s_.files.FileSize(st_.FixPath);
+    FileStatus loaded = size && *size > kMaxSignatureBytes
+                            ? FileStatus::Failure(TooLargeReason(*size, kMaxSignatureBytes))
+                            : c_.txtFixedSig.LoadFile(st_.FixPath);
     if (!loaded) {
         Report("The fixed signature file " + st_.FixPath + " could not be read: " + loaded.reason +
                "." + kCrLf + "A default fixed signature is used until it can be read.");
@@ -47,9 +55,10 @@ void SignatureEngine::LoadFixedSignature() {
 void SignatureEngine::LoadCollectionFirstHalf(std::optional<PrefetchedText> prefetched) {
     const std::string path = c_.txtRPath.GetText();
     unreadableReason_.clear();
-    // A folder under the collection's name is a collection that cannot be read,
-    // not a missing one: no placeholder is written over it.
-    if (!s_.files.FileExists(path) && !s_.files.FolderExists(path)) {
+    // A folder, a device, a pipe or a link loop under the collection's name is a
+    // collection that cannot be read, not a missing one: no placeholder is
+    // written over it.
+    if (s_.files.IsMissing(path)) {
         const std::string placeholder = PlaceholderCollectionText();
         FileStatus written = s_.files.WriteFileAtomic(path, placeholder, Durability::Flush);
         if (!written) {
@@ -65,8 +74,11 @@ void SignatureEngine::LoadCollectionFirstHalf(std::optional<PrefetchedText> pref
 
 void SignatureEngine::LoadCurrentSignature(const std::string& path) {
     // Only for show: the first rotation replaces it at once, so a file that
-    // cannot be read leaves the tab empty.
-    if (s_.files.FileExists(path)) c_.txtCurrent.LoadFile(path);
+    // cannot be read, or is too large for a signature, leaves the tab empty.
+    if (!s_.files.FileExists(path)) return;
+    const std::optional<std::uint64_t> size = s_.files.FileSize(path);
+    if (size && *size > kMaxSignatureBytes) return;
+    c_.txtCurrent.LoadFile(path);
 }
 
 FileStatus SignatureEngine::LoadCollection(const std::string& path,
@@ -161,6 +173,10 @@ FileStatus SignatureEngine::WriteCurrentSignature(const std::string& text) {
                 "it is also your " +
                 std::string(own == &st_.FixPath ? "fixed signature file" : "signature collection") +
                 ", which Tagrota never writes over");
+    for (const auto& [path, what] : OwnFile::All())
+        if (s_.files.SameFile(st_.CurrentPath, path))
+            return FileStatus::Failure("it is Tagrota's own " + what +
+                                       ", which Tagrota never writes a signature into");
     return s_.files.WriteFileAtomic(st_.CurrentPath, text, Durability::NoFlush);
 }
 
@@ -183,14 +199,16 @@ void SignatureEngine::Rotate() {
         return;
     }
     // Once per run of failures: the rotation goes on at the next tick, and a
-    // message for every tick would bury the user. Marked before the box opens,
-    // so a tick while it is open does not open another.
+    // message for every tick would bury the user. Shown as a notice, which
+    // holds up neither this rotation nor the next ones while it is open.
     if (writeFailureShown_) return;
     writeFailureShown_ = true;
-    Report("The current signature file " + st_.CurrentPath +
-           " could not be written: " + written.reason + "." + kCrLf +
-           "Tagrota keeps trying at every rotation and tells you again only after a write "
-           "has succeeded.");
+    s_.messages.ShowNotice(
+        "The current signature file " + st_.CurrentPath +
+            " could not be written: " + written.reason + "." + kCrLf +
+            "Tagrota keeps trying at every rotation and tells you again only after a write "
+            "has succeeded.",
+        MsgBoxStyle::Exclamation, kAppName);
 }
 
 }  // namespace tagrota

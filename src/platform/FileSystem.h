@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tagrota {
 
@@ -39,6 +41,18 @@ struct FileStamp {
 // rewritten every few seconds, need not.
 enum class Durability { Flush, NoFlush };
 
+// The most a file read whole may hold: a collection of this size already
+// takes the editor seconds to show and several times its size in memory. A
+// larger file is refused with its size, like a file that cannot be read.
+constexpr std::uint64_t kMaxFileBytes = std::uint64_t{256} << 20;
+// The most a signature (the fixed lines, the current signature shown at start)
+// may hold: far more than any mail or news reader puts under a message.
+constexpr std::uint64_t kMaxSignatureBytes = std::uint64_t{1} << 20;
+
+// Why a file of `size` bytes is not read: "it is 40.0 GB (42949672960 bytes),
+// more than the 256 MB Tagrota reads".
+std::string TooLargeReason(std::uint64_t size, std::uint64_t limit);
+
 class IFileSystem {
 public:
     virtual ~IFileSystem() = default;
@@ -49,6 +63,20 @@ public:
 
     // True when a folder is found at the path.
     virtual bool FolderExists(const std::string& path) = 0;
+
+    // True when nothing at all is at the path (a link to nothing counts as
+    // nothing), so that a file may be created there. A device, a pipe or a
+    // link loop is something: it is reported when read, never written over.
+    virtual bool IsMissing(const std::string& path) {
+        return !FileExists(path) && !FolderExists(path);
+    }
+
+    // The size of the regular file at the path; nothing when there is none or
+    // this file system does not tell.
+    virtual std::optional<std::uint64_t> FileSize(const std::string& path) {
+        (void)path;
+        return std::nullopt;
+    }
 
     // True when both paths name the same file (through links, too).
     virtual bool SameFile(const std::string& a, const std::string& b) = 0;
@@ -67,7 +95,14 @@ public:
     // Replaces (or creates) the file with these bytes atomically: the bytes are
     // written to a temporary file in the same folder, which is then renamed over
     // the target, so a reader sees either the old file or the new one, never
-    // half of one. A link is followed: its target is replaced and the link kept.
+    // half of one. A link is followed: its target is replaced and the link kept,
+    // except a link that another user placed in a shared folder such as /tmp
+    // (world-writable and sticky), which is refused; a missing file in such a
+    // folder is created new (O_EXCL | O_NOFOLLOW), never through whatever
+    // appears at its name meanwhile. Where a replacement cannot keep what the
+    // user set up (a file with more than one hard link, a writable file in a
+    // folder the user cannot write to), the file is rewritten in place
+    // instead: truncated, written, flushed; a reader may then see it short.
     virtual FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                        Durability durability) = 0;
 
@@ -88,12 +123,44 @@ class StdFileSystem final : public IFileSystem {
 public:
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
+    bool IsMissing(const std::string& path) override;
+    std::optional<std::uint64_t> FileSize(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
     FileContents ReadFile(const std::string& path) override;
     std::optional<FileStamp> Stamp(const std::string& path) override;
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
     FileStatus CreateNewFile(const std::string& path, std::string_view bytes) override;
+
+    // Rewrites the existing regular file at the path in place (truncated,
+    // written, flushed), as WriteFileAtomic does where a rename would lose
+    // what the user set up.
+    FileStatus WriteFileInPlace(const std::string& path, std::string_view bytes,
+                                Durability durability);
+};
+
+// Creates a new file with these bytes: fails ("File exists") when anything is
+// at the path already, a link included, which is never followed
+// (O_CREAT | O_EXCL | O_NOFOLLOW). For a file written beside another one in a
+// folder other users may write to.
+FileStatus CreateNewFileNoFollow(const std::string& path, std::string_view bytes,
+                                 Durability durability);
+
+// Files the program keeps for itself (its settings file, its lock and socket,
+// files it writes to recover from): none of them may become the current
+// signature file. A registration lasts as long as its object.
+class OwnFile {
+public:
+    OwnFile(std::string path, std::string what);
+    ~OwnFile();
+    OwnFile(const OwnFile&) = delete;
+    OwnFile& operator=(const OwnFile&) = delete;
+
+    // Each registered file: its path and what it is ("settings file").
+    static std::vector<std::pair<std::string, std::string>> All();
+
+private:
+    std::string path_, what_;
 };
 
 }  // namespace tagrota

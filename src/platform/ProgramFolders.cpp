@@ -1,10 +1,12 @@
 #include "platform/ProgramFolders.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/Paths.h"
@@ -58,8 +60,18 @@ ProgramFolders LocateProgramFolders(const std::string& programDir, const UserEnv
 std::string EnsureFolder(const std::string& folder) {
     std::error_code ec;
     if (fs::is_directory(folder, ec)) return "";
-    if (fs::create_directories(folder, ec) || fs::is_directory(folder, ec)) return "";
-    return ec ? ec.message() : "a file of that name is in the way";
+    // Each missing folder on the way made in turn, so that the reason given is
+    // the one of the folder that could not be made ("Permission denied" under a
+    // read-only home), not of the next one that then is not there.
+    fs::path made;
+    for (const fs::path& part : fs::path(folder).lexically_normal()) {
+        made /= part;
+        if (part.empty() || fs::is_directory(made, ec)) continue;
+        if (::mkdir(made.c_str(), 0777) != 0 && errno != EEXIST)
+            return std::generic_category().message(errno);
+    }
+    if (fs::is_directory(folder, ec)) return "";
+    return "a file of that name is in the way";
 }
 
 }  // namespace tagrota

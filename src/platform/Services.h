@@ -31,6 +31,9 @@ public:
     // Whether every save of the application's settings so far reached the
     // store; on failure, the reason.
     virtual FileStatus SaveStatus(const std::string& /*appName*/) { return {}; }
+    // Writes the settings saved so far to where they are kept, all at once. A
+    // store that keeps each save as it comes has nothing to do.
+    virtual void Flush(const std::string& /*appName*/) {}
 };
 
 // Message box styles and answers, as the values the program passes and gets.
@@ -66,6 +69,13 @@ public:
                        const std::vector<std::string>& buttons) {
         (void)text, (void)icon, (void)title;
         return buttons.empty() ? 0 : static_cast<int>(buttons.size()) - 1;
+    }
+
+    // Shows the text without waiting for it: the caller goes on at once, and
+    // the box stays until the user dismisses it. For reports that must not
+    // hold up what reports them (a rotation that failed and keeps trying).
+    virtual void ShowNotice(const std::string& text, int style, const std::string& title) {
+        MsgBox(text, style, title);
     }
 };
 

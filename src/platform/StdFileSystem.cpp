@@ -1,7 +1,11 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <new>
+#include <random>
+#include <stdexcept>
 #include <system_error>
 
 #include "platform/FileSystem.h"
@@ -21,6 +25,34 @@ constexpr const char* kNotRegular = "Not a regular file";
 
 std::string Reason(int error) {
     return std::generic_category().message(error);
+}
+
+// A folder every user may write to and only the owner of a name may remove it
+// from, such as /tmp.
+bool IsSharedFolder(const fs::path& folder) {
+    struct stat st {};
+    const fs::path dir = folder.empty() ? fs::path(".") : folder;
+    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX) &&
+           (st.st_mode & S_IWOTH);
+}
+
+// Why a link on the way from the path to its file is not followed: one that
+// someone other than this user (or root) placed in a shared folder may point
+// wherever they choose. "" when every link may be followed.
+std::string ForeignLinkReason(const fs::path& path) {
+    fs::path at = path;
+    std::error_code ec;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return "";
+        if (st.st_uid != ::geteuid() && st.st_uid != 0 && IsSharedFolder(at.parent_path()))
+            return "it is a link that another user placed in the shared folder " +
+                   at.parent_path().string() + ", and Tagrota does not follow such links";
+        fs::path next = fs::read_symlink(at, ec);
+        if (ec) return "";
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    return "";
 }
 
 // The file a replacement must land on: a link's final target, so that a link
@@ -53,6 +85,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
+
 bool StdFileSystem::FileExists(const std::string& path) {
     std::error_code ec;
     return !path.empty() && fs::is_regular_file(fs::status(path, ec));
@@ -73,8 +106,26 @@ bool StdFileSystem::SameFile(const std::string& a, const std::string& b) {
     return fs::weakly_canonical(a, ecA) == fs::weakly_canonical(b, ecB) && !ecA && !ecB;
 }
 
+bool StdFileSystem::IsMissing(const std::string& path) {
+    if (path.empty()) return true;
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+std::optional<std::uint64_t> StdFileSystem::FileSize(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || !fs::is_regular_file(fs::status(path, ec))) return std::nullopt;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) return std::nullopt;
+    return static_cast<std::uint64_t>(size);
+}
+
 FileContents StdFileSystem::ReadFile(const std::string& path) {
     FileContents result;
+    if (std::string foreign = ForeignLinkReason(path); !foreign.empty()) {
+        result.status = FileStatus::Failure(std::move(foreign));
+        return result;
+    }
     std::error_code ec;
     const fs::file_status found = fs::status(path, ec);
     if (fs::is_directory(found)) {
@@ -92,14 +143,46 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
         result.status = FileStatus::Failure(Reason(errno));
         return result;
     }
+    // A file larger than the program can hold is refused by its size, before
+    // a byte is read; one that grows while it is read stops at the limit.
+    std::uint64_t size = 0;
     if (std::fseek(file, 0, SEEK_END) == 0) {
-        long size = std::ftell(file);
-        if (size > 0) ReserveText(result.bytes, static_cast<std::size_t>(size));
+        const long end = std::ftell(file);
+        if (end > 0) size = static_cast<std::uint64_t>(end);
         std::rewind(file);
     }
-    char buffer[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) result.bytes.append(buffer, n);
+    if (size > kMaxFileBytes) {
+        std::fclose(file);
+        result.status = FileStatus::Failure(TooLargeReason(size, kMaxFileBytes));
+        return result;
+    }
+    try {
+        if (size > 0) ReserveText(result.bytes, static_cast<std::size_t>(size));
+        char buffer[1 << 16];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            if (result.bytes.size() + n > kMaxFileBytes) {
+                const std::uint64_t seen = result.bytes.size() + n;
+                std::fclose(file);
+                result.bytes = std::string();
+                result.status =
+                    FileStatus::Failure(TooLargeReason(std::max(size, seen), kMaxFileBytes));
+                return result;
+            }
+            result.bytes.append(buffer, n);
+        }
+    } catch (const std::bad_alloc&) {
+        std::fclose(file);
+        result.bytes = std::string();
+        result.status = FileStatus::Failure("there is not enough memory to read its " +
+                                            std::to_string(size) + " bytes");
+        return result;
+    } catch (const std::length_error&) {
+        std::fclose(file);
+        result.bytes = std::string();
+        result.status = FileStatus::Failure(TooLargeReason(size, kMaxFileBytes));
+        return result;
+    }
     if (std::ferror(file)) {
         int error = errno ? errno : EIO;
         std::fclose(file);
@@ -123,6 +206,75 @@ std::optional<FileStamp> StdFileSystem::Stamp(const std::string& path) {
 
 namespace {
 
+FileStatus Failure(int error) {
+    return FileStatus::Failure(Reason(error));
+}
+
+// The usual permissions of a new file: read and write for all, less the
+// user's mask.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A name beside the target that nothing holds yet is found by trying: the
+// target's name and six random letters.
+std::string TempName(const fs::path& target) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 gen{std::random_device{}()};
+    std::string name = target.string() + ".";
+    for (int i = 0; i < 6; ++i) name += kLetters[gen() % (sizeof kLetters - 1)];
+    return name;
+}
+
+// Writes, flushes when asked, and closes; the descriptor is closed either way.
+int WriteAndClose(int fd, std::string_view bytes, Durability durability) {
+    int error = 0;
+    if (!WriteAll(fd, bytes))
+        error = errno ? errno : EIO;
+    else if (durability == Durability::Flush && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    return error;
+}
+
+// The bytes in a file without a name in the target's folder (O_TMPFILE), so
+// that a run ended while it writes leaves nothing behind; the file gets a
+// name beside the target only once it is complete, for the moment before the
+// rename. Returns that name, or "" where the file system makes no such files
+// or cannot name them (the caller then writes a named temporary file); a
+// failed write sets `error`.
+std::string WriteUnnamed(const fs::path& target, std::string_view bytes, Durability durability,
+                         mode_t mode, int& error) {
+    error = 0;
+#ifdef O_TMPFILE
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0) return "";  // not on this file system: a named temporary file then
+    ::fchmod(fd, mode);
+    if (!WriteAll(fd, bytes) || (durability == Durability::Flush && ::fsync(fd) != 0)) {
+        error = errno ? errno : EIO;
+        ::close(fd);
+        return "";
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int tries = 0; tries < 100; ++tries) {
+        std::string temp = TempName(target);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            ::close(fd);
+            return temp;
+        }
+        if (errno != EEXIST) break;
+    }
+    ::close(fd);  // no name to be had for it (no /proc, say): a named temporary file then
+#else
+    (void)target, (void)bytes, (void)durability, (void)mode;
+#endif
+    return "";
+}
+
 // Writes the bytes beside the target and renames them over it.
 FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability) {
     // A file made read-only stays as it is. The rename below would replace it
@@ -131,41 +283,42 @@ FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durabilit
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
-        return FileStatus::Failure(Reason(EACCES));
+        return Failure(EACCES);
+
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    // A rename gives the name a new file: another hard link to the old one
+    // would keep the old text, and a folder the user cannot write to takes no
+    // new file at all. The file itself is rewritten then.
+    if (exists && S_ISREG(old.st_mode) &&
+        (old.st_nlink > 1 || ::access(folder.c_str(), W_OK | X_OK) != 0))
+        return StdFileSystem().WriteFileInPlace(target.string(), bytes, durability);
+    // In a shared folder a missing file is made new, exclusively: nothing that
+    // another user places at its name in the meantime is written through.
+    if (!exists && IsSharedFolder(folder))
+        return CreateNewFileNoFollow(target.string(), bytes, durability);
+
+    // A replaced file keeps its permissions; a new one gets the usual ones.
+    const mode_t mode = exists ? (old.st_mode & 07777) : NewFileMode();
 
     // The temporary file sits beside the target, so the rename stays on one file
     // system and is atomic.
-    std::string temp = target.string() + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return FileStatus::Failure(Reason(errno));
-
-    // A replaced file keeps its permissions; a new one gets the usual ones.
-    mode_t mode = 0666;
-    if (exists) {
-        mode = old.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-    ::fchmod(fd, mode);
-
-    auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return FileStatus::Failure(Reason(error));
-    };
-    if (!WriteAll(fd, bytes)) return fail(errno);
-    if (durability == Durability::Flush && ::fsync(fd) != 0) return fail(errno);
-    if (::close(fd) != 0) {
-        int error = errno;
-        ::unlink(temp.c_str());
-        return FileStatus::Failure(Reason(error));
+    int error = 0;
+    std::string temp = WriteUnnamed(target, bytes, durability, mode, error);
+    if (error != 0) return Failure(error);
+    if (temp.empty()) {
+        temp = target.string() + ".XXXXXX";
+        const int fd = ::mkstemp(temp.data());
+        if (fd < 0) return Failure(errno);
+        ::fchmod(fd, mode);
+        if ((error = WriteAndClose(fd, bytes, durability)) != 0) {
+            ::unlink(temp.c_str());
+            return Failure(error);
+        }
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
-        int error = errno;
+        error = errno;
         ::unlink(temp.c_str());
-        return FileStatus::Failure(Reason(error));
+        return Failure(error);
     }
     return FileStatus::Success();
 }
@@ -175,6 +328,8 @@ FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durabilit
 FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
                                           Durability durability) {
     if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
+    if (std::string foreign = ForeignLinkReason(path); !foreign.empty())
+        return FileStatus::Failure(std::move(foreign));
     const fs::path target = ReplacementTarget(path);
     std::error_code ec;
     const fs::file_status found = fs::status(target, ec);
@@ -183,43 +338,49 @@ FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_v
     return ReplaceWith(target, bytes, durability);
 }
 
-}  // namespace tagrota
+FileStatus StdFileSystem::WriteFileInPlace(const std::string& path, std::string_view bytes,
+                                           Durability durability) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return Failure(errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return FileStatus::Failure(kNotRegular);
+    }
+    if (::ftruncate(fd, 0) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return Failure(error);
+    }
+    if (const int error = WriteAndClose(fd, bytes, durability); error != 0) return Failure(error);
+    return FileStatus::Success();
+}
 
-namespace tagrota {
+namespace {
+
+// O_EXCL never opens what is there already, and with O_NOFOLLOW not even
+// through a link planted at the path; a half-written file is removed again.
+FileStatus CreateExclusive(const std::string& path, std::string_view bytes, Durability durability,
+                           mode_t mode) {
+    if (path.empty()) return Failure(ENOENT);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) return Failure(errno);
+    if (const int error = WriteAndClose(fd, bytes, durability); error != 0) {
+        ::unlink(path.c_str());
+        return Failure(error);
+    }
+    return FileStatus::Success();
+}
+
+}  // namespace
+
+FileStatus CreateNewFileNoFollow(const std::string& path, std::string_view bytes,
+                                 Durability durability) {
+    return CreateExclusive(path, bytes, durability, 0666);
+}
 
 FileStatus StdFileSystem::CreateNewFile(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
-#ifdef _WIN32
-    // "x": fails when the file exists.
-    std::FILE* file = std::fopen(path.c_str(), "wbx");
-    if (!file) return FileStatus::Failure(Reason(errno));
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                   std::fflush(file) == 0 && ::_commit(::_fileno(file)) == 0;
-    int error = errno;
-    if (std::fclose(file) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        std::error_code ignored;
-        fs::remove(path, ignored);
-        return FileStatus::Failure(Reason(error));
-    }
-    return FileStatus::Success();
-#else
-    // O_EXCL never opens what is there already, and with O_NOFOLLOW not even
-    // through a link planted at the path.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) return FileStatus::Failure(Reason(errno));
-    int error = 0;
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno ? errno : EIO;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error != 0) {
-        ::unlink(path.c_str());
-        return FileStatus::Failure(Reason(error));
-    }
-    return FileStatus::Success();
-#endif
+    return CreateExclusive(path, bytes, Durability::Flush, 0600);
 }
 
 }  // namespace tagrota

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <system_error>
 
 #ifdef __SSE2__
@@ -260,11 +261,30 @@ std::string EncodeText(std::string_view text, const TextFormat& format, TextForm
     return out;
 }
 
+namespace {
+
+// Decodes what was read; a text that memory cannot hold twice over (the bytes
+// and their UTF-8) fails like a read, instead of ending the program.
+TextFileContents DecodeWithin(std::string bytes) {
+    TextFileContents result;
+    const std::size_t size = bytes.size();
+    try {
+        result.decoded = DecodeOwnedText(std::move(bytes));
+    } catch (const std::bad_alloc&) {
+        result.decoded = DecodedText();
+        result.status = FileStatus::Failure("there is not enough memory to hold its " +
+                                            std::to_string(size) + " bytes as text");
+    }
+    return result;
+}
+
+}  // namespace
+
 TextFileContents ReadTextFile(IFileSystem& files, const std::string& path) {
     TextFileContents result;
     FileContents raw = files.ReadFile(path);
     result.status = raw.status;
-    if (raw.status) result.decoded = DecodeOwnedText(std::move(raw.bytes));
+    if (raw.status) result = DecodeWithin(std::move(raw.bytes));
     return result;
 }
 

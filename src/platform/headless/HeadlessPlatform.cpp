@@ -62,15 +62,21 @@ void HeadlessPlatform::Advance(std::int64_t milliseconds) {
     for (;;) {
         Timer* next = nullptr;
         for (Timer* t : timers_)
-            if (t->enabled_ && t->interval_ > 0 && t->due_ <= end &&
+            if (t->enabled_ && t->interval_ > 0 && !t->ticking_ && t->due_ <= end &&
                 (!next || t->due_ < next->due_))
                 next = t;
         if (!next) break;
-        now_ = next->due_;
+        now_ = std::max(now_, next->due_);
         next->due_ += next->interval_;
+        next->ticking_ = true;
         if (next->onTick_) next->onTick_();
+        // The handler may have ended the timer with its window.
+        if (std::ranges::find(timers_, next) != timers_.end()) next->ticking_ = false;
     }
-    now_ = end;
+    for (Timer* t : timers_)
+        if (t->ticking_ && t->interval_ > 0)
+            while (t->due_ <= end) t->due_ += t->interval_;
+    now_ = std::max(now_, end);
 }
 
 double Clock::SecondsSinceMidnight() {
@@ -107,6 +113,10 @@ int MessageBox::Choose(const std::string& text, int icon, const std::string& tit
     return answer >= 0 && answer <= last ? answer : last;
 }
 
+void MessageBox::ShowNotice(const std::string& text, int style, const std::string& title) {
+    shown.push_back({text, style, title, false});
+}
+
 bool ProgramLauncher::StartProgram(const std::string& path) {
     asked.push_back(path);
     if (failAll || !files_.FileExists(path)) return false;
@@ -132,11 +142,13 @@ int FaultyFileSystem::Reads(const std::string& path) const {
 FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
                                              Durability durability) {
     ++writes;
-    if (failAllWrites || failWrites.count(path))
-        return FileStatus::Failure("No space left on device");
+    if (failAllWrites || failWrites.count(path)) return FileStatus::Failure(failWriteReason);
     const std::string folder = std::filesystem::path(path).parent_path().string();
-    if (readOnly.count(path) || readOnly.count(folder))
-        return FileStatus::Failure("Permission denied");
+    if (readOnly.count(path)) return FileStatus::Failure("Permission denied");
+    if (readOnly.count(folder)) {
+        if (!real.FileExists(path)) return FileStatus::Failure("Permission denied");
+        return real.WriteFileInPlace(path, bytes, durability);
+    }
     return real.WriteFileAtomic(path, bytes, durability);
 }
 

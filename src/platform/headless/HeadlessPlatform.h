@@ -87,6 +87,7 @@ private:
     int interval_ = 0;
     bool enabled_ = false;
     std::int64_t due_ = 0;
+    bool ticking_ = false;  // its handler runs
     std::function<void()> onTick_;
 };
 
@@ -100,11 +101,15 @@ public:
         int style;  // for a Choose, its icon
         std::string title;
         std::vector<std::string> buttons = {};  // a Choose's own buttons
+        bool modal = true;  // false: shown as a notice, which waits for no one
     };
     int MsgBox(const std::string& text, int style, const std::string& title) override;
     // The scripted answer is the index of the button.
     int Choose(const std::string& text, int icon, const std::string& title,
                const std::vector<std::string>& buttons) override;
+    // Recorded like a box, but the program goes on at once: `whileOpen` does
+    // not run for it.
+    void ShowNotice(const std::string& text, int style, const std::string& title) override;
 
     void Answer(int button) { answers_.push_back(button); }
     std::vector<Shown> shown;
@@ -155,11 +160,16 @@ private:
 // The real file system, with reads and writes of chosen paths made to fail
 // with a system's reason; `writes` counts every replacement asked for.
 // `readOnly` holds files and folders this user may not change: such a file is
-// not replaced and nothing is created in such a folder.
+// not replaced and nothing is created in such a folder; a writable file in
+// such a folder is rewritten in place, as the real one would be.
 class FaultyFileSystem final : public IFileSystem {
 public:
     bool FileExists(const std::string& path) override { return real.FileExists(path); }
     bool FolderExists(const std::string& path) override { return real.FolderExists(path); }
+    bool IsMissing(const std::string& path) override { return real.IsMissing(path); }
+    std::optional<std::uint64_t> FileSize(const std::string& path) override {
+        return real.FileSize(path);
+    }
     bool SameFile(const std::string& a, const std::string& b) override {
         return real.SameFile(a, b);
     }
@@ -174,6 +184,7 @@ public:
 
     std::set<std::string> failReads, failWrites, readOnly;
     bool failAllWrites = false;
+    std::string failWriteReason = "No space left on device";
     int writes = 0;
     StdFileSystem real;
 
@@ -200,7 +211,9 @@ public:
     std::unique_ptr<Timer> CreateTimer() { return std::make_unique<Timer>(*this); }
 
     // Moves virtual time forward, firing every timer that falls due, in order of
-    // its due time (creation order for ties).
+    // its due time (creation order for ties). As with real timers, a timer does
+    // not fire again while its own handler runs (a modal box inside it, say):
+    // the ticks due meanwhile are lost.
     void Advance(std::int64_t milliseconds);
     std::int64_t Now() const { return now_; }
     double StartOfDay() const { return startOfDay_; }

@@ -68,6 +68,19 @@ int QtMessageBox::Choose(const std::string& text, int icon, const std::string& t
     return static_cast<int>(pressed.size()) - 1;
 }
 
+void QtMessageBox::ShowNotice(const std::string& text, int style, const std::string& title) {
+    // Not modal, and not waited for: whatever reported it (a rotation) goes
+    // on, and so does every timer, while the box is open.
+    auto* box = new QMessageBox(DialogOwner());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    Prepare(*box, text, style, title);
+    box->setWindowModality(Qt::NonModal);
+    box->addButton(QMessageBox::Ok);
+    // One still open when the program ends goes with it.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, box, [box] { delete box; });
+    box->show();
+}
+
 int QtMessageBox::MsgBox(const std::string& text, int style, const std::string& title) {
     QMessageBox box(DialogOwner());
     Prepare(box, text, style, title);

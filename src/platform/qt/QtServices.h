@@ -31,9 +31,14 @@ inline QString Q(const std::string& text) {
 // back only what was read, a copy of the damaged file is kept beside it first
 // (<application>.ini.damaged). A file that could not be read, or copied when
 // damaged, is never written over.
+//
+// Saves are kept until Flush (or the store's end) writes them, with everything
+// else the file held, in one atomic replacement of the file: never key by key,
+// and without a lock file. `files`, when given, is the file system the file is
+// written through (tests make it fail).
 class QtSettingsStore final : public ISettingsStore {
 public:
-    QtSettingsStore();
+    explicit QtSettingsStore(IFileSystem* files = nullptr);
     ~QtSettingsStore() override;
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
@@ -42,6 +47,7 @@ public:
     std::string Where(const std::string& appName) override { return Location(appName); }
     FileStatus ReadStatus(const std::string& appName) override { return For(appName).read; }
     FileStatus SaveStatus(const std::string& appName) override { return For(appName).saved; }
+    void Flush(const std::string& appName) override;
 
     // Where the application's settings live (a file path, or a registry key).
     static std::string Location(const std::string& appName);
@@ -51,8 +57,13 @@ private:
         std::unique_ptr<QSettings> settings;
         FileStatus read, saved;
         bool mayWrite = true;
+        std::map<QString, QString> pending;  // saved, not yet written
+        bool dirty = false;
+        std::unique_ptr<OwnFile> own;  // no signature is ever written into it
     };
     Store& For(const std::string& appName);
+    StdFileSystem ownFiles_;
+    IFileSystem& files_;
     std::map<std::string, Store> stores_;
 };
 
@@ -68,6 +79,7 @@ public:
     int MsgBox(const std::string& text, int style, const std::string& title) override;
     int Choose(const std::string& text, int icon, const std::string& title,
                const std::vector<std::string>& buttons) override;
+    void ShowNotice(const std::string& text, int style, const std::string& title) override;
 };
 
 // Starts programs as processes of their own, detached from this one.

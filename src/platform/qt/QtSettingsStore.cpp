@@ -7,8 +7,6 @@
 
 #include "platform/qt/QtServices.h"
 
-#include <sys/stat.h>
-
 namespace tagrota::qt {
 namespace {
 
@@ -27,22 +25,6 @@ std::string WhyNotReadable(const QString& file) {
     return "it could not be read";
 }
 
-// Why the file cannot be replaced, found by trying what a save does: a new file
-// beside it, which is then dropped.
-std::string WhyNotWritable(const QString& file) {
-    if (QFileInfo(file).isDir()) return "Is a directory";
-    QSaveFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly)) return probe.errorString().toStdString();
-    probe.cancelWriting();
-    return "it could not be written";
-}
-
-// Which file is at the path (0 when there is none).
-ino_t FileId(const QString& file) {
-    struct stat info {};
-    return ::stat(QFile::encodeName(file).constData(), &info) == 0 ? info.st_ino : 0;
-}
-
 // The first of <file>.damaged, <file>.damaged.1, ... that does not exist yet.
 QString FreeCopyName(const QString& file) {
     const QString base = file + QStringLiteral(".damaged");
@@ -52,10 +34,129 @@ QString FreeCopyName(const QString& file) {
     return name;
 }
 
+bool IsHexDigit(char32_t ch) {
+    return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
+}
+
+void AppendHex(QByteArray& out, char32_t ch) {
+    out += "\\x" + QByteArray::number(static_cast<uint>(ch), 16);
+}
+
+// A text as a value of an INI file that QSettings reads back as exactly that
+// text: escapes for the characters the format gives a meaning, quotes where
+// the text holds a separator or spaces at either end, a doubled "@" where it
+// would otherwise read as a typed value.
+QByteArray IniValue(QString text) {
+    if (text.startsWith(QLatin1Char('@'))) text.prepend(QLatin1Char('@'));
+    QByteArray out;
+    bool quote = false, escapeNextIfHex = false;
+    for (const char32_t ch : text.toUcs4()) {
+        if (ch == ';' || ch == ',' || ch == '=') quote = true;
+        if (escapeNextIfHex && IsHexDigit(ch)) {  // it would read as part of the escape
+            AppendHex(out, ch);
+            continue;
+        }
+        escapeNextIfHex = false;
+        switch (ch) {
+            case '\0':
+                out += "\\0";
+                escapeNextIfHex = true;
+                break;
+            case '\a':
+                out += "\\a";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\v':
+                out += "\\v";
+                break;
+            case '"':
+            case '\\':
+                out += '\\';
+                out += static_cast<char>(ch);
+                break;
+            default:
+                if (ch <= 0x1F || ch == 0x7F) {
+                    AppendHex(out, ch);
+                    escapeNextIfHex = true;
+                } else {
+                    out += QString::fromUcs4(&ch, 1).toUtf8();
+                }
+        }
+    }
+    if (quote || text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')))
+        out = '"' + out + '"';
+    return out;
+}
+
+// A key name as QSettings writes it: letters, digits and a few marks as they
+// are, "/" below the group as "\", anything else as %XX or %UXXXX.
+QByteArray IniKey(const QString& key) {
+    QByteArray out;
+    for (const QChar qc : key) {
+        const char16_t ch = qc.unicode();
+        if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
+            ch == '_' || ch == '-' || ch == '.')
+            out += static_cast<char>(ch);
+        else if (ch == '/')
+            out += '\\';
+        else if (ch <= 0xFF)
+            out += '%' + QByteArray::number(ch, 16).rightJustified(2, '0').toUpper();
+        else
+            out += "%U" + QByteArray::number(ch, 16).rightJustified(4, '0').toUpper();
+    }
+    return out;
+}
+
+// Every setting as the text of an INI file, one group per section.
+QByteArray IniText(const std::map<QString, QVariant>& values) {
+    std::map<QString, std::vector<std::pair<QString, QVariant>>> groups;
+    for (const auto& [path, value] : values) {
+        const qsizetype slash = path.indexOf(QLatin1Char('/'));
+        if (slash < 0)
+            groups[QStringLiteral("General")].emplace_back(path, value);
+        else
+            groups[path.left(slash)].emplace_back(path.mid(slash + 1), value);
+    }
+    QByteArray text;
+    for (const auto& [group, entries] : groups) {
+        if (!text.isEmpty()) text += '\n';
+        text += '[' + IniKey(group) + "]\n";
+        for (const auto& [key, value] : entries) {
+            text += IniKey(key) + '=';
+            if (value.typeId() == QMetaType::QStringList) {
+                QByteArrayList items;
+                for (const QString& item : value.toStringList()) items += IniValue(item);
+                text += items.join(", ");
+            } else {
+                text += IniValue(value.toString());
+            }
+            text += '\n';
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
-QtSettingsStore::QtSettingsStore() = default;
-QtSettingsStore::~QtSettingsStore() = default;
+QtSettingsStore::QtSettingsStore(IFileSystem* files) : files_(files ? *files : ownFiles_) {}
+
+QtSettingsStore::~QtSettingsStore() {
+    for (auto& [appName, store] : stores_) Flush(appName);
+}
 
 std::string QtSettingsStore::Location(const std::string& appName) {
     return (ConfigHome() + QLatin1Char('/') + Q(appName) + QLatin1Char('/') + Q(appName) +
@@ -71,6 +172,7 @@ QtSettingsStore::Store& QtSettingsStore::For(const std::string& appName) {
     const QString file = Q(Location(appName));
     store.settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
     store.settings->allKeys();  // parses every group now: some faults show only then
+    store.own = std::make_unique<OwnFile>(file.toStdString(), "settings file");
     if (store.settings->status() == QSettings::AccessError) {
         store.mayWrite = false;
         store.read = FileStatus::Failure(WhyNotReadable(file) +
@@ -93,8 +195,11 @@ QtSettingsStore::Store& QtSettingsStore::For(const std::string& appName) {
 
 std::string QtSettingsStore::GetSetting(const std::string& appName, const std::string& section,
                                         const std::string& key, const std::string& defaultValue) {
-    QSettings& settings = *For(appName).settings;
+    Store& store = For(appName);
+    QSettings& settings = *store.settings;
     const QString path = Q(section) + QLatin1Char('/') + Q(key);
+    if (const auto saved = store.pending.find(path); saved != store.pending.end())
+        return saved->second.toStdString();
     if (!settings.contains(path)) return defaultValue;
     const QVariant value = settings.value(path);
     // A hand-edited value with an unquoted comma reads as a list: join it again.
@@ -111,18 +216,30 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
             "it could not be read whole when Tagrota started, and is left as it was");
         return;
     }
+    // Kept until Flush writes them all at once: a file written key by key
+    // would be half old, half new if the program were ended in between.
+    store.pending[Q(section) + QLatin1Char('/') + Q(key)] = Q(value);
+    store.dirty = true;
+}
+
+void QtSettingsStore::Flush(const std::string& appName) {
+    Store& store = For(appName);
+    if (!store.dirty) return;
+    store.dirty = false;
+    // What was read, with what was saved over it, replaces the file in one
+    // rename: no lock file (which a program ended at the wrong moment leaves
+    // behind), and a reader sees the old settings or the new ones.
+    std::map<QString, QVariant> values;
+    for (const QString& key : store.settings->allKeys()) values[key] = store.settings->value(key);
+    for (const auto& [key, value] : store.pending) values[key] = value;
     const QString file = Q(Location(appName));
-    const ino_t before = FileId(file);
-    store.settings->setValue(Q(section) + QLatin1Char('/') + Q(key), Q(value));
-    store.settings->sync();  // written at once: a crash later loses nothing already saved
-    bool reached = store.settings->status() == QSettings::NoError;
-    // QSettings reports only its first error, so after reading a damaged file it
-    // reports no failed write. A write that arrived renamed a new file into place.
-    if (store.settings->status() == QSettings::FormatError) {
-        const ino_t after = FileId(file);
-        reached = after != 0 && after != before;
-    }
-    if (!reached && store.saved) store.saved = FileStatus::Failure(WhyNotWritable(file));
+    QDir().mkpath(QFileInfo(file).path());
+    const QByteArray text = IniText(values);
+    const FileStatus written = files_.WriteFileAtomic(
+        file.toStdString(),
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+        Durability::Flush);
+    if (!written && store.saved) store.saved = written;
 }
 
 }  // namespace tagrota::qt

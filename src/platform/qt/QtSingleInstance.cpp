@@ -22,11 +22,26 @@ constexpr int kAnswerMs = 3000;
 constexpr char kActivate[] = "activate\n";
 constexpr char kRotate[] = "rotate\n";
 
-// The user's runtime folder where the session has one, else the temporary
-// folder (the names hold the user's id).
+// A folder that no one but this user can enter or change: the user's own, a
+// folder rather than a link to one, closed to group and others.
+bool IsPrivateFolder(const QString& folder) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+// Where the lock and the socket live: the user's runtime folder where the
+// session has one, else a folder of the user's own in the temporary folder,
+// made for it (mode 0700) and checked at every start. Anywhere else another
+// user could hold the lock, answer for this program or plant the names. ""
+// when no such folder is to be had: then this copy runs unguarded.
 QString RuntimeFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QDir(runtime).exists() ? runtime : QDir::tempPath();
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime)) return runtime;
+    const QString own =
+        QDir::tempPath() + QStringLiteral("/tagrota-") + QString::number(::geteuid());
+    ::mkdir(QFile::encodeName(own).constData(), S_IRWXU);  // one already there is checked below
+    return IsPrivateFolder(own) ? own : QString();
 }
 
 // The socket's address; false when the path is too long for one.
@@ -60,10 +75,15 @@ QString QtSingleInstance::KeyFor(const std::string& settingsLocation) {
            QString::fromLatin1(hash.toHex().left(16));
 }
 
-QtSingleInstance::QtSingleInstance(const std::string& settingsLocation)
-    : base_(RuntimeFolder() + QLatin1Char('/') + KeyFor(settingsLocation)),
-      socketPath_(QFile::encodeName(base_ + QStringLiteral(".socket")).toStdString()),
-      lockPath_(QFile::encodeName(base_ + QStringLiteral(".lock")).toStdString()) {}
+QtSingleInstance::QtSingleInstance(const std::string& settingsLocation) {
+    const QString folder = RuntimeFolder();
+    if (folder.isEmpty()) return;
+    base_ = folder + QLatin1Char('/') + KeyFor(settingsLocation);
+    socketPath_ = QFile::encodeName(base_ + QStringLiteral(".socket")).toStdString();
+    lockPath_ = QFile::encodeName(base_ + QStringLiteral(".lock")).toStdString();
+    ownSocket_ = std::make_unique<OwnFile>(socketPath_, "single-instance socket");
+    ownLock_ = std::make_unique<OwnFile>(lockPath_, "single-instance lock file");
+}
 
 QtSingleInstance::~QtSingleInstance() {
     if (listener_ >= 0) {
@@ -81,8 +101,9 @@ QtSingleInstance::~QtSingleInstance() {
 
 QtSingleInstance::Claim QtSingleInstance::Acquire() {
     // Where no lock can be had at all (a runtime folder that cannot be
-    // written, a file system without locks), this copy runs unguarded rather
-    // than not at all.
+    // written, a file system without locks, no private folder for it), this
+    // copy runs unguarded rather than not at all.
+    if (lockPath_.empty()) return Claim::First;
     for (int tries = 0;; ++tries) {
         if (tries == 10) return Claim::First;
         lock_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,

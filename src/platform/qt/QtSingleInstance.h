@@ -7,7 +7,8 @@
 // A lock on a file decides which copy is first: the system releases it when
 // its holder ends, however it ends, so a copy that crashed leaves nothing
 // behind that holds up the next start (one that ends normally removes the
-// file). A local socket carries the request. Both live in the user's runtime
+// file). A local socket carries the request. Both live in a folder only the
+// user can enter: the runtime folder, or a private one in the temporary
 // folder. The socket is a plain Unix one watched by the event loop, which
 // spares every start the loading of Qt's network library and all it brings.
 
@@ -16,6 +17,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "platform/FileSystem.h"
 
 namespace tagrota::qt {
 
@@ -54,7 +57,8 @@ private:
     bool Send(const char* request, std::size_t length);
 
     QString base_;
-    std::string socketPath_, lockPath_;
+    std::string socketPath_, lockPath_;  // "" where there is no private folder
+    std::unique_ptr<OwnFile> ownSocket_, ownLock_;
     int lock_ = -1;
     int listener_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
