@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
+#include "platform/qt/QtTextControls.h"
 #include "platform/qt/QtWindow.h"
 
 namespace tagrota {

@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "platform/IconHandles.h"
+#include "platform/qt/QtImages.h"
 #include "platform/qt/QtServices.h"
-#include "platform/qt/QtWindow.h"
 
 namespace tagrota::qt {
 namespace {
