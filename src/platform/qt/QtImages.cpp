@@ -111,11 +111,12 @@ bool HasFont(const TextFont& wanted) {
 // ---- Twips, fonts and images ----
 
 int TwipScale::ToPixels(int twips, double dpi) {
-    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
 int TwipScale::ToTwips(int pixels, double dpi) {
-    return dpi > 0 ? static_cast<int>(std::lround(pixels * 1440.0 / dpi)) : pixels * 15;
+    return dpi > 0 ? static_cast<int>(std::lround(pixels * kTwipsPerInch / dpi))
+                   : pixels * kTwipsPerStandardPixel;
 }
 
 QRect TwipScale::ToPixels(const Rect& twips) const {

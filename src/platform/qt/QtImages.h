@@ -7,6 +7,7 @@
 #include <QRect>
 #include <string>
 
+#include "platform/Twips.h"
 #include "platform/Window.h"
 
 class QWidget;
@@ -16,7 +17,7 @@ namespace tagrota::qt {
 // Twips and logical pixels on a screen of the given resolution, each axis with
 // its own dots per inch.
 struct TwipScale {
-    double dpiX = 96, dpiY = 96;
+    double dpiX = kStandardDpi, dpiY = kStandardDpi;
 
     static int ToPixels(int twips, double dpi);
     static int ToTwips(int pixels, double dpi);

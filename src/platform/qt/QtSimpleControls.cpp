@@ -19,7 +19,7 @@ namespace {
 // The place of a line: its bounding box, widened by its width to the right and
 // downwards, where a line drawn inside its width lies.
 ControlPlace LinePlace(const LineShape& line) {
-    const int widthTwips = TwipScale::ToTwips(std::max(1, line.Width), 96);
+    const int widthTwips = TwipScale::ToTwips(std::max(1, line.Width), kStandardDpi);
     ControlPlace place;
     place.Name = line.Name;
     place.Bounds = {std::min(line.X1, line.X2), std::min(line.Y1, line.Y2),
