@@ -23,6 +23,7 @@
 #include "help/HelpCommands.h"
 #include "help/RichText.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtTextControls.h"
 #include "platform/qt/QtWindow.h"
 
 namespace tagrota {

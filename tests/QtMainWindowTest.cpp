@@ -18,6 +18,7 @@
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 #include "platform/qt/QtScintillaEditor.h"
+#include "platform/qt/QtTextControls.h"
 #include "platform/qt/QtWindow.h"
 
 namespace tagrota {

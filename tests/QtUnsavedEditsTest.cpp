@@ -21,6 +21,9 @@
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 #include "platform/qt/QtScintillaEditor.h"
+#include "platform/qt/QtTabControl.h"
+#include "platform/qt/QtTextControls.h"
+#include "platform/qt/QtToolbar.h"
 #include "platform/qt/QtWindow.h"
 
 namespace tagrota {

@@ -22,6 +22,10 @@
 #include <QToolButton>
 
 #include "TestSupport.h"
+#include "platform/qt/QtSimpleControls.h"
+#include "platform/qt/QtTabControl.h"
+#include "platform/qt/QtTextControls.h"
+#include "platform/qt/QtToolbar.h"
 #include "platform/qt/QtWindow.h"
 
 namespace tagrota {

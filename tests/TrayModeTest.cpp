@@ -51,7 +51,7 @@ TEST_F(TrayMode, TickingPutsOneIconWithTipImageAndMenu) {
         Box().Click();
         EXPECT_FALSE(rig.Form().state.InSysTray);
         EXPECT_EQ(Icon(), nullptr);
-        EXPECT_EQ(rig.Form().m_frmSysTray, nullptr);
+        EXPECT_EQ(rig.Form().trayMode->Icon(), nullptr);
     }
     // Nothing of this is unsaved work.
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
@@ -139,7 +139,7 @@ TEST_F(TrayMode, WithoutANotificationAreaMinimisingKeepsTheWindow) {
 TEST_F(TrayMode, CloseFromTheMenuEndsTheProgramLikeTheWindowsCloseBox) {
     rig.Start();
     Box().Click();
-    std::weak_ptr<frmSysTray> component = rig.Form().m_frmSysTray;
+    std::weak_ptr<frmSysTray> component = rig.Form().trayMode->Icon();
     WillChoose("&Close");
     rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
 

@@ -52,7 +52,7 @@ void frmMain::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
                                ": " + saved.reason + ".\r\n" +
                                "The next start uses the settings saved before.",
                            MsgBoxStyle::Exclamation, kAppName);
-    if (state.InSysTray) RemoveTrayIcon();
+    if (state.InSysTray) trayMode->RemoveTrayIcon();
 }
 
 void frmMain::Form_Unload() {

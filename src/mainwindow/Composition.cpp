@@ -69,6 +69,7 @@ frmMain::~frmMain() = default;
 void frmMain::Compose() {
     window = s_.ui.CreateWindow();
     IWindow& w = *window;
+    trayMode = std::make_unique<TrayMode>(w, s_.trayShell, state.InSysTray);
     w.SetCaption("Tagrota!");
     w.SetIcon("tagrota");
     w.SetBounds({0, 0, 7020, 5250});

@@ -62,6 +62,13 @@ void frmMain::chkWordWrap_Click() {
     }
 }
 
+void frmMain::chkSysTray_Click() {
+    if (chkSysTray->Value() != 0)
+        trayMode->EnterTrayMode();
+    else
+        trayMode->LeaveTrayMode();
+}
+
 void frmMain::chkMin_Click() {
     state.StartMin = chkMin->Value() != 0;
 }

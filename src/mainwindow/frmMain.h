@@ -6,8 +6,8 @@
 //
 // The handlers live in one file per concern: Composition.cpp (the controls),
 // Startup.cpp, Commands.cpp (toolbar, menu and tabs), Editing.cpp (dirty state
-// and Save), SettingsTab.cpp, Closing.cpp and Layout.cpp; the tray check box is
-// handled in tray/TrayMode.cpp.
+// and Save), SettingsTab.cpp, Closing.cpp and Layout.cpp; tray mode is a
+// TrayMode (tray/TrayMode.h) that the window owns.
 
 #include <array>
 #include <functional>
@@ -23,7 +23,7 @@
 #include "platform/Services.h"
 #include "platform/TrayShell.h"
 #include "platform/Window.h"
-#include "tray/frmSysTray.h"
+#include "tray/TrayMode.h"
 
 namespace tagrota {
 
@@ -93,9 +93,6 @@ public:
     void chkWordWrap_Click();
     void chkMin_Click();
     void chkSysTray_Click();
-    void m_frmSysTray_MenuClick(std::int32_t lIndex, const std::string& sKey);
-    void m_frmSysTray_SysTrayDoubleClick(std::int32_t eButton);
-    void m_frmSysTray_SysTrayMouseDown(std::int32_t eButton);
     void btnFindPath_Click(int index);
 
     // --- Commands ---
@@ -127,8 +124,8 @@ public:
     std::array<IButton*, 2> btnFindPath{};
     IMenuBar* menu = nullptr;
     std::unique_ptr<ITimer> Timer1, Timer2;
-    // The tray icon while tray mode is on; empty otherwise.
-    std::shared_ptr<frmSysTray> m_frmSysTray;
+    // Tray mode, with the tray icon while it is on.
+    std::unique_ptr<TrayMode> trayMode;
 
 private:
     void Compose();
@@ -166,10 +163,6 @@ private:
     void WriteRecoveryFiles();
     // Tells the user of recovery files written when the program last ended.
     void TellOfRecoveryFiles();
-    // Tray mode on and off, and the removal of the tray icon at closing.
-    void EnterTrayMode();
-    void LeaveTrayMode();
-    void RemoveTrayIcon();
 
     MainWindowServices s_;
     // The collection, read on a thread of its own while the window is built;

@@ -1,20 +1,17 @@
-// Tray mode: the "Place in System Tray" check box, and the main window's
-// answers to the tray icon's menu, double-click and mouse press.
+// Tray mode: the tray icon with its menu, and the main window's answers to
+// the icon's menu, double-click and mouse press.
 
-#include "mainwindow/frmMain.h"
+#include "tray/TrayMode.h"
+
 #include "platform/VersionInfo.h"
 
 namespace tagrota {
 
-void frmMain::chkSysTray_Click() {
-    if (chkSysTray->Value() != 0)
-        EnterTrayMode();
-    else
-        LeaveTrayMode();
-}
+TrayMode::TrayMode(IWindow& window, ITrayShell& shell, Boolean& inSysTray)
+    : window_(window), shell_(shell), inSysTray_(inSysTray) {}
 
-void frmMain::EnterTrayMode() {
-    state.InSysTray = true;
+void TrayMode::EnterTrayMode() {
+    inSysTray_ = true;
     RemoveTrayIcon();  // never two icons
     frmSysTray::Events events;
     events.MenuClick = [this](std::int32_t lIndex, const std::string& sKey) {
@@ -26,45 +23,44 @@ void frmMain::EnterTrayMode() {
     events.SysTrayMouseDown = [this](std::int32_t eButton) {
         m_frmSysTray_SysTrayMouseDown(eButton);
     };
-    m_frmSysTray =
-        frmSysTray::Create(s_.trayShell, std::move(events), ProgramVersion().FileDescription);
+    m_frmSysTray = frmSysTray::Create(shell_, std::move(events), ProgramVersion().FileDescription);
     m_frmSysTray->AddMenuItem("&Restore Tagrota!", "open", true);
     m_frmSysTray->AddMenuItem("-", "", false);
     m_frmSysTray->AddMenuItem("&Close", "close", false);
     m_frmSysTray->ToolTip("Tagrota! Signature Changer");
-    m_frmSysTray->IconHandle(window->IconHandle());
+    m_frmSysTray->IconHandle(window_.IconHandle());
 }
 
-void frmMain::LeaveTrayMode() {
-    state.InSysTray = false;
+void TrayMode::LeaveTrayMode() {
+    inSysTray_ = false;
     RemoveTrayIcon();
 }
 
-void frmMain::RemoveTrayIcon() {
+void TrayMode::RemoveTrayIcon() {
     // Released here; a call of the component still running keeps it alive
     // until it returns.
     if (auto tray = std::move(m_frmSysTray)) tray->Unload();
 }
 
-void frmMain::m_frmSysTray_MenuClick(std::int32_t /*lIndex*/, const std::string& sKey) {
+void TrayMode::m_frmSysTray_MenuClick(std::int32_t /*lIndex*/, const std::string& sKey) {
     if (sKey == "open") {
-        window->SetState(WindowState::Normal);
-        window->Show();
-        window->BringToFront();
+        window_.SetState(WindowState::Normal);
+        window_.Show();
+        window_.BringToFront();
     } else if (sKey == "close") {
-        window->Close(UnloadMode::FormCode);
+        window_.Close(UnloadMode::FormCode);
     }
 }
 
-void frmMain::m_frmSysTray_SysTrayDoubleClick(std::int32_t /*eButton*/) {
+void TrayMode::m_frmSysTray_SysTrayDoubleClick(std::int32_t /*eButton*/) {
     // A minimised window comes back normal: shown but still minimised, it
     // would not appear at all.
-    if (window->State() == WindowState::Minimized) window->SetState(WindowState::Normal);
-    window->Show();
-    window->BringToFront();
+    if (window_.State() == WindowState::Minimized) window_.SetState(WindowState::Normal);
+    window_.Show();
+    window_.BringToFront();
 }
 
-void frmMain::m_frmSysTray_SysTrayMouseDown(std::int32_t eButton) {
+void TrayMode::m_frmSysTray_SysTrayMouseDown(std::int32_t eButton) {
     if (eButton == 2 && m_frmSysTray) m_frmSysTray->ShowMenu();
 }
 

@@ -114,7 +114,7 @@ int MessageBox::Choose(const std::string& text, int icon, const std::string& tit
 }
 
 void MessageBox::ShowNotice(const std::string& text, int style, const std::string& title) {
-    shown.push_back({text, style, title, false});
+    shown.push_back({text, style, title, {}, false});
 }
 
 bool ProgramLauncher::StartProgram(const std::string& path) {

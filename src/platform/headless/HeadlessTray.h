@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/TrayShellModel.h"
+#include "platform/Twips.h"
 
 namespace tagrota::headless {
 
@@ -23,7 +24,7 @@ public:
     double TwipsPerPixelX() const override { return twipsPerPixel; }
     int PopupMenu(const TrayPopupMenu& menu) override;
 
-    double twipsPerPixel = 15;
+    double twipsPerPixel = kTwipsPerStandardPixel;
 
 private:
     TrayShell& shell_;

@@ -11,8 +11,9 @@
 #include <algorithm>
 
 #include "platform/IconHandles.h"
+#include "platform/Twips.h"
+#include "platform/qt/QtImages.h"
 #include "platform/qt/QtServices.h"
-#include "platform/qt/QtWindow.h"
 
 namespace tagrota::qt {
 namespace {
@@ -35,8 +36,8 @@ QIcon TrayImage(std::uint32_t handle) {
 
 double QtTrayWindow::TwipsPerPixelX() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
+    const double dpi = screen ? screen->logicalDotsPerInchX() : kStandardDpi;
+    return dpi > 0 ? kTwipsPerInch / dpi : kTwipsPerStandardPixel;
 }
 
 int QtTrayWindow::PopupMenu(const TrayPopupMenu& popup) {

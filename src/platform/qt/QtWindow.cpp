@@ -21,6 +21,10 @@
 #include "platform/IconHandles.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtScintillaEditor.h"
+#include "platform/qt/QtSimpleControls.h"
+#include "platform/qt/QtTabControl.h"
+#include "platform/qt/QtTextControls.h"
+#include "platform/qt/QtToolbar.h"
 
 namespace tagrota::qt {
 namespace {
