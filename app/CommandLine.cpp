@@ -18,9 +18,9 @@ namespace {
 // The options Qt's application object takes for itself, with their values
 // where they have one; accepted here and left to it.
 constexpr const char* kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowtitle", "qwindowicon", "display", "style", "stylesheet", "session", "geometry",
-    "title", "qmljsdebugger"};
+    "platform",     "platformpluginpath", "platformtheme", "plugin",       "qwindowgeometry",
+    "qwindowtitle", "qwindowicon",        "display",       "style",        "stylesheet",
+    "session",      "geometry",           "title",         "qmljsdebugger"};
 constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 QString VersionText() {
@@ -46,7 +46,8 @@ int PrintSignature() {
         LocateProgramFolders(ProgramDirectory(), CurrentUserEnvironment());
     const ComposedSignature signature =
         ComposeSignature(settings, files, clock, random, folders.dataDir);
-    for (const std::string& problem : signature.problems) Write(stderr, "tagrota: " + problem + "\n");
+    for (const std::string& problem : signature.problems)
+        Write(stderr, "tagrota: " + problem + "\n");
     if (signature.text.empty()) {
         Write(stderr, "tagrota: no signature could be composed.\n");
         return 1;

@@ -180,8 +180,8 @@ Figures MeasurePlain(const std::string& collection, const fs::path& folder) {
     window.SetClientSize(8000, 6000);
     auto& tabs = window.AddTabControl({"SSTab1", {45, 720, 7770, 5000}, 0, {}, nullptr, 0},
                                       {"Fixed", "Random"}, 400, {});
-    auto& editor = dynamic_cast<qt::QtEditor&>(window.AddEditor(
-        {"txtPlain", {130, 520, 7500, 4300}, 1, {"Courier New", 9.75}, &tabs, 1}));
+    auto& editor = dynamic_cast<qt::QtEditor&>(
+        window.AddEditor({"txtPlain", {130, 520, 7500, 4300}, 1, {"Courier New", 9.75}, &tabs, 1}));
     if (!editor.LoadFile(collection)) return f;
     window.Show();
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
@@ -249,8 +249,8 @@ int main(int argc, char* argv[]) {
     if (argc == 6 && std::strcmp(argv[1], "measure") == 0) {
         QApplication app(argc, argv);
         const std::string kind = argv[2];
-        const Figures f = kind == "scintilla" ? MeasureProgram(argv[3], argv[4])
-                                              : MeasurePlain(argv[3], argv[4]);
+        const Figures f =
+            kind == "scintilla" ? MeasureProgram(argv[3], argv[4]) : MeasurePlain(argv[3], argv[4]);
         std::ofstream out(argv[5], std::ios::trunc);
         out << f.readableMs << ' ' << f.filledMs << ' ' << f.blockMs << ' ' << f.rssBeforeMb << ' '
             << f.rssAfterMb << ' ' << f.firstKeyMs << ' ' << f.keyMs << ' ' << f.saveMs << ' '
@@ -263,15 +263,16 @@ int main(int argc, char* argv[]) {
     std::vector<int> sizes = {10};
     if (!quick) sizes.push_back(100);
     std::printf("The Random tab's editor, offscreen; one run of each.\n\n");
-    std::printf("| Collection | Figure | Scintilla (the program) | QPlainTextEdit | Target | Met |\n");
+    std::printf(
+        "| Collection | Figure | Scintilla (the program) | QPlainTextEdit | Target | Met |\n");
     std::printf("|---|---|---:|---:|---|---|\n");
     bool allMet = true;
     for (int mb : sizes) {
         const fs::path file = folder.Path() / (std::to_string(mb) + "mb.txt");
         {
             const std::string text = CollectionText::Generate(static_cast<std::size_t>(mb) << 20);
-            std::ofstream(file, std::ios::binary).write(text.data(),
-                                                        static_cast<std::streamsize>(text.size()));
+            std::ofstream(file, std::ios::binary)
+                .write(text.data(), static_cast<std::streamsize>(text.size()));
         }
         std::fprintf(stderr, "  %d MB: the program's editor\n", mb);
         const Figures s = MeasureApart(argv[0], "scintilla", file, folder.Path());
@@ -294,8 +295,8 @@ int main(int argc, char* argv[]) {
             s.ok && s.blockMs <= 100, true);
         const double memLimit = s.rssBeforeMb + 3 * size;
         row("resident memory after showing, MB", s.rssAfterMb, p.rssAfterMb, 1,
-            "at most before the click + 3 x size = " + Fixed(memLimit, 1) + " (before: " +
-                Fixed(s.rssBeforeMb, 1) + ", " + Fixed(p.rssBeforeMb, 1) + ")",
+            "at most before the click + 3 x size = " + Fixed(memLimit, 1) +
+                " (before: " + Fixed(s.rssBeforeMb, 1) + ", " + Fixed(p.rssBeforeMb, 1) + ")",
             s.ok && s.rssAfterMb <= memLimit, true);
         row("first keystroke in the middle, ms", s.firstKeyMs, p.firstKeyMs, 1, "none", true,
             false);

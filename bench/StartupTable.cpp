@@ -117,8 +117,8 @@ pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>
                                      0644);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const int failed = posix_spawn(&pid, args[0].c_str(), &actions, nullptr, argv.data(),
-                                   envp.data());
+    const int failed =
+        posix_spawn(&pid, args[0].c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     return failed ? 0 : pid;
 }
@@ -164,9 +164,9 @@ public:
         const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
         alignas(inotify_event) char buffer[4096];
         while (fd_ >= 0) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  deadline - Clock::now())
-                                  .count();
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                    .count();
             if (left <= 0) return false;
             pollfd p{fd_, POLLIN, 0};
             if (::poll(&p, 1, static_cast<int>(left)) <= 0) continue;
@@ -521,8 +521,8 @@ IdleFigures MeasureIdle(const Options& o, const Workspace& ws, const std::vector
     const fs::path bareFile = ws.Root() / "bare-idle.txt";
     {
         FileWatch watch(ws.Root(), bareFile.filename().string());
-        const pid_t pid =
-            Spawn({o.bare, bareFile.string(), "stay"}, EnvironmentWith({"QT_QPA_PLATFORM=offscreen"}));
+        const pid_t pid = Spawn({o.bare, bareFile.string(), "stay"},
+                                EnvironmentWith({"QT_QPA_PLATFORM=offscreen"}));
         if (pid) watch.Wait(120000);
         pids.push_back(pid);
     }
@@ -612,8 +612,8 @@ int main() {
     std::vector<int> sizes = {1, 10};
     if (!o.quick) sizes.push_back(100);
     for (int mb : sizes)
-        add(std::to_string(mb) + " MB", CollectionText::Generate(static_cast<std::size_t>(mb) << 20),
-            mb >= 100 ? 150.0 : 12.0);
+        add(std::to_string(mb) + " MB",
+            CollectionText::Generate(static_cast<std::size_t>(mb) << 20), mb >= 100 ? 150.0 : 12.0);
     const std::string fortunes = DebianFortunes();
     if (!fortunes.empty()) add("Debian fortunes", WithLineEnds(fortunes, "\r\n"), 12.0);
 
@@ -661,24 +661,27 @@ int main() {
         const double overTwo = s.tagrotaMs - fixedCost.tagrotaMs;
         constexpr double kBareLimitMs = 20;
         const bool startMet = s.ok && (sized ? overTwo <= *d.overTwoMs : extra <= kBareLimitMs);
-        const std::string startTarget =
-            sized ? "at most two entries + " + Fixed(*d.overTwoMs, 0) + " ms; here two entries + " +
-                        Fixed(overTwo, 1) + " (bare + " + Fixed(extra, 1) + ")"
-                  : "at most bare + " + Fixed(kBareLimitMs, 0) + " ms; here bare + " + Fixed(extra, 1);
-        std::printf("| %s | start-up to first signature, ms | %s | %s (bare Qt) | %s | %s | %s | %s |\n",
-                    label.c_str(), Fixed(s.tagrotaMs, 1).c_str(), Fixed(s.bareMs, 1).c_str(),
-                    Fixed(s.tagrotaMs / s.bareMs, 2).c_str(), startTarget.c_str(),
-                    Verdict(startMet).c_str(),
-                    fp.measured ? (Fixed(fp.pickMs, 1) + " (whole run)").c_str() : none.c_str());
+        const std::string startTarget = sized ? "at most two entries + " + Fixed(*d.overTwoMs, 0) +
+                                                    " ms; here two entries + " + Fixed(overTwo, 1) +
+                                                    " (bare + " + Fixed(extra, 1) + ")"
+                                              : "at most bare + " + Fixed(kBareLimitMs, 0) +
+                                                    " ms; here bare + " + Fixed(extra, 1);
+        std::printf(
+            "| %s | start-up to first signature, ms | %s | %s (bare Qt) | %s | %s | %s | %s |\n",
+            label.c_str(), Fixed(s.tagrotaMs, 1).c_str(), Fixed(s.bareMs, 1).c_str(),
+            Fixed(s.tagrotaMs / s.bareMs, 2).c_str(), startTarget.c_str(),
+            Verdict(startMet).c_str(),
+            fp.measured ? (Fixed(fp.pickMs, 1) + " (whole run)").c_str() : none.c_str());
 
         // The program's own memory: the target.
         const double ownLimit = s.bareOwnMb + 3 + 1.2 * sizeMb;
         const bool memMet = s.ok && s.tagrotaOwnMb <= ownLimit;
-        std::printf("| | own memory (anonymous) until the Random tab, MB | %s | %s (bare Qt) | %s | at most bare + 3 MB + 1.2 x size = %s; here bare + %s | %s | %s |\n",
-                    Fixed(s.tagrotaOwnMb, 1).c_str(), Fixed(s.bareOwnMb, 1).c_str(),
-                    Fixed(s.tagrotaOwnMb / s.bareOwnMb, 2).c_str(), Fixed(ownLimit, 1).c_str(),
-                    Fixed(s.tagrotaOwnMb - s.bareOwnMb, 1).c_str(), Verdict(memMet).c_str(),
-                    none.c_str());
+        std::printf(
+            "| | own memory (anonymous) until the Random tab, MB | %s | %s (bare Qt) | %s | at "
+            "most bare + 3 MB + 1.2 x size = %s; here bare + %s | %s | %s |\n",
+            Fixed(s.tagrotaOwnMb, 1).c_str(), Fixed(s.bareOwnMb, 1).c_str(),
+            Fixed(s.tagrotaOwnMb / s.bareOwnMb, 2).c_str(), Fixed(ownLimit, 1).c_str(),
+            Fixed(s.tagrotaOwnMb - s.bareOwnMb, 1).c_str(), Verdict(memMet).c_str(), none.c_str());
 
         // Not a target: the peak, shared pages of libraries and fonts included.
         const std::string peakNote =
@@ -686,42 +689,47 @@ int main() {
             (sized ? " (two entries + " +
                          Fixed((s.tagrotaPeakMb - fixedCost.tagrotaPeakMb) / sizeMb, 2) + " x size)"
                    : std::string());
-        std::printf("| | peak memory until the Random tab, MB | %s | %s (bare Qt) | %s | %s |  | %s |\n",
-                    Fixed(s.tagrotaPeakMb, 1).c_str(), Fixed(s.barePeakMb, 1).c_str(),
-                    Fixed(s.tagrotaPeakMb / s.barePeakMb, 2).c_str(), peakNote.c_str(),
-                    fp.measured ? Fixed(fp.peakMb, 1).c_str() : none.c_str());
+        std::printf(
+            "| | peak memory until the Random tab, MB | %s | %s (bare Qt) | %s | %s |  | %s |\n",
+            Fixed(s.tagrotaPeakMb, 1).c_str(), Fixed(s.barePeakMb, 1).c_str(),
+            Fixed(s.tagrotaPeakMb / s.barePeakMb, 2).c_str(), peakNote.c_str(),
+            fp.measured ? Fixed(fp.peakMb, 1).c_str() : none.c_str());
 
         bool splitMet = true;
         if (sized) {
             const double splitRatio = sp.splitMbPerS / sp.memchrMbPerS;
             splitMet = splitRatio >= 0.5;
-            std::printf("| | split, MB/s | %s | %s (memchr) | %s | 0.5 at least | %s | %s |\n",
-                        Fixed(sp.splitMbPerS, 0).c_str(), Fixed(sp.memchrMbPerS, 0).c_str(),
-                        Fixed(splitRatio, 2).c_str(), Verdict(splitMet).c_str(),
-                        fp.measured ? (Fixed(fp.indexMbPerS, 0) + " (strfile)").c_str()
-                                    : none.c_str());
+            std::printf(
+                "| | split, MB/s | %s | %s (memchr) | %s | 0.5 at least | %s | %s |\n",
+                Fixed(sp.splitMbPerS, 0).c_str(), Fixed(sp.memchrMbPerS, 0).c_str(),
+                Fixed(splitRatio, 2).c_str(), Verdict(splitMet).c_str(),
+                fp.measured ? (Fixed(fp.indexMbPerS, 0) + " (strfile)").c_str() : none.c_str());
         }
 
         const bool idleMet = idle.tagrotaMs[i] >= 0 && idle.tagrotaMs[i] < 50;
-        std::printf("| | processor time idling %d s, ms | %s | %s (bare Qt) | %s | under 50 ms | %s | %s |\n",
-                    o.idleSeconds, Fixed(idle.tagrotaMs[i], 1).c_str(), Fixed(idle.bareMs, 1).c_str(),
-                    idle.bareMs > 0 ? Fixed(idle.tagrotaMs[i] / idle.bareMs, 2).c_str() : none.c_str(),
-                    Verdict(idleMet).c_str(), none.c_str());
+        std::printf(
+            "| | processor time idling %d s, ms | %s | %s (bare Qt) | %s | under 50 ms | %s | %s "
+            "|\n",
+            o.idleSeconds, Fixed(idle.tagrotaMs[i], 1).c_str(), Fixed(idle.bareMs, 1).c_str(),
+            idle.bareMs > 0 ? Fixed(idle.tagrotaMs[i] / idle.bareMs, 2).c_str() : none.c_str(),
+            Verdict(idleMet).c_str(), none.c_str());
         allMet = allMet && startMet && memMet && splitMet && idleMet;
     }
     for (std::size_t i = 0; i < rotations.size(); ++i) {
         const std::string& where = places[i];
         const RotationFigures& rotation = rotations[i];
         constexpr double kOverReplaceUs = 25;
-        const bool rotationMet = rotation.problem.empty() &&
-                                 rotation.rotationUs <= rotation.replaceUs + kOverReplaceUs;
-        std::printf("| any | one rotation (%s-byte signature in %s), us | %s | %s (bare replace) | %s | at most bare replace + %s us; here + %s | %s | %s |\n",
-                    Fixed(rotation.signatureBytes, 0).c_str(), where.c_str(),
-                    Fixed(rotation.rotationUs, 1).c_str(), Fixed(rotation.replaceUs, 1).c_str(),
-                    Fixed(rotation.rotationUs / rotation.replaceUs, 2).c_str(),
-                    Fixed(kOverReplaceUs, 0).c_str(),
-                    Fixed(rotation.rotationUs - rotation.replaceUs, 1).c_str(),
-                    Verdict(rotationMet).c_str(), none.c_str());
+        const bool rotationMet =
+            rotation.problem.empty() && rotation.rotationUs <= rotation.replaceUs + kOverReplaceUs;
+        std::printf(
+            "| any | one rotation (%s-byte signature in %s), us | %s | %s (bare replace) | %s | at "
+            "most bare replace + %s us; here + %s | %s | %s |\n",
+            Fixed(rotation.signatureBytes, 0).c_str(), where.c_str(),
+            Fixed(rotation.rotationUs, 1).c_str(), Fixed(rotation.replaceUs, 1).c_str(),
+            Fixed(rotation.rotationUs / rotation.replaceUs, 2).c_str(),
+            Fixed(kOverReplaceUs, 0).c_str(),
+            Fixed(rotation.rotationUs - rotation.replaceUs, 1).c_str(),
+            Verdict(rotationMet).c_str(), none.c_str());
         allMet = allMet && rotationMet;
         if (!rotation.problem.empty())
             std::printf("\nRotation problem in %s: %s\n", where.c_str(), rotation.problem.c_str());

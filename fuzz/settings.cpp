@@ -33,9 +33,9 @@ public:
 };
 
 constexpr const char* kKeys[] = {
-    SettingKey::MainLeft,  SettingKey::MainTop,    SettingKey::MainWidth,
-    SettingKey::MainHeight, SettingKey::SigPath,   SettingKey::WrapCount,
-    SettingKey::DoWrap,    SettingKey::InSysTray,  SettingKey::RandomFile,
+    SettingKey::MainLeft,    SettingKey::MainTop,     SettingKey::MainWidth,
+    SettingKey::MainHeight,  SettingKey::SigPath,     SettingKey::WrapCount,
+    SettingKey::DoWrap,      SettingKey::InSysTray,   SettingKey::RandomFile,
     SettingKey::CurrentFile, SettingKey::SigDuration, SettingKey::StartMin,
     SettingKey::UseSeq};
 

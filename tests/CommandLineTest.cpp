@@ -42,8 +42,7 @@ TEST(CommandLine, EachOptionIsOneActionAndQtsOwnOptionsStartTheProgram) {
     EXPECT_EQ(ActionOf({"--print", "--version"}), CommandAction::Version);
     EXPECT_EQ(ActionOf({"--rotate", "--help"}), CommandAction::Help);
     for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"file.txt"},
-                                     QStringList{"--print", "--rotate"},
-                                     QStringList{"-platform"}})
+                                     QStringList{"--print", "--rotate"}, QStringList{"-platform"}})
         EXPECT_EQ(ActionOf(wrong), CommandAction::Error) << wrong.join(' ').toStdString();
 
     const qt::Command version = ParseCommandLine({"tagrota", "-v"});
@@ -81,8 +80,8 @@ protected:
     // Runs `tagrota <arguments>` to its end.
     Result Run(const std::string& arguments) {
         const std::string err = dir.File("stderr.txt");
-        const std::string command = "'" + dir.File("Tagrota/tagrota") + "' " + arguments + " 2>'" +
-                                    err + "'";
+        const std::string command =
+            "'" + dir.File("Tagrota/tagrota") + "' " + arguments + " 2>'" + err + "'";
         Result result;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (!pipe) return result;

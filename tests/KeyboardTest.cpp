@@ -28,9 +28,11 @@ protected:
 };
 
 TEST_F(Keyboard, EachButtonWithoutAnotherKeyboardRouteHasAShortcutInItsToolTip) {
-    const std::map<std::string, std::string> keys{
-        {"Exit", "Ctrl+Q"}, {"Save", "Ctrl+S"}, {"Help", "F1"}, {"Stop", "Ctrl+T"},
-        {"Bullets", "Ctrl+R"}};
+    const std::map<std::string, std::string> keys{{"Exit", "Ctrl+Q"},
+                                                  {"Save", "Ctrl+S"},
+                                                  {"Help", "F1"},
+                                                  {"Stop", "Ctrl+T"},
+                                                  {"Bullets", "Ctrl+R"}};
     for (const auto& [button, shortcut] : keys) {
         EXPECT_NE(ToolTip(button).find("(" + shortcut + ")"), std::string::npos)
             << button << ": " << ToolTip(button);

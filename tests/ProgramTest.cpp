@@ -53,7 +53,8 @@ protected:
             std::ifstream status("/proc/" + std::to_string(pid) + "/status");
             std::string line;
             while (std::getline(status, line))
-                if (line.rfind("SigCgt:", 0) == 0 && (std::stoull(line.substr(7), nullptr, 16) & bit))
+                if (line.rfind("SigCgt:", 0) == 0 &&
+                    (std::stoull(line.substr(7), nullptr, 16) & bit))
                     return;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }

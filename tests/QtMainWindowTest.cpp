@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <Qsci/qsciscintilla.h>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMainWindow>
-#include <QPixmap>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <Qsci/qsciscintilla.h>
+#include <QMainWindow>
+#include <QPixmap>
 #include <QScreen>
 
 #include "TestSupport.h"
@@ -158,8 +158,9 @@ TEST_F(QtMainWindow, UpperCaseCoversEveryLetterAndTheHeadlessPlatformAgrees) {
     for (const char* text :
          {"/home/me/citations-été.txt", "àáâãäåæçèéêëìíîïðñòóôõöøùúûüýþÿ µ ß ÷ × Straße",
           "āăąćĉċčďđēĕėęěĝğġģĥħĩīĭįıĳĵķĺļľŀłńņňŋōŏőœŕŗřśŝşšţťŧũūŭůűųŵŷźżžſ",
-          "αβγδεζηθικλμνξοπρςστυφχψωϊϋ άέήίόύώ", "абвгдежзийклмнопрстуфхцчшщъыьэюя ѐёђѓєѕіїјљњћќѝўџ",
-          "ÀÉ ΑΩ АЯ 123 €…", "日本語のファイル.txt"})
+          "αβγδεζηθικλμνξοπρςστυφχψωϊϋ άέήίόύώ",
+          "абвгдежзийклмнопрстуфхцчшщъыьэюя ѐёђѓєѕіїјљњћќѝўџ", "ÀÉ ΑΩ АЯ 123 €…",
+          "日本語のファイル.txt"})
         EXPECT_EQ(plain.UpperCase(text), ui.UpperCase(text)) << text;
 }
 
@@ -168,7 +169,8 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     // scripts, which the view takes in several slices.
     std::string file;
     for (int i = 0; file.size() < (std::size_t{5} << 20); ++i)
-        file += "Entry " + std::to_string(i) + "\u00a0\u00e9t\u00e9 \u65e5\u672c\r\nsecond line\r\n%\r\n";
+        file += "Entry " + std::to_string(i) +
+                "\u00a0\u00e9t\u00e9 \u65e5\u672c\r\nsecond line\r\n%\r\n";
     const std::string path = dir.File("large.txt");
     test::WriteBytes(path, file);
     store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
@@ -177,7 +179,10 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
     int changes = 0;
     const auto logic = [&f] { f.txtRandom_Change(); };
-    random.SetOnChange([&] { ++changes; logic(); });
+    random.SetOnChange([&] {
+        ++changes;
+        logic();
+    });
 
     f.Toolbar1_ButtonClick("Random");
     ASSERT_TRUE(random.Filling()) << "five megabytes take more than one turn";

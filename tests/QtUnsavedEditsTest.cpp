@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <Qsci/qsciscintilla.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QToolButton>
-#include <Qsci/qsciscintilla.h>
 
 #include "TestSupport.h"
 #include "engine/Settings.h"

@@ -227,10 +227,10 @@ TEST_F(TrayIcon, NotificationCodesBecomeEvents) {
         shell.Windows().front()->twipsPerPixel = twipsPerPixel;
         log.clear();
         using namespace NotifyCode;
-        for (long code : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
-                          WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN,
-                          WM_MBUTTONUP, NIN_SELECT, NIN_BALLOONSHOW, NIN_BALLOONHIDE,
-                          NIN_BALLOONTIMEOUT, NIN_BALLOONUSERCLICK, 0L})
+        for (long code :
+             {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
+              WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN, WM_MBUTTONUP, NIN_SELECT,
+              NIN_BALLOONSHOW, NIN_BALLOONHIDE, NIN_BALLOONTIMEOUT, NIN_BALLOONUSERCLICK, 0L})
             shell.SendCode(code);
         EXPECT_EQ(log, (std::vector<std::string>{"move", "down 1", "up 1", "double 1", "down 2",
                                                  "up 2", "double 2", "balloon show", "balloon hide",

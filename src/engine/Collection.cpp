@@ -71,7 +71,7 @@ std::string_view SigList::Piece(std::size_t index) const {
         // trailing "%" line leaves a text that ends in "%".
         const std::size_t next = starts_[index + 1];
         end = next - (next == text_->size() && text_->back() == '%' ? kTrailingSeparator.size()
-                                                                     : kSeparator.size());
+                                                                    : kSeparator.size());
     }
     return std::string_view(*text_).substr(start, end - start);
 }

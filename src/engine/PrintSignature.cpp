@@ -13,8 +13,7 @@ constexpr const char* kCrLf = "\r\n";
 
 // The collection at the path split into the state; false, with the reason in
 // `why`, when it gives no usable quotation.
-bool SplitFile(IFileSystem& files, const std::string& path, ProgramState& state,
-               std::string& why) {
+bool SplitFile(IFileSystem& files, const std::string& path, ProgramState& state, std::string& why) {
     if (!files.FileExists(path)) {
         why = "it does not exist";
         return false;
@@ -47,16 +46,15 @@ ComposedSignature ComposeSignature(ISettingsStore& settings, IFileSystem& files,
         if (read.status)
             fixed = std::move(read.decoded.text);
         else
-            out.problems.push_back("The fixed signature file " + fixPath +
-                                   " could not be read: " + read.status.reason +
-                                   "; the default fixed signature is used.");
+            out.problems.push_back("The fixed signature file " + fixPath + " could not be read: " +
+                                   read.status.reason + "; the default fixed signature is used.");
     }
 
     std::string why;
     if (!SplitFile(files, state.RandomPath, state, why)) {
         const std::string defaultPath = DefaultCollectionPath(programDir);
-        out.problems.push_back("The signature collection file " + state.RandomPath + " is not used: " +
-                               why + "; the default collection is used.");
+        out.problems.push_back("The signature collection file " + state.RandomPath +
+                               " is not used: " + why + "; the default collection is used.");
         if (state.RandomPath == defaultPath || !SplitFile(files, defaultPath, state, why))
             SplitInto(state, DefaultCollectionText());
     }

@@ -48,23 +48,23 @@ struct ProgramState {
     // holds no usable entries. 32-bit, because a large collection holds more
     // entries than a 16-bit count can.
     Long SigCount = 0;
-    Integer AboutNumber = 0;        // image shown on the toolbar's About button
-    Boolean IgnoreEvent = false;    // editor changes are the program's own loads
-    Integer WrapCount = 0;          // wrap width in characters
-    std::string SigPath;            // kept from start-up to close, used for nothing else
-    Boolean FixedDirty = false;     // the Fixed tab holds unsaved edits
-    Boolean RandomDirty = false;    // the Random tab holds unsaved edits
-    std::string FixPath;            // the fixed-signature file
-    std::string RandomPath;         // the signature collection file
-    std::string CurrentPath;        // the current signature file
-    Boolean DoWrap = false;         // quotations are re-wrapped before use
-    Boolean InSysTray = false;      // the program lives in the notification area
-    Integer SigDuration = 0;        // rotation period in seconds
-    Boolean StartMin = false;       // the main window starts minimised
-    Boolean UseSeq = false;         // quotations in sequence (true) or at random
-    Integer CurrentTab = 0;         // the tab in front when the Bullets command began
-    Long QuoteNumber = 0;           // index in Sigs of the last rotation's quotation
-    SigList Sigs;                   // the collection's pieces, 0 to SigCount
+    Integer AboutNumber = 0;      // image shown on the toolbar's About button
+    Boolean IgnoreEvent = false;  // editor changes are the program's own loads
+    Integer WrapCount = 0;        // wrap width in characters
+    std::string SigPath;          // kept from start-up to close, used for nothing else
+    Boolean FixedDirty = false;   // the Fixed tab holds unsaved edits
+    Boolean RandomDirty = false;  // the Random tab holds unsaved edits
+    std::string FixPath;          // the fixed-signature file
+    std::string RandomPath;       // the signature collection file
+    std::string CurrentPath;      // the current signature file
+    Boolean DoWrap = false;       // quotations are re-wrapped before use
+    Boolean InSysTray = false;    // the program lives in the notification area
+    Integer SigDuration = 0;      // rotation period in seconds
+    Boolean StartMin = false;     // the main window starts minimised
+    Boolean UseSeq = false;       // quotations in sequence (true) or at random
+    Integer CurrentTab = 0;       // the tab in front when the Bullets command began
+    Long QuoteNumber = 0;         // index in Sigs of the last rotation's quotation
+    SigList Sigs;                 // the collection's pieces, 0 to SigCount
 };
 
 // Marks the program's own loads of the editors: while it lives, IgnoreEvent is

@@ -96,10 +96,12 @@ CollectionOutcome SignatureEngine::SplitAndFallBack() {
 
     const bool unreadable = !unreadableReason_.empty();
     const std::string why =
-        unreadable ? "Your specified signature collection file could not be read: " +
-                         unreadableReason_ + "."
-                   : std::string("Your specified signature collection file does not hold any "
-                                 "signatures.");
+        unreadable
+            ? "Your specified signature collection file could not be read: " + unreadableReason_ +
+                  "."
+            : std::string(
+                  "Your specified signature collection file does not hold any "
+                  "signatures.");
     const std::string invalidPath = c_.txtRPath.GetText();
     unreadableReason_.clear();
     auto reportDefaultInUse = [&] {
@@ -125,8 +127,8 @@ CollectionOutcome SignatureEngine::SplitAndFallBack() {
         s_.messages.MsgBox(
             why + kCrLf +
                 (loaded ? std::string("The default collection file does not hold any either.")
-                        : "The default collection file could not be read either: " +
-                              loaded.reason + ".") +
+                        : "The default collection file could not be read either: " + loaded.reason +
+                              ".") +
                 kCrLf + "No quotations are available from either file:" + kCrLf + invalidPath +
                 kCrLf + defaultPath + kCrLf +
                 "Until a collection that holds signatures is chosen on the Settings tab, each "

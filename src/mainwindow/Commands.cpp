@@ -9,8 +9,8 @@ namespace tagrota {
 namespace {
 
 HelpServices HelpFor(const MainWindowServices& s) {
-    return {s.ui, s.files, s.messages, s.registry, s.programs,
-            s.helpDir.empty() ? s.programDir : s.helpDir};
+    return {s.ui,       s.files,    s.messages,
+            s.registry, s.programs, s.helpDir.empty() ? s.programDir : s.helpDir};
 }
 
 }  // namespace

@@ -155,9 +155,9 @@ void frmMain::ReloadCollection(const std::string& oldPath) {
             randomEditorFile_ = state.RandomPath;
         } else {
             if (loaded)
-                s_.messages.MsgBox("The file " + s_.ui.UpperCase(path) +
-                                       " is invalid. This file was NOT loaded.",
-                                   MsgBoxStyle::OkOnly, "");
+                s_.messages.MsgBox(
+                    "The file " + s_.ui.UpperCase(path) + " is invalid. This file was NOT loaded.",
+                    MsgBoxStyle::OkOnly, "");
             else
                 s_.messages.MsgBox("The file " + path + " could not be read: " + loaded.reason +
                                        ". This file was NOT loaded.",

@@ -85,7 +85,6 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-
 bool StdFileSystem::FileExists(const std::string& path) {
     std::error_code ec;
     return !path.empty() && fs::is_regular_file(fs::status(path, ec));

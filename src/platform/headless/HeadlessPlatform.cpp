@@ -25,8 +25,7 @@ void TextEditor::SetText(const std::string& text) {
     Assign(text);
 }
 
-FileStatus TextEditor::LoadFile(const std::string& path,
-                                std::optional<PrefetchedText> prefetched) {
+FileStatus TextEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
     return backing_.Load(
         path, [this](const std::string& text) { SetText(text); }, std::move(prefetched));
 }

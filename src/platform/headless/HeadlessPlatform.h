@@ -101,7 +101,7 @@ public:
         int style;  // for a Choose, its icon
         std::string title;
         std::vector<std::string> buttons = {};  // a Choose's own buttons
-        bool modal = true;  // false: shown as a notice, which waits for no one
+        bool modal = true;                      // false: shown as a notice, which waits for no one
     };
     int MsgBox(const std::string& text, int style, const std::string& title) override;
     // The scripted answer is the index of the button.

@@ -50,7 +50,6 @@ constexpr std::size_t kAtOnce = std::size_t{1} << 20;
 constexpr std::size_t kSlice = std::size_t{1} << 20;
 constexpr int kPollMs = 30;
 
-
 // The property that marks our views for the accessibility factory below.
 constexpr const char* kLargeText = "tagrotaLargeText";
 
@@ -228,15 +227,13 @@ void QtScintillaEditor::MakeView() {
     view_->SendScintilla(Sci::SCI_SETSCROLLWIDTHTRACKING, 1UL);
     view_->setGeometry(frame_->rect());
     frame_->setFocusProxy(view_);
-    QObject::connect(view_, &QsciScintillaBase::SCN_MODIFIED, &context_,
-                     [this](int, int type) {
-                         if (filling_ || !(type & static_cast<int>(kChangeEvents)) || changed_)
-                             return;
-                         changed_ = true;
-                         // Told after the view's event, or on the next turn
-                         // for a change that came some other way.
-                         QTimer::singleShot(0, &context_, [this] { AfterEvent(); });
-                     });
+    QObject::connect(view_, &QsciScintillaBase::SCN_MODIFIED, &context_, [this](int, int type) {
+        if (filling_ || !(type & static_cast<int>(kChangeEvents)) || changed_) return;
+        changed_ = true;
+        // Told after the view's event, or on the next turn
+        // for a change that came some other way.
+        QTimer::singleShot(0, &context_, [this] { AfterEvent(); });
+    });
     view_->afterEvent = [this] { AfterEvent(); };
     view_->show();
     if (frame_->hasFocus()) view_->setFocus();

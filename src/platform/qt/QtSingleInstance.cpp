@@ -61,7 +61,8 @@ bool WaitReadable(int fd, int ms) {
 
 // Whether the open file is still the one at the path.
 bool IsStillAt(int fd, const std::string& path) {
-    struct stat open {}, named {};
+    struct stat open {
+    }, named{};
     return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
@@ -106,8 +107,8 @@ QtSingleInstance::Claim QtSingleInstance::Acquire() {
     if (lockPath_.empty()) return Claim::First;
     for (int tries = 0;; ++tries) {
         if (tries == 10) return Claim::First;
-        lock_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
-                       S_IRUSR | S_IWUSR);
+        lock_ =
+            ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
         if (lock_ < 0) return Claim::First;
         if (::flock(lock_, LOCK_EX | LOCK_NB) != 0) break;
         if (IsStillAt(lock_, lockPath_)) {

@@ -19,8 +19,8 @@
 #include <algorithm>
 
 #include "platform/IconHandles.h"
-#include "platform/qt/QtServices.h"
 #include "platform/qt/QtScintillaEditor.h"
+#include "platform/qt/QtServices.h"
 #include "platform/qt/QtSimpleControls.h"
 #include "platform/qt/QtTabControl.h"
 #include "platform/qt/QtTextControls.h"
@@ -494,7 +494,8 @@ ITabControl& QtWindow::AddTabControl(const ControlPlace& place,
 }
 
 IEditor& QtWindow::AddEditor(const ControlPlace& place) {
-    if (HoldsCollection(place)) return Keep(std::make_unique<QtScintillaEditor>(*this, place, files_));
+    if (HoldsCollection(place))
+        return Keep(std::make_unique<QtScintillaEditor>(*this, place, files_));
     return Keep(std::make_unique<QtEditor>(*this, place, files_));
 }
 

@@ -34,7 +34,6 @@ class QtToolbar;
 class QtWindow;
 class WindowWidget;
 
-
 // The style's focus frame around a part of a widget, for widgets whose style
 // marks no focus of its own.
 void DrawFocusMark(QWidget& widget, const QRect& area);
