@@ -3,23 +3,11 @@
 # default button) saves the edit, and then the program ends.
 . "$(dirname "$0")/lib.sh"
 
-# The Fixed tab's editor, in pixels from the window's top left corner.
-FIXED_EDITOR='192 213'
-
-# A message box of the program (its title is the program's name).
-question_shown() {
-    BOX=$(tagrota_window '^Tagrota$')
-    [ -n "$BOX" ]
-}
 question_gone() { ! xdotool getwindowname "$BOX" >/dev/null 2>&1; }
 
 desktop_start
-tagrota_start
-wait_until 20 test -s "$APP/sig.txt" || fail "no signature written"
-xdotool windowactivate --sync "$MAIN_WIN"
-# shellcheck disable=SC2086
-click "$MAIN_WIN" $FIXED_EDITOR
-sleep 0.3
+tagrota_ready
+click_fixed_editor
 press ctrl+End
 type_text "Kept by Save"
 sleep 0.3

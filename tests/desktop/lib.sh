@@ -80,6 +80,12 @@ ini_value() {
     sed -n "s/^$1=//p" "$INI" | tail -n 1
 }
 
+# Places in the main window at its first size, in pixels from the top left
+# corner below its frame: the toolbar's "Current" button and the Fixed tab's
+# editor.
+CURRENT_BUTTON='154 41'
+FIXED_EDITOR='192 213'
+
 # tagrota_start [arguments]: starts the program with its own settings, data and
 # runtime folders, and waits until its main window is shown; MAIN_WIN is then
 # that window's X id.
@@ -223,4 +229,28 @@ allowed_actions() {
 # screen, in pixels.
 client_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}'
+}
+
+# tagrota_ready [arguments]: tagrota_start, then the first signature written
+# and the main window the active one.
+tagrota_ready() {
+    tagrota_start "$@"
+    wait_until 20 test -s "$APP/sig.txt" || fail "no signature written"
+    xdotool windowactivate --sync "$MAIN_WIN"
+}
+
+# click_fixed_editor: a click into the Fixed tab's editor, which takes the
+# keyboard.
+click_fixed_editor() {
+    # shellcheck disable=SC2086
+    click "$MAIN_WIN" $FIXED_EDITOR
+    sleep 0.3
+}
+
+# question_shown: whether a message box of the program is open (its title is
+# the program's name); BOX is then its X id. Not for tray tests: the tray
+# icon's window has that name too.
+question_shown() {
+    BOX=$(tagrota_window '^Tagrota$')
+    [ -n "$BOX" ]
 }

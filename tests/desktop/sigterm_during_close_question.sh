@@ -3,21 +3,9 @@
 # the edit is kept in a recovery file beside the fixed signature file.
 . "$(dirname "$0")/lib.sh"
 
-# The Fixed tab's editor, in pixels from the window's top left corner.
-FIXED_EDITOR='192 213'
-
-question_shown() {
-    BOX=$(tagrota_window '^Tagrota$')
-    [ -n "$BOX" ]
-}
-
 desktop_start
-tagrota_start
-wait_until 20 test -s "$APP/sig.txt" || fail "no signature written"
-xdotool windowactivate --sync "$MAIN_WIN"
-# shellcheck disable=SC2086
-click "$MAIN_WIN" $FIXED_EDITOR
-sleep 0.3
+tagrota_ready
+click_fixed_editor
 type_text "Asked about"
 xdotool windowactivate --sync "$MAIN_WIN" key --clearmodifiers alt+F4
 wait_until 10 question_shown || fail "closing asked nothing"

@@ -3,21 +3,12 @@
 # toolbar, type, and the next signature written holds none of it.
 . "$(dirname "$0")/lib.sh"
 
-# Places in the window (pixels from its top left corner, below the frame) at
-# its first size: the toolbar's "Current" button and the Fixed tab's editor.
-CURRENT_BUTTON='154 41'
-FIXED_EDITOR='192 213'
-
 ini SigDuration 5
 desktop_start
-tagrota_start
-wait_until 20 test -s "$APP/sig.txt" || fail "no signature written"
-xdotool windowactivate --sync "$MAIN_WIN"
+tagrota_ready
 
 # The editor takes the focus from the click; then the toolbar changes tabs.
-# shellcheck disable=SC2086
-click "$MAIN_WIN" $FIXED_EDITOR
-sleep 0.3
+click_fixed_editor
 # shellcheck disable=SC2086
 click "$MAIN_WIN" $CURRENT_BUTTON
 sleep 0.3

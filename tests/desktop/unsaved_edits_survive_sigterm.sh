@@ -3,18 +3,11 @@
 # and the next start says so in a message.
 . "$(dirname "$0")/lib.sh"
 
-# The Fixed tab's editor, in pixels from the window's top left corner.
-FIXED_EDITOR='192 213'
-
 printf -- '-- \r\nMe\r\n' >"$APP/fixed.txt"
 cp "$APP/fixed.txt" "$WORK/fixed.saved"
 desktop_start
-tagrota_start
-wait_until 20 test -s "$APP/sig.txt" || fail "no signature written"
-xdotool windowactivate --sync "$MAIN_WIN"
-# shellcheck disable=SC2086
-click "$MAIN_WIN" $FIXED_EDITOR
-sleep 0.3
+tagrota_ready
+click_fixed_editor
 press ctrl+End
 type_text "Not saved yet"
 sleep 0.5
@@ -27,15 +20,9 @@ set -- "$APP"/fixed.txt.recovered-*
 grep -q 'Not saved yet' "$1" || fail "the recovery file lacks the edits: $(cat "$1")"
 [ "$(stat -c %a "$1")" = 600 ] || fail "the recovery file is readable by others"
 
-# A message box of the program (its title is the program's name).
-message_shown() {
-    BOX=$(tagrota_window '^Tagrota$')
-    [ -n "$BOX" ]
-}
-
 # The next start tells where the edits are, once.
 tagrota_start
-wait_until 20 message_shown || fail "no message about the recovery file"
+wait_until 20 question_shown || fail "no message about the recovery file"
 xdotool windowactivate --sync "$BOX" key --clearmodifiers Return
 wait_until 10 sh -c "! xdotool getwindowname $BOX" || fail "the message did not close"
 tagrota_close
