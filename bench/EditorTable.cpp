@@ -43,6 +43,7 @@
 #include "platform/headless/HeadlessTray.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/qt/QtScintillaEditor.h"
+#include "platform/qt/QtTextControls.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/ScintillaModule.h"
 
