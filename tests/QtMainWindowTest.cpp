@@ -199,9 +199,10 @@ TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText
 
 TEST(ScintillaModule, IsFoundBesideTheProgramElseInTheLibFolderOfAnInstalledCopy) {
     test::TempDir dir;
+    const std::string moduleDir = "usr/" + qt::ScintillaModuleDir();
     std::filesystem::create_directories(dir.Path() / "usr/bin");
-    std::filesystem::create_directories(dir.Path() / "usr/lib/tagrota");
-    const std::string installed = dir.File("usr/lib/tagrota/tagrota_scintilla.so");
+    std::filesystem::create_directories(dir.Path() / moduleDir);
+    const std::string installed = dir.File(moduleDir + "/tagrota_scintilla.so");
     test::WriteBytes(installed, "");
     EXPECT_EQ(qt::ScintillaModulePath(dir.File("usr/bin")), installed);
     const std::string beside = dir.File("usr/bin/tagrota_scintilla.so");

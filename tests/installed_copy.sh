@@ -14,6 +14,8 @@ set -eu
 mode=$1 what=$2
 here=$(cd "$(dirname "$0")" && pwd)
 id=io.github.tagrota.Tagrota
+# The multiarch library folder, which holds the Scintilla module.
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -25,7 +27,7 @@ check_layout() {
     (cd "$1" && find usr -type f | LC_ALL=C sort) > "$work/files"
     cat > "$work/expected" <<LIST
 usr/bin/tagrota
-usr/lib/tagrota/tagrota_scintilla.so
+usr/lib/$multiarch/tagrota/tagrota_scintilla.so
 usr/share/applications/$id.desktop
 usr/share/doc/tagrota/changelog.gz
 usr/share/doc/tagrota/copyright
@@ -50,7 +52,7 @@ LIST
     # first shown, not at every start.
     readelf -d "$1/usr/bin/tagrota" | grep NEEDED | grep -q qscintilla &&
         fail "the program links QScintilla itself"
-    readelf -d "$1/usr/lib/tagrota/tagrota_scintilla.so" | grep NEEDED | grep -q qscintilla ||
+    readelf -d "$1/usr/lib/$multiarch/tagrota/tagrota_scintilla.so" | grep NEEDED | grep -q qscintilla ||
         fail "the Scintilla module does not link QScintilla"
 }
 

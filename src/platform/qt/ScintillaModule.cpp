@@ -46,12 +46,16 @@ ScintillaModule Load(const std::string& path) {
 
 }  // namespace
 
+std::string ScintillaModuleDir() {
+    return TAGROTA_MODULE_DIR;
+}
+
 std::string ScintillaModulePath(const std::string& programFolder) {
     const QString folder = QString::fromStdString(programFolder);
     const QString beside = folder + QLatin1Char('/') + QLatin1String(kScintillaModuleName);
     if (QFileInfo::exists(beside)) return beside.toStdString();
-    return QFileInfo(folder + QLatin1String("/../lib/tagrota/") +
-                     QLatin1String(kScintillaModuleName))
+    return QFileInfo(folder + QLatin1String("/../") + QLatin1String(TAGROTA_MODULE_DIR) +
+                     QLatin1Char('/') + QLatin1String(kScintillaModuleName))
         .absoluteFilePath()
         .toStdString();
 }

@@ -4,8 +4,9 @@
 // time a view is wanted: QScintilla and the libraries it pulls in cost
 // milliseconds at every start, and most starts never show the view.
 //
-// The module sits beside the executable in the build tree, and in
-// lib/tagrota beside the executable's bin folder once installed.
+// The module sits beside the executable in the build tree, and in the
+// library folder beside the executable's bin folder once installed
+// (ScintillaModuleDir).
 
 #include <cstddef>
 #include <functional>
@@ -69,9 +70,13 @@ struct ScintillaModule {
 };
 const ScintillaModule& LoadScintillaModule();
 
+// The installed module's folder, below the installation prefix:
+// lib/<multiarch>/tagrota (lib/x86_64-linux-gnu/tagrota on Debian), or
+// lib/tagrota where the system has no multiarch folders.
+std::string ScintillaModuleDir();
 // Where the module of a program in `programFolder` is: beside it (the build
-// tree, a copied program folder), else in lib/tagrota beside its bin folder
-// (an installed copy).
+// tree, a copied program folder), else in ScintillaModuleDir beside its bin
+// folder (an installed copy).
 std::string ScintillaModulePath(const std::string& programFolder);
 
 // Loads the module from this file instead of the one beside the executable
