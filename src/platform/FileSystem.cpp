@@ -48,6 +48,7 @@ OwnFile::~OwnFile() {
 std::vector<std::pair<std::string, std::string>> OwnFile::All() {
     const std::lock_guard lock(ownFilesGuard);
     std::vector<std::pair<std::string, std::string>> all;
+    all.reserve(ownFiles.size());
     for (const OwnFile* own : ownFiles) all.emplace_back(own->path_, own->what_);
     return all;
 }

@@ -36,7 +36,7 @@ bool IsPrivateFolder(const QString& folder) {
 // user could hold the lock, answer for this program or plant the names. ""
 // when no such folder is to be had: then this copy runs unguarded.
 QString RuntimeFolder() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && IsPrivateFolder(runtime)) return runtime;
     const QString own =
         QDir::tempPath() + QStringLiteral("/tagrota-") + QString::number(::geteuid());
