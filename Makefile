@@ -21,7 +21,8 @@ HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGROTA_BUILD_TESTS=OFF \
 	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) dpkg-buildflags --get CXXFLAGS) $$($(HARDENING) dpkg-buildflags --get CPPFLAGS)" \
-	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)"
+	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)" \
+	    -DCMAKE_MODULE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Tagrota is a desktop program: it needs a desktop session (or a virtual

@@ -43,7 +43,9 @@
 #include "platform/headless/HeadlessTray.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/qt/QtScintillaEditor.h"
+#include "platform/qt/QtTextControls.h"
 #include "platform/qt/QtWindow.h"
+#include "platform/qt/ScintillaModule.h"
 
 namespace {
 
@@ -248,6 +250,8 @@ int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (argc == 6 && std::strcmp(argv[1], "measure") == 0) {
         QApplication app(argc, argv);
+        // The program's Scintilla module, from the bench's own build.
+        qt::UseScintillaModuleAt(TAGROTA_SCINTILLA_MODULE);
         const std::string kind = argv[2];
         const Figures f =
             kind == "scintilla" ? MeasureProgram(argv[3], argv[4]) : MeasurePlain(argv[3], argv[4]);

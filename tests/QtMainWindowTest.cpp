@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QScreen>
+#include <filesystem>
 
 #include "TestSupport.h"
 #include "engine/Settings.h"
@@ -20,6 +21,7 @@
 #include "platform/qt/QtScintillaEditor.h"
 #include "platform/qt/QtTextControls.h"
 #include "platform/qt/QtWindow.h"
+#include "platform/qt/ScintillaModule.h"
 
 namespace tagrota {
 namespace {
@@ -149,6 +151,63 @@ TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
     EXPECT_EQ(test::ReadBytes(path), file + "x\n");
     EXPECT_FALSE(f.state.RandomDirty);
     f.window->Close(UnloadMode::FormControlMenu);
+}
+
+TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText) {
+    const std::string missing = dir.File("no-such-folder/tagrota_scintilla.so");
+    qt::UseScintillaModuleAt(missing);
+    struct Restore {
+        ~Restore() { qt::UseScintillaModuleAt(TAGROTA_SCINTILLA_MODULE); }
+    } restore;
+    const std::string path = dir.File("quotes.txt");
+    const std::string file = "One\n%\nTwo\u00a0two\n%\nThree";
+    test::WriteBytes(path, file);
+    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
+    Start();
+    frmMain& f = *form;
+    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
+    const std::string text = "One\r\n%\r\nTwo\u00a0two\r\n%\r\nThree";
+
+    f.Toolbar1_ButtonClick("Random");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(random.view(), nullptr);
+    EXPECT_EQ(random.scintilla(), nullptr);
+    ASSERT_NE(random.failureNote(), nullptr);
+    EXPECT_TRUE(random.failureNote()->isVisible());
+    const std::string note = random.failureNote()->text().toStdString();
+    EXPECT_NE(note.find(missing), std::string::npos) << note;
+    EXPECT_NE(note.find("kept as it is"), std::string::npos) << note;
+
+    // The text reads, saves and rotates as it was; nothing counts as an edit.
+    EXPECT_EQ(random.GetText(), text);
+    EXPECT_FALSE(random.Modified());
+    EXPECT_FALSE(f.state.RandomDirty);
+    EXPECT_EQ(f.state.SigCount, 2);
+    ASSERT_TRUE(random.SaveFile(path));
+    EXPECT_EQ(test::ReadBytes(path), file);
+    // The program's own change is held and told as before.
+    int changes = 0;
+    random.SetOnChange([&] { ++changes; });
+    random.SetText("Four\n%\nFive");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(random.GetText(), "Four\r\n%\r\nFive");
+    random.SetText("Four\r\n%\r\nFive");
+    EXPECT_EQ(changes, 1) << "the same text again is no change";
+    random.SetOnChange(nullptr);
+    f.window->Close(UnloadMode::FormControlMenu);
+}
+
+TEST(ScintillaModule, IsFoundBesideTheProgramElseInTheLibFolderOfAnInstalledCopy) {
+    test::TempDir dir;
+    const std::string moduleDir = "usr/" + qt::ScintillaModuleDir();
+    std::filesystem::create_directories(dir.Path() / "usr/bin");
+    std::filesystem::create_directories(dir.Path() / moduleDir);
+    const std::string installed = dir.File(moduleDir + "/tagrota_scintilla.so");
+    test::WriteBytes(installed, "");
+    EXPECT_EQ(qt::ScintillaModulePath(dir.File("usr/bin")), installed);
+    const std::string beside = dir.File("usr/bin/tagrota_scintilla.so");
+    test::WriteBytes(beside, "");
+    EXPECT_EQ(qt::ScintillaModulePath(dir.File("usr/bin")), beside);
 }
 
 TEST_F(QtMainWindow, UpperCaseCoversEveryLetterAndTheHeadlessPlatformAgrees) {

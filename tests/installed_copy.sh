@@ -14,6 +14,8 @@ set -eu
 mode=$1 what=$2
 here=$(cd "$(dirname "$0")" && pwd)
 id=io.github.tagrota.Tagrota
+# The multiarch library folder, which holds the Scintilla module.
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -25,6 +27,7 @@ check_layout() {
     (cd "$1" && find usr -type f | LC_ALL=C sort) > "$work/files"
     cat > "$work/expected" <<LIST
 usr/bin/tagrota
+usr/lib/$multiarch/tagrota/tagrota_scintilla.so
 usr/share/applications/$id.desktop
 usr/share/doc/tagrota/changelog.gz
 usr/share/doc/tagrota/copyright
@@ -45,6 +48,12 @@ LIST
     desktop-file-validate "$1/usr/share/applications/$id.desktop" || fail "desktop entry"
     grep -qx "Icon=$id" "$1/usr/share/applications/$id.desktop" || fail "desktop entry icon"
     appstreamcli validate --no-net "$1/usr/share/metainfo/$id.metainfo.xml" || fail "metadata"
+    # QScintilla is loaded with the Scintilla module, when the Random tab is
+    # first shown, not at every start.
+    readelf -d "$1/usr/bin/tagrota" | grep NEEDED | grep -q qscintilla &&
+        fail "the program links QScintilla itself"
+    readelf -d "$1/usr/lib/$multiarch/tagrota/tagrota_scintilla.so" | grep NEEDED | grep -q qscintilla ||
+        fail "the Scintilla module does not link QScintilla"
 }
 
 # Runs <program> as a user with a fresh home (no XDG variables), waits for the
@@ -96,7 +105,7 @@ package)
     dpkg-deb -x "$what" "$work/root"
     check_layout "$work/root"
     depends=$(dpkg-deb -f "$what" Depends)
-    for lib in libqt6core6 libqt6gui6 libqt6widgets6 libc6; do
+    for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqscintilla2-qt6 libc6; do
         echo "$depends" | grep -q "$lib" || fail "the package does not depend on $lib"
     done
     check_run "$work/root/usr/bin/tagrota" x11

@@ -13,17 +13,20 @@
 // then takes the whole document at once. Meanwhile the view is read only, a
 // note says that the text is still coming, and the text the program reads
 // (and saves) is the whole string it holds.
+//
+// The view comes from a module loaded when it is first wanted
+// (ScintillaModule.h). Where the module cannot be loaded, the editor says so
+// and why in place of the view, and keeps its text as the program gave it:
+// it reads, saves and takes new text as before, unmodified.
 
 #include <QObject>
 #include <QTimer>
-#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 
 #include "platform/qt/QtWindow.h"
 
@@ -33,8 +36,7 @@ class QsciScintilla;
 namespace tagrota::qt {
 
 class ScintillaFrame;
-class ScintillaView;
-struct DocumentLoader;
+class IScintillaView;
 
 // Whether the control of this place is the collection's editor, which takes
 // the Scintilla view; every other editor is the plain one (QtEditor).
@@ -67,6 +69,8 @@ public:
     bool Filling() const { return filling_; }
     // The note shown while the text is still coming.
     QLabel* fillNote() const { return note_; }
+    // Why no view could be made, in place of the view; none while all is well.
+    QLabel* failureNote() const { return failure_; }
 
     // Called by the frame the first time it shows or takes the focus.
     void FirstUse();
@@ -75,8 +79,7 @@ public:
 private:
     void MakeView();
     // Puts `held_` into the view: a short text at once; a long one shows its
-    // first lines at once and is loaded into a document of its own by
-    // `loader_`.
+    // first lines at once and is loaded into a document of its own.
     void StartFill();
     // While loading: the note brought up to date, and once the document is
     // complete, the view given it. With `wait`, waits for it first.
@@ -85,8 +88,6 @@ private:
     void CancelLoad();
     void EndFill();
     void ShowNote();
-    // The view's text as it stands, valid until the next change of the view.
-    std::string_view ViewText() const;
     // After every event of the view: a change of its text is told.
     void AfterEvent();
     // Puts text with CR LF line ends in place of the current one; a change
@@ -94,15 +95,15 @@ private:
     void Replace(std::string wanted);
 
     ScintillaFrame* frame_;
-    ScintillaView* view_ = nullptr;
+    std::unique_ptr<IScintillaView> view_;
     QLabel* note_ = nullptr;
+    QLabel* failure_ = nullptr;
     QTimer poll_;
     EditorFileBacking backing_;
     // The whole text while the view does not hold it all (not made yet, or
     // loading); none for an empty text.
     std::shared_ptr<const std::string> held_;
-    std::unique_ptr<DocumentLoader> loader_;
-    bool filling_ = false;
+    bool filling_ = false;  // the view is loading the text
     bool locked_ = false;   // read only for the user, also once filled
     bool changed_ = false;  // the text changed since the last notification
     std::function<void()> onChange_;
