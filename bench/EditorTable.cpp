@@ -38,6 +38,7 @@
 #include <vector>
 
 #include "BenchData.h"
+#include "QtServices.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 #include "platform/headless/HeadlessTray.h"
@@ -127,20 +128,11 @@ void MeasureKeys(QWidget* widget, Figures& f) {
 // The real main window with the collection, its Random tab clicked.
 Figures MeasureProgram(const std::string& collection, const fs::path& folder) {
     Figures f;
-    StdFileSystem files;
-    headless::SettingsStore store;
-    headless::MessageBox messages;
-    headless::FileDialog dialog;
-    headless::HeadlessPlatform platform;
-    SplitMixRandom random;
-    headless::TrayShell tray;
-    qt::QtUserInterface ui{files};
-    MemoryRegistry registry;
-    headless::ProgramLauncher programs{files};
-    store.values[{kAppName, kSettingsSection, "RandomFile"}] = collection;
-    store.values[{kAppName, kSettingsSection, "CurrentFile"}] = (folder / "sig.txt").string();
-    frmMain form(MainWindowServices{ui, store, files, messages, dialog, platform.clock, random,
-                                    tray, folder.string(), registry, programs});
+    test::QtServices services;
+    services.store.values[{kAppName, kSettingsSection, "RandomFile"}] = collection;
+    services.store.values[{kAppName, kSettingsSection, "CurrentFile"}] =
+        (folder / "sig.txt").string();
+    frmMain form(services.For(folder.string()));
     form.Form_Load();
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
     auto* editor = dynamic_cast<qt::QtScintillaEditor*>(form.txtRandom);

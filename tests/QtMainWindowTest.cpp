@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <filesystem>
 
+#include "QtServices.h"
 #include "TestSupport.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
@@ -26,12 +27,10 @@
 namespace tagrota {
 namespace {
 
-class QtMainWindow : public ::testing::Test {
+class QtMainWindow : public ::testing::Test, protected test::QtServices {
 protected:
     void Start() {
-        form = std::make_unique<frmMain>(
-            MainWindowServices{ui, store, files, messages, dialog, clock, random, tray,
-                               dir.Path().string(), registry, programs});
+        form = std::make_unique<frmMain>(For(dir.Path().string()));
         form->Form_Load();
         QCoreApplication::processEvents();
     }
@@ -45,16 +44,6 @@ protected:
     }
 
     test::TempDir dir;
-    StdFileSystem files;
-    headless::SettingsStore store;
-    headless::MessageBox messages;
-    headless::FileDialog dialog;
-    headless::HeadlessPlatform platform;
-    SplitMixRandom random;
-    headless::TrayShell tray;
-    qt::QtUserInterface ui{files};
-    MemoryRegistry registry;
-    headless::ProgramLauncher programs{files};
     std::unique_ptr<frmMain> form;
     headless::Clock& clock = platform.clock;
 };

@@ -17,6 +17,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include "QtServices.h"
 #include "TestSupport.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
@@ -34,7 +35,7 @@ constexpr int kOverwrite = 0;
 
 const std::string kQuotes = "A\r\n%\r\nB\r\n%\r\n";
 
-class QtUnsavedEdits : public ::testing::Test {
+class QtUnsavedEdits : public ::testing::Test, protected test::QtServices {
 protected:
     void SetUp() override {
         fixedPath = dir.File("fixed.txt");
@@ -51,9 +52,7 @@ protected:
         }
     }
     void Start() {
-        form = std::make_unique<frmMain>(
-            MainWindowServices{ui, store, files, messages, dialog, platform.clock, random, tray,
-                               dir.Path().string(), registry, programs});
+        form = std::make_unique<frmMain>(For(dir.Path().string()));
         form->Form_Load();
         Top()->activateWindow();
         QCoreApplication::processEvents();
@@ -130,16 +129,6 @@ protected:
 
     test::TempDir dir;
     std::string fixedPath, quotesPath;
-    StdFileSystem files;
-    headless::SettingsStore store;
-    headless::MessageBox messages;
-    headless::FileDialog dialog;
-    headless::HeadlessPlatform platform;
-    SplitMixRandom random;
-    headless::TrayShell tray;
-    qt::QtUserInterface ui{files};
-    MemoryRegistry registry;
-    headless::ProgramLauncher programs{files};
     std::unique_ptr<frmMain> form;
 };
 
