@@ -116,32 +116,22 @@ TextScan Scan(std::string_view s) {
 }  // namespace
 
 void ReserveText(std::string& text, std::size_t size) {
-#ifdef MADV_HUGEPAGE
-    constexpr std::size_t kHuge = std::size_t{2} << 20;  // one huge page
-    if (size + 1 < kHuge) {
-        text.reserve(size);
-        return;
-    }
-    // A buffer whose mapping is a whole number of huge pages gets a mapping of
-    // its own that starts on a huge page. Each fresh page costs a fault, dear
-    // on some machines, so ask for huge pages: one fault per 2 MB.
-    const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-    const std::size_t mapped = (size + 1 + page + kHuge - 1) / kHuge * kHuge;
-    text.reserve(mapped - page - 1);
-    const auto at = reinterpret_cast<std::uintptr_t>(text.data());
-    const std::uintptr_t start = at & ~(page - 1);
-    // The advice is about pages, so it names them by their addresses.
-    ::madvise(reinterpret_cast<void*>(start), mapped, MADV_HUGEPAGE);  // NOLINT(*-no-int-to-ptr)
-    // The allocator wrote its bookkeeping into the first page before the
-    // advice came, which keeps that first 2 MB in small pages; gather it into
-    // a huge one now. A refusal (an older kernel) costs nothing but the speed.
-#ifndef MADV_COLLAPSE
-    constexpr int MADV_COLLAPSE = 25;
-#endif
-    if (start % kHuge == 0)
-        ::madvise(reinterpret_cast<void*>(start), kHuge, MADV_COLLAPSE);  // NOLINT(*-no-int-to-ptr)
-#else
     text.reserve(size);
+#ifdef MADV_POPULATE_WRITE
+    // A large buffer is about to be filled: have the system hand out all its
+    // pages in one call rather than one fault at a time. Small pages on
+    // purpose: huge pages come from the free 2 MB blocks that a virtual
+    // machine hands back to its host, and those cost far more to take again.
+    constexpr std::size_t kLarge = std::size_t{1} << 20;
+    if (size < kLarge) return;
+    const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const auto at = reinterpret_cast<std::uintptr_t>(text.data());
+    const std::uintptr_t start = (at + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (at + size) & ~(page - 1);
+    // A refusal (an older system) only costs the speed.
+    if (end > start)
+        ::madvise(reinterpret_cast<void*>(start), end - start,  // NOLINT(*-no-int-to-ptr)
+                  MADV_POPULATE_WRITE);
 #endif
 }
 

@@ -32,10 +32,8 @@ struct DecodedText {
     TextFormat format;
 };
 
-// Reserves room for `size` bytes in the string. A large one is taken from
-// huge pages where the system offers them, which fills it with a few hundred
-// page faults rather than tens of thousands: most of the time it takes to read
-// a large collection.
+// Reserves room for `size` bytes in the string. The pages of a large one are
+// handed out at once, which is much quicker than a fault for each as it fills.
 void ReserveText(std::string& text, std::size_t size);
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates,

@@ -202,7 +202,7 @@ std::string QtScintillaEditor::GetText() const {
     // LF reads as a line end all the same.
     if (!OnlyCrLf(text)) return ToCrLf(text);
     std::string copy;
-    ReserveText(copy, text.size());  // huge pages for a large text: far fewer faults
+    ReserveText(copy, text.size());  // its pages at once for a large text
     copy.append(text);
     return copy;
 }
