@@ -434,30 +434,39 @@ struct RotationFigures {
 RotationFigures MeasureRotation(int rounds, const fs::path& base) {
     RotationFigures f;
     RotationRig rig(false, base);
-    std::vector<double> rotation, replace;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = Clock::now();
-        rig.Rotate();
-        rotation.push_back(MillisecondsBetween(start, Clock::now()) * 1000);
+    // The running program's own files, which every rotation makes sure it is
+    // not writing into.
+    std::vector<std::unique_ptr<tagrota::OwnFile>> own;
+    for (const char* name : {"Tagrota.ini", "tagrota.lock", "tagrota.socket"}) {
+        const fs::path path = rig.folder.Path() / name;
+        WriteAll(path, "");
+        own.push_back(std::make_unique<tagrota::OwnFile>(path.string(), name));
     }
-    f.problem = rig.Problem();
-    const std::string signature = rig.current.GetText();
-    f.signatureBytes = static_cast<double>(signature.size());
-
     // The bare replace: a temporary file beside the target, written, closed and
-    // renamed over it, not flushed.
+    // renamed over it, not flushed. It takes turns with the rotation, so that
+    // both meet the same state of the disk and its journal.
     const std::string target = (rig.folder.Path() / "bare.txt").string();
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = Clock::now();
+    auto bareReplace = [&](const std::string& bytes) {
         std::string temp = target + ".XXXXXX";
         const int fd = ::mkstemp(temp.data());
-        if (fd < 0) break;
-        const bool written = ::write(fd, signature.data(), signature.size()) ==
-                             static_cast<ssize_t>(signature.size());
+        if (fd < 0) return false;
+        const bool written =
+            ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
         ::close(fd);
-        if (!written || ::rename(temp.c_str(), target.c_str()) != 0) break;
+        return written && ::rename(temp.c_str(), target.c_str()) == 0;
+    };
+    std::vector<double> rotation, replace;
+    for (int i = 0; i < rounds; ++i) {
+        auto start = Clock::now();
+        rig.Rotate();
+        rotation.push_back(MillisecondsBetween(start, Clock::now()) * 1000);
+        const std::string signature = rig.current.GetText();  // the same bytes, copied untimed
+        start = Clock::now();
+        if (!bareReplace(signature)) break;
         replace.push_back(MillisecondsBetween(start, Clock::now()) * 1000);
     }
+    f.problem = rig.Problem();
+    f.signatureBytes = static_cast<double>(rig.current.GetText().size());
     f.rotationUs = Median(rotation);
     f.replaceUs = Median(replace);
     return f;

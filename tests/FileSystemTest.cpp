@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
@@ -33,6 +34,55 @@ TEST_F(FileSystem, ReplacesWholeKeepingPermissionsLinksAndNoTemporaryFiles) {
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(FileSystem, ReplacementKeepsPermissionsTheMaskWouldTakeAway) {
+    const std::string path = dir.File("shared.txt");
+    WriteBytes(path, "old");
+    fs::permissions(path, fs::perms(0666));
+    const mode_t mask = ::umask(022);
+    // A signature in a moment, a save flushed, a large file: each its own way.
+    for (const auto& [bytes, durability] :
+         {std::pair{std::string("new"), Durability::NoFlush},
+          std::pair{std::string("saved"), Durability::Flush},
+          std::pair{std::string(100'000, 'x'), Durability::NoFlush}}) {
+        ASSERT_TRUE(files.WriteFileAtomic(path, bytes, durability));
+        EXPECT_EQ(ReadBytes(path), bytes);
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0666));
+    }
+    ::umask(mask);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+}
+
+// Another user's own files in a folder only root may write to: what that user
+// may write is rewritten in place, the rest is refused.
+TEST_F(FileSystem, AFolderThatTakesNoNewFileGetsItsFileRewrittenInPlace) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to play another user";
+    fs::permissions(dir.Path(), fs::perms(0755));
+    const std::string theirs = dir.File("theirs.txt"), open = dir.File("open.txt"),
+                      mine = dir.File("mine.txt");
+    for (const std::string& path : {theirs, open, mine}) WriteBytes(path, "the old text");
+    ASSERT_EQ(::chown(theirs.c_str(), test::kOtherUser, test::kOtherGroup), 0);
+    ::chmod(theirs.c_str(), 0644);
+    ::chmod(open.c_str(), 0666);
+    ::chmod(mine.c_str(), 0644);
+    struct stat before {};
+    ::stat(theirs.c_str(), &before);
+
+    EXPECT_TRUE(test::AsAnotherUser([&] {
+        StdFileSystem theirFiles;
+        return theirFiles.WriteFileAtomic(theirs, "theirs, new", Durability::NoFlush) &&
+               theirFiles.WriteFileAtomic(open, "open, new", Durability::NoFlush) &&
+               theirFiles.WriteFileAtomic(mine, "x", Durability::NoFlush).reason ==
+                   "Permission denied";
+    }));
+    EXPECT_EQ(ReadBytes(theirs), "theirs, new");
+    EXPECT_EQ(ReadBytes(open), "open, new");
+    EXPECT_EQ(ReadBytes(mine), "the old text");
+    struct stat after {};
+    ::stat(theirs.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "rewritten, not replaced";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 3);
 }
 
 TEST_F(FileSystem, ANewFileBesideAnotherIsMadeOnlyWhereNothingIs) {

@@ -4,6 +4,10 @@
 
 #include <random>
 
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "engine/Settings.h"
 
 namespace tagrota::test {
@@ -19,6 +23,18 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ec;
     fs::remove_all(path_, ec);
+}
+
+bool AsAnotherUser(const std::function<bool()>& act) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 || ::setuid(kOtherUser) != 0)
+            ::_exit(2);
+        ::_exit(act() ? 0 : 1);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 std::string ReadBytes(const std::string& path) {

@@ -3,6 +3,7 @@
 // system and the engine wired to headless controls in it.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "engine/SignatureEngine.h"
@@ -27,6 +28,15 @@ private:
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
+
+// The unprivileged user that plays another local user where the tests run as
+// root.
+constexpr unsigned kOtherUser = 65534;  // nobody
+constexpr unsigned kOtherGroup = 65534;
+
+// Runs `act` in a child process as the other user; true when it returned true.
+// Only where the tests run as root.
+bool AsAnotherUser(const std::function<bool()>& act);
 
 // The engine over headless editors, with its program folder in a TempDir.
 struct EngineRig {

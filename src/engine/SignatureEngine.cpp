@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace tagrota {
 namespace {
@@ -169,16 +170,18 @@ Long SignatureEngine::ChooseIndex() {
 FileStatus SignatureEngine::WriteCurrentSignature(const std::string& text) {
     // The signature file is replaced every few seconds: never let that be the
     // user's collection or fixed signature.
-    for (const std::string* own : {&st_.RandomPath, &st_.FixPath})
-        if (s_.files.SameFile(st_.CurrentPath, *own))
+    const auto own = OwnFile::All();
+    std::vector<std::string> others{st_.RandomPath, st_.FixPath};
+    for (const auto& [path, what] : own) others.push_back(path);
+    if (const auto same = s_.files.FindSameFile(st_.CurrentPath, others)) {
+        if (*same < 2)
             return FileStatus::Failure(
                 "it is also your " +
-                std::string(own == &st_.FixPath ? "fixed signature file" : "signature collection") +
+                std::string(*same == 1 ? "fixed signature file" : "signature collection") +
                 ", which Tagrota never writes over");
-    for (const auto& [path, what] : OwnFile::All())
-        if (s_.files.SameFile(st_.CurrentPath, path))
-            return FileStatus::Failure("it is Tagrota's own " + what +
-                                       ", which Tagrota never writes a signature into");
+        return FileStatus::Failure("it is Tagrota's own " + own[*same - 2].second +
+                                   ", which Tagrota never writes a signature into");
+    }
     return s_.files.WriteFileAtomic(st_.CurrentPath, text, Durability::NoFlush);
 }
 

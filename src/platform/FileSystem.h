@@ -81,6 +81,15 @@ public:
     // True when both paths name the same file (through links, too).
     virtual bool SameFile(const std::string& a, const std::string& b) = 0;
 
+    // The first of the candidates that names the same file as the path, by
+    // SameFile's rule; nothing when none does.
+    virtual std::optional<std::size_t> FindSameFile(const std::string& path,
+                                                    const std::vector<std::string>& candidates) {
+        for (std::size_t i = 0; i < candidates.size(); ++i)
+            if (SameFile(path, candidates[i])) return i;
+        return std::nullopt;
+    }
+
     // The file's bytes, whole.
     virtual FileContents ReadFile(const std::string& path) = 0;
 
@@ -126,6 +135,8 @@ public:
     bool IsMissing(const std::string& path) override;
     std::optional<std::uint64_t> FileSize(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
+    std::optional<std::size_t> FindSameFile(const std::string& path,
+                                            const std::vector<std::string>& candidates) override;
     FileContents ReadFile(const std::string& path) override;
     std::optional<FileStamp> Stamp(const std::string& path) override;
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,

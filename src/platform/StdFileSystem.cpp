@@ -23,6 +23,9 @@ namespace {
 // What is at a path that is neither a file nor a folder (a device, a pipe).
 constexpr const char* kNotRegular = "Not a regular file";
 
+// The most an unflushed replacement writes under a named temporary file.
+constexpr std::size_t kMomentaryWrite = std::size_t{64} << 10;
+
 std::string Reason(int error) {
     return std::generic_category().message(error);
 }
@@ -103,6 +106,23 @@ bool StdFileSystem::SameFile(const std::string& a, const std::string& b) {
     // Not both there yet: compare the paths they would be created at.
     std::error_code ecA, ecB;
     return fs::weakly_canonical(a, ecA) == fs::weakly_canonical(b, ecB) && !ecA && !ecB;
+}
+
+std::optional<std::size_t> StdFileSystem::FindSameFile(const std::string& path,
+                                                       const std::vector<std::string>& candidates) {
+    // The signature file is checked against a handful of others at every
+    // rotation: look at it once. A file that is there is never the same as
+    // one that is not.
+    struct stat at {};
+    if (path.empty() || ::stat(path.c_str(), &at) != 0)
+        return IFileSystem::FindSameFile(path, candidates);
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        struct stat other {};
+        if (!candidates[i].empty() && ::stat(candidates[i].c_str(), &other) == 0 &&
+            other.st_dev == at.st_dev && other.st_ino == at.st_ino)
+            return i;
+    }
+    return std::nullopt;
 }
 
 bool StdFileSystem::IsMissing(const std::string& path) {
@@ -209,12 +229,21 @@ FileStatus Failure(int error) {
     return FileStatus::Failure(Reason(error));
 }
 
+// The user's mask for new files. Asking for it sets it, so it is asked once:
+// the program never changes it.
+mode_t UserMask() {
+    static const mode_t mask = [] {
+        const mode_t m = ::umask(0);
+        ::umask(m);
+        return m;
+    }();
+    return mask;
+}
+
 // The usual permissions of a new file: read and write for all, less the
 // user's mask.
 mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~UserMask();
 }
 
 // A name beside the target that nothing holds yet is found by trying: the
@@ -226,6 +255,24 @@ std::string TempName(const fs::path& target) {
     std::string name = target.string() + ".";
     for (int i = 0; i < 6; ++i) name += kLetters[gen() % (sizeof kLetters - 1)];
     return name;
+}
+
+// Creates a new file beside the target under a name nothing holds yet, with
+// the given permissions; never opens anything that is there already or
+// follows a link (O_EXCL | O_NOFOLLOW). Returns its descriptor, and its name
+// in `name`; -1 and errno on failure.
+int CreateTemporary(const fs::path& target, mode_t mode, std::string& name) {
+    for (int tries = 0; tries < 100; ++tries) {
+        name = TempName(target);
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            if ((mode & ~UserMask()) != mode) ::fchmod(fd, mode);
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;  // errno is EEXIST
 }
 
 // Writes, flushes when asked, and closes; the descriptor is closed either way.
@@ -250,9 +297,12 @@ std::string WriteUnnamed(const fs::path& target, std::string_view bytes, Durabil
     error = 0;
 #ifdef O_TMPFILE
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    // Nobody can open a file without a name, so it may have its final
+    // permissions from the start; the mask may take some away, and only then
+    // are they set again.
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (fd < 0) return "";  // not on this file system: a named temporary file then
-    ::fchmod(fd, mode);
+    if ((mode & ~UserMask()) != mode) ::fchmod(fd, mode);
     if (!WriteAll(fd, bytes) || (durability == Durability::Flush && ::fsync(fd) != 0)) {
         error = errno ? errno : EIO;
         ::close(fd);
@@ -274,22 +324,37 @@ std::string WriteUnnamed(const fs::path& target, std::string_view bytes, Durabil
     return "";
 }
 
-// Writes the bytes beside the target and renames them over it.
-FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability) {
+// True when this user may write to the file (`st` is what stat said of it).
+bool MayWrite(const fs::path& file, const struct stat& st) {
+    if ((st.st_mode & 0222) == 0) return false;
+    // The owner's own write permission needs no further question.
+    if (st.st_uid == ::geteuid() && (st.st_mode & S_IWUSR)) return true;
+    return ::access(file.c_str(), W_OK) == 0;
+}
+
+// Whether a temporary file could not be made because the folder takes no new
+// files from this user.
+bool FolderRefuses(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+// Writes the bytes beside the target and renames them over it. `old` is what
+// stat said of the target, or null when nothing is there.
+FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability,
+                       const struct stat* old) {
     // A file made read-only stays as it is. The rename below would replace it
     // whenever its folder is writable; refuse, as Windows does, even for the
     // administrator when the file has no write permission for anyone.
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
-        return Failure(EACCES);
+    const bool exists = old != nullptr;
+    if (exists && !MayWrite(target, *old)) return Failure(EACCES);
 
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     // A rename gives the name a new file: another hard link to the old one
     // would keep the old text, and a folder the user cannot write to takes no
-    // new file at all. The file itself is rewritten then.
-    if (exists && S_ISREG(old.st_mode) &&
-        (old.st_nlink > 1 || ::access(folder.c_str(), W_OK | X_OK) != 0))
+    // new file at all (found below, when the temporary file is refused). The
+    // file itself is rewritten then.
+    const bool inPlacePossible = exists && S_ISREG(old->st_mode);
+    if (inPlacePossible && old->st_nlink > 1)
         return StdFileSystem().WriteFileInPlace(target.string(), bytes, durability);
     // In a shared folder a missing file is made new, exclusively: nothing that
     // another user places at its name in the meantime is written through.
@@ -297,18 +362,28 @@ FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durabilit
         return CreateNewFileNoFollow(target.string(), bytes, durability);
 
     // A replaced file keeps its permissions; a new one gets the usual ones.
-    const mode_t mode = exists ? (old.st_mode & 07777) : NewFileMode();
+    const mode_t mode = exists ? (old->st_mode & 07777) : NewFileMode();
 
     // The temporary file sits beside the target, so the rename stays on one file
-    // system and is atomic.
+    // system and is atomic. A file without a name leaves nothing behind when
+    // the run ends while it is written, but costs the file system's journal
+    // two more updates than a named one: worth it where the writing takes a
+    // while (a flushed save, a large file), not for the signature's few
+    // hundred bytes every few seconds, written in a moment.
     int error = 0;
-    std::string temp = WriteUnnamed(target, bytes, durability, mode, error);
-    if (error != 0) return Failure(error);
+    std::string temp;
+    if (durability == Durability::Flush || bytes.size() > kMomentaryWrite) {
+        temp = WriteUnnamed(target, bytes, durability, mode, error);
+        if (error != 0) return Failure(error);
+    }
     if (temp.empty()) {
-        temp = target.string() + ".XXXXXX";
-        const int fd = ::mkstemp(temp.data());
-        if (fd < 0) return Failure(errno);
-        ::fchmod(fd, mode);
+        const int fd = CreateTemporary(target, mode, temp);
+        if (fd < 0) {
+            const int refused = errno;
+            if (inPlacePossible && FolderRefuses(refused))
+                return StdFileSystem().WriteFileInPlace(target.string(), bytes, durability);
+            return Failure(refused);
+        }
         if ((error = WriteAndClose(fd, bytes, durability)) != 0) {
             ::unlink(temp.c_str());
             return Failure(error);
@@ -327,14 +402,20 @@ FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durabilit
 FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
                                           Durability durability) {
     if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
-    if (std::string foreign = ForeignLinkReason(path); !foreign.empty())
-        return FileStatus::Failure(std::move(foreign));
-    const fs::path target = ReplacementTarget(path);
-    std::error_code ec;
-    const fs::file_status found = fs::status(target, ec);
-    if (fs::is_directory(found)) return FileStatus::Failure(Reason(EISDIR));
-    if (fs::exists(found) && !fs::is_regular_file(found)) return FileStatus::Failure(kNotRegular);
-    return ReplaceWith(target, bytes, durability);
+    // The signature file is replaced every few seconds, and most often its
+    // path names a plain file: then one look tells all that is needed.
+    struct stat st {};
+    bool exists = ::lstat(path.c_str(), &st) == 0;
+    fs::path target(path);
+    if (exists && S_ISLNK(st.st_mode)) {
+        if (std::string foreign = ForeignLinkReason(path); !foreign.empty())
+            return FileStatus::Failure(std::move(foreign));
+        target = ReplacementTarget(path);
+        exists = ::stat(target.c_str(), &st) == 0;
+    }
+    if (exists && S_ISDIR(st.st_mode)) return FileStatus::Failure(Reason(EISDIR));
+    if (exists && !S_ISREG(st.st_mode)) return FileStatus::Failure(kNotRegular);
+    return ReplaceWith(target, bytes, durability, exists ? &st : nullptr);
 }
 
 FileStatus StdFileSystem::WriteFileInPlace(const std::string& path, std::string_view bytes,

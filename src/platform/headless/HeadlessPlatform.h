@@ -173,6 +173,10 @@ public:
     bool SameFile(const std::string& a, const std::string& b) override {
         return real.SameFile(a, b);
     }
+    std::optional<std::size_t> FindSameFile(const std::string& path,
+                                            const std::vector<std::string>& candidates) override {
+        return real.FindSameFile(path, candidates);
+    }
     FileContents ReadFile(const std::string& path) override;
     std::optional<FileStamp> Stamp(const std::string& path) override { return real.Stamp(path); }
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
