@@ -77,28 +77,5 @@ TEST_F(SettingsTest, StoredTextsConvertOrFallBackToTheDefault) {
     EXPECT_EQ(s.RandomPath, "/opt/Tagrota/collections-political.txt");
 }
 
-TEST_F(SettingsTest, ClosingWritesEveryKeyInOrder) {
-    ProgramState s = Read();
-    s.SigPath = "C:\\old place";
-    s.DoWrap = true;
-    WriteSettings(store, s, WindowGeometry{15, 30, 6300, 5500});
-    EXPECT_EQ(store.saves,
-              (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight",
-                                        "WrapCount", "InSysTray", "SigPath", "DoWrap", "RandomFile",
-                                        "CurrentFile", "SigDuration", "StartMin", "UseSeq"}));
-    EXPECT_EQ(Stored(SettingKey::MainWidth), "6300");
-    EXPECT_EQ(Stored(SettingKey::DoWrap), "True");
-    EXPECT_EQ(Stored(SettingKey::UseSeq), "False");
-    EXPECT_EQ(Stored(SettingKey::SigPath), "C:\\old place");
-
-    // Minimised: the stored geometry stays as it was.
-    store.saves.clear();
-    Stored(SettingKey::MainLeft) = "333";
-    WriteSettings(store, s, std::nullopt);
-    EXPECT_EQ(store.saves.size(), 9u);
-    EXPECT_EQ(store.saves.front(), "WrapCount");
-    EXPECT_EQ(Stored(SettingKey::MainLeft), "333");
-}
-
 }  // namespace
 }  // namespace tagrota
