@@ -35,20 +35,6 @@ TEST_F(FileSystem, ReplacesWholeKeepingPermissionsLinksAndNoTemporaryFiles) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
-TEST_F(FileSystem, ANewFileBesideAnotherIsMadeOnlyWhereNothingIs) {
-    const std::string fresh = dir.File("fresh.txt"), link = dir.File("planted");
-    ASSERT_TRUE(CreateNewFileNoFollow(fresh, "new", Durability::Flush));
-    EXPECT_EQ(ReadBytes(fresh), "new");
-    FileStatus again = CreateNewFileNoFollow(fresh, "other", Durability::NoFlush);
-    EXPECT_FALSE(again);
-    EXPECT_EQ(again.reason, "File exists");
-    EXPECT_EQ(ReadBytes(fresh), "new");
-    // A link to nowhere is not followed to create its target.
-    fs::create_symlink(dir.File("target"), link);
-    EXPECT_EQ(CreateNewFileNoFollow(link, "x", Durability::NoFlush).reason, "File exists");
-    EXPECT_FALSE(fs::exists(dir.File("target")));
-}
-
 TEST_F(FileSystem, MissingMeansNothingAtAll) {
     fs::create_symlink("nowhere", dir.File("dangling"));
     fs::create_symlink("loop", dir.File("loop"));
@@ -109,24 +95,26 @@ TEST_F(FileSystem, EditorSavesInTheFormatItLoaded) {
 }
 
 TEST_F(FileSystem, NewFileIsCreatedOnlyWhereNothingIsYet) {
-    const std::string path = dir.File("fixed.txt.recovered-1");
+    const std::string path = dir.File("fixed.txt.recovered-1"), beside = dir.File("fresh.txt");
     ASSERT_TRUE(files.CreateNewFile(path, "kept"));
-    EXPECT_EQ(ReadBytes(path), "kept");
-    std::error_code ec;
-    EXPECT_EQ(std::filesystem::status(path, ec).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_TRUE(CreateNewFileNoFollow(beside, "new", Durability::NoFlush));
+    EXPECT_EQ(ReadBytes(path) + ReadBytes(beside), "keptnew");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write)
+        << "a recovery file is the user's alone";
 
     // Never over a file, nor through a link, dangling or not.
-    EXPECT_EQ(files.CreateNewFile(path, "again").reason, "File exists");
-    EXPECT_EQ(ReadBytes(path), "kept");
     const std::string target = dir.File("target.txt");
     WriteBytes(target, "theirs");
-    std::filesystem::create_symlink(target, dir.File("link"));
-    std::filesystem::create_symlink(dir.File("nowhere"), dir.File("dangling"));
-    EXPECT_FALSE(files.CreateNewFile(dir.File("link"), "mine"));
-    EXPECT_FALSE(files.CreateNewFile(dir.File("dangling"), "mine"));
-    EXPECT_EQ(ReadBytes(target), "theirs");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("nowhere")));
+    fs::create_symlink(target, dir.File("link"));
+    fs::create_symlink(dir.File("nowhere"), dir.File("dangling"));
+    for (const std::string& taken : {path, beside, dir.File("link"), dir.File("dangling")}) {
+        EXPECT_EQ(files.CreateNewFile(taken, "mine").reason, "File exists") << taken;
+        EXPECT_EQ(CreateNewFileNoFollow(taken, "mine", Durability::NoFlush).reason, "File exists")
+            << taken;
+    }
+    EXPECT_EQ(ReadBytes(path) + ReadBytes(beside) + ReadBytes(target), "keptnewtheirs");
+    EXPECT_FALSE(fs::exists(dir.File("nowhere")));
     EXPECT_FALSE(files.CreateNewFile(dir.File("no folder/x"), "mine"));
 }
 
@@ -148,8 +136,6 @@ public:
         ++stamped;
         return stamp;
     }
-    // Waits until this many stamps have been handed out: a read ahead stamps
-    // its file as it starts and once more when it has read it.
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override {
         return real.WriteFileAtomic(path, bytes, durability);
