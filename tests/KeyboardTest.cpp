@@ -1,11 +1,8 @@
 // Every command of the main window from the keyboard: the menu entries and
-// shortcuts that do what the toolbar's buttons do, the keys shown in the
-// toolbar's tool tips, and the tabs stepped through with Ctrl+Tab and
-// Ctrl+PgDown.
+// shortcuts that do what the toolbar's buttons do, and the tabs stepped
+// through with Ctrl+Tab and Ctrl+PgDown.
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 #include "TestSupport.h"
 #include "engine/Settings.h"
@@ -19,29 +16,8 @@ class Keyboard : public ::testing::Test {
 protected:
     Keyboard() { rig.Start(); }
     bool Press(const std::string& keys) { return rig.Window().PressShortcut(keys); }
-    std::string ToolTip(const std::string& key) {
-        for (const ToolbarEntry& b : rig.Toolbar().Buttons())
-            if (b.Key == key) return b.ToolTip;
-        return {};
-    }
     test::MainRig rig;
 };
-
-TEST_F(Keyboard, EachButtonWithoutAnotherKeyboardRouteHasAShortcutInItsToolTip) {
-    const std::map<std::string, std::string> keys{{"Exit", "Ctrl+Q"},
-                                                  {"Save", "Ctrl+S"},
-                                                  {"Help", "F1"},
-                                                  {"Stop", "Ctrl+T"},
-                                                  {"Bullets", "Ctrl+R"}};
-    for (const auto& [button, shortcut] : keys) {
-        EXPECT_NE(ToolTip(button).find("(" + shortcut + ")"), std::string::npos)
-            << button << ": " << ToolTip(button);
-        bool inMenu = false;
-        for (const MenuEntry& item : rig.Window().Menu().Items())
-            inMenu = inMenu || item.Shortcut == shortcut;
-        EXPECT_TRUE(inMenu) << shortcut << " is shown in the menu";
-    }
-}
 
 TEST_F(Keyboard, StopAndBulletsDoWhatTheirButtonsDo) {
     EXPECT_TRUE(Press("Ctrl+T"));
