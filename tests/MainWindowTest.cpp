@@ -1,5 +1,7 @@
 // The main window's handlers on the headless platform: start-up, commands,
-// editing, the Settings tab, closing and the layout, with virtual time.
+// editing, the Settings tab, closing and the layout, with virtual time; and
+// every command from the keyboard, the tabs stepped through with Ctrl+Tab and
+// Ctrl+PgDown.
 
 #include <gtest/gtest.h>
 
@@ -251,8 +253,8 @@ TEST_F(MainWindow, FailedSaveSaysWhyAndStaysDirty) {
     rig.Editor("txtFixedSig").Type("mine");
     Click("Save");
     ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_NE(rig.messages.shown[0].text.find(rig.dir.File("fixed.txt")), std::string::npos);
-    EXPECT_NE(rig.messages.shown[0].text.find("No space left on device"), std::string::npos);
+    EXPECT_TRUE(test::Holds(rig.messages.shown[0].text,
+                            {rig.dir.File("fixed.txt"), "No space left on device"}));
     EXPECT_TRUE(St().FixedDirty);
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2");
 
@@ -423,8 +425,7 @@ TEST_F(Browse, YesForAnUnreadableFileRestoresTheOldOne) {
     rig.messages.Answer(MsgBoxResult::Yes);
     ChooseCollection(locked);
     ASSERT_EQ(rig.messages.shown.size(), 2u);
-    EXPECT_NE(rig.messages.shown[1].text.find(locked), std::string::npos);
-    EXPECT_NE(rig.messages.shown[1].text.find("Input/output error"), std::string::npos);
+    EXPECT_TRUE(test::Holds(rig.messages.shown[1].text, {locked, "Input/output error"}));
     ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
 
     // The old file gone meanwhile: the editor's text is kept all the same.
@@ -500,6 +501,58 @@ TEST_F(MainWindow, LayoutFollowsTheWindow) {
     rig.Window().SetState(WindowState::Minimized);
     EXPECT_TRUE(rig.Window().Visible());
     expectLayout(6300, 9000);
+}
+
+class Keyboard : public ::testing::Test {
+protected:
+    Keyboard() { rig.Start(); }
+    bool Press(const std::string& keys) { return rig.Window().PressShortcut(keys); }
+    test::MainRig rig;
+};
+
+TEST_F(Keyboard, StopAndBulletsDoWhatTheirButtonsDo) {
+    EXPECT_TRUE(Press("Ctrl+T"));
+    EXPECT_FALSE(rig.Form().Timer1->Enabled());
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Stop"), 1);
+    rig.Window().Menu().Click("mnuStop");
+    EXPECT_TRUE(rig.Form().Timer1->Enabled());
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Stop"), 0);
+
+    rig.Toolbar().Click("Current");
+    EXPECT_TRUE(Press("Ctrl+R"));
+    EXPECT_TRUE(rig.Form().state.UseSeq);
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Bullets"), 1);
+    EXPECT_EQ(rig.Tabs().TabCaption(1), "Sequential");
+    EXPECT_EQ(rig.Tabs().Tab(), 2) << "back on the tab it came from";
+}
+
+TEST_F(Keyboard, TabsStepRoundBothWays) {
+    std::vector<int> seen;
+    for (const char* keys : {"Ctrl+Tab", "Ctrl+Tab", "Ctrl+PgDown", "Ctrl+PgDown"}) {
+        EXPECT_TRUE(Press(keys));
+        seen.push_back(rig.Tabs().Tab());
+    }
+    for (const char* keys : {"Ctrl+Shift+Tab", "Ctrl+PgUp", "Ctrl+PgUp"}) {
+        EXPECT_TRUE(Press(keys));
+        seen.push_back(rig.Tabs().Tab());
+    }
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 0, 3, 2, 1}));
+}
+
+TEST_F(Keyboard, CtrlSSavesTheTabInFrontAndCtrlQClosesAsTheWindowDoes) {
+    rig.Editor("txtFixedSig").Type("-- \r\nKeyed");
+    rig.Editor("txtRandom").Type("typed\r\n%\r\n");
+    EXPECT_TRUE(Press("Ctrl+S"));
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nKeyed");
+    EXPECT_TRUE(rig.Form().state.RandomDirty) << "only the tab in front is saved";
+    Press("Ctrl+Tab");
+    EXPECT_TRUE(Press("Ctrl+S"));
+    EXPECT_FALSE(rig.Form().state.RandomDirty);
+
+    EXPECT_TRUE(Press("Ctrl+Q"));
+    EXPECT_TRUE(rig.Window().Closed());
+    EXPECT_EQ(rig.closed, 1);
+    EXPECT_EQ(rig.Stored(SettingKey::SigDuration), "20") << "the settings were written";
 }
 
 }  // namespace

@@ -33,10 +33,20 @@ protected:
         form->Form_Load();
         QCoreApplication::processEvents();
     }
+    // Starts with a collection file of these bytes; the Random tab's editor.
+    qt::QtScintillaEditor& StartWithCollection(const std::string& bytes) {
+        test::WriteBytes(path, bytes);
+        store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
+        Start();
+        return dynamic_cast<qt::QtScintillaEditor&>(*form->txtRandom);
+    }
+    void TearDown() override {
+        if (form) form->window->Close(UnloadMode::FormControlMenu);
+    }
 
     test::TempDir dir;
+    const std::string path = dir.File("quotes.txt");
     std::unique_ptr<frmMain> form;
-    headless::Clock& clock = platform.clock;
 };
 
 TEST_F(QtMainWindow, AStoredPlaceNoScreenShowsOpensOnThePrimaryScreen) {
@@ -59,13 +69,9 @@ void Type(QWidget* widget, const QString& text) {
 
 TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
     // LF line ends and a no-break space: what a save must give back as it was.
-    const std::string path = dir.File("quotes.txt");
     const std::string file = "One\n%\nTwo\u00a0two\n%\nThree\n";
-    test::WriteBytes(path, file);
-    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
-    Start();
+    auto& random = StartWithCollection(file);
     frmMain& f = *form;
-    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
     const std::string text = "One\r\n%\r\nTwo\u00a0two\r\n%\r\nThree\r\n";
 
     EXPECT_EQ(random.view(), nullptr) << "no view before the tab shows";
@@ -99,7 +105,6 @@ TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
     f.Toolbar1_ButtonClick("Save");
     EXPECT_EQ(test::ReadBytes(path), file + "x\n");
     EXPECT_FALSE(f.state.RandomDirty);
-    f.window->Close(UnloadMode::FormControlMenu);
 }
 
 TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText) {
@@ -108,13 +113,9 @@ TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText
     struct Restore {
         ~Restore() { qt::UseScintillaModuleAt(TAGROTA_SCINTILLA_MODULE); }
     } restore;
-    const std::string path = dir.File("quotes.txt");
     const std::string file = "One\n%\nTwo\u00a0two\n%\nThree";
-    test::WriteBytes(path, file);
-    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
-    Start();
+    auto& random = StartWithCollection(file);
     frmMain& f = *form;
-    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
     const std::string text = "One\r\n%\r\nTwo\u00a0two\r\n%\r\nThree";
 
     f.Toolbar1_ButtonClick("Random");
@@ -143,7 +144,6 @@ TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText
     random.SetText("Four\r\n%\r\nFive");
     EXPECT_EQ(changes, 1) << "the same text again is no change";
     random.SetOnChange(nullptr);
-    f.window->Close(UnloadMode::FormControlMenu);
 }
 
 TEST(ScintillaModule, IsFoundBesideTheProgramElseInTheLibFolderOfAnInstalledCopy) {
@@ -179,12 +179,8 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     for (int i = 0; file.size() < (std::size_t{5} << 20); ++i)
         file += "Entry " + std::to_string(i) +
                 "\u00a0\u00e9t\u00e9 \u65e5\u672c\r\nsecond line\r\n%\r\n";
-    const std::string path = dir.File("large.txt");
-    test::WriteBytes(path, file);
-    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
-    Start();
+    auto& random = StartWithCollection(file);
     frmMain& f = *form;
-    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
     int changes = 0;
     const auto logic = [&f] { f.txtRandom_Change(); };
     random.SetOnChange([&] {
@@ -232,7 +228,6 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     EXPECT_EQ(changes, 3) << "the same text again is no change";
     while (random.Filling()) QCoreApplication::processEvents();
     EXPECT_EQ(random.GetText(), file);
-    f.window->Close(UnloadMode::FormControlMenu);
 }
 
 }  // namespace

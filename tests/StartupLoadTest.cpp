@@ -24,8 +24,7 @@ protected:
     // The one message shown names the file and says why.
     void ExpectOneMessage(const std::string& path, const std::string& why) {
         ASSERT_EQ(rig.messages.shown.size(), 1u);
-        EXPECT_NE(rig.messages.shown[0].text.find(path), std::string::npos);
-        EXPECT_NE(rig.messages.shown[0].text.find(why), std::string::npos);
+        EXPECT_TRUE(test::Holds(rig.messages.shown[0].text, {path, why}));
     }
     std::string Text(const char* editor) { return rig.Editor(editor).GetText(); }
     test::MainRig rig;
@@ -86,9 +85,8 @@ TEST_F(StartupLoad, DefaultWithoutSeparatorsEitherGivesTheFixedSignatureAlone) {
     const std::string bad = StartWith("bad.txt", "none here either");
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     const std::string& text = rig.messages.shown[0].text;
-    EXPECT_NE(text.find("No quotations are available from either file"), std::string::npos);
-    EXPECT_NE(text.find(bad), std::string::npos);
-    EXPECT_NE(text.find(Default()), std::string::npos);
+    EXPECT_TRUE(
+        test::Holds(text, {"No quotations are available from either file", bad, Default()}));
     EXPECT_EQ(text.find("The Default is being used"), std::string::npos);
     EXPECT_EQ(rig.Tabs().history, (std::vector<int>{3, 1, 0}));
 
