@@ -247,23 +247,6 @@ TEST_F(MainWindow, SaveOnACleanTabWritesNothing) {
     EXPECT_EQ(rig.files.writes, before + 1);
 }
 
-TEST_F(MainWindow, FailedSaveSaysWhyAndStaysDirty) {
-    rig.Start();
-    rig.files.failWrites.insert(rig.dir.File("fixed.txt"));
-    rig.Editor("txtFixedSig").Type("mine");
-    Click("Save");
-    ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_TRUE(test::Holds(rig.messages.shown[0].text,
-                            {rig.dir.File("fixed.txt"), "No space left on device"}));
-    EXPECT_TRUE(St().FixedDirty);
-    EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2");
-
-    rig.files.failWrites.clear();
-    Click("Save");
-    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine");
-    EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
-}
-
 // --- Settings tab ---
 
 TEST_F(MainWindow, WordWrapShowsAndHidesTheWidth) {

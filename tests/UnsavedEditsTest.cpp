@@ -99,9 +99,12 @@ TEST_F(UnsavedEdits, ClosingWithOneDirtyFileAsksOnlyAboutItAndAFailedSaveKeepsIt
     rig.messages.Answer(kSave);
     rig.Window().UserClose();
     ASSERT_EQ(rig.messages.shown.size(), 2u) << "the question and the failure";
-    EXPECT_NE(rig.messages.shown[1].text.find("could not be saved"), std::string::npos);
+    EXPECT_TRUE(test::Holds(rig.messages.shown[1].text,
+                            {"could not be saved", quotes, "No space left on device"}));
     EXPECT_FALSE(rig.Window().Closed());
     EXPECT_TRUE(rig.store.saves.empty());
+    EXPECT_TRUE(St().RandomDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Dirty2");
 
     rig.files.failWrites.clear();
     rig.messages.Answer(kSave);
