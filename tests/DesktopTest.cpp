@@ -73,45 +73,34 @@ TEST(ProgramFoldersTest, AFolderThatCannotBeWrittenSendsTheFilesToTheUser) {
 
 // --- The window's place on the screens of today ---
 
-class WindowPlace : public ::testing::Test {
-protected:
-    Rect StartAt(const std::string& left, const std::string& top) {
-        rig.Store(SettingKey::MainLeft, left);
-        rig.Store(SettingKey::MainTop, top);
+TEST(WindowPlace, AStoredPlaceIsKeptWhereItsTitleBarCanBeGrabbedElseBroughtBack) {
+    // Two screens side by side, 1920 by 1080 pixels each, less a 40-pixel panel.
+    const Rect primary{0, 0, 28800, 15600}, second{28800, 0, 28800, 15600};
+    struct Row {
+        const char* name;
+        std::vector<Rect> screens;  // the primary listed first
+        const char *left, *top;
+        Rect placed;
+    };
+    const Row rows[] = {
+        {"on any screen", {primary, second}, "30000", "2000", {30000, 2000, 9000, 7000}},
+        {"mostly off the screen", {primary}, "27000", "15000", {27000, 15000, 9000, 7000}},
+        {"title bar above the top", {primary}, "27000", "-300", {19800, 0, 9000, 7000}},
+        {"on a screen that is gone", {primary}, "30000", "2000", {19800, 2000, 9000, 7000}},
+        {"far away", {second, primary}, "-99999999", "99999999", {28800, 8600, 9000, 7000}},
+        {"no screens known", {}, "-50000", "2000", {-50000, 2000, 9000, 7000}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::MainRig rig;
+        rig.ui.screens = row.screens;
+        rig.Store(SettingKey::MainLeft, row.left);
+        rig.Store(SettingKey::MainTop, row.top);
         rig.Store(SettingKey::MainWidth, "9000");
         rig.Store(SettingKey::MainHeight, "7000");
         rig.Start();
-        return rig.Window().Bounds();
+        EXPECT_EQ(rig.Window().Bounds(), row.placed);
     }
-    // Two screens side by side, 1920 by 1080 pixels each, less a 40-pixel panel.
-    const Rect primary{0, 0, 28800, 15600}, second{28800, 0, 28800, 15600};
-    test::MainRig rig;
-};
-
-TEST_F(WindowPlace, AStoredPlaceOnAnyScreenIsKept) {
-    rig.ui.screens = {primary, second};
-    EXPECT_EQ(StartAt("30000", "2000"), (Rect{30000, 2000, 9000, 7000}));
-}
-
-TEST_F(WindowPlace, AWindowMostlyOffTheScreenIsKeptWhileItsTitleBarCanBeGrabbed) {
-    rig.ui.screens = {primary};
-    EXPECT_EQ(StartAt("27000", "15000"), (Rect{27000, 15000, 9000, 7000}));
-    rig.form.reset();
-    EXPECT_EQ(StartAt("27000", "-300"), (Rect{19800, 0, 9000, 7000})) << "title bar above the top";
-}
-
-TEST_F(WindowPlace, APlaceOnAScreenThatIsGoneComesBackOntoThePrimary) {
-    rig.ui.screens = {primary};
-    EXPECT_EQ(StartAt("30000", "2000"), (Rect{19800, 2000, 9000, 7000}));
-}
-
-TEST_F(WindowPlace, FarAwayValuesComeBackInsideThePrimary) {
-    rig.ui.screens = {second, primary};  // the primary is the one listed first
-    EXPECT_EQ(StartAt("-99999999", "99999999"), (Rect{28800, 8600, 9000, 7000}));
-}
-
-TEST_F(WindowPlace, WithoutScreenKnowledgeTheStoredPlaceStands) {
-    EXPECT_EQ(StartAt("-50000", "2000"), (Rect{-50000, 2000, 9000, 7000}));
 }
 
 // --- A later start hands over to the running one ---

@@ -1,3 +1,6 @@
+// The real file system: whole replacements, exclusive creation, reasons for
+// failures, reading ahead, and the text formats it reads and writes back.
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -85,20 +88,6 @@ TEST_F(FileSystem, AFolderThatTakesNoNewFileGetsItsFileRewrittenInPlace) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 3);
 }
 
-TEST_F(FileSystem, ANewFileBesideAnotherIsMadeOnlyWhereNothingIs) {
-    const std::string fresh = dir.File("fresh.txt"), link = dir.File("planted");
-    ASSERT_TRUE(CreateNewFileNoFollow(fresh, "new", Durability::Flush));
-    EXPECT_EQ(ReadBytes(fresh), "new");
-    FileStatus again = CreateNewFileNoFollow(fresh, "other", Durability::NoFlush);
-    EXPECT_FALSE(again);
-    EXPECT_EQ(again.reason, "File exists");
-    EXPECT_EQ(ReadBytes(fresh), "new");
-    // A link to nowhere is not followed to create its target.
-    fs::create_symlink(dir.File("target"), link);
-    EXPECT_EQ(CreateNewFileNoFollow(link, "x", Durability::NoFlush).reason, "File exists");
-    EXPECT_FALSE(fs::exists(dir.File("target")));
-}
-
 TEST_F(FileSystem, MissingMeansNothingAtAll) {
     fs::create_symlink("nowhere", dir.File("dangling"));
     fs::create_symlink("loop", dir.File("loop"));
@@ -159,24 +148,26 @@ TEST_F(FileSystem, EditorSavesInTheFormatItLoaded) {
 }
 
 TEST_F(FileSystem, NewFileIsCreatedOnlyWhereNothingIsYet) {
-    const std::string path = dir.File("fixed.txt.recovered-1");
+    const std::string path = dir.File("fixed.txt.recovered-1"), beside = dir.File("fresh.txt");
     ASSERT_TRUE(files.CreateNewFile(path, "kept"));
-    EXPECT_EQ(ReadBytes(path), "kept");
-    std::error_code ec;
-    EXPECT_EQ(std::filesystem::status(path, ec).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_TRUE(CreateNewFileNoFollow(beside, "new", Durability::NoFlush));
+    EXPECT_EQ(ReadBytes(path) + ReadBytes(beside), "keptnew");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write)
+        << "a recovery file is the user's alone";
 
     // Never over a file, nor through a link, dangling or not.
-    EXPECT_EQ(files.CreateNewFile(path, "again").reason, "File exists");
-    EXPECT_EQ(ReadBytes(path), "kept");
     const std::string target = dir.File("target.txt");
     WriteBytes(target, "theirs");
-    std::filesystem::create_symlink(target, dir.File("link"));
-    std::filesystem::create_symlink(dir.File("nowhere"), dir.File("dangling"));
-    EXPECT_FALSE(files.CreateNewFile(dir.File("link"), "mine"));
-    EXPECT_FALSE(files.CreateNewFile(dir.File("dangling"), "mine"));
-    EXPECT_EQ(ReadBytes(target), "theirs");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("nowhere")));
+    fs::create_symlink(target, dir.File("link"));
+    fs::create_symlink(dir.File("nowhere"), dir.File("dangling"));
+    for (const std::string& taken : {path, beside, dir.File("link"), dir.File("dangling")}) {
+        EXPECT_EQ(files.CreateNewFile(taken, "mine").reason, "File exists") << taken;
+        EXPECT_EQ(CreateNewFileNoFollow(taken, "mine", Durability::NoFlush).reason, "File exists")
+            << taken;
+    }
+    EXPECT_EQ(ReadBytes(path) + ReadBytes(beside) + ReadBytes(target), "keptnewtheirs");
+    EXPECT_FALSE(fs::exists(dir.File("nowhere")));
     EXPECT_FALSE(files.CreateNewFile(dir.File("no folder/x"), "mine"));
 }
 
@@ -198,8 +189,6 @@ public:
         ++stamped;
         return stamp;
     }
-    // Waits until this many stamps have been handed out: a read ahead stamps
-    // its file as it starts and once more when it has read it.
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override {
         return real.WriteFileAtomic(path, bytes, durability);
@@ -277,6 +266,46 @@ TEST_F(FileSystem, ReadAheadOfAFileChangedSinceGivesTheFileAsItIsNow) {
         EXPECT_EQ(TakeOrReadTextFile(files, later, std::move(prefetched)).status.reason,
                   "No such file or directory");
     }
+}
+
+TEST(TextFile, PresentsEveryLineEndAsCrLfAndRemembersTheFirst) {
+    EXPECT_EQ(DecodeText("a\r\nb\nc\rd").text, "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(DecodeText("a\r\r\nb\n\r").text, "a\r\n\r\nb\r\n\r\n");
+    EXPECT_EQ(DecodeText("\xEF\xBB\xBFx\r\ny\r\n").text, "x\r\ny\r\n");
+    EXPECT_EQ(DecodeText("a\nb\r\n").format.lineEnding, LineEnding::Lf);
+    EXPECT_EQ(DecodeText("a\r").format.lineEnding, LineEnding::Cr);
+    EXPECT_EQ(DecodeText("one line").format.lineEnding, LineEnding::CrLf);
+}
+
+TEST(TextFile, ReadsUtf8OrElseWindows1252) {
+    DecodedText utf8 = DecodeText("na\xC3\xAFve \xE2\x82\xAC \xF0\x9F\x98\x80\xC2\xA0\t ");
+    EXPECT_EQ(utf8.format.encoding, TextEncoding::Utf8);
+    EXPECT_EQ(utf8.text, "na\u00efve \u20ac \U0001F600\u00a0\t ");
+    EXPECT_EQ(DecodeText("\xEF\xBB\xBFhi").text, "hi");
+    DecodedText cp1252 = DecodeText("\x93quoted\x94 \x80 caf\xE9 \x81");
+    EXPECT_EQ(cp1252.format.encoding, TextEncoding::Windows1252);
+    EXPECT_EQ(cp1252.text, "\u201cquoted\u201d \u20ac caf\u00e9 \u0081");
+    // Malformed UTF-8 is not taken for UTF-8.
+    for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\x80",
+                            "a run of plain letters, then \xC0\xAF"})
+        EXPECT_FALSE(IsValidUtf8(bad));
+    EXPECT_TRUE(IsValidUtf8("a run of plain letters, then \xE2\x82\xAC and more"));
+}
+
+TEST(TextFile, WritesBackEveryFormatByteForByte) {
+    for (const std::string bytes : {"line\nline\n", "a\r\nb", "x\ry\r",
+                                    "\xEF\xBB\xBF"
+                                    "bom\r\n",
+                                    "caf\xE9\n\x80\x81\x8D\xFF", "", "\xE2\x82\xAC\n"}) {
+        DecodedText d = DecodeText(bytes);
+        EXPECT_EQ(EncodeText(d.text, d.format), bytes);
+    }
+    // A letter Windows-1252 cannot hold turns the file into UTF-8 rather than be lost.
+    TextFormat written;
+    EXPECT_EQ(
+        EncodeText("caf\u00e9 \u2603\r\n", {TextEncoding::Windows1252, LineEnding::Lf}, &written),
+        "caf\u00e9 \u2603\n");
+    EXPECT_EQ(written.encoding, TextEncoding::Utf8);
 }
 
 }  // namespace

@@ -87,19 +87,15 @@ TEST_F(PrintSignature, FallsBackToTheDefaultCollectionWithoutWritingIt) {
         EXPECT_GT(s.text.size(), DefaultFixedText().size() + 2) << name;
         EXPECT_EQ(Files(), before) << name;
     }
-    // The default collection's own file is used where there is one.
+    // The default collection's own file is used where there is one; an
+    // unreadable fixed file gives the default fixed text, and says so too.
     WriteBytes(dir.File(kDefaultCollectionName), "the default one\r\n%\r\n");
-    EXPECT_EQ(Compose().text, DefaultFixedText() + "\r\nthe default one");
-}
-
-TEST_F(PrintSignature, AnUnreadableFixedFileGivesTheDefaultTextAndSaysSo) {
     WriteBytes(dir.File("fixed.txt"), "mine\r\n");
     files.failReads.insert(dir.File("fixed.txt"));
-    WriteBytes(dir.File(kDefaultCollectionName), "q\r\n%\r\n");
     const ComposedSignature s = Compose();
-    EXPECT_EQ(s.text, DefaultFixedText() + "\r\nq");
-    ASSERT_EQ(s.problems.size(), 1u);
-    EXPECT_NE(s.problems[0].find("fixed.txt"), std::string::npos);
+    EXPECT_EQ(s.text, DefaultFixedText() + "\r\nthe default one");
+    ASSERT_EQ(s.problems.size(), 2u);
+    EXPECT_TRUE(test::Holds(s.problems[0] + s.problems[1], {"fixed.txt", "locked.txt"}));
 }
 
 }  // namespace

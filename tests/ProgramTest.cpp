@@ -1,4 +1,5 @@
-// The tagrota program as a user runs it, offscreen, from a copy of its folder.
+// The command line as parsed, and the tagrota program as a user, a mail reader
+// or a script runs it, offscreen, from a copy of its folder.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -7,10 +8,13 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <thread>
 
+#include "CommandLine.h"
 #include "TestSupport.h"
 #include "platform/qt/QtSingleInstance.h"
 
@@ -21,85 +25,113 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadBytes;
+using test::WriteBytes;
 
 class Program : public ::testing::Test {
 protected:
     Program() {
         fs::create_directories(dir.Path() / "Tagrota");
         fs::create_directories(dir.Path() / "config" / "Tagrota");
+        fs::create_directories(dir.Path() / "runtime");
+        fs::permissions(dir.Path() / "runtime", fs::perms::owner_all);
         fs::copy_file(TAGROTA_EXECUTABLE, dir.Path() / "Tagrota" / "tagrota");
+        ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", dir.File("runtime").c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    ~Program() override {
+        ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_RUNTIME_DIR");
     }
 
     pid_t Spawn() {
-        ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         std::string exe = dir.File("Tagrota/tagrota");
         char* argv[] = {exe.data(), nullptr};
         pid_t pid = 0;
         return ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) == 0 ? pid : 0;
     }
-
-    // Waits up to half a minute for the file to appear.
-    static void WaitFor(const std::string& file) {
-        for (int i = 0; i < 600 && !fs::exists(file); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-
-    // Waits up to half a minute for the program to catch the signal, as the
-    // system lists it among the process's caught signals.
-    static void WaitForHandler(pid_t pid, int signal) {
-        const std::uint64_t bit = std::uint64_t{1} << (signal - 1);
+    // Waits up to half a minute for the condition.
+    template <class Condition>
+    static bool WaitFor(Condition done) {
         for (int i = 0; i < 600; ++i) {
-            std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-            std::string line;
-            while (std::getline(status, line))
-                if (line.rfind("SigCgt:", 0) == 0 &&
-                    (std::stoull(line.substr(7), nullptr, 16) & bit))
-                    return;
+            if (done()) return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
+        return false;
     }
-
+    static bool WaitForFile(const std::string& file) {
+        return WaitFor([&] { return fs::exists(file); });
+    }
+    // Waits for the program to catch the signal, as the system lists it among
+    // the process's caught signals.
+    static bool WaitForHandler(pid_t pid, int signal) {
+        const std::uint64_t bit = std::uint64_t{1} << (signal - 1);
+        return WaitFor([&] {
+            std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+            for (std::string line; std::getline(status, line);)
+                if (line.rfind("SigCgt:", 0) == 0 &&
+                    (std::stoull(line.substr(7), nullptr, 16) & bit))
+                    return true;
+            return false;
+        });
+    }
     // Tells whether the program ended by itself with exit code 0 within half a
     // minute; one that does not is killed.
     static bool EndsWithSuccess(pid_t pid) {
         int status = 0;
-        for (int i = 0; i < 600; ++i) {
-            if (::waitpid(pid, &status, WNOHANG) == pid)
-                return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+        if (WaitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }))
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
         ::kill(pid, SIGKILL);
         ::waitpid(pid, &status, 0);
         return false;
     }
-
-    // Starts the program, waits for the file to appear (for none: for the
-    // program to catch the signal), sends the signal and tells whether the
-    // program ended by its own closing with exit code 0.
-    bool RunUntilSignal(const std::string& file, int signal) {
+    static bool StillRuns(pid_t pid) {
+        int status = 0;
+        return ::waitpid(pid, &status, WNOHANG) == 0;
+    }
+    // Starts a copy that keeps running, and waits for its first signature.
+    pid_t StartCopy() {
         const pid_t pid = Spawn();
-        if (pid == 0) return false;
-        if (file.empty())
-            WaitForHandler(pid, signal);
-        else
-            WaitFor(file);
-        ::kill(pid, signal);
-        return EndsWithSuccess(pid);
+        EXPECT_TRUE(pid != 0 && WaitForFile(Sig())) << "the copy did not start";
+        return pid;
     }
 
-    ~Program() override { ::unsetenv("XDG_CONFIG_HOME"); }
+    struct Result {
+        int status = -1;
+        std::string out, err;
+    };
+    // Runs `tagrota <arguments>` to its end.
+    Result Run(const std::string& arguments) {
+        const std::string err = dir.File("stderr.txt");
+        const std::string command =
+            "'" + dir.File("Tagrota/tagrota") + "' " + arguments + " 2>'" + err + "'";
+        Result result;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe) return result;
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            result.out.append(buffer, n);
+        const int status = ::pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.err = ReadBytes(err);
+        return result;
+    }
+    std::string Sig() const { return dir.File("Tagrota/sig.txt"); }
+    std::string Ini() const { return dir.File("config/Tagrota/Tagrota.ini"); }
+
     test::TempDir dir;
 };
 
-TEST_F(Program, FirstRunWritesItsFilesAndEndsOnASignalWithItsSettingsWritten) {
-    const std::string sig = dir.File("Tagrota/sig.txt"),
-                      ini = dir.File("config/Tagrota/Tagrota.ini");
-    for (int signal : {SIGTERM, SIGINT}) {
-        fs::remove(ini);
-        fs::remove(sig);
-        EXPECT_TRUE(RunUntilSignal(sig, signal)) << "signal " << signal;
-        const std::string settings = ReadBytes(ini);
+TEST_F(Program, FirstRunWritesItsFilesAndEndsOnASignalThroughItsClosing) {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        fs::remove(Ini());
+        fs::remove(Sig());
+        const pid_t pid = Spawn();
+        ASSERT_NE(pid, 0);
+        WaitForFile(Sig());
+        ::kill(pid, signal);
+        EXPECT_TRUE(EndsWithSuccess(pid)) << "signal " << signal;
+        const std::string settings = ReadBytes(Ini());
         for (const char* key :
              {"MainLeft=1000", "MainTop=1000", "MainWidth=6300", "MainHeight=5500", "WrapCount=65",
               "InSysTray=False", "DoWrap=False", "SigDuration=20", "StartMin=False", "UseSeq=False",
@@ -107,63 +139,72 @@ TEST_F(Program, FirstRunWritesItsFilesAndEndsOnASignalWithItsSettingsWritten) {
             EXPECT_NE(settings.find(key), std::string::npos) << key << " in\n" << settings;
     }
     EXPECT_EQ(ReadBytes(dir.File("Tagrota/collections-political.txt")).substr(0, 5), "Empty");
-    EXPECT_EQ(ReadBytes(sig).substr(0, 5), "---\r\n");
+    EXPECT_EQ(ReadBytes(Sig()).substr(0, 5), "---\r\n");
 }
 
 TEST_F(Program, SigtermWhileStartUpShowsAMessageStillWritesTheSettings) {
     // A collection without separators: start-up stops at its message. The
     // signal comes as soon as the program catches it, so it may arrive before
     // the message shows or while it does; either way the closing runs.
-    test::WriteBytes(dir.File("bad.txt"), "no separator\r\n");
-    test::WriteBytes(dir.File("config/Tagrota/Tagrota.ini"),
-                     "[Settings]\nRandomFile=" + dir.File("bad.txt") + "\nSigDuration=7\n");
-    EXPECT_TRUE(RunUntilSignal("", SIGTERM));
-    const std::string ini = ReadBytes(dir.File("config/Tagrota/Tagrota.ini"));
+    WriteBytes(dir.File("bad.txt"), "no separator\r\n");
+    WriteBytes(Ini(), "[Settings]\nRandomFile=" + dir.File("bad.txt") + "\nSigDuration=7\n");
+    const pid_t pid = Spawn();
+    ASSERT_NE(pid, 0);
+    WaitForHandler(pid, SIGTERM);
+    ::kill(pid, SIGTERM);
+    EXPECT_TRUE(EndsWithSuccess(pid));
+    const std::string ini = ReadBytes(Ini());
     EXPECT_NE(ini.find("SigDuration=7"), std::string::npos) << ini;
     EXPECT_NE(ini.find("RandomFile=" + dir.File("Tagrota/collections-political.txt")),
               std::string::npos);
     EXPECT_EQ(ReadBytes(dir.File("bad.txt")), "no separator\r\n");
 }
 
-TEST_F(Program, ASecondStartBringsTheFirstToTheFrontAndEnds) {
-    // The first copy starts minimised. Its closing stores the window's place only
-    // when the window is not minimised, so the place in the settings tells
-    // whether the second start brought it back.
-    const std::string sig = dir.File("Tagrota/sig.txt"),
-                      ini = dir.File("config/Tagrota/Tagrota.ini");
+TEST_F(Program, ASecondStartBringsTheFirstToTheFrontAndEndsAndOptionsNeverDo) {
+    // The first copy starts minimised. Its closing stores the window's place
+    // only when the window is not minimised, so the place in the settings
+    // tells whether a later start handed over to it.
     for (const bool secondStart : {false, true}) {
-        fs::remove(sig);
-        test::WriteBytes(ini, "[Settings]\nStartMin=True\n");
-        const pid_t first = Spawn();
-        ASSERT_NE(first, 0);
-        WaitFor(sig);
+        fs::remove(Sig());
+        WriteBytes(Ini(), "[Settings]\nStartMin=True\n");
+        const pid_t first = StartCopy();
+        for (const char* option : {"--version", "--help", "--frobnicate"}) {
+            const Result r = Run(option);
+            EXPECT_EQ(r.status, option[2] == 'f' ? 2 : 0) << option << r.err;
+        }
         if (secondStart) {
             const pid_t second = Spawn();
             ASSERT_NE(second, 0);
             EXPECT_TRUE(EndsWithSuccess(second));
-            int status = 0;
-            EXPECT_EQ(::waitpid(first, &status, WNOHANG), 0) << "the first copy still runs";
+            EXPECT_TRUE(StillRuns(first));
         }
         ::kill(first, SIGTERM);
         EXPECT_TRUE(EndsWithSuccess(first));
-        EXPECT_EQ(ReadBytes(ini).find("MainLeft=") != std::string::npos, secondStart)
-            << ReadBytes(ini);
+        EXPECT_EQ(ReadBytes(Ini()).find("MainLeft=") != std::string::npos, secondStart)
+            << ReadBytes(Ini());
     }
 }
 
+TEST_F(Program, HelpVersionAndWrongOptionsPrintAndEndWithoutStartingACopy) {
+    const Result version = Run("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "Tagrota 1.1.0\n");
+    const Result help = Run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--print"), std::string::npos) << help.out;
+    const Result wrong = Run("--frobnicate");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_NE(wrong.err.find("frobnicate"), std::string::npos) << wrong.err;
+    EXPECT_FALSE(fs::exists(Sig())) << "no copy was started";
+}
+
 TEST_F(Program, ACopyThatCrashedHoldsUpNoLaterStart) {
-    const std::string sig = dir.File("Tagrota/sig.txt");
-    const pid_t crashed = Spawn();
-    ASSERT_NE(crashed, 0);
-    WaitFor(sig);
+    const pid_t crashed = StartCopy();
     ::kill(crashed, SIGKILL);
     ::waitpid(crashed, nullptr, 0);
-
-    fs::remove(sig);
-    const pid_t next = Spawn();
-    ASSERT_NE(next, 0);
-    WaitFor(sig);
-    EXPECT_TRUE(fs::exists(sig)) << "it runs: it took the lock over and rotated";
+    fs::remove(Sig());
+    const pid_t next = StartCopy();
+    EXPECT_TRUE(fs::exists(Sig())) << "it runs: it took the lock over and rotated";
     ::kill(next, SIGTERM);
     EXPECT_TRUE(EndsWithSuccess(next));
 }
@@ -171,23 +212,95 @@ TEST_F(Program, ACopyThatCrashedHoldsUpNoLaterStart) {
 TEST_F(Program, WhereNoLockCanBeHadItRunsUnguarded) {
     // Something that is no file to lock holds the lock's name: the program runs
     // rather than report a copy that does not answer and end.
-    const fs::path runtime = dir.Path() / "runtime";
-    fs::create_directories(runtime);
-    fs::permissions(runtime, fs::perms::owner_all);  // a runtime folder is the user's alone
-    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     const std::string key =
         qt::QtSingleInstance::KeyFor(dir.File("config") + "/Tagrota/Tagrota.ini").toStdString();
-    fs::create_symlink("elsewhere", runtime / (key + ".lock"));
-
-    const std::string sig = dir.File("Tagrota/sig.txt");
-    const pid_t pid = Spawn();
-    ::unsetenv("XDG_RUNTIME_DIR");
-    ASSERT_NE(pid, 0);
-    WaitFor(sig);
-    EXPECT_TRUE(fs::exists(sig));
+    const fs::path lock = dir.Path() / "runtime" / (key + ".lock");
+    fs::create_symlink("elsewhere", lock);
+    const pid_t pid = StartCopy();
+    EXPECT_TRUE(fs::exists(Sig()));
     ::kill(pid, SIGTERM);
     EXPECT_TRUE(EndsWithSuccess(pid));
-    EXPECT_TRUE(fs::is_symlink(runtime / (key + ".lock"))) << "left as it was";
+    EXPECT_TRUE(fs::is_symlink(lock)) << "left as it was";
+}
+
+TEST_F(Program, PrintAlwaysGivesACompleteSignatureAndWritesNothing) {
+    const std::set<std::string> entries{"First quotation,\r\non two lines.", "Second one.",
+                                        "Third, the last."};
+    WriteBytes(dir.File("Tagrota/fixed.txt"), "-- \r\nA. Writer\r\n");
+    WriteBytes(dir.File("Tagrota/quotes.txt"),
+               "First quotation,\r\non two lines.\r\n%\r\nSecond one.\r\n%\r\nThird, the last.\r\n"
+               "%\r\n");
+    WriteBytes(Ini(), "[Settings]\nRandomFile=" + dir.File("Tagrota/quotes.txt") + "\n");
+    const std::string fixed = "-- \r\nA. Writer\r\n\r\n";
+    std::set<std::string> seen;
+    for (int run = 0; run < 200; ++run) {
+        const Result r = Run("--print");
+        ASSERT_EQ(r.status, 0) << r.err;
+        ASSERT_EQ(r.out.rfind(fixed, 0), 0u) << "run " << run << ":\n" << r.out;
+        ASSERT_EQ(entries.count(r.out.substr(fixed.size())), 1u) << "run " << run << ":\n" << r.out;
+        seen.insert(r.out);
+    }
+    EXPECT_GT(seen.size(), 1u) << "a fresh choice each time";
+    EXPECT_FALSE(fs::exists(Sig())) << "no signature file written";
+    EXPECT_FALSE(fs::exists(dir.File("Tagrota/collections-political.txt")));
+    EXPECT_EQ(ReadBytes(Ini()).find("MainLeft"), std::string::npos) << "no settings written";
+
+    // The same while a copy runs, which goes on undisturbed.
+    const pid_t copy = StartCopy();
+    const Result r = Run("--print");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(entries.count(r.out.substr(fixed.size())), 1u) << r.out;
+    EXPECT_TRUE(StillRuns(copy));
+    ::kill(copy, SIGTERM);
+    EXPECT_TRUE(EndsWithSuccess(copy));
+}
+
+TEST_F(Program, RotateMakesTheRunningCopyRotateOrSaysNoneRuns) {
+    const Result none = Run("--rotate");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("not running"), std::string::npos) << none.err;
+    EXPECT_FALSE(fs::exists(Sig()));
+
+    // A long period: only the request can rotate within the test.
+    WriteBytes(Ini(), "[Settings]\nSigDuration=60\n");
+    const pid_t copy = StartCopy();
+    fs::remove(Sig());
+    const Result asked = Run("--rotate");
+    EXPECT_EQ(asked.status, 0) << asked.err;
+    EXPECT_TRUE(WaitForFile(Sig())) << "no rotation";
+    EXPECT_EQ(ReadBytes(Sig()).rfind("---\r\n", 0), 0u);
+    ::kill(copy, SIGTERM);
+    EXPECT_TRUE(EndsWithSuccess(copy));
+}
+
+using qt::CommandAction;
+using qt::ParseCommandLine;
+
+CommandAction ActionOf(const QStringList& arguments) {
+    return ParseCommandLine(QStringList{QStringLiteral("tagrota")} + arguments).action;
+}
+
+TEST(CommandLine, EachOptionIsOneActionAndQtsOwnOptionsStartTheProgram) {
+    EXPECT_EQ(ActionOf({}), CommandAction::Start);
+    EXPECT_EQ(ActionOf({"-platform", "offscreen", "-style", "fusion", "-reverse"}),
+              CommandAction::Start);
+    EXPECT_EQ(ActionOf({"--print"}), CommandAction::Print);
+    EXPECT_EQ(ActionOf({"-platform", "xcb", "--rotate"}), CommandAction::Rotate);
+    for (const char* help : {"--help", "-h", "-help"})
+        EXPECT_EQ(ActionOf({help}), CommandAction::Help) << help;
+    // Help and version win over the options that would do something.
+    EXPECT_EQ(ActionOf({"--print", "--version"}), CommandAction::Version);
+    EXPECT_EQ(ActionOf({"--rotate", "--help"}), CommandAction::Help);
+    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"file.txt"},
+                                     QStringList{"--print", "--rotate"}, QStringList{"-platform"}})
+        EXPECT_EQ(ActionOf(wrong), CommandAction::Error) << wrong.join(' ').toStdString();
+
+    const qt::Command version = ParseCommandLine({"tagrota", "-v"});
+    EXPECT_EQ(version.text.toStdString(), "Tagrota 1.1.0\n");
+    const std::string help = ParseCommandLine({"tagrota", "--help"}).text.toStdString();
+    for (const char* option : {"--help", "--version", "--print", "--rotate"})
+        EXPECT_NE(help.find(option), std::string::npos) << option << " in\n" << help;
+    EXPECT_EQ(help.find("platform"), std::string::npos) << "Qt's options stay out of the help";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The main window on the real widgets, offscreen: the same composition and
-// layout as on the headless platform, and a picture of each tab for a person
-// to look at (the paths are printed).
+// The main window on the real widgets, offscreen: where it opens, the Random
+// tab's Scintilla view (filled when first shown, and without its module), and
+// the letters the two platforms put in upper case.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPixmap>
 #include <QScreen>
 #include <filesystem>
 
@@ -34,18 +33,20 @@ protected:
         form->Form_Load();
         QCoreApplication::processEvents();
     }
-    // Saves a picture of the window beside the test program.
-    void Picture(const std::string& name) {
-        const std::string path =
-            QCoreApplication::applicationDirPath().toStdString() + "/tagrota-" + name + ".png";
-        auto& window = dynamic_cast<qt::QtWindow&>(*form->window);
-        ASSERT_TRUE(window.widget()->grab().save(QString::fromStdString(path)));
-        std::printf("picture of the %s tab: %s\n", name.c_str(), path.c_str());
+    // Starts with a collection file of these bytes; the Random tab's editor.
+    qt::QtScintillaEditor& StartWithCollection(const std::string& bytes) {
+        test::WriteBytes(path, bytes);
+        store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
+        Start();
+        return dynamic_cast<qt::QtScintillaEditor&>(*form->txtRandom);
+    }
+    void TearDown() override {
+        if (form) form->window->Close(UnloadMode::FormControlMenu);
     }
 
     test::TempDir dir;
+    const std::string path = dir.File("quotes.txt");
     std::unique_ptr<frmMain> form;
-    headless::Clock& clock = platform.clock;
 };
 
 TEST_F(QtMainWindow, AStoredPlaceNoScreenShowsOpensOnThePrimaryScreen) {
@@ -58,37 +59,6 @@ TEST_F(QtMainWindow, AStoredPlaceNoScreenShowsOpensOnThePrimaryScreen) {
     EXPECT_EQ(frame.left(), screen.left());
 }
 
-TEST_F(QtMainWindow, StartsAndLaysOutLikeTheHeadlessOne) {
-    store.values[{kAppName, kSettingsSection, "MainWidth"}] = "8000";
-    store.values[{kAppName, kSettingsSection, "MainHeight"}] = "7000";
-    Start();
-    frmMain& f = *form;
-    EXPECT_TRUE(f.window->Visible());
-    EXPECT_EQ(f.window->Bounds().Width, 8000);
-    EXPECT_EQ(f.window->Bounds().Height, 7000);
-    EXPECT_EQ(f.SSTab1->Bounds(), (Rect{45, 720, 7770, 5500}));
-    EXPECT_EQ(f.txtRandom->Bounds(), (Rect{130, 520, 7500, 4830}));
-    EXPECT_TRUE(f.txtFixedSig->IsShowing());
-    EXPECT_FALSE(f.txtRPath->IsShowing());
-    Picture("fixed");
-
-    f.Toolbar1_ButtonClick("Settings");
-    EXPECT_TRUE(f.txtRPath->IsShowing());
-    EXPECT_EQ(f.btnFindPath[0]->Left(), 6980);
-    EXPECT_EQ(f.txtCPath->Width(), 6580);
-    Picture("settings");
-
-    // The smallest window the user can make.
-    f.window->SetBounds({1000, 1000, 100, 100});
-    QCoreApplication::processEvents();
-    EXPECT_EQ(f.window->Bounds().Width, 6300);
-    EXPECT_EQ(f.window->Bounds().Height, 5500);
-    EXPECT_EQ(f.btnFindPath[1]->Left(), 5280);
-
-    f.window->Close(UnloadMode::FormControlMenu);
-    EXPECT_EQ(store.saves.size(), 13u);
-}
-
 // Types text where the caret is, as the user would.
 void Type(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
@@ -99,13 +69,9 @@ void Type(QWidget* widget, const QString& text) {
 
 TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
     // LF line ends and a no-break space: what a save must give back as it was.
-    const std::string path = dir.File("quotes.txt");
     const std::string file = "One\n%\nTwo\u00a0two\n%\nThree\n";
-    test::WriteBytes(path, file);
-    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
-    Start();
+    auto& random = StartWithCollection(file);
     frmMain& f = *form;
-    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
     const std::string text = "One\r\n%\r\nTwo\u00a0two\r\n%\r\nThree\r\n";
 
     EXPECT_EQ(random.view(), nullptr) << "no view before the tab shows";
@@ -139,7 +105,6 @@ TEST_F(QtMainWindow, RandomTabFillsItsWidgetOnlyWhenShownAndKeepsTheSameText) {
     f.Toolbar1_ButtonClick("Save");
     EXPECT_EQ(test::ReadBytes(path), file + "x\n");
     EXPECT_FALSE(f.state.RandomDirty);
-    f.window->Close(UnloadMode::FormControlMenu);
 }
 
 TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText) {
@@ -148,13 +113,9 @@ TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText
     struct Restore {
         ~Restore() { qt::UseScintillaModuleAt(TAGROTA_SCINTILLA_MODULE); }
     } restore;
-    const std::string path = dir.File("quotes.txt");
     const std::string file = "One\n%\nTwo\u00a0two\n%\nThree";
-    test::WriteBytes(path, file);
-    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
-    Start();
+    auto& random = StartWithCollection(file);
     frmMain& f = *form;
-    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
     const std::string text = "One\r\n%\r\nTwo\u00a0two\r\n%\r\nThree";
 
     f.Toolbar1_ButtonClick("Random");
@@ -183,7 +144,6 @@ TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText
     random.SetText("Four\r\n%\r\nFive");
     EXPECT_EQ(changes, 1) << "the same text again is no change";
     random.SetOnChange(nullptr);
-    f.window->Close(UnloadMode::FormControlMenu);
 }
 
 TEST(ScintillaModule, IsFoundBesideTheProgramElseInTheLibFolderOfAnInstalledCopy) {
@@ -219,12 +179,8 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     for (int i = 0; file.size() < (std::size_t{5} << 20); ++i)
         file += "Entry " + std::to_string(i) +
                 "\u00a0\u00e9t\u00e9 \u65e5\u672c\r\nsecond line\r\n%\r\n";
-    const std::string path = dir.File("large.txt");
-    test::WriteBytes(path, file);
-    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
-    Start();
+    auto& random = StartWithCollection(file);
     frmMain& f = *form;
-    auto& random = dynamic_cast<qt::QtScintillaEditor&>(*f.txtRandom);
     int changes = 0;
     const auto logic = [&f] { f.txtRandom_Change(); };
     random.SetOnChange([&] {
@@ -272,7 +228,6 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     EXPECT_EQ(changes, 3) << "the same text again is no change";
     while (random.Filling()) QCoreApplication::processEvents();
     EXPECT_EQ(random.GetText(), file);
-    f.window->Close(UnloadMode::FormControlMenu);
 }
 
 }  // namespace

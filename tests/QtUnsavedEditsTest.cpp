@@ -1,7 +1,7 @@
 // Keystrokes and unsaved edits on the real widgets, offscreen: typing after
 // every way of changing tabs reaches no hidden editor, the tab picture follows
-// undo, closing asks about each dirty editor, Save asks over a file changed on
-// disk, and what cannot be edited takes no typing.
+// undo, and what cannot be edited takes no typing. The questions they lead to
+// are the main window's, tested on the headless platform.
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,7 @@
 namespace tagrota {
 namespace {
 
-constexpr int kSave = 0, kDiscard = 1, kCancel = 2;
-constexpr int kOverwrite = 0;
+constexpr int kDiscard = 1;
 
 const std::string kQuotes = "A\r\n%\r\nB\r\n%\r\n";
 
@@ -208,71 +207,6 @@ TEST_F(QtUnsavedEdits, UndoBackToTheLoadedTextIsCleanAgain) {
     EXPECT_TRUE(form->state.FixedDirty);
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_FALSE(form->state.FixedDirty);
-}
-
-TEST_F(QtUnsavedEdits, ClosingAsksAboutEachDirtyEditorWithEveryAnswer) {
-    for (int tab : {0, 1}) {
-        for (int answer : {kSave, kDiscard, kCancel}) {
-            test::WriteBytes(fixedPath, "-- \r\nMe");
-            test::WriteBytes(quotesPath, kQuotes);
-            store.saves.clear();
-            messages.shown.clear();
-            Start();
-            IEditor* editor = tab == 0 ? form->txtFixedSig : form->txtRandom;
-            ClickToolbar(tab == 0 ? "Fixed" : "Random");
-            ClickInto(editor);
-            ToEnd(editor);
-            Type(QStringLiteral("q"));
-            ClickToolbar("Settings");
-            const std::string where =
-                "tab " + std::to_string(tab) + " answer " + std::to_string(answer);
-
-            messages.Answer(answer);
-            Top()->close();  // the window's close box
-            QCoreApplication::processEvents();
-            ASSERT_EQ(messages.shown.size(), 1u) << where;
-            EXPECT_NE(messages.shown[0].text.find(tab == 0 ? fixedPath : quotesPath),
-                      std::string::npos)
-                << where;
-            EXPECT_EQ(form->SSTab1->Tab(), tab) << where << ": the text asked about shows";
-            const std::string file = test::ReadBytes(tab == 0 ? fixedPath : quotesPath);
-            const std::string original = tab == 0 ? "-- \r\nMe" : kQuotes;
-            EXPECT_EQ(file, answer == kSave ? original + "q" : original) << where;
-            EXPECT_EQ(form->window->Visible(), answer == kCancel) << where;
-            EXPECT_EQ(store.saves.size(), answer == kCancel ? 0u : 13u) << where;
-            if (answer == kCancel) {
-                EXPECT_EQ(editor->GetText(), original + "q") << where;
-                messages.Answer(kDiscard);
-                form->window->Close(UnloadMode::FormControlMenu);
-            }
-            form.reset();
-        }
-    }
-}
-
-TEST_F(QtUnsavedEdits, SaveAfterAnOutsideChangeAsksFirst) {
-    Start();
-    ClickInto(form->txtFixedSig);
-    Type(QStringLiteral("m"));
-    test::WriteBytes(fixedPath, "theirs");
-
-    messages.Answer(kCancel);
-    ClickToolbar("Save");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(test::ReadBytes(fixedPath), "theirs");
-    EXPECT_TRUE(form->state.FixedDirty);
-
-    messages.Answer(kOverwrite);
-    ClickMenu("mnuSave");
-    EXPECT_EQ(test::ReadBytes(fixedPath), "m-- \r\nMe");
-    EXPECT_EQ(form->SSTab1->TabPicture(0), "Clean");
-
-    // A tab without edits shows the file as it is now.
-    test::WriteBytes(quotesPath, "X\r\n%\r\nY\r\n%\r\n");
-    ClickToolbar("Random");
-    Edit(form->txtRandom);
-    EXPECT_EQ(form->txtRandom->GetText(), "X\r\n%\r\nY\r\n%\r\n");
-    EXPECT_EQ(form->SSTab1->TabPicture(1), "Clean");
 }
 
 TEST_F(QtUnsavedEdits, CurrentTabAndPathBoxesTakeNoTypingButCopy) {

@@ -45,6 +45,14 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     ASSERT_TRUE(StdFileSystem().WriteFileAtomic(path, bytes, Durability::NoFlush)) << path;
 }
 
+::testing::AssertionResult Holds(const std::string& text, const std::vector<std::string>& pieces) {
+    std::string lacking;
+    for (const std::string& piece : pieces)
+        if (text.find(piece) == std::string::npos) lacking += "\n  lacks: " + piece;
+    if (lacking.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << text << lacking;
+}
+
 EngineRig::EngineRig()
     : engine(state, {txtFixedSig, txtRandom, txtCurrent, txtRPath},
              {files, messages, platform.clock, random, dir.Path().string()}) {

@@ -2,9 +2,12 @@
 // Shared pieces of the tests: a temporary program folder on the real file
 // system and the engine wired to headless controls in it.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/SignatureEngine.h"
 #include "mainwindow/frmMain.h"
@@ -28,6 +31,8 @@ private:
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
+// Whether the text holds each of the pieces; names those it lacks.
+::testing::AssertionResult Holds(const std::string& text, const std::vector<std::string>& pieces);
 
 // The unprivileged user that plays another local user where the tests run as
 // root.

@@ -1,0 +1,361 @@
+// The tray icon component on the in-memory notification area (its records, its
+// menu, the events it decodes from the shell's notification codes), and the
+// main window's tray mode on it: the check box, the icon's menu and
+// double-click, minimising, start-up and closing.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "engine/Settings.h"
+#include "platform/headless/HeadlessTray.h"
+#include "tray/frmSysTray.h"
+
+namespace tagrota {
+namespace {
+
+using headless::CheckBox;
+
+constexpr std::uint32_t kWindows10 = 0x0000000A, kWindowsNT4 = 0x00000004, kWindowsMe = 0x80005A04,
+                        kWindows98 = 0x80000A04;
+
+class TrayIcon : public ::testing::Test {
+protected:
+    std::shared_ptr<frmSysTray> Make(std::uint32_t version = kWindows10) {
+        shell.version = version;
+        frmSysTray::Events e;
+        e.SysTrayMouseDown = [this](std::int32_t b) { log.push_back("down " + std::to_string(b)); };
+        e.SysTrayMouseUp = [this](std::int32_t b) { log.push_back("up " + std::to_string(b)); };
+        e.SysTrayMouseMove = [this] { log.push_back("move"); };
+        e.SysTrayDoubleClick = [this](std::int32_t b) {
+            log.push_back("double " + std::to_string(b));
+        };
+        e.MenuClick = [this](std::int32_t i, const std::string& key) {
+            log.push_back("menu " + std::to_string(i) + " " + key);
+        };
+        e.BalloonShow = [this] { log.push_back("balloon show"); };
+        e.BalloonHide = [this] { log.push_back("balloon hide"); };
+        e.BalloonTimeOut = [this] { log.push_back("balloon timeout"); };
+        e.BalloonClicked = [this] { log.push_back("balloon clicked"); };
+        return frmSysTray::Create(shell, std::move(e), "Tagrota Signature Changer");
+    }
+    // The menu as the user sees it: captions in order, the default one marked.
+    std::vector<std::string> Menu(frmSysTray& tray) {
+        tray.ShowMenu();
+        std::vector<std::string> shown;
+        const TrayPopupMenu& menu = shell.popups.back();
+        for (std::size_t i = 0; i < menu.Items.size(); ++i)
+            shown.push_back((static_cast<int>(i) == menu.DefaultIndex ? "*" : "") +
+                            menu.Items[i].Caption + (menu.Items[i].Enabled ? "" : " (off)"));
+        return shown;
+    }
+    // Chooses the item in the next popup and returns what MenuClick said.
+    std::string Choose(frmSysTray& tray, int index) {
+        shell.choose = [index](const TrayPopupMenu&) { return index; };
+        log.clear();
+        tray.ShowMenu();
+        shell.choose = nullptr;
+        return log.empty() ? "" : log.back();
+    }
+
+    headless::TrayShell shell;
+    std::vector<std::string> log;
+};
+
+TEST_F(TrayIcon, RegistersOnceAndBalloonsOnlyWhereTheSystemShowsThem) {
+    // NT 5 and later, and Windows Me, show balloons; NT 4 and 98 do not.
+    for (auto [version, balloons] : {std::pair{kWindows10, true},
+                                     {0x00000005u, true},
+                                     {kWindowsMe, true},
+                                     {kWindowsNT4, false},
+                                     {kWindows98, false},
+                                     {0x80000004u, false}}) {
+        SCOPED_TRACE(version);
+        shell = headless::TrayShell{};
+        auto tray = Make(version);
+        EXPECT_EQ(shell.calls.front().message, Nim::Add);
+        EXPECT_EQ(shell.calls.front().record.wide, (version & 0x80000000u) == 0);
+        EXPECT_EQ(shell.calls.size(), balloons ? 2u : 1u) << "the version is set where it counts";
+        EXPECT_EQ(shell.TheIcon()->tip, "Tagrota Signature Changer");
+        tray->ShowBalloonTip("Saved", "Tagrota", 1, 5000);
+        ASSERT_EQ(shell.balloons.size(), balloons ? 1u : 0u);
+        if (balloons) {
+            const auto& b = shell.balloons[0];
+            EXPECT_EQ(b.title + "|" + b.message, "Tagrota|Saved");
+            EXPECT_TRUE(b.icon == 1u && b.timeoutMs == 5000u);
+        }
+        tray->Unload();
+        EXPECT_EQ(shell.calls.back().message, Nim::Delete);
+        EXPECT_EQ(shell.TheIcon(), nullptr);
+        EXPECT_TRUE(shell.Windows().front()->Destroyed());
+    }
+}
+
+TEST_F(TrayIcon, TextsAreCutToTheirFields) {
+    auto tray = Make(kWindows10);
+    tray->ToolTip(std::string(200, 't'));
+    EXPECT_EQ(shell.calls.back().record.uFlags, Nif::Tip);
+    EXPECT_EQ(shell.TheIcon()->tip, std::string(127, 't'));
+    EXPECT_EQ(tray->ToolTip(), std::string(127, 't'));
+    tray->ToolTip("Short");
+    EXPECT_EQ(shell.TheIcon()->tip, "Short");
+    tray->ShowBalloonTip(std::string(300, 'm'), std::string(80, 'h'));
+    EXPECT_EQ(shell.balloons.back().message, std::string(255, 'm'));
+    EXPECT_EQ(shell.balloons.back().title, std::string(63, 'h'));
+    EXPECT_EQ(shell.balloons.back().timeoutMs, 30000u);
+
+    // A cut never leaves half a character behind.
+    const std::string face = "\xF0\x9F\x98\x80";  // one character, two UTF-16 units
+    tray->ToolTip(std::string(126, 'x') + face + "tail");
+    EXPECT_EQ(tray->ToolTip(), std::string(126, 'x'));
+    tray->ToolTip(std::string(125, 'x') + face + "tail");
+    EXPECT_EQ(tray->ToolTip(), std::string(125, 'x') + face);
+    tray->ToolTip("Grüße €");
+    EXPECT_EQ(shell.TheIcon()->tip, "Grüße €");
+
+    shell = headless::TrayShell{};
+    tray = Make(kWindowsMe);
+    tray->ToolTip("Grüße € 日本");
+    EXPECT_EQ(tray->ToolTip(), "Grüße € ??");
+}
+
+TEST_F(TrayIcon, IconHandleIsSentOnlyWhenItChanges) {
+    auto tray = Make();
+    const std::size_t before = shell.calls.size();
+    tray->IconHandle(0);
+    EXPECT_EQ(shell.calls.size(), before);
+    tray->IconHandle(7);
+    tray->IconHandle(7);
+    ASSERT_EQ(shell.calls.size(), before + 1);
+    EXPECT_EQ(shell.calls.back().record.uFlags, Nif::Icon);
+    EXPECT_EQ(shell.TheIcon()->hIcon, 7u);
+    EXPECT_EQ(tray->IconHandle(), 7);
+}
+
+TEST_F(TrayIcon, MenuItemsAreNumberedInOrderAndRemovingOneMovesTheLaterOnesDown) {
+    auto tray = Make();
+    for (const char* c : {"A", "B", "-", "D"})
+        tray->AddMenuItem(c, std::string(1, char(c[0] + 32)), c[0] == 'B');
+    EXPECT_EQ(Menu(*tray), (std::vector<std::string>{"A", "*B", "-", "D"}));
+    EXPECT_EQ(shell.foreground.back(), shell.Windows().front()->Handle());
+    for (int wrong : {99, -1, 4}) {
+        tray->DefaultMenuIndex(wrong);
+        EXPECT_EQ(tray->DefaultMenuIndex(), 0) << wrong;
+    }
+    tray->EnableMenuItem(1, false);
+    tray->EnableMenuItem(9, false);
+    tray->DefaultMenuIndex(3);
+    EXPECT_EQ(Choose(*tray, 3), "menu 3 d");
+    EXPECT_EQ(Choose(*tray, -1), "");
+
+    // Enabled states stay with their places; the default index is not moved
+    // and now names no item.
+    EXPECT_EQ(tray->RemoveMenuItem(1), 0);
+    EXPECT_EQ(tray->RemoveMenuItem(7), 0);
+    EXPECT_EQ(Menu(*tray), (std::vector<std::string>{"A", "- (off)", "D"}));
+    EXPECT_EQ(tray->DefaultMenuIndex(), 3);
+    EXPECT_EQ(Choose(*tray, 2), "menu 2 d");
+    // Item 0 is never destroyed: it loses its caption, keeps its key, and is
+    // not handed out again.
+    EXPECT_EQ(tray->RemoveMenuItem(0), 0);
+    EXPECT_EQ(Menu(*tray), (std::vector<std::string>{"", "- (off)", "D"}));
+    EXPECT_EQ(Choose(*tray, 0), "menu 0 a");
+    EXPECT_EQ(tray->AddMenuItem("E", "e"), 3);
+}
+
+TEST_F(TrayIcon, NotificationCodesBecomeEvents) {
+    auto tray = Make();
+    for (double twipsPerPixel : {15.0, 12.0}) {
+        shell.Windows().front()->twipsPerPixel = twipsPerPixel;
+        log.clear();
+        using namespace NotifyCode;
+        for (long code :
+             {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
+              WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN, WM_MBUTTONUP, NIN_SELECT,
+              NIN_BALLOONSHOW, NIN_BALLOONHIDE, NIN_BALLOONTIMEOUT, NIN_BALLOONUSERCLICK, 0L})
+            shell.SendCode(code);
+        EXPECT_EQ(log, (std::vector<std::string>{"move", "down 1", "up 1", "double 1", "down 2",
+                                                 "up 2", "double 2", "balloon show", "balloon hide",
+                                                 "balloon timeout", "balloon clicked"}))
+            << twipsPerPixel;
+    }
+}
+
+// The owner may let go of the component from inside its own event: the event
+// returns into a component that is unloaded but still alive, which does
+// nothing more.
+TEST_F(TrayIcon, OwnerMayReleaseItFromInsideAnEvent) {
+    std::shared_ptr<frmSysTray> tray;
+    frmSysTray::Events e;
+    e.SysTrayMouseDown = [&](std::int32_t) { tray->ShowMenu(); };
+    e.MenuClick = [&](std::int32_t, const std::string&) {
+        tray->Unload();
+        tray.reset();
+    };
+    tray = frmSysTray::Create(shell, std::move(e), "");
+    tray->AddMenuItem("&Close", "close");
+    std::weak_ptr<frmSysTray> watch = tray;
+    shell.choose = [](const TrayPopupMenu&) { return 0; };
+
+    shell.SendCode(NotifyCode::WM_RBUTTONDOWN);
+    EXPECT_EQ(tray, nullptr);
+    EXPECT_TRUE(watch.expired());
+    EXPECT_EQ(shell.TheIcon(), nullptr);
+    EXPECT_EQ(shell.calls.back().message, Nim::Delete);
+    const std::size_t calls = shell.calls.size();
+    shell.SendCode(NotifyCode::WM_RBUTTONDOWN);
+    EXPECT_EQ(shell.calls.size(), calls);
+    EXPECT_EQ(shell.popups.size(), 1u);
+}
+
+class TrayMode : public ::testing::Test {
+protected:
+    CheckBox& Box() { return rig.Find<CheckBox>("chkSysTray"); }
+    const headless::TrayShell::Icon* Icon() { return rig.tray.TheIcon(); }
+    // Picks a menu item by its caption the next time the menu pops up.
+    void WillChoose(const std::string& caption) {
+        rig.tray.choose = [caption](const TrayPopupMenu& menu) {
+            for (std::size_t i = 0; i < menu.Items.size(); ++i)
+                if (menu.Items[i].Caption == caption) return static_cast<int>(i);
+            return -1;
+        };
+    }
+    void Minimise() { rig.Window().SetState(WindowState::Minimized); }
+
+    test::MainRig rig;
+};
+
+TEST_F(TrayMode, TickingPutsOneIconWithTipImageAndMenu) {
+    rig.Start();
+    EXPECT_EQ(Icon(), nullptr);
+    for (int round = 0; round < 2; ++round) {
+        Box().Click();
+        EXPECT_TRUE(rig.Form().state.InSysTray);
+        ASSERT_NE(Icon(), nullptr);
+        EXPECT_EQ(Icon()->tip, "Tagrota! Signature Changer");
+        EXPECT_EQ(static_cast<std::int32_t>(Icon()->hIcon), rig.Window().IconHandle());
+        EXPECT_NE(Icon()->hIcon, 0u);
+
+        // The menu opens on a right press only.
+        using namespace NotifyCode;
+        for (long code :
+             {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_RBUTTONDOWN})
+            rig.tray.SendCode(code);
+        ASSERT_EQ(rig.tray.popups.size(), static_cast<std::size_t>(round + 1));
+        const TrayPopupMenu& menu = rig.tray.popups.back();
+        ASSERT_EQ(menu.Items.size(), 3u);
+        EXPECT_EQ(menu.Items[0].Caption, "&Restore Tagrota!");
+        EXPECT_EQ(menu.Items[1].Caption, "-");
+        EXPECT_EQ(menu.Items[2].Caption, "&Close");
+        EXPECT_EQ(menu.DefaultIndex, 0);
+
+        Box().Click();
+        EXPECT_FALSE(rig.Form().state.InSysTray);
+        EXPECT_EQ(Icon(), nullptr);
+        EXPECT_EQ(rig.Form().trayMode->Icon(), nullptr);
+    }
+    // Nothing of this is unsaved work.
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
+}
+
+TEST_F(TrayMode, MinimisingHidesAndTheIconBringsTheWindowBack) {
+    rig.Start();
+    Minimise();
+    EXPECT_TRUE(rig.Window().Visible()) << "without tray mode it stays in the taskbar";
+    rig.Window().SetState(WindowState::Normal);
+
+    Box().Click();
+    Minimise();
+    EXPECT_FALSE(rig.Window().Visible());
+
+    // A double-click with either button shows it normal (shown minimised it
+    // would not appear) and brings it forward.
+    for (long code : {NotifyCode::WM_LBUTTONDBLCLK, NotifyCode::WM_RBUTTONDBLCLK}) {
+        Minimise();
+        EXPECT_FALSE(rig.Window().Visible());
+        const int before = rig.Window().broughtToFront;
+        rig.tray.SendCode(code);
+        EXPECT_TRUE(rig.Window().Visible());
+        EXPECT_EQ(rig.Window().State(), WindowState::Normal);
+        EXPECT_EQ(rig.Window().broughtToFront, before + 1);
+    }
+    // A maximised one stays maximised.
+    rig.Window().SetState(WindowState::Maximized);
+    rig.tray.SendCode(515);
+    EXPECT_EQ(rig.Window().State(), WindowState::Maximized);
+
+    rig.Window().Hide();
+    WillChoose("&Restore Tagrota!");
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
+    EXPECT_TRUE(rig.Window().Visible());
+    EXPECT_EQ(rig.Window().State(), WindowState::Normal);
+    EXPECT_FALSE(rig.Window().Closed());
+}
+
+TEST_F(TrayMode, MinimisingUnderAnOpenDialogKeepsTheWindowWithinReach) {
+    // Hidden, the window would take the dialog with it, and nothing would be
+    // left on the screen to answer it.
+    rig.Start();
+    Box().Click();
+    bool visibleUnderAbout = false;
+    rig.ui.whileModal = [&](headless::Window& about) {
+        Minimise();
+        visibleUnderAbout = rig.Window().Visible();
+        about.UserClose();
+    };
+    rig.Toolbar().Click("About");
+    rig.ui.whileModal = nullptr;
+    EXPECT_TRUE(visibleUnderAbout);
+    EXPECT_EQ(rig.Window().State(), WindowState::Minimized);
+    // With the dialog gone, minimising hides it again.
+    rig.Window().SetState(WindowState::Normal);
+    Minimise();
+    EXPECT_FALSE(rig.Window().Visible());
+}
+
+TEST_F(TrayMode, WithoutANotificationAreaMinimisingKeepsTheWindow) {
+    rig.tray.available = false;
+    rig.Start();
+    Box().Click();
+    Minimise();
+    EXPECT_TRUE(rig.Window().Visible());
+    EXPECT_TRUE(rig.Form().state.InSysTray);
+}
+
+// "&Close" closes the program from deep inside the icon's own calls: the
+// decoding of the right-button press, the menu, and the menu's click. The
+// component is unloaded and released in there and must survive until they
+// have returned.
+TEST_F(TrayMode, CloseFromTheMenuEndsTheProgramLikeTheWindowsCloseBox) {
+    rig.Start();
+    Box().Click();
+    std::weak_ptr<frmSysTray> component = rig.Form().trayMode->Icon();
+    WillChoose("&Close");
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
+
+    EXPECT_TRUE(rig.Window().Closed());
+    EXPECT_EQ(rig.closed, 1);
+    EXPECT_EQ(rig.Stored(SettingKey::InSysTray), "True");
+    EXPECT_EQ(Icon(), nullptr);
+    EXPECT_TRUE(component.expired());
+    EXPECT_TRUE(rig.tray.Windows().empty());
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);  // nothing is listening any more
+    EXPECT_EQ(rig.tray.popups.size(), 1u);
+}
+
+TEST_F(TrayMode, StoredSettingStartsInTrayModeAndClosingRemovesTheIcon) {
+    rig.Store(SettingKey::InSysTray, "True");
+    rig.Start();
+    EXPECT_EQ(Box().Value(), 1);
+    ASSERT_NE(Icon(), nullptr);
+    rig.Window().UserClose();
+    EXPECT_EQ(Icon(), nullptr);
+    EXPECT_EQ(rig.Stored(SettingKey::InSysTray), "True");
+    EXPECT_EQ(rig.tray.calls.back().message, Nim::Delete);
+}
+
+}  // namespace
+}  // namespace tagrota
