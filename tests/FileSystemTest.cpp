@@ -117,6 +117,12 @@ TEST_F(FileSystem, FailuresCarryTheSystemsReason) {
     EXPECT_EQ(files.WriteFileAtomic(dir.File("pipe"), "x", Durability::NoFlush).reason,
               "Not a regular file");
     EXPECT_TRUE(fs::is_fifo(dir.File("pipe")));
+    // Links that lead round in a circle: reported, and still links after.
+    fs::create_symlink("loop-b", dir.File("loop-a"));
+    fs::create_symlink("loop-a", dir.File("loop-b"));
+    EXPECT_EQ(files.WriteFileAtomic(dir.File("loop-a"), "x", Durability::NoFlush).reason,
+              "Too many levels of symbolic links");
+    EXPECT_TRUE(fs::is_symlink(dir.File("loop-a")) && fs::is_symlink(dir.File("loop-b")));
     // Read-only for everyone: left alone, whoever asks.
     WriteBytes(dir.File("frozen.txt"), "as it was");
     fs::permissions(dir.File("frozen.txt"), fs::perms::owner_read | fs::perms::group_read);

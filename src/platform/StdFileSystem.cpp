@@ -412,6 +412,9 @@ FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_v
             return FileStatus::Failure(std::move(foreign));
         target = ReplacementTarget(path);
         exists = ::stat(target.c_str(), &st) == 0;
+        // Links that lead round in a circle name no file to replace: the
+        // rename would put a file in place of one of them.
+        if (!exists && errno == ELOOP) return Failure(ELOOP);
     }
     if (exists && S_ISDIR(st.st_mode)) return FileStatus::Failure(Reason(EISDIR));
     if (exists && !S_ISREG(st.st_mode)) return FileStatus::Failure(kNotRegular);
