@@ -49,15 +49,6 @@ TEST(SplitCollection, APercentLineThatEndsTheTextIsASeparatorToo) {
     EXPECT_EQ(state.Sigs.Views(), (Pieces{"A", ""}));
 }
 
-TEST(SplitCollection, FirstRunFilesSplitAsIntended) {
-    EXPECT_EQ(
-        SplitCollection(PlaceholderCollectionText()),
-        (Pieces{"Empty Signature Collection File", "\r\nEmpty Signature Collection File", "\r\n"}));
-    EXPECT_EQ(SplitCollection(DefaultCollectionText()),
-              (Pieces{"Default Signature Collection File", "\r\nDefault Signature Collection File",
-                      "\r\nDefault Signature Collection File", "\r\n"}));
-}
-
 TEST(UsableEntryCount, TheLastPieceCountsOnlyWhenItHoldsText) {
     struct Case {
         const char* text;

@@ -15,32 +15,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ProgramFoldersTest, APortableCopyKeepsEverythingBesideTheExecutable) {
+TEST(ProgramFoldersTest, APortableCopyKeepsItsFilesBesideItAnInstalledOneWithTheUser) {
     test::TempDir dir;
-    const UserEnvironment env{dir.File("data"), dir.File("home")};
-    const ProgramFolders f = LocateProgramFolders(dir.File("bin"), env);
     // A folder that does not exist cannot be written to either.
-    EXPECT_TRUE(f.perUser);
+    EXPECT_TRUE(LocateProgramFolders(dir.File("bin"), {dir.File("data"), "/home/u"}).perUser);
     fs::create_directories(dir.File("bin"));
-    const ProgramFolders portable = LocateProgramFolders(dir.File("bin"), env);
+    const ProgramFolders portable = LocateProgramFolders(dir.File("bin"), {"", "/home/u"});
     EXPECT_EQ(portable.dataDir, dir.File("bin"));
     EXPECT_EQ(portable.helpDir, dir.File("bin"));
     EXPECT_FALSE(portable.perUser);
-}
 
-TEST(ProgramFoldersTest, AnInstalledCopyUsesTheUsersDataFolderAndTheSharedHelp) {
-    test::TempDir dir;
     fs::create_directories(dir.File("usr/bin"));
     fs::create_directories(dir.File("usr/share/tagrota"));
     // Only a share folder with the user guide in it makes an installed copy.
     EXPECT_FALSE(LocateProgramFolders(dir.File("usr/bin"), {"", "/home/u"}).perUser);
     test::WriteBytes(dir.File("usr/share/tagrota/index.html"), "<html></html>");
-
     const ProgramFolders f = LocateProgramFolders(dir.File("usr/bin"), {"", "/home/u"});
     EXPECT_TRUE(f.perUser);
     EXPECT_EQ(f.dataDir, "/home/u/.local/share/Tagrota");
     EXPECT_EQ(f.helpDir, dir.File("usr/share/tagrota"));
-
     EXPECT_EQ(LocateProgramFolders(dir.File("usr/bin"), {"/x/data", "/home/u"}).dataDir,
               "/x/data/Tagrota");
     // A relative $XDG_DATA_HOME is not to be used.

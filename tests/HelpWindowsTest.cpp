@@ -128,7 +128,6 @@ TEST_F(HelpWindows, FullHelpFollowsTheWindowSize) {
     WriteBytes(guide, "<html><body>Guide</body></html>");
     const auto act = [&](Window& w) {
         EXPECT_EQ(w.Frame(), DialogFrame::Sizable);
-        EXPECT_EQ(w.Caption(), "Dialog Caption");
         EXPECT_NE(w.Icon(), rig.Window().Icon()) << "an icon of its own";
         auto& browser = w.Find<headless::WebBrowser>("WebBrowser1");
         auto& ok = w.Find<Button>("OKButton");
@@ -162,7 +161,6 @@ TEST_F(HelpWindows, AboutIsTheSameBoxFromTheMenuAndTheToolbarClosedByEscapeOrEnt
     const auto look = [&](Window& w, int key) {
         EXPECT_EQ(w.Frame(), DialogFrame::Fixed);
         EXPECT_EQ(w.Find<headless::Picture>("picIcon").Image(), rig.Window().Icon());
-        EXPECT_NE(w.Find<Label>("lblDisclaimer").Caption().find("warranty"), std::string::npos);
         seen.push_back(w.Caption() + "|" + w.Find<Label>("lblTitle").Caption() + "|" +
                        w.Find<Label>("lblVersion").Caption());
         EXPECT_TRUE(w.PressKey(key));

@@ -96,7 +96,7 @@ TEST_F(QtHelpWindows, TheGuideOpensModallyAndFollowsItsLocalLinks) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(QtHelpWindows, TheBriefHelpKeepsItsFormattingAndItsSize) {
+TEST_F(QtHelpWindows, TheBriefHelpKeepsItsFormatting) {
     Dialog dialog(ui, owner);
     RichDocument page;
     page.Paragraphs.push_back(
@@ -113,22 +113,10 @@ TEST_F(QtHelpWindows, TheBriefHelpKeepsItsFormattingAndItsSize) {
     EXPECT_EQ(bold.fontWeight(), QFont::Bold);
     EXPECT_EQ(bold.fontPointSize(), 16);
     EXPECT_TRUE((++first.begin()).fragment().charFormat().fontItalic());
-    EXPECT_EQ(text->defaultFont().pointSizeF(), 12);
     EXPECT_TRUE(box.textEdit()->isReadOnly());
-
-    // Not sizable: the client area is held at its size.
-    QMainWindow* widget = dynamic_cast<qt::QtWindow&>(*dialog.window).widget();
-    EXPECT_EQ(widget->minimumSize(), QSize(402, 301));
-    EXPECT_EQ(widget->maximumSize(), QSize(402, 301));
-    WhileModal([&](QWidget* w) {
-        Picture(w, "brief-help");
-        w->close();  // the frame's close box
-    });
-    dialog.window->ShowModal();
-    EXPECT_FALSE(widget->isVisible());
 }
 
-TEST_F(QtHelpWindows, EachShippedBriefHelpPageFitsItsBoxWithoutScrolling) {
+TEST_F(QtHelpWindows, EachShippedBriefHelpPageFitsItsFixedBoxWithoutScrolling) {
     for (int tab = 0; tab < 4; ++tab) {
         const std::string name = "tab" + std::to_string(tab) + ".rtf";
         SCOPED_TRACE(name);
@@ -136,15 +124,18 @@ TEST_F(QtHelpWindows, EachShippedBriefHelpPageFitsItsBoxWithoutScrolling) {
         dialog.RichTextBox1->SetDocument(
             ReadRichText(test::ReadBytes(TAGROTA_SOURCE_DIR "/resources/help/" + name)));
         auto& box = dynamic_cast<qt::QtRichTextBox&>(*dialog.RichTextBox1);
+        QMainWindow* widget = dynamic_cast<qt::QtWindow&>(*dialog.window).widget();
+        EXPECT_EQ(widget->minimumSize(), widget->maximumSize()) << "not sizable";
         WhileModal([&](QWidget* w) {
             QCoreApplication::processEvents();
             EXPECT_EQ(box.textEdit()->verticalScrollBar()->maximum(), 0)
                 << "the page is longer than its box";
             EXPECT_FALSE(box.textEdit()->verticalScrollBar()->isVisible());
             Picture(w, "brief-help-" + std::to_string(tab));
-            w->close();
+            w->close();  // the frame's close box
         });
         dialog.window->ShowModal();
+        EXPECT_FALSE(widget->isVisible());
     }
 }
 
@@ -152,7 +143,6 @@ TEST_F(QtHelpWindows, TheAboutBoxShowsEveryTextWhole) {
     bool looked = false;
     WhileModal([&](QWidget* w) {
         looked = true;
-        EXPECT_EQ(w->windowTitle(), QStringLiteral("About Tagrota"));
         for (QLabel* label : w->findChildren<QLabel*>()) {
             SCOPED_TRACE(label->objectName().toStdString());
             if (label->objectName() == u"picIcon") {

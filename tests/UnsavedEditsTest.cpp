@@ -111,13 +111,6 @@ TEST_F(UnsavedEdits, ClosingWithOneDirtyFileAsksOnlyAboutItAndAFailedSaveKeepsIt
     rig.Window().UserClose();
     EXPECT_TRUE(rig.Window().Closed());
     EXPECT_EQ(ReadBytes(quotes), kQuotes + "C\r\n%\r\n");
-
-    // A clean window closes without a word.
-    test::MainRig clean;
-    clean.Start();
-    clean.Window().UserClose();
-    EXPECT_TRUE(clean.Window().Closed());
-    EXPECT_TRUE(clean.messages.shown.empty());
 }
 
 TEST_F(UnsavedEdits, SignalKeepsTheEditsInARecoveryFileAndTheNextStartSaysWhere) {
