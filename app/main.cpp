@@ -25,6 +25,7 @@
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtTrayShell.h"
 #include "platform/qt/QtWindow.h"
+#include "platform/qt/WorkerThreads.h"
 
 namespace {
 
@@ -49,9 +50,8 @@ void RejectOpenDialogs() {
     }
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+// The program's run, from the command line to the end of the event loop.
+int Run(int argc, char* argv[]) {
     // --help, --version, --print and --rotate do their one job and end here.
     if (const int status = tagrota::qt::RunCommandLine(argc, argv); status >= 0) return status;
 
@@ -177,4 +177,12 @@ int main(int argc, char* argv[]) {
     const int result = QApplication::exec();
     end(UnloadMode::AppWindows);  // the event loop ended some other way
     return result;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const int status = Run(argc, argv);
+    tagrota::qt::AwaitWorkerThreadsEnd();
+    return status;
 }

@@ -16,10 +16,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QTabBar>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <chrono>
+#include <thread>
 
 #include "TestSupport.h"
 #include "platform/qt/QtSimpleControls.h"
@@ -27,6 +31,7 @@
 #include "platform/qt/QtTextControls.h"
 #include "platform/qt/QtToolbar.h"
 #include "platform/qt/QtWindow.h"
+#include "platform/qt/WorkerThreads.h"
 
 namespace tagrota {
 namespace {
@@ -332,6 +337,25 @@ TEST(QtFileDialogTest, CancelGivesNothingAndATypedNewNameItsFullPath) {
         if (d.isVisible()) d.reject();
     });
     EXPECT_EQ(qt::QtFileDialog().ShowOpen(options), dir.File("new.txt"));
+}
+
+// The end of the program waits for Qt's pool threads by the name this Qt
+// gives them: one is counted while it lives, and no longer once its pool has
+// ended it.
+TEST(QtWorkerThreadsTest, APoolThreadIsCountedUntilItHasEnded) {
+    using std::chrono::steady_clock;
+    const int before = qt::WorkerThreadCount();  // the application's own pool
+    {
+        QThreadPool pool;
+        QSemaphore ran;
+        pool.start([&ran] { ran.release(); });
+        ran.acquire();
+        EXPECT_EQ(qt::WorkerThreadCount(), before + 1);
+    }
+    const auto deadline = steady_clock::now() + std::chrono::seconds(10);
+    while (qt::WorkerThreadCount() > before && steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(qt::WorkerThreadCount(), before);
 }
 
 }  // namespace
