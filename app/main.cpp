@@ -181,6 +181,8 @@ int Run(int argc, char* argv[]) {
 
 }  // namespace
 
+// The process ends only once the threads Qt ended with the application
+// object have gone (WorkerThreads.h).
 int main(int argc, char* argv[]) {
     const int status = Run(argc, argv);
     tagrota::qt::AwaitWorkerThreadsEnd();
