@@ -44,14 +44,10 @@ int PrintSignature() {
     // The same files the program would use, but no folder is created for them.
     const ProgramFolders folders =
         LocateProgramFolders(ProgramDirectory(), CurrentUserEnvironment());
-    const ComposedSignature signature =
-        ComposeSignature(settings, files, clock, random, folders.dataDir);
+    const PrintedSignature signature =
+        ComposePrintedSignature(settings, files, clock, random, folders.dataDir);
     for (const std::string& problem : signature.problems)
         Write(stderr, "tagrota: " + problem + "\n");
-    if (signature.text.empty()) {
-        Write(stderr, "tagrota: no signature could be composed.\n");
-        return 1;
-    }
     Write(stdout, signature.text);
     return 0;
 }

@@ -162,17 +162,15 @@ private:
 class RotationRig {
 public:
     explicit RotationRig(bool wrap, const fs::path& base = fs::temp_directory_path())
-        : folder(base),
-          engine(state, EngineControls{fixedSig, collection, current, collectionPath},
-                 EngineServices{files, messages, platform.clock, random, folder.Path().string()}) {
-        state.CurrentPath = (folder.Path() / "signature.txt").string();
-        state.RandomPath = (folder.Path() / "collection.txt").string();
+        : folder(base), engine(state, files, platform.clock, random) {
+        state.Files.ChooseCurrentPath((folder.Path() / "signature.txt").string());
+        state.Files.Loaded(EditedRole::Collection, (folder.Path() / "collection.txt").string(),
+                           std::nullopt);
         state.UseSeq = false;
         state.DoWrap = wrap;
         state.WrapCount = 65;
         fixedSig.SetText(kFixedText);
         collection.SetText(kCollectionText);
-        collectionPath.SetText(state.RandomPath);
         SplitInto(state, kCollectionText);
     }
 
@@ -181,13 +179,16 @@ public:
         // millisecond on the virtual clock lets successive rotations pick
         // different entries, as timer ticks would.
         platform.Advance(1);
-        engine.Rotate();
+        const std::string s = engine.NextSignature(fixedSig.GetText());
+        current.SetText(s);
+        const FileStatus written = engine.WriteSignature(state.Files, s);
+        if (!written) problem = written.reason;
     }
 
     // Empty when every rotation went right and the file holds the last one.
     std::string Problem() {
-        if (!messages.shown.empty()) return messages.shown.front().text;
-        const FileContents written = files.ReadFile(state.CurrentPath);
+        if (!problem.empty()) return problem;
+        const FileContents written = files.ReadFile(state.Files.CurrentPath());
         if (!written.status || written.bytes != current.GetText())
             return "the signature file does not hold the last rotation's text";
         return {};
@@ -196,11 +197,10 @@ public:
     TempFolder folder;
     StdFileSystem files;
     headless::HeadlessPlatform platform;
-    headless::MessageBox messages;
     SplitMixRandom random;
     headless::TextEditor fixedSig{files}, collection{files}, current{files};
-    headless::TextControl collectionPath;
     ProgramState state;
+    std::string problem;
     SignatureEngine engine;
 };
 

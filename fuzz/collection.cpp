@@ -13,8 +13,10 @@
 
 #include "Check.h"
 #include "engine/Collection.h"
+#include "engine/CollectionChoice.h"
 #include "engine/Module1.h"
 #include "engine/SignatureEngine.h"
+#include "platform/Controls.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -61,11 +63,6 @@ private:
     std::string text_;
 };
 
-class Messages final : public IMessageBox {
-public:
-    int MsgBox(const std::string&, int, const std::string&) override { return MsgBoxResult::Ok; }
-};
-
 class Clock final : public IClock {
 public:
     double SecondsSinceMidnight() override { return seconds; }
@@ -109,19 +106,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MemoryFiles files;
     files.files["/c"] = bytes;
-    Messages messages;
     SplitMixRandom random;
-    Editor fixed(files), collection(files), current(files), path(files);
-    state.RandomPath = "/c";
-    state.CurrentPath = "/sig";
-    state.FixPath = "/fixed";
-    SignatureEngine engine(state, {fixed, collection, current, path},
-                           {files, messages, clock, random, "/"});
+    Editor fixed(files), collection(files), current(files);
+    state.Files.Loaded(EditedRole::Collection, "/c", std::nullopt);
+    state.Files.Loaded(EditedRole::Fixed, "/fixed", std::nullopt);
+    state.Files.ChooseCurrentPath("/sig");
+    SignatureEngine engine(state, files, clock, random);
     fixed.SetText("-- \r\nMe\r\n");
-    path.SetText("/c");
 
-    FUZZ_CHECK(engine.LoadCollection("/c"));
-    engine.SplitCollection();
+    FUZZ_CHECK(collection.LoadFile("/c"));
+    SplitInto(state, collection.SharedText());
+    FUZZ_CHECK(HoldsQuotations(collection.GetText()) == (state.SigCount >= 1));
     const std::string text = collection.GetText();
     const std::vector<std::string> cut = Cut(text);
     FUZZ_CHECK(state.Sigs == cut);
@@ -138,7 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(usable >= 0 && usable <= state.SigCount + 1);
     for (int r = 0; r < rotations; ++r) {
         const Long before = state.QuoteNumber;
-        engine.Rotate();
+        const std::string signature = engine.NextSignature(fixed.GetText());
+        current.SetText(signature);
+        FUZZ_CHECK(engine.WriteSignature(state.Files, signature));
         if (usable < 1) {
             FUZZ_CHECK(files.files["/sig"] == ToCrLf(fixed.GetText()));
             FUZZ_CHECK(state.QuoteNumber == before);

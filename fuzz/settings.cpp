@@ -57,8 +57,8 @@ bool Same(const Read& a, const Read& b) {
     const ProgramState &s = a.state, &t = b.state;
     return g.Left == h.Left && g.Top == h.Top && g.Width == h.Width && g.Height == h.Height &&
            s.SigPath == t.SigPath && s.WrapCount == t.WrapCount && s.DoWrap == t.DoWrap &&
-           s.InSysTray == t.InSysTray && s.RandomPath == t.RandomPath &&
-           s.CurrentPath == t.CurrentPath && s.SigDuration == t.SigDuration &&
+           s.InSysTray == t.InSysTray && s.Files.RandomPath() == t.Files.RandomPath() &&
+           s.Files.CurrentPath() == t.Files.CurrentPath() && s.SigDuration == t.SigDuration &&
            s.StartMin == t.StartMin && s.UseSeq == t.UseSeq;
 }
 
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProgramState& s = first.state;
     FUZZ_CHECK(s.SigDuration >= kMinSigDuration && s.SigDuration <= kMaxSigDuration);
     FUZZ_CHECK(s.WrapCount >= kMinWrapCount && s.WrapCount <= kMaxWrapCount);
-    FUZZ_CHECK(!s.RandomPath.empty() && !s.CurrentPath.empty());
+    FUZZ_CHECK(!s.Files.RandomPath().empty() && !s.Files.CurrentPath().empty());
 
     MemoryStore written;
     WriteSettings(written, s, first.geometry);

@@ -287,7 +287,7 @@ protected:
     // The collection in use: path box, state, editor and list all agree.
     void ExpectInUse(const std::string& path, const std::string& text) {
         EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), path);
-        EXPECT_EQ(St().RandomPath, path);
+        EXPECT_EQ(St().Files.RandomPath(), path);
         EXPECT_EQ(rig.Editor("txtRandom").GetText(), text);
         EXPECT_EQ(St().Sigs.Views(), SplitCollection(text));
     }
@@ -302,11 +302,11 @@ TEST_F(Browse, DialogsStartAtTheFileInUseAndCancelOrTheSameFileChangeNothing) {
     EXPECT_EQ(rig.dialog.shown[0].InitDir, old);
     EXPECT_EQ(rig.dialog.shown[1].DialogTitle, "Open Signature File");
     EXPECT_EQ(rig.dialog.shown[1].InitDir, rig.dir.File("sig.txt"));
-    EXPECT_EQ(St().CurrentPath, rig.dir.File("sig.txt")) << "cancelled: nothing changes";
+    EXPECT_EQ(St().Files.CurrentPath(), rig.dir.File("sig.txt")) << "cancelled: nothing changes";
 
     rig.dialog.Choose(rig.dir.File("other sig.txt"));
     rig.Find<headless::Button>("btnFindPath(1)").Click();
-    EXPECT_EQ(St().CurrentPath, rig.dir.File("other sig.txt"));
+    EXPECT_EQ(St().Files.CurrentPath(), rig.dir.File("other sig.txt"));
     EXPECT_EQ(rig.Find<TextBox>("txtCPath").GetText(), rig.dir.File("other sig.txt"));
     EXPECT_TRUE(rig.messages.shown.empty());
     rig.platform.Advance(20000);
@@ -372,7 +372,7 @@ TEST_F(Browse, NoDefersTheNewFileAndAnInvalidYesAfterItPutsBackTheStateBeforeThe
     // The path names the declined file again; the Random tab, the list and
     // the count still hold the collection in use.
     EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), declined);
-    EXPECT_EQ(St().RandomPath, declined);
+    EXPECT_EQ(St().Files.RandomPath(), declined);
     EXPECT_EQ(rig.Editor("txtRandom").GetText(), "Old1\r\n%\r\nOld2\r\n%\r\n");
     EXPECT_EQ(St().Sigs.Views(), SplitCollection("Old1\r\n%\r\nOld2\r\n%\r\n"));
     EXPECT_EQ(St().SigCount, 2);

@@ -23,8 +23,8 @@ protected:
     void Store(const char* key, const std::string& value) {
         store.values[{kAppName, kSettingsSection, key}] = value;
     }
-    ComposedSignature Compose() {
-        return ComposeSignature(store, files, platform.clock, random, dir.Path().string());
+    PrintedSignature Compose() {
+        return ComposePrintedSignature(store, files, platform.clock, random, dir.Path().string());
     }
     // Every file in the folder, to see that nothing was written.
     std::set<std::string> Files() const {
@@ -49,7 +49,7 @@ TEST_F(PrintSignature, IsTheFixedTextThenOneEntryOfTheConfiguredCollection) {
     std::set<std::string> seen;
     for (int i = 0; i < 60; ++i) {
         platform.Advance(1700);  // another moment of the day: another seed
-        const ComposedSignature s = Compose();
+        const PrintedSignature s = Compose();
         EXPECT_TRUE(s.problems.empty());
         ASSERT_EQ(s.text.rfind("-- \r\nJo Bloggs\r\n\r\n", 0), 0u) << s.text;
         seen.insert(s.text.substr(18));
@@ -71,16 +71,24 @@ TEST_F(PrintSignature, IsWrappedAsTheSettingsSay) {
     EXPECT_NE(wrapped.find("\r\n", DefaultFixedText().size() + 2), std::string::npos);
 }
 
-TEST_F(PrintSignature, FallsBackToTheDefaultCollectionWithoutWritingIt) {
-    // Missing, without signatures, unreadable: each says why, and the default
+TEST_F(PrintSignature, ChoosesTheCollectionAsTheStartUpDoesWithoutWritingIt) {
+    // Missing: the placeholder the start-up would write there, quietly.
+    Store(SettingKey::RandomFile, dir.File("missing.txt"));
+    auto before = Files();
+    PrintedSignature placeholder = Compose();
+    EXPECT_TRUE(placeholder.problems.empty());
+    EXPECT_NE(placeholder.text.find("Empty Signature Collection File"), std::string::npos);
+    EXPECT_EQ(Files(), before);
+
+    // Without signatures, unreadable: each says why, and the default
     // collection gives the quotation; neither file is created.
     WriteBytes(dir.File("none.txt"), "no separator here\r\n");
     WriteBytes(dir.File("locked.txt"), "a\r\n%\r\nb\r\n%\r\n");
     files.failReads.insert(dir.File("locked.txt"));
-    for (const char* name : {"missing.txt", "none.txt", "locked.txt"}) {
+    for (const char* name : {"none.txt", "locked.txt"}) {
         Store(SettingKey::RandomFile, dir.File(name));
-        const auto before = Files();
-        const ComposedSignature s = Compose();
+        before = Files();
+        const PrintedSignature s = Compose();
         ASSERT_EQ(s.problems.size(), 1u) << name;
         EXPECT_NE(s.problems[0].find(dir.File(name)), std::string::npos) << s.problems[0];
         EXPECT_EQ(s.text.rfind(DefaultFixedText(), 0), 0u);
@@ -92,10 +100,19 @@ TEST_F(PrintSignature, FallsBackToTheDefaultCollectionWithoutWritingIt) {
     WriteBytes(dir.File(kDefaultCollectionName), "the default one\r\n%\r\n");
     WriteBytes(dir.File("fixed.txt"), "mine\r\n");
     files.failReads.insert(dir.File("fixed.txt"));
-    const ComposedSignature s = Compose();
+    const PrintedSignature s = Compose();
     EXPECT_EQ(s.text, DefaultFixedText() + "\r\nthe default one");
     ASSERT_EQ(s.problems.size(), 2u);
     EXPECT_TRUE(test::Holds(s.problems[0] + s.problems[1], {"fixed.txt", "locked.txt"}));
+
+    // Where the default collection holds none either, the signature is the
+    // fixed text alone, as the window writes it.
+    WriteBytes(dir.File(kDefaultCollectionName), "nothing here\r\n");
+    Store(SettingKey::RandomFile, dir.File("none.txt"));
+    files.failReads.clear();
+    const PrintedSignature alone = Compose();
+    EXPECT_EQ(alone.text, "mine\r\n");
+    EXPECT_TRUE(test::Holds(alone.problems.back(), {"fixed signature alone"}));
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST_F(QtSettings, TheProgramsSettingsRoundTripThroughTheUsersIniFile) {
     ProgramState s;
     s.WrapCount = 128;
     s.DoWrap = s.StartMin = s.UseSeq = true;
-    s.RandomPath = "/home/me/quotes; #1 = \"best\" \u00e9.txt";
+    s.Files.ChooseNextCollection("/home/me/quotes; #1 = \"best\" \u00e9.txt");
     s.SigDuration = 5;
     {
         qt::QtSettingsStore store;
@@ -63,7 +63,7 @@ TEST_F(QtSettings, TheProgramsSettingsRoundTripThroughTheUsersIniFile) {
     EXPECT_TRUE(g.Left == -15 && g.Top == 30.5f && g.Width == 6300 && g.Height == 5500);
     EXPECT_TRUE(t.DoWrap && t.StartMin && t.UseSeq && !t.InSysTray);
     EXPECT_TRUE(t.WrapCount == 128 && t.SigDuration == 5);
-    EXPECT_EQ(t.RandomPath, s.RandomPath);
+    EXPECT_EQ(t.Files.RandomPath(), s.Files.RandomPath());
     EXPECT_EQ(qt::QtSettingsStore::Location("Tagrota"), config.File("Tagrota/Tagrota.ini"));
     const std::string ini = test::ReadBytes(config.File("Tagrota/Tagrota.ini"));
     EXPECT_NE(ini.find("[Settings]\n"), std::string::npos) << ini;

@@ -20,7 +20,7 @@ protected:
         Quotes used;
         const std::string head = rig.txtFixedSig.GetText() + "\r\n";
         for (int i = 0; i < n; ++i) {
-            rig.engine.Rotate();
+            rig.Rotate();
             used.push_back(rig.txtCurrent.GetText().substr(head.size()));
             rig.platform.Advance(3000);
         }
@@ -60,13 +60,13 @@ TEST_F(Rotation, RandomModeUsesEveryEntryEvenly) {
 
 TEST_F(Rotation, RandomDrawIsReseededFromTheClockAndKeptBySequentialMode) {
     rig.UseCollection("A\r\n%\r\nB\r\n%\r\nC\r\n%\r\nD\r\n%\r\nE\r\n%\r\nF\r\n%\r\nG");
-    rig.engine.Rotate();
+    rig.Rotate();
     const Long first = rig.state.QuoteNumber;
     rig.random.Reseed(12345);  // whatever the generator held before
-    rig.engine.Rotate();       // at the same time of day: the same draw
+    rig.Rotate();              // at the same time of day: the same draw
     EXPECT_EQ(rig.state.QuoteNumber, first);
     rig.state.UseSeq = true;
-    rig.engine.Rotate();
+    rig.Rotate();
     EXPECT_EQ(rig.state.QuoteNumber, (first + 1) % 7);
 }
 
@@ -90,8 +90,8 @@ TEST_F(Rotation, WritesTheFixedTextALineEndAndTheQuotationExactly) {
         rig.txtFixedSig.Type(c.fixed);  // unsaved edits count at once
         rig.UseCollection("x\r\n%\r\n" + c.entry + "\r\n%\r\n");
         rig.txtRandom.Type("edits wait for the next load");
-        rig.engine.Rotate();
-        EXPECT_EQ(ReadBytes(rig.state.CurrentPath), c.file);
+        rig.Rotate();
+        EXPECT_EQ(ReadBytes(rig.state.Files.CurrentPath()), c.file);
         EXPECT_EQ(rig.txtCurrent.GetText(), c.file);
     }
 }
@@ -104,57 +104,65 @@ TEST_F(Rotation, WithoutUsableEntriesTheSignatureIsTheFixedTextAlone) {
         rig.UseCollection(text);
         for (bool sequential : {false, true}) {
             rig.state.UseSeq = sequential;
-            test::WriteBytes(rig.state.CurrentPath, "an old signature");
-            rig.engine.Rotate();
+            test::WriteBytes(rig.state.Files.CurrentPath(), "an old signature");
+            rig.Rotate();
             ++rotations;
-            EXPECT_EQ(ReadBytes(rig.state.CurrentPath), "Jo") << text;
+            EXPECT_EQ(ReadBytes(rig.state.Files.CurrentPath()), "Jo") << text;
             EXPECT_EQ(rig.txtCurrent.GetText(), "Jo") << text;
         }
     }
     rig.state.SigCount = 5;  // a count that disagrees with the pieces is not trusted
-    rig.engine.Rotate();
+    rig.Rotate();
     EXPECT_EQ(rig.files.writes, rotations + 1);
     EXPECT_EQ(rig.txtCurrent.GetText(), "Jo");
     EXPECT_EQ(rig.state.QuoteNumber, 1) << "no quotation was used";
 }
 
-TEST_F(Rotation, AFailedWriteIsReportedOnceUntilAWriteSucceeds) {
-    rig.UseCollection("A\r\n%\r\nA\r\n%\r\n");
-    rig.engine.Rotate();
-    const std::string before = ReadBytes(rig.state.CurrentPath);
-    rig.files.failWrites.insert(rig.state.CurrentPath);
-    Rotations(4);
-    ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_FALSE(rig.messages.shown[0].modal) << "shown without holding up the rotation";
-    EXPECT_TRUE(test::Holds(rig.messages.shown[0].text,
-                            {rig.state.CurrentPath + " could not be written: No space left"}));
-    EXPECT_EQ(rig.files.writes, 5) << "the rotation keeps trying";
-    EXPECT_EQ(ReadBytes(rig.state.CurrentPath), before);
-
-    rig.files.failWrites.clear();
-    Rotations(1);
-    rig.state.CurrentPath = rig.dir.File("missing-folder/sig.txt");
-    Rotations(1);
-    ASSERT_EQ(rig.messages.shown.size(), 2u);
-    EXPECT_NE(rig.messages.shown[1].text.find("No such file or directory"), std::string::npos);
-}
-
-TEST_F(Rotation, NeverWritesOverTheCollectionOrTheFixedSignature) {
-    const std::string quotes = rig.dir.File("quotes.txt"), fixed = rig.dir.File("fixed.txt");
+TEST_F(Rotation, NeverWritesOverAFileThatTheProgramReadsOrAnEditorHolds) {
+    const std::string quotes = rig.dir.File("quotes.txt"), next = rig.dir.File("next.txt");
+    const std::string fixed = rig.dir.File("fixed.txt");
     test::WriteBytes(quotes, "A\r\n%\r\nB\r\n%\r\n");
-    rig.state.RandomPath = quotes;
-    rig.state.FixPath = fixed;
+    test::WriteBytes(next, "C\r\n%\r\nD\r\n%\r\n");
+    rig.state.Files.Loaded(EditedRole::Collection, quotes, std::nullopt);
+    rig.state.Files.Loaded(EditedRole::Fixed, fixed, std::nullopt);
+    rig.state.Files.ChooseNextCollection(next);
     rig.UseCollection(test::ReadBytes(quotes));
     std::filesystem::create_symlink("quotes.txt", rig.dir.File("link"));
-    for (const std::string& target : {rig.dir.File("link"), rig.dir.File("./fixed.txt")}) {
-        rig.state.CurrentPath = target;
-        Rotations(2);
+    for (const std::string& target :
+         {rig.dir.File("link"), rig.dir.File("./fixed.txt"), next, quotes}) {
+        test::WriteBytes(fixed, "Jo");
+        rig.state.Files.ChooseCurrentPath(target);
+        const FileStatus written = rig.Rotate();
+        EXPECT_FALSE(written) << target;
+        EXPECT_NE(written.reason.find("never writes over"), std::string::npos) << written.reason;
     }
-    ASSERT_EQ(rig.messages.shown.size(), 1u) << "one run of failures, one message";
-    EXPECT_NE(rig.messages.shown[0].text.find("never writes over"), std::string::npos);
     EXPECT_EQ(test::ReadBytes(quotes), "A\r\n%\r\nB\r\n%\r\n");
-    EXPECT_FALSE(rig.files.FileExists(fixed));
-    EXPECT_EQ(rig.files.writes, 0);
+    EXPECT_EQ(test::ReadBytes(next), "C\r\n%\r\nD\r\n%\r\n");
+    EXPECT_EQ(test::ReadBytes(fixed), "Jo");
+}
+
+// The rotation as the main window runs it, on its timer.
+TEST(RotationInTheWindow, AFailedWriteIsReportedOnceUntilAWriteSucceeds) {
+    test::MainRig rig;
+    test::WriteBytes(rig.dir.File("collections-political.txt"), "A\r\n%\r\nA\r\n%\r\n");
+    rig.Start();
+    const std::string sig = rig.dir.File("sig.txt");
+    const std::string before = ReadBytes(sig);
+    const int writes = rig.files.writes;
+    rig.files.failWrites.insert(sig);
+    rig.platform.Advance(4 * 20000);
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_FALSE(rig.messages.shown[0].modal) << "shown without holding up the rotation";
+    EXPECT_TRUE(
+        test::Holds(rig.messages.shown[0].text, {sig + " could not be written: No space left"}));
+    EXPECT_EQ(rig.files.writes, writes + 4) << "the rotation keeps trying";
+    EXPECT_EQ(ReadBytes(sig), before);
+
+    rig.files.failWrites.clear();
+    rig.platform.Advance(20000);
+    rig.files.failWrites.insert(sig);
+    rig.platform.Advance(20000);
+    ASSERT_EQ(rig.messages.shown.size(), 2u) << "told again after a write that succeeded";
 }
 
 }  // namespace

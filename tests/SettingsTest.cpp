@@ -26,14 +26,14 @@ TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
     EXPECT_TRUE(geometry.Left == 1000 && geometry.Top == 1000 && geometry.Width == 5000 &&
                 geometry.Height == 5000);
     EXPECT_EQ(s.SigPath, "/opt/Tagrota");
-    EXPECT_EQ(s.CurrentPath, "/opt/Tagrota/sig.txt");
+    EXPECT_EQ(s.Files.CurrentPath(), "/opt/Tagrota/sig.txt");
     EXPECT_FALSE(s.DoWrap || s.InSysTray || s.StartMin || s.UseSeq);
     EXPECT_TRUE(store.saves.empty()) << "reading writes nothing";
 
     // In the root folder the defaults double the separator; the fixed file does not.
     s = Read("/");
-    EXPECT_EQ(s.RandomPath, "//collections-political.txt");
-    EXPECT_EQ(s.CurrentPath, "//sig.txt");
+    EXPECT_EQ(s.Files.RandomPath(), "//collections-political.txt");
+    EXPECT_EQ(s.Files.CurrentPath(), "//sig.txt");
     EXPECT_EQ(FixedSignaturePath("/"), "/fixed.txt");
     EXPECT_EQ(FixedSignaturePath("/opt/Tagrota"), "/opt/Tagrota/fixed.txt");
 }
@@ -72,7 +72,7 @@ TEST_F(SettingsTest, StoredTextsConvertOrFallBackToTheDefault) {
     Stored(SettingKey::RandomFile) = "";  // an empty path names no file
     ProgramState s = Read();
     EXPECT_EQ(s.WrapCount, 128);
-    EXPECT_EQ(s.RandomPath, "/opt/Tagrota/collections-political.txt");
+    EXPECT_EQ(s.Files.RandomPath(), "/opt/Tagrota/collections-political.txt");
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST_F(StartupLoad, LoadsTheFilesThatExist) {
     EXPECT_EQ(Text("txtCurrent"), rig.Signature()) << "the first rotation replaced the last one";
     EXPECT_EQ(rig.Signature().rfind("-- \r\nMe\r\n\r\n", 0), 0u);
     EXPECT_EQ(rig.Form().state.SigCount, 2);
-    EXPECT_EQ(rig.Form().state.RandomPath, mine);
+    EXPECT_EQ(rig.Form().state.Files.RandomPath(), mine);
     EXPECT_TRUE(rig.messages.shown.empty());
     EXPECT_FALSE(rig.files.FileExists(Default()));
 }
@@ -58,7 +58,7 @@ TEST_F(StartupLoad, CollectionWithoutSeparatorsFallsBackToTheDefault) {
     EXPECT_EQ(rig.Tabs().history, (std::vector<int>{3, 1, 0}));
     EXPECT_EQ(ReadBytes(Default()), DefaultCollectionText());
     EXPECT_EQ(rig.Form().state.SigCount, 3);
-    EXPECT_EQ(rig.Form().state.RandomPath, Default());
+    EXPECT_EQ(rig.Form().state.Files.RandomPath(), Default());
     EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), Default());
     EXPECT_EQ(ReadBytes(bad), "A\r\n%%\r\nB\r\n") << "the user's file is left alone";
 }
@@ -73,7 +73,7 @@ TEST_F(StartupLoad, FallBackLoadsAnExistingDefaultAndMarksNothingModified) {
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
     EXPECT_FALSE(rig.Form().state.IgnoreEvent);
     // The default is the collection in use now, and the one stored at closing.
-    EXPECT_EQ(rig.Form().state.RandomPath, Default());
+    EXPECT_EQ(rig.Form().state.Files.RandomPath(), Default());
     EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), Default());
     rig.Window().UserClose();
     EXPECT_EQ(rig.Stored(SettingKey::RandomFile), Default());
@@ -128,7 +128,7 @@ TEST_F(StartupLoad, FilesThatCannotBeCreatedStillGiveSignatures) {
     ExpectOneMessage(nowhere, "No such file or directory");
     EXPECT_EQ(Text("txtRandom"), PlaceholderCollectionText());
     EXPECT_EQ(rig.Form().state.SigCount, 2);
-    EXPECT_EQ(rig.Form().state.RandomPath, nowhere);
+    EXPECT_EQ(rig.Form().state.Files.RandomPath(), nowhere);
 
     test::MainRig again;
     again.files.failWrites.insert(again.dir.File("collections-political.txt"));

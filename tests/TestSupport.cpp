@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "engine/Collection.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -53,16 +55,20 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     return ::testing::AssertionFailure() << text << lacking;
 }
 
-EngineRig::EngineRig()
-    : engine(state, {txtFixedSig, txtRandom, txtCurrent, txtRPath},
-             {files, messages, platform.clock, random, dir.Path().string()}) {
-    state.CurrentPath = dir.File("sig.txt");
+EngineRig::EngineRig() : engine(state, files, platform.clock, random) {
+    state.Files.ChooseCurrentPath(dir.File("sig.txt"));
     state.WrapCount = 65;
 }
 
 void EngineRig::UseCollection(const std::string& text) {
     txtRandom.SetText(text);
-    engine.SplitCollection();
+    SplitInto(state, txtRandom.SharedText());
+}
+
+FileStatus EngineRig::Rotate() {
+    const std::string s = engine.NextSignature(txtFixedSig.GetText());
+    txtCurrent.SetText(s);
+    return engine.WriteSignature(state.Files, s);
 }
 
 MainRig::MainRig() = default;

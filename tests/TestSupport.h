@@ -48,14 +48,15 @@ struct EngineRig {
     EngineRig();
     // Puts the text in the Random tab and splits it, as a load does.
     void UseCollection(const std::string& text);
+    // One rotation as the main window runs it: the next signature into the
+    // Current tab and the current signature file.
+    FileStatus Rotate();
 
     TempDir dir;
     headless::HeadlessPlatform platform;
     headless::FaultyFileSystem files;
-    headless::MessageBox messages;
     SplitMixRandom random;
     headless::TextEditor txtFixedSig{files}, txtRandom{files}, txtCurrent{files};
-    headless::TextControl txtRPath;
     ProgramState state;
     SignatureEngine engine;
 };

@@ -259,7 +259,7 @@ TEST_F(UnsavedEdits, ReloadOverADirtyRandomTabAsksFirst) {
     ASSERT_EQ(rig.messages.shown.size(), 2u);
     EXPECT_EQ(rig.messages.shown[1].buttons,
               (std::vector<std::string>{"Save", "Discard", "Cancel"}));
-    EXPECT_EQ(St().RandomPath, quotes);
+    EXPECT_EQ(St().Files.RandomPath(), quotes);
     EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), quotes);
     EXPECT_EQ(Random().GetText(), kQuotes + "Mine\r\n%\r\n");
     EXPECT_TRUE(St().RandomDirty);

@@ -1,47 +1,23 @@
 #include "engine/PrintSignature.h"
 
 #include "engine/Collection.h"
-#include "engine/Module1.h"
+#include "engine/CollectionChoice.h"
 #include "engine/Settings.h"
 #include "engine/SignatureEngine.h"
 #include "platform/TextFile.h"
 
 namespace tagrota {
-namespace {
 
-constexpr const char* kCrLf = "\r\n";
-
-// The collection at the path split into the state; false, with the reason in
-// `why`, when it gives no usable quotation.
-bool SplitFile(IFileSystem& files, const std::string& path, ProgramState& state, std::string& why) {
-    if (!files.FileExists(path)) {
-        why = "it does not exist";
-        return false;
-    }
-    TextFileContents read = ReadTextFile(files, path);
-    if (!read.status) {
-        why = "it could not be read: " + read.status.reason;
-        return false;
-    }
-    SplitInto(state, std::move(read.decoded.text));
-    if (UsableEntryCount(state) < 1) {
-        why = "it holds no signatures";
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-ComposedSignature ComposeSignature(ISettingsStore& settings, IFileSystem& files, IClock& clock,
-                                   IRandom& random, const std::string& programDir) {
-    ComposedSignature out;
+PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& files,
+                                         IClock& clock, IRandom& random,
+                                         const std::string& programDir) {
+    PrintedSignature out;
     ProgramState state;
     SettingsReader(settings, programDir).ReadProgramSettings(state);
 
     std::string fixed = DefaultFixedText();
     const std::string fixPath = FixedSignaturePath(programDir);
-    if (files.FileExists(fixPath)) {
+    if (!files.IsMissing(fixPath)) {
         TextFileContents read = ReadTextFile(files, fixPath);
         if (read.status)
             fixed = std::move(read.decoded.text);
@@ -50,21 +26,28 @@ ComposedSignature ComposeSignature(ISettingsStore& settings, IFileSystem& files,
                                    read.status.reason + "; the default fixed signature is used.");
     }
 
-    std::string why;
-    if (!SplitFile(files, state.RandomPath, state, why)) {
-        const std::string defaultPath = DefaultCollectionPath(programDir);
-        out.problems.push_back("The signature collection file " + state.RandomPath +
-                               " is not used: " + why + "; the default collection is used.");
-        if (state.RandomPath == defaultPath || !SplitFile(files, defaultPath, state, why))
-            SplitInto(state, DefaultCollectionText());
-    }
+    CollectionRules rules;
+    rules.writeFiles = false;
+    const CollectionChoice choice =
+        ChooseCollection(files, state.Files.RandomPath(), programDir, rules);
+    if (!choice.chosenProblem.empty())
+        out.problems.push_back("The signature collection file " + state.Files.RandomPath() +
+                               " is not used: " + choice.chosenProblem +
+                               (choice.source == CollectionSource::Default
+                                    ? "; the default collection is used."
+                                    : "."));
+    if (!choice.defaultProblem.empty())
+        out.problems.push_back("The default signature collection file " + choice.path +
+                               " is not used either: " + choice.defaultProblem + ".");
+    if (choice.source == CollectionSource::None)
+        out.problems.push_back(
+            "No collection holds quotations: the signature is the fixed "
+            "signature alone.");
 
-    const Long count = UsableEntryCount(state);
-    if (count < 1) return out;
-    const Long index = ChooseRandomIndex(count, clock, random);
-    std::string quotation = state.Sigs[static_cast<std::size_t>(index)];
-    if (state.DoWrap) quotation = RewrapQuotation(quotation, state.WrapCount);
-    out.text = ToCrLf(fixed + kCrLf + quotation);
+    SplitInto(state, ChosenText(choice));
+    SignatureEngine engine(state, files, clock, random);
+    state.UseSeq = false;  // every call is a fresh draw
+    out.text = engine.NextSignature(fixed);
     return out;
 }
 

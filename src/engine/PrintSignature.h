@@ -11,9 +11,9 @@
 
 namespace tagrota {
 
-struct ComposedSignature {
+struct PrintedSignature {
     // The fixed signature, CR LF, one quotation (wrapped when the settings say
-    // so); empty when no collection held a quotation.
+    // so); the fixed signature alone when no collection holds a quotation.
     std::string text;
     // What did not go as configured, one sentence each (for standard error).
     std::vector<std::string> problems;
@@ -21,11 +21,12 @@ struct ComposedSignature {
 
 // Reads the settings (RandomFile, DoWrap, WrapCount), the fixed signature
 // (its file in `programDir`, or the default text) and the collection, and
-// draws one quotation as the random mode does. A collection that is missing,
-// unreadable or without quotations is replaced by the default one (its file in
-// `programDir`, or the built-in text), as the start-up falls back to it; none
-// of them is created.
-ComposedSignature ComposeSignature(ISettingsStore& settings, IFileSystem& files, IClock& clock,
-                                   IRandom& random, const std::string& programDir);
+// draws one quotation as the random mode does. The collection is chosen as the
+// start-up chooses it (a missing file gives the placeholder, one without
+// quotations the default collection), but nothing is created: where the start-up
+// would write a file, its text is used as it would be written.
+PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& files,
+                                         IClock& clock, IRandom& random,
+                                         const std::string& programDir);
 
 }  // namespace tagrota

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/ProgramFiles.h"
+
 namespace tagrota {
 
 // The collection's pieces: its text, held once (and shared with the Random
@@ -54,9 +56,6 @@ struct ProgramState {
     std::string SigPath;          // kept from start-up to close, used for nothing else
     Boolean FixedDirty = false;   // the Fixed tab holds unsaved edits
     Boolean RandomDirty = false;  // the Random tab holds unsaved edits
-    std::string FixPath;          // the fixed-signature file
-    std::string RandomPath;       // the signature collection file
-    std::string CurrentPath;      // the current signature file
     Boolean DoWrap = false;       // quotations are re-wrapped before use
     Boolean InSysTray = false;    // the program lives in the notification area
     Integer SigDuration = 0;      // rotation period in seconds
@@ -65,6 +64,9 @@ struct ProgramState {
     Integer CurrentTab = 0;       // the tab in front when the Bullets command began
     Long QuoteNumber = 0;         // index in Sigs of the last rotation's quotation
     SigList Sigs;                 // the collection's pieces, 0 to SigCount
+    // Which file holds what: FixPath, the collection in use, RandomPath (the
+    // collection for the next start) and CurrentPath.
+    ProgramFiles Files;
 };
 
 // Marks the program's own loads of the editors: while it lives, IgnoreEvent is

@@ -133,8 +133,10 @@ void SettingsReader::ReadProgramSettings(ProgramState& state) {
     state.WrapCount = Clamp(ReadInteger(SettingKey::WrapCount, 65), kMinWrapCount, kMaxWrapCount);
     state.DoWrap = ReadBoolean(SettingKey::DoWrap, false);
     state.InSysTray = ReadBoolean(SettingKey::InSysTray, false);
-    state.RandomPath = ReadPath(SettingKey::RandomFile, DefaultCollectionPath(programDir_));
-    state.CurrentPath = ReadPath(SettingKey::CurrentFile, DefaultCurrentPath(programDir_));
+    state.Files.ChooseNextCollection(
+        ReadPath(SettingKey::RandomFile, DefaultCollectionPath(programDir_)));
+    state.Files.ChooseCurrentPath(
+        ReadPath(SettingKey::CurrentFile, DefaultCurrentPath(programDir_)));
     state.SigDuration =
         Clamp(ReadInteger(SettingKey::SigDuration, 20), kMinSigDuration, kMaxSigDuration);
     state.StartMin = ReadBoolean(SettingKey::StartMin, false);
@@ -156,8 +158,8 @@ void WriteSettings(ISettingsStore& store, const ProgramState& state,
     save(SettingKey::InSysTray, FormatBoolean(state.InSysTray));
     save(SettingKey::SigPath, state.SigPath);
     save(SettingKey::DoWrap, FormatBoolean(state.DoWrap));
-    save(SettingKey::RandomFile, state.RandomPath);
-    save(SettingKey::CurrentFile, state.CurrentPath);
+    save(SettingKey::RandomFile, state.Files.RandomPath());
+    save(SettingKey::CurrentFile, state.Files.CurrentPath());
     save(SettingKey::SigDuration, FormatInteger(state.SigDuration));
     save(SettingKey::StartMin, FormatBoolean(state.StartMin));
     save(SettingKey::UseSeq, FormatBoolean(state.UseSeq));

@@ -1,45 +1,34 @@
 #pragma once
-// The signature engine: loading the fixed signature, the collection and the
-// last current signature into their editors, and the rotation that writes a
-// new current signature. The main window owns it and calls it from its
-// handlers; it works directly on the main window's program state and editors.
+// The signature engine: the choice of the next quotation, the composition of a
+// signature, and the write of the current signature file. It works on the
+// program state and on texts, and returns its results; the main window puts
+// them into its controls.
 
-#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "engine/ProgramFiles.h"
 #include "engine/ProgramState.h"
-#include "platform/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/Services.h"
 
 namespace tagrota {
 
-// The main window's controls that the engine reads and fills.
-struct EngineControls {
-    ITextEditor& txtFixedSig;  // Fixed tab
-    ITextEditor& txtRandom;    // Random tab: the whole collection text
-    ITextEditor& txtCurrent;   // Current tab: the last signature written
-    ITextControl& txtRPath;    // Settings tab: the collection file's path
-};
-
-struct EngineServices {
-    IFileSystem& files;
-    IMessageBox& messages;
-    IClock& clock;
-    IRandom& random;
-    std::string programDir;
-};
-
 // The text the Fixed tab starts with when there is no fixed-signature file.
 std::string DefaultFixedText();
 
-// What the collection load ended with.
-enum class CollectionOutcome {
-    Configured,    // the configured collection holds quotations and is in use
-    DefaultInUse,  // it did not, or could not be read: the default collection is in use
-    NoQuotations,  // neither file gives a quotation: signatures are the fixed text alone
+// How quotations are fitted into a signature.
+struct WrapSettings {
+    Boolean DoWrap = false;
+    Integer WrapCount = 0;
 };
+
+// A signature: the fixed text, CR LF, then the quotation (re-flowed when
+// wrapping is on), with CR LF line ends throughout. Without a quotation, the
+// fixed text alone. The rotation and `tagrota --print` both compose with it.
+std::string ComposeSignature(std::string_view fixed, std::optional<std::string_view> quotation,
+                             const WrapSettings& wrap);
 
 // The random mode's choice among `count` usable entries (count at least 1): the
 // source reseeded from the time of day, then one draw.
@@ -47,55 +36,30 @@ Long ChooseRandomIndex(Long count, IClock& clock, IRandom& random);
 
 class SignatureEngine {
 public:
-    SignatureEngine(ProgramState& state, EngineControls controls, EngineServices services);
-
-    // The fixed signature: FixPath formed from the program directory, then the
-    // file loaded into the Fixed tab, or the default text when there is none.
-    void LoadFixedSignature();
-
-    // First half of the collection load: the placeholder file written where the
-    // configured collection (the path in txtRPath) is missing, then the file
-    // loaded into the Random tab, from the contents read ahead when they are
-    // still the file's. Run with IgnoreEvent true.
-    void LoadCollectionFirstHalf(std::optional<PrefetchedText> prefetched = std::nullopt);
-
-    // The last current signature shown in the Current tab, when the file exists.
-    void LoadCurrentSignature(const std::string& path);
-
-    // Second half of the collection load: the split, and when the collection
-    // holds no entries, the fall-back to the default collection with its
-    // message. Returns what the load ended with.
-    CollectionOutcome SplitAndFallBack();
-
-    // Replaces Sigs and SigCount by the pieces of the Random tab's text.
-    void SplitCollection();
-
-    // Loads a collection file into the Random tab; on failure the tab keeps its
-    // text and the failure is returned.
-    FileStatus LoadCollection(const std::string& path,
-                              std::optional<PrefetchedText> prefetched = std::nullopt);
+    SignatureEngine(ProgramState& state, IFileSystem& files, IClock& clock, IRandom& random)
+        : st_(state), files_(files), clock_(clock), random_(random) {}
 
     // Reseeds the random source from the time of day.
     void Randomize();
 
-    // One rotation: choose an entry, wrap it when asked, put it under the fixed
-    // signature in the Current tab and replace the current signature file. With
-    // no usable entry the signature is the fixed text alone, so that the file
-    // never keeps a quotation from before.
-    void Rotate();
-
     // The index of the entry the next rotation uses; -1 when there is none.
     Long ChooseIndex();
 
-private:
-    void Report(const std::string& text);
-    FileStatus WriteCurrentSignature(const std::string& text);
+    // One rotation's signature: the next entry chosen (and noted as the last
+    // one used) and put under the fixed text. With no usable entry the
+    // signature is the fixed text alone, so that the file never keeps a
+    // quotation from before.
+    std::string NextSignature(std::string_view fixedText);
 
+    // Replaces the current signature file with the signature, unless it is a
+    // file the program holds (see ProgramFiles::SignatureRefusal).
+    FileStatus WriteSignature(const ProgramFiles& files, std::string_view signature);
+
+private:
     ProgramState& st_;
-    EngineControls c_;
-    EngineServices s_;
-    std::string unreadableReason_;  // why the configured collection could not be read
-    bool writeFailureShown_ = false;
+    IFileSystem& files_;
+    IClock& clock_;
+    IRandom& random_;
 };
 
 }  // namespace tagrota

@@ -84,7 +84,7 @@ bool frmMain::SettleUnsavedAtClosing(UnloadMode mode) {
 // new file, the program folder.
 void frmMain::WriteRecoveryFiles() {
     for (int tab : {TabIndex::Fixed, TabIndex::Random}) {
-        const EditedFile f = FileOfTab(tab);
+        const TabFile f = FileOfTab(tab);
         if (!*f.dirty) continue;
         const std::string bytes = EncodeText(f.editor->GetText(), TextFormat{});
         const std::filesystem::path original(f.path);
@@ -112,14 +112,15 @@ void frmMain::TellOfRecoveryFiles() {
         const std::string path =
             s_.settings.GetSetting(kAppName, kRecoverySection, kRecoveryKeys[tab], "");
         if (path.empty()) continue;
-        kept += std::string("\r\n") + "Your " + FileOfTab(tab).what + ": " + path;
         s_.settings.SaveSetting(kAppName, kRecoverySection, kRecoveryKeys[tab], "");
+        // One the user has already dealt with is not named.
+        if (!s_.files.FileExists(path)) continue;
+        kept += std::string("\r\n") + "Your " + FileOfTab(tab).what + ": " + path;
     }
     if (kept.empty()) return;
     s_.messages.MsgBox(
         "Tagrota was ended last time (by the system or another program) while it held changes "
-        "that were not saved. They were kept in files of their own, beside the files they "
-        "belong to:" +
+        "that were not saved. They were kept in files of their own:" +
             kept +
             "\r\n\r\nYour own files were left as they were last saved. Open the kept "
             "files to take what you need from them; Tagrota does not use or remove them.",

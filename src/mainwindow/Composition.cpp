@@ -55,13 +55,12 @@ ImageList MakeTabPictures() {
 
 }  // namespace
 
-frmMain::frmMain(MainWindowServices services) : s_(std::move(services)) {
+frmMain::frmMain(MainWindowServices services)
+    : s_(std::move(services)), engine_(state, s_.files, s_.clock, s_.random) {
     collectionAhead_ = std::make_unique<TextReadAhead>(
         s_.files, SettingsReader(s_.settings, s_.programDir)
                       .ReadPath(SettingKey::RandomFile, DefaultCollectionPath(s_.programDir)));
     Compose();
-    engine_.emplace(state, EngineControls{*txtFixedSig, *txtRandom, *txtCurrent, *txtRPath},
-                    EngineServices{s_.files, s_.messages, s_.clock, s_.random, s_.programDir});
 }
 
 frmMain::~frmMain() = default;

@@ -16,10 +16,11 @@ enum UnsavedAnswer { kSave = 0, kDiscard = 1, kCancel = 2 };
 
 }  // namespace
 
-frmMain::EditedFile frmMain::FileOfTab(int tab) {
+frmMain::TabFile frmMain::FileOfTab(int tab) {
     if (tab == TabIndex::Fixed)
-        return {txtFixedSig, &state.FixedDirty, state.FixPath, &fixedStamp_, "fixed signature"};
-    return {txtRandom, &state.RandomDirty, randomEditorFile_, &randomStamp_,
+        return {txtFixedSig, &state.FixedDirty, EditedRole::Fixed, state.Files.FixPath(),
+                "fixed signature"};
+    return {txtRandom, &state.RandomDirty, EditedRole::Collection, state.Files.CollectionInUse(),
             "signature collection"};
 }
 
@@ -35,7 +36,7 @@ void frmMain::txtRandom_Change() {
 
 // The picture goes on the editor's own tab, whichever tab is in front.
 void frmMain::ShowDirtyState(int tab) {
-    const EditedFile f = FileOfTab(tab);
+    const TabFile f = FileOfTab(tab);
     const bool dirty = f.editor->Modified();
     if (dirty == *f.dirty) return;
     SSTab1->SetTabPicture(tab, dirty ? "Dirty2" : "Clean");
@@ -43,8 +44,8 @@ void frmMain::ShowDirtyState(int tab) {
 }
 
 void frmMain::RememberStamp(int tab) {
-    const EditedFile f = FileOfTab(tab);
-    *f.stamp = s_.files.Stamp(f.path);
+    const TabFile f = FileOfTab(tab);
+    state.Files.Held(f.role, s_.files.Stamp(f.path));
 }
 
 void frmMain::SaveCommand() {
@@ -55,9 +56,9 @@ void frmMain::SaveCommand() {
 }
 
 bool frmMain::SaveTab(int tab) {
-    const EditedFile f = FileOfTab(tab);
+    const TabFile f = FileOfTab(tab);
     // A file that is gone is simply written anew: nothing of it can be lost.
-    if (const std::optional<FileStamp> now = s_.files.Stamp(f.path); now && now != *f.stamp) {
+    if (state.Files.ChangedOnDisk(f.role, s_.files)) {
         const int answer = s_.messages.Choose(
             "The file " + f.path +
                 " has been changed by another program since Tagrota read it.\r\n" +
@@ -81,7 +82,7 @@ bool frmMain::SaveTab(int tab) {
 }
 
 bool frmMain::ReloadTab(int tab) {
-    const EditedFile f = FileOfTab(tab);
+    const TabFile f = FileOfTab(tab);
     const std::optional<FileStamp> before = s_.files.Stamp(f.path);
     FileStatus loaded;
     {
@@ -95,26 +96,27 @@ bool frmMain::ReloadTab(int tab) {
         return false;
     }
     // Read while it was being replaced: the next look finds it changed again.
-    *f.stamp = before;
+    state.Files.Held(f.role, before);
     ShowDirtyState(tab);
     return true;
 }
 
 void frmMain::RefreshFromDisk(int tab) {
-    const EditedFile f = FileOfTab(tab);
-    if (*f.dirty) return;
+    const TabFile f = FileOfTab(tab);
+    if (*f.dirty || !state.Files.ChangedOnDisk(f.role, s_.files)) return;
     const std::optional<FileStamp> now = s_.files.Stamp(f.path);
-    if (!now || now == *f.stamp) return;
     {
         IgnoringEvents ignoring(state);
         if (!f.editor->LoadFile(f.path)) return;
     }
-    *f.stamp = now;
+    state.Files.Held(f.role, now);
+    // The collection's quotations come from its file: an outside edit of the
+    // file is only shown, the rotation keeps its list until the next load.
     ShowDirtyState(tab);
 }
 
 bool frmMain::SettleUnsaved(int tab, const std::string& before) {
-    const EditedFile f = FileOfTab(tab);
+    const TabFile f = FileOfTab(tab);
     if (!*f.dirty) return true;
     const int answer = s_.messages.Choose(
         std::string("The ") + f.what + " has changes that are not saved.\r\nSave them to " +

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "engine/Collection.h"
+#include "engine/CollectionChoice.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 #include "platform/TextFile.h"
@@ -89,11 +90,11 @@ void frmMain::btnFindPath_Click(int index) {
 
     if (index == 1) {
         txtCPath->SetText(fileName);
-        state.CurrentPath = fileName;
+        state.Files.ChooseCurrentPath(fileName);
         return;
     }
     txtRPath->SetText(fileName);
-    state.RandomPath = fileName;
+    state.Files.ChooseNextCollection(fileName);
     if (txtRPath->GetText() == oldPath) return;
 
     const int answer = s_.messages.MsgBox(
@@ -106,12 +107,10 @@ void frmMain::btnFindPath_Click(int index) {
     // dropped first, or the whole change of file is called off.
     if (!SettleUnsaved(TabIndex::Random, "before the new collection is loaded")) {
         txtRPath->SetText(oldPath);
-        state.RandomPath = oldPath;
+        state.Files.ChooseNextCollection(oldPath);
         return;
     }
     ReloadCollection(oldPath);
-    // The editor now holds a file's text as it is on disk.
-    RememberStamp(TabIndex::Random);
     ShowDirtyState(TabIndex::Random);
 }
 
@@ -124,51 +123,48 @@ void frmMain::ReloadCollection(const std::string& oldPath) {
 
         // Read and checked before anything is replaced: a file that gives no
         // collection leaves the Random tab, the list and the count as they are.
-        FileStatus loaded;
-        bool usable = false;
-        {
-            const TextFileContents read = ReadTextFile(s_.files, path);
-            loaded = read.status;
-            usable = loaded && SplitCollection(read.decoded.text).size() >= 2;
-        }
+        CollectionRules rules;
+        rules.placeholderIfMissing = false;
+        rules.fallBackToDefault = false;
+        rules.writeFiles = false;
+        CollectionChoice choice = ChooseCollection(s_.files, path, s_.programDir, rules);
+        bool usable = choice.source == CollectionSource::Configured;
         if (usable) {
             const std::string oldText = txtRandom->GetText();
-            SigList oldSigs = state.Sigs;
-            const Long oldCount = state.SigCount;
+            FileStatus loaded;
             {
                 IgnoringEvents ignoring(state);
-                loaded = txtRandom->LoadFile(path);
+                loaded = txtRandom->LoadFile(path, std::move(choice.read));
             }
-            if (loaded) engine_->SplitCollection();
-            usable = loaded && state.SigCount >= 1;
-            if (!usable) {
+            usable = loaded && HoldsQuotations(txtRandom->GetText());
+            if (usable) {
+                SplitInto(state, txtRandom->SharedText());
+                state.Files.Loaded(EditedRole::Collection, path, choice.stamp);
+            } else {
                 // The file changed between the two reads: the collection in
-                // use comes back as it was.
+                // use stays, its text as it was.
                 IgnoringEvents ignoring(state);
                 txtRandom->SetText(oldText);
-                state.Sigs = std::move(oldSigs);
-                state.SigCount = oldCount;
+                if (!loaded) choice.chosenUnreadable = loaded.reason;
             }
         }
 
-        if (usable) {
-            randomEditorFile_ = state.RandomPath;
-        } else {
-            if (loaded)
+        if (!usable) {
+            if (choice.chosenUnreadable.empty())
                 s_.messages.MsgBox(
                     "The file " + s_.ui.UpperCase(path) + " is invalid. This file was NOT loaded.",
                     MsgBoxStyle::OkOnly, "");
             else
-                s_.messages.MsgBox("The file " + path + " could not be read: " + loaded.reason +
-                                       ". This file was NOT loaded.",
+                s_.messages.MsgBox("The file " + path + " could not be read: " +
+                                       choice.chosenUnreadable + ". This file was NOT loaded.",
                                    MsgBoxStyle::OkOnly, "");
             // The path as it was before the question; the Random tab's text
             // still comes from the file it came from.
             txtRPath->SetText(oldPath);
-            state.RandomPath = oldPath;
+            state.Files.ChooseNextCollection(oldPath);
         }
     }
-    engine_->Rotate();
+    Rotate();
 }
 
 }  // namespace tagrota

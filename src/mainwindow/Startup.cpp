@@ -2,7 +2,9 @@
 // run once, and the window shown with the Fixed tab in front.
 
 #include <algorithm>
+#include <cstdint>
 
+#include "engine/Collection.h"
 #include "engine/Settings.h"
 #include "mainwindow/WindowConstants.h"
 #include "mainwindow/frmMain.h"
@@ -76,8 +78,8 @@ void frmMain::Form_Load() {
                                " could not be read whole: " + read.reason + ".\r\n" +
                                "Settings that could not be read are at their defaults.",
                            MsgBoxStyle::Exclamation, kAppName);
-    txtRPath->SetText(state.RandomPath);
-    txtCPath->SetText(state.CurrentPath);
+    txtRPath->SetText(state.Files.RandomPath());
+    txtCPath->SetText(state.Files.CurrentPath());
     state.AboutNumber = kFirstAboutImage;
 
     // The duration rule arms Timer1, whatever the bar showed before.
@@ -92,10 +94,9 @@ void frmMain::Form_Load() {
         IgnoringEvents ignoring(state);
         state.FixedDirty = false;
         state.RandomDirty = false;
-        engine_->LoadFixedSignature();
-        engine_->LoadCollectionFirstHalf(collectionAhead_->Take());
-        collectionAhead_.reset();
-        engine_->LoadCurrentSignature(txtCPath->GetText());
+        LoadFixedSignature();
+        LoadCollectionAtStartUp();
+        LoadCurrentSignature();
     }
 
     for (IEditor* editor : {txtFixedSig, txtRandom, txtCurrent}) {
@@ -103,15 +104,14 @@ void frmMain::Form_Load() {
         editor->SetTop(kEditorTopAtLoad);
     }
 
-    engine_->Randomize();
+    engine_.Randomize();
+    SplitInto(state, txtRandom->SharedText());
     SSTab1->SetTab(TabIndex::Fixed);
     // After a fall-back the Settings tab shows which collection is in use.
-    if (engine_->SplitAndFallBack() != CollectionOutcome::Configured)
-        SSTab1->SetTab(TabIndex::Settings);
-    randomEditorFile_ = state.RandomPath;
-    RememberStamp(TabIndex::Fixed);
-    RememberStamp(TabIndex::Random);
-    engine_->Rotate();
+    if (ShowCollectionProblems()) SSTab1->SetTab(TabIndex::Settings);
+    // Everything is loaded: from now on the timer rotates.
+    holdRotation_ = false;
+    Rotate();
 
     if (state.InSysTray) chkSysTray->SetValue(1);
     if (state.StartMin) {
@@ -128,6 +128,132 @@ void frmMain::Form_Load() {
     TellOfRecoveryFiles();
 }
 
+void frmMain::LoadFixedSignature() {
+    const std::string path = FixedSignaturePath(s_.programDir);
+    state.Files.Loaded(EditedRole::Fixed, path, s_.files.Stamp(path));
+    // Only a missing file is quietly replaced by the default lines; a folder, a
+    // link loop or a file too large to be a signature is reported.
+    if (s_.files.IsMissing(path)) {
+        txtFixedSig->SetText(DefaultFixedText());
+        return;
+    }
+    const std::optional<std::uint64_t> size = s_.files.FileSize(path);
+    FileStatus loaded = size && *size > kMaxSignatureBytes
+                            ? FileStatus::Failure(TooLargeReason(*size, kMaxSignatureBytes))
+                            : txtFixedSig->LoadFile(path);
+    if (!loaded) {
+        s_.messages.MsgBox("The fixed signature file " + path +
+                               " could not be read: " + loaded.reason + ".\r\n" +
+                               "A default fixed signature is used until it can be read.",
+                           MsgBoxStyle::Exclamation, kAppName);
+        txtFixedSig->SetText(DefaultFixedText());
+    }
+}
+
+void frmMain::LoadCollectionAtStartUp() {
+    CollectionChoice choice = ChooseCollection(s_.files, txtRPath->GetText(), s_.programDir,
+                                               CollectionRules{}, collectionAhead_->Take());
+    collectionAhead_.reset();
+    if (choice.read) {
+        const std::string path = choice.read->path;
+        if (!txtRandom->LoadFile(path, std::move(choice.read))) txtRandom->SetText({});
+    } else {
+        txtRandom->SetText(choice.text);
+    }
+    state.Files.Loaded(EditedRole::Collection, choice.path, choice.stamp);
+    txtRPath->SetText(choice.path);
+    startUpCollection_ = std::move(choice);
+}
+
+bool frmMain::ShowCollectionProblems() {
+    if (!startUpCollection_) return false;
+    const CollectionChoice choice = std::move(*startUpCollection_);
+    startUpCollection_.reset();
+    const std::string crLf = "\r\n";
+    auto notWritten = [&](const char* what, const std::string& then) {
+        if (choice.notWritten.empty()) return;
+        s_.messages.MsgBox(std::string("The ") + what + " " + choice.notWritten +
+                               " could not be created: " + choice.notWrittenReason + "." + then,
+                           MsgBoxStyle::Exclamation, kAppName);
+    };
+    if (choice.source == CollectionSource::Configured) return false;
+    if (choice.source == CollectionSource::Placeholder) {
+        notWritten("signature collection file",
+                   crLf + "Placeholder quotations are used for this run.");
+        return false;
+    }
+
+    const bool unreadable = !choice.chosenUnreadable.empty();
+    const std::string& chosen = choice.chosen;
+    const std::string why = unreadable
+                                ? "Your specified signature collection file could not be read: " +
+                                      choice.chosenUnreadable + "."
+                                : std::string(
+                                      "Your specified signature collection file does not hold any "
+                                      "signatures.");
+    if (choice.source == CollectionSource::Default) {
+        s_.messages.MsgBox(why + crLf + "The Default is being used. The " +
+                               (unreadable ? "unreadable" : "invalid") + " file name is:" + crLf +
+                               chosen,
+                           MsgBoxStyle::Information, "ERROR");
+        notWritten("default signature collection file", "");
+        return true;
+    }
+    // No collection gives quotations.
+    const std::string none =
+        "Until a collection that holds signatures is chosen on the Settings tab, each "
+        "signature is your fixed signature alone.";
+    if (choice.path == chosen) {
+        s_.messages.MsgBox(why + crLf +
+                               "It is the default collection file, so no quotations are "
+                               "available from it:" +
+                               crLf + chosen + crLf + none,
+                           MsgBoxStyle::Information, "ERROR");
+        return true;
+    }
+    const std::string defaultProblem =
+        choice.defaultUnreadable.empty()
+            ? std::string("The default collection file does not hold any either.")
+            : "The default collection file could not be read either: " + choice.defaultUnreadable +
+                  ".";
+    s_.messages.MsgBox(why + crLf + defaultProblem + crLf +
+                           "No quotations are available from either file:" + crLf + chosen + crLf +
+                           choice.path + crLf + none,
+                       MsgBoxStyle::Information, "ERROR");
+    return true;
+}
+
+void frmMain::LoadCurrentSignature() {
+    // Only for show: the first rotation replaces it at once, so a file that
+    // cannot be read, or is too large for a signature, leaves the tab empty.
+    const std::string path = txtCPath->GetText();
+    if (!s_.files.FileExists(path)) return;
+    const std::optional<std::uint64_t> size = s_.files.FileSize(path);
+    if (size && *size > kMaxSignatureBytes) return;
+    txtCurrent->LoadFile(path);
+}
+
+void frmMain::Rotate() {
+    const std::string s = engine_.NextSignature(txtFixedSig->GetText());
+    txtCurrent->SetText(s);
+    const FileStatus written = engine_.WriteSignature(state.Files, s);
+    if (written) {
+        writeFailureShown_ = false;
+        return;
+    }
+    // Once per run of failures: the rotation goes on at the next tick, and a
+    // message for every tick would bury the user. Shown as a notice, which
+    // holds up neither this rotation nor the next ones while it is open.
+    if (writeFailureShown_) return;
+    writeFailureShown_ = true;
+    s_.messages.ShowNotice(
+        "The current signature file " + state.Files.CurrentPath() +
+            " could not be written: " + written.reason + ".\r\n" +
+            "Tagrota keeps trying at every rotation and tells you again only after a write "
+            "has succeeded.",
+        MsgBoxStyle::Exclamation, kAppName);
+}
+
 void frmMain::Reactivate() {
     if (window->State() == WindowState::Minimized) window->SetState(WindowState::Normal);
     window->Show();
@@ -136,12 +262,12 @@ void frmMain::Reactivate() {
 
 void frmMain::RotateNow() {
     if (holdRotation_) return;
-    engine_->Rotate();
+    Rotate();
 }
 
 void frmMain::Timer1_Timer() {
     if (holdRotation_) return;
-    engine_->Rotate();
+    Rotate();
 }
 
 }  // namespace tagrota

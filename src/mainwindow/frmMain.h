@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/CollectionChoice.h"
 #include "engine/ProgramState.h"
 #include "engine/SignatureEngine.h"
 #include "platform/FileSystem.h"
@@ -131,18 +132,30 @@ private:
     void Compose();
     void ComposeSettingsTab();
     void PlacePathRows();
+
+    // Start-up's loads: the fixed signature, the collection (with its
+    // fall-back), the last current signature. The collection's messages wait
+    // for ShowCollectionProblems.
+    void LoadFixedSignature();
+    void LoadCollectionAtStartUp();
+    void LoadCurrentSignature();
+    // Tells what became of the configured collection; true after a fall-back.
+    bool ShowCollectionProblems();
+    // One rotation: the engine's next signature into the Current tab and the
+    // current signature file; a failed write is told once per run of failures.
+    void Rotate();
     void ReloadCollection(const std::string& oldPath);
     void ReportSaveFailure(const std::string& path, const std::string& reason);
 
-    // The file behind the editor of tab 0 or 1, and what is known of it.
-    struct EditedFile {
+    // The editor of tab 0 or 1 and the file behind it.
+    struct TabFile {
         IEditor* editor;
         bool* dirty;
-        std::string path;
-        std::optional<FileStamp>* stamp;  // as it was when loaded or saved
-        const char* what;                 // the file, in words
+        EditedRole role;
+        std::string path;  // where its text came from and its Save goes
+        const char* what;  // the file, in words
     };
-    EditedFile FileOfTab(int tab);
+    TabFile FileOfTab(int tab);
     // The dirty flag and the tab's picture made to follow the editor's text.
     void ShowDirtyState(int tab);
     // Notes the stamp of the file an editor now holds unchanged.
@@ -168,15 +181,13 @@ private:
     // The collection, read on a thread of its own while the window is built;
     // the start-up hands the result to the collection load.
     std::unique_ptr<TextReadAhead> collectionAhead_;
-    std::optional<SignatureEngine> engine_;
-    // The file the Random tab's text came from: where its Save goes, even after
-    // another collection file has been chosen for the next start.
-    std::string randomEditorFile_;
-    // The stamps of the fixed-signature file and of randomEditorFile_ when
-    // their editors last held them unchanged; nothing for a file not there.
-    std::optional<FileStamp> fixedStamp_, randomStamp_;
-    // While a collection is being reloaded, timer ticks do not rotate.
-    bool holdRotation_ = false;
+    SignatureEngine engine_;
+    // What start-up's collection load found, until its messages are shown.
+    std::optional<CollectionChoice> startUpCollection_;
+    // No tick rotates until start-up has loaded everything and rotated once,
+    // nor while a collection is being reloaded.
+    bool holdRotation_ = true;
+    bool writeFailureShown_ = false;
 };
 
 }  // namespace tagrota
