@@ -317,4 +317,6 @@ is_signature() {
 }
 
 # bytes <file>: its content for a failure message, every byte visible.
-bytes() { od -An -c "$1" | tr -s ' ' | tr -d '\n'; }
+bytes() {
+    if [ -s "$1" ]; then od -An -c "$1" | tr -s ' ' | tr -d '\n'; else echo "(empty)"; fi
+}
