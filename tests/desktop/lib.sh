@@ -27,7 +27,7 @@ desktop_cleanup() {
 trap desktop_cleanup EXIT
 
 fail() {
-    echo "FAIL: $*"
+    printf 'FAIL: %s\n' "$*"
     if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null 2>&1; then
         import -window root "${TMPDIR:-/tmp}/tagrota-desktop-failure.png" 2>/dev/null &&
             echo "screen at the failure: ${TMPDIR:-/tmp}/tagrota-desktop-failure.png"
@@ -81,20 +81,30 @@ ini_value() {
 }
 
 # Places in the main window at its first size, in pixels from the top left
-# corner below its frame: the toolbar's "Current" button and the Fixed tab's
-# editor.
+# corner below its frame: the toolbar's "Random" and "Current" buttons, the
+# editor of the tab in front, and the Settings tab's browse buttons of the
+# collection and of the current signature file.
+RANDOM_BUTTON='114 41'
 CURRENT_BUTTON='154 41'
 FIXED_EDITOR='192 213'
+COLLECTION_BROWSE='373 269'
+SIGNATURE_BROWSE='373 314'
 
 # tagrota_start [arguments]: starts the program with its own settings, data and
 # runtime folders, and waits until its main window is shown; MAIN_WIN is then
 # that window's X id.
 tagrota_start() {
+    tagrota_launch "$@"
+    wait_until 30 main_window_mapped || fail "the main window did not appear"
+}
+
+# tagrota_launch [arguments]: starts the program as tagrota_start does, and
+# waits for nothing: for a start that shows a message before its window.
+tagrota_launch() {
     XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" \
         QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: \
         "$APP/tagrota" "$@" &
     TAGROTA_PID=$!
-    wait_until 30 main_window_mapped || fail "the main window did not appear"
 }
 
 main_window_mapped() {
@@ -165,10 +175,7 @@ wait_rotation() {
 # not on the screen (minimised, or hidden in the tray): waits for the first
 # signature and for the window to exist; MAIN_WIN is then its X id.
 tagrota_start_unshown() {
-    XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" \
-        QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: \
-        "$APP/tagrota" "$@" &
-    TAGROTA_PID=$!
+    tagrota_launch "$@"
     wait_until 30 test -s "$APP/sig.txt" || fail "no signature written"
     wait_until 30 main_window_exists || fail "the main window was not created"
 }
@@ -253,4 +260,63 @@ click_fixed_editor() {
 question_shown() {
     BOX=$(tagrota_window '^Tagrota$')
     [ -n "$BOX" ]
+}
+
+# message_shown <title>: whether a window of the program with that title (a
+# pattern) is open; BOX is then its X id.
+message_shown() {
+    BOX=$(tagrota_window "$1")
+    [ -n "$BOX" ]
+}
+
+# answer <key>: presses the key in the message in BOX, and waits until it has
+# closed.
+answer() {
+    xdotool windowactivate --sync "$BOX" key --clearmodifiers "$1"
+    wait_until 10 sh -c "! xdotool getwindowname $BOX >/dev/null" || fail "the message did not close"
+}
+
+# browse <place> <dialog title> <file name>: clicks a browse button of the
+# Settings tab (in front) and picks a file of the folder the dialog opens in by
+# typing its name.
+browse() {
+    # shellcheck disable=SC2086
+    click "$MAIN_WIN" $1
+    wait_until 10 message_shown "$2" || fail "no dialog $2"
+    xdotool windowactivate --sync "$BOX"
+    type_text "$3"
+    press Return
+    wait_until 10 sh -c "! xdotool getwindowname $BOX >/dev/null" || fail "the dialog $2 did not close"
+}
+
+# keeps_bytes <milliseconds> <file> <copy>: watches the file for so long, and
+# fails at the first moment it differs from the copy.
+keeps_bytes() {
+    end=$(($(date +%s%3N) + $1))
+    while [ "$(date +%s%3N)" -lt "$end" ]; do
+        cmp -s "$2" "$3" || return 1
+        sleep 0.05
+    done
+}
+
+# is_signature <file> <fixed> <collection>: whether the file holds exactly the
+# fixed signature, CR LF and one whole entry of the collection.
+is_signature() {
+    fixed_size=$(wc -c <"$2")
+    head -c "$fixed_size" "$1" | cmp -s - "$2" || return 1
+    [ "$(tail -c +"$((fixed_size + 1))" "$1" | head -c 2 | od -An -c | tr -d ' ')" = '\r\n' ] ||
+        return 1
+    tail -c +"$((fixed_size + 3))" "$1" >"$WORK/quotation"
+    [ -s "$WORK/quotation" ] || return 1
+    rm -rf "$WORK/entries" && mkdir "$WORK/entries"
+    awk -v dir="$WORK/entries" 'BEGIN { RS = "\r\n%\r\n" } { printf "%s", $0 > (dir "/" NR) }' "$3"
+    for entry in "$WORK"/entries/*; do
+        cmp -s "$WORK/quotation" "$entry" && return 0
+    done
+    return 1
+}
+
+# bytes <file>: its content for a failure message, every byte visible.
+bytes() {
+    if [ -s "$1" ]; then od -An -c "$1" | tr -s ' ' | tr -d '\n'; else echo "(empty)"; fi
 }
