@@ -55,6 +55,7 @@ struct HeadlessTwin {
         As<headless::TextControl>(box).Type(text.substr(0, text.size() - 1));
     }
     void Undo(IEditor& editor) { As<headless::Editor>(editor).Undo(); }
+    void Redo(IEditor& editor) { As<headless::Editor>(editor).Redo(); }
     void Click(ICheckBox& box) { As<headless::CheckBox>(box).Click(); }
     void Drag(IScrollBar& bar, int to) { As<headless::ScrollBar>(bar).Drag(to); }
     void ClickTab(ITabControl& tabs, int tab) { As<headless::TabControl>(tabs).ClickTab(tab); }
@@ -86,6 +87,7 @@ struct QtTwin {
     }
     void Backspace(ITextControl& box) { Key(ToEnd(box), Qt::Key_Backspace); }
     void Undo(IEditor& editor) { Key(Widget(editor), Qt::Key_Z, Qt::ControlModifier); }
+    void Redo(IEditor& editor) { Key(Widget(editor), Qt::Key_Y, Qt::ControlModifier); }
     void Click(ICheckBox& box) { dynamic_cast<qt::QtCheckBox&>(box).checkBox()->click(); }
     // The thumb held, moved through the other end, and let go at `to`.
     void Drag(IScrollBar& bar, int to) {
@@ -257,10 +259,16 @@ TYPED_TEST(EditorTwins, ModifiedFollowsTheUndoHistoryNotTheText) {
     EXPECT_TRUE(editor.Modified());
     p.Undo(editor);
     EXPECT_FALSE(editor.Modified());
+    p.Redo(editor);
+    EXPECT_EQ(editor.GetText(), "Me");
+    EXPECT_TRUE(editor.Modified());
+    p.Undo(editor);
     p.Undo(editor);
     EXPECT_EQ(editor.GetText(), "Me");
     EXPECT_TRUE(editor.Modified());
     p.Type(editor, "x");
+    EXPECT_EQ(editor.GetText(), "Mex");
+    p.Redo(editor);
     EXPECT_EQ(editor.GetText(), "Mex");
     EXPECT_TRUE(editor.Modified()) << "the marked point was typed over";
 

@@ -45,6 +45,12 @@ void TextEditor::Undo() {
     Assign(history_[step_]);
 }
 
+void TextEditor::Redo() {
+    if (Locked() || step_ + 1 == history_.size()) return;
+    ++step_;
+    Assign(history_[step_]);
+}
+
 FileStatus TextEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
     return backing_.Load(
         path, [this](const std::string& text) { SetText(text); }, std::move(prefetched));

@@ -62,8 +62,10 @@ public:
     void MarkUnmodified() override { clean_ = step_; }
     void SetText(const std::string& text) override;
     void Type(const std::string& text) override;
-    // What the user's undo does: takes back the last Type, if any is left.
+    // What the user's undo does: takes back the last Type, if any is left;
+    // redo types it again, until the next Type.
     void Undo();
+    void Redo();
 
     const TextFormat& Format() const { return backing_.Format(); }
 
