@@ -131,28 +131,6 @@ TEST_F(FileSystem, FailuresCarryTheSystemsReason) {
     EXPECT_EQ(ReadBytes(dir.File("frozen.txt")), "as it was");
 }
 
-TEST_F(FileSystem, EditorSavesInTheFormatItLoaded) {
-    const std::string path = dir.File("fixed.txt");
-    WriteBytes(path, "\xEF\xBB\xBF-- \nMe\n");
-    headless::TextEditor editor(files);
-    ASSERT_TRUE(editor.LoadFile(path));
-    EXPECT_EQ(editor.GetText(), "-- \r\nMe\r\n");
-    editor.Type("-- \r\nMe, again\r\n");
-    ASSERT_TRUE(editor.SaveFile(path));
-    EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBF-- \nMe, again\n");
-
-    int changes = 0;
-    editor.SetOnChange([&] { ++changes; });
-    EXPECT_FALSE(editor.LoadFile(dir.File("absent.txt")));
-    editor.SetText("-- \r\nMe, again\r\n");
-    EXPECT_EQ(changes, 0) << "a failed load and the same text are no change";
-
-    headless::TextEditor fresh(files);  // text it did not load: CR LF and UTF-8
-    fresh.SetText("new\r\nfile");
-    ASSERT_TRUE(fresh.SaveFile(dir.File("new.txt")));
-    EXPECT_EQ(ReadBytes(dir.File("new.txt")), "new\r\nfile");
-}
-
 TEST_F(FileSystem, NewFileIsCreatedOnlyWhereNothingIsYet) {
     const std::string path = dir.File("fixed.txt.recovered-1"), beside = dir.File("fresh.txt");
     ASSERT_TRUE(files.CreateNewFile(path, "kept"));

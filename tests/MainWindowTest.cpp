@@ -221,6 +221,15 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     EXPECT_EQ(rig.Signature(), "J\r\nB");
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2") << "the picture goes on the editor's own tab";
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+
+    // It follows the undo history: the saved text typed again is still an
+    // edit; undone back to it, the tab is clean.
+    fixed.Type("-- \r\nMe!");
+    EXPECT_TRUE(St().FixedDirty);
+    fixed.Undo();
+    fixed.Undo();
+    EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
+    EXPECT_FALSE(St().FixedDirty);
 }
 
 TEST_F(MainWindow, SaveOnACleanTabWritesNothing) {

@@ -1,21 +1,19 @@
-// The Qt windows and controls keep the same contract as the headless ones:
-// notifications on real changes only, exact twips, exact editor text.
+// The Qt windows and controls: exact twips, tabs that show only their own
+// controls, closing, toolbar, menu and dialogs. The controls' notifications
+// and text are the twin tests' (ControlTwinsTest.cpp).
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSemaphore>
 #include <QTabBar>
 #include <QThreadPool>
@@ -58,44 +56,7 @@ protected:
     StdFileSystem files;
     QtWindow window{files};
     int notified = 0;
-    std::function<void()> Count() {
-        return [this] { ++notified; };
-    }
 };
-
-TEST_F(QtWindowTest, CheckBoxAndScrollBarNotifyOncePerRealChange) {
-    auto& box = As<qt::QtCheckBox>(window.AddCheckBox(Place("chk", {0, 0, 1500, 300}), "Tick"));
-    box.SetOnClick(Count());
-    box.SetValue(1);
-    box.SetValue(1);
-    EXPECT_EQ(notified, 1);
-    box.checkBox()->click();  // the user
-    EXPECT_EQ(box.Value(), 0);
-    EXPECT_EQ(notified, 2);
-
-    // A scroll bar's change: once per real change, and after a drag.
-    notified = 0;
-    auto& bar = As<qt::QtScrollBar>(
-        window.AddScrollBar(Place("hs", {0, 0, 2800, 285}), 40, 120, 1, 10, 65));
-    bar.SetOnChange(Count());
-    bar.SetValue(65);
-    EXPECT_EQ(notified, 0);
-    bar.SetValue(500);
-    EXPECT_EQ(bar.Value(), 120);
-    EXPECT_EQ(notified, 1);
-    bar.scrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(bar.Value(), 110);
-    EXPECT_EQ(notified, 2);
-
-    QScrollBar& widget = *bar.scrollBar();
-    widget.setSliderDown(true);
-    widget.setSliderPosition(70);
-    widget.setSliderPosition(50);
-    EXPECT_EQ(notified, 2) << "nothing while the thumb is held";
-    widget.setSliderDown(false);
-    EXPECT_EQ(bar.Value(), 50);
-    EXPECT_EQ(notified, 3);
-}
 
 TEST_F(QtWindowTest, TabControlShowsOnlyTheControlsOfTheTabInFront) {
     ImageList marks(16, 15, {{"Clean", "clean"}, {"Dirty", "dirty"}});
@@ -105,23 +66,15 @@ TEST_F(QtWindowTest, TabControlShowsOnlyTheControlsOfTheTabInFront) {
     auto& onSettings = window.AddCheckBox(Place("chk", {180, 585, 2310, 260}, 2, &tabs, 2), "A");
     auto& hidden = window.AddLabel(Place("lbl", {180, 990, 2310, 260}, -1, &tabs, 2), "B");
     hidden.SetVisible(false);
-    std::vector<int> previous;
-    tabs.SetOnChange([&](int tab) { previous.push_back(tab); });
 
     EXPECT_TRUE(onFixed.IsShowing());
     EXPECT_FALSE(onSettings.IsShowing());
     EXPECT_FALSE(As<qt::QtCheckBox>(onSettings).widget()->isVisibleTo(tabs.panel()));
     tabs.SetTab(2);
-    tabs.SetTab(2);
-    EXPECT_EQ(previous, std::vector<int>{0});
     EXPECT_FALSE(onFixed.IsShowing());
     EXPECT_TRUE(As<qt::QtCheckBox>(onSettings).widget()->isVisibleTo(tabs.panel()));
     EXPECT_FALSE(hidden.Visible() || hidden.IsShowing());
     EXPECT_FALSE(As<qt::QtLabel>(hidden).widget()->isVisibleTo(tabs.panel()));
-
-    tabs.tabBar()->setCurrentIndex(1);  // the user
-    EXPECT_EQ(previous, (std::vector<int>{0, 2}));
-    EXPECT_EQ(tabs.Tab(), 1);
 
     // A control on a tab is placed from the tab control's corner, header included.
     EXPECT_EQ(As<qt::QtEditor>(onFixed).widget()->parentWidget(), tabs.panel());
@@ -201,35 +154,6 @@ TEST_F(QtWindowTest, EveryCloseAsksOnceAndMayBeRefused) {
     EXPECT_EQ(asked, (std::vector{UnloadMode::FormCode, UnloadMode::FormControlMenu,
                                   UnloadMode::AppWindows}));
     EXPECT_EQ(unloaded, 2);
-}
-
-TEST_F(QtWindowTest, EditorKeepsTheTextExactlyWithCrLfLineEnds) {
-    test::TempDir dir;
-    const std::string body =
-        "\tTab\u00a0and no-break  \nJos\u00e9 M\u00fcller, \u65e5\u672c\n\nend";
-    const std::string crlf =
-        "\tTab\u00a0and no-break  \r\nJos\u00e9 M\u00fcller, \u65e5\u672c\r\n\r\nend";
-    test::WriteBytes(dir.File("lf.txt"), body + "\n");
-    test::WriteBytes(dir.File("crlf.txt"), crlf + "\r\n");
-    auto& editor = As<qt::QtEditor>(window.AddEditor(Place("ed", {0, 0, 4500, 3000})));
-    editor.SetOnChange(Count());
-
-    ASSERT_TRUE(editor.LoadFile(dir.File("lf.txt")));
-    EXPECT_EQ(editor.GetText(), crlf + "\r\n");
-    ASSERT_TRUE(editor.LoadFile(dir.File("crlf.txt")));
-    EXPECT_EQ(notified, 1) << "the same text again is no change";
-    ASSERT_TRUE(editor.LoadFile(dir.File("lf.txt")));
-    ASSERT_TRUE(editor.SaveFile(dir.File("lf.txt")));
-    EXPECT_EQ(test::ReadBytes(dir.File("lf.txt")), body + "\n");
-
-    editor.SetText(body + "\r");  // lone line ends are line ends too
-    EXPECT_EQ(notified, 1);
-    editor.textEdit()->moveCursor(QTextCursor::End);
-    editor.textEdit()->insertPlainText(QStringLiteral("x"));  // the user
-    EXPECT_EQ(notified, 2);
-    EXPECT_EQ(editor.GetText(), crlf + "\r\nx");
-    editor.SetText("");
-    EXPECT_EQ(notified, 3);
 }
 
 TEST_F(QtWindowTest, ToolbarClicksReportKeysAndLeaveThePressedStateToTheProgram) {

@@ -42,9 +42,12 @@ public:
     // format of the file last loaded (CR LF and UTF-8 for text the editor did
     // not load).
     virtual FileStatus SaveFile(const std::string& path) = 0;
-    // Whether the user has changed the text since the program last put it in
-    // place (a load, SetText or MarkUnmodified). Undoing back to that text, or
-    // typing it again, counts as unchanged.
+    // Whether the user's edits have moved the text away from the point where
+    // the program last put it in place (a load, SetText or MarkUnmodified), as
+    // a text editor's undo history counts it. A letter typed and deleted again
+    // is a change; undoing back to that point is none. Typing the old text
+    // again is not an undo: the text stays modified. The program's SetText or
+    // load clears the undo history.
     virtual bool Modified() const = 0;
     // Takes the text as it is now as the unchanged one: after a save.
     virtual void MarkUnmodified() = 0;

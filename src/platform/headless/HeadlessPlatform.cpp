@@ -21,8 +21,34 @@ void TextControl::Assign(const std::string& text) {
 }
 
 void TextEditor::SetText(const std::string& text) {
-    unmodified_ = text;
-    Assign(text);
+    std::string wanted = ToCrLf(text);
+    if (wanted == GetText()) return;
+    history_.assign(1, wanted);
+    step_ = 0;
+    clean_ = 0;
+    Assign(wanted);
+}
+
+void TextEditor::Type(const std::string& text) {
+    std::string typed = ToCrLf(text);
+    if (Locked() || typed == GetText()) return;
+    history_.resize(step_ + 1);
+    if (clean_ && *clean_ > step_) clean_.reset();
+    history_.push_back(typed);
+    ++step_;
+    Assign(typed);
+}
+
+void TextEditor::Undo() {
+    if (Locked() || step_ == 0) return;
+    --step_;
+    Assign(history_[step_]);
+}
+
+void TextEditor::Redo() {
+    if (Locked() || step_ + 1 == history_.size()) return;
+    ++step_;
+    Assign(history_[step_]);
 }
 
 FileStatus TextEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
@@ -44,6 +70,11 @@ Timer::~Timer() {
 
 void Timer::Restart() {
     due_ = platform_.now_ + interval_;
+}
+
+std::optional<std::int64_t> Timer::Remaining() const {
+    if (!enabled_ || interval_ <= 0) return std::nullopt;
+    return due_ - platform_.now_;
 }
 
 void Timer::SetInterval(int milliseconds) {

@@ -33,7 +33,7 @@ public:
 
     // What a user's typing does: the text becomes this one, unless the box is
     // locked.
-    void Type(const std::string& text);
+    virtual void Type(const std::string& text);
 
 protected:
     // Puts the text in place and notifies, when it differs.
@@ -46,7 +46,9 @@ private:
 };
 
 // An editor over a file system; loads and saves go through the same text-file
-// rules as the real editor.
+// rules as the real editor, and its text has CR LF line ends. Each Type is one
+// step of its undo history, which the program's own SetText or load clears, as
+// the real editors' loads do.
 class TextEditor : public TextControl, public virtual ITextEditor {
 public:
     explicit TextEditor(IFileSystem& files) : backing_(files) {}
@@ -56,17 +58,25 @@ public:
     FileStatus LoadFile(const std::string& path,
                         std::optional<PrefetchedText> prefetched = std::nullopt) override;
     FileStatus SaveFile(const std::string& path) override;
-    // Changed when the text differs from the one the program last put in place:
-    // typing the old text again is what an undo back to it does.
-    bool Modified() const override { return GetText() != unmodified_; }
-    void MarkUnmodified() override { unmodified_ = GetText(); }
+    bool Modified() const override { return step_ != clean_; }
+    void MarkUnmodified() override { clean_ = step_; }
     void SetText(const std::string& text) override;
+    void Type(const std::string& text) override;
+    // What the user's undo does: takes back the last Type, if any is left;
+    // redo types it again, until the next Type.
+    void Undo();
+    void Redo();
 
     const TextFormat& Format() const { return backing_.Format(); }
 
 private:
     EditorFileBacking backing_;
-    std::string unmodified_;
+    // The texts of the undo history, the one shown at `step_`; `clean_` is
+    // the step the program put in place or marked, none once it is undone
+    // and typed over.
+    std::vector<std::string> history_{std::string()};
+    std::size_t step_ = 0;
+    std::optional<std::size_t> clean_ = 0;
 };
 
 class Timer final : public ITimer {
@@ -78,6 +88,9 @@ public:
     void SetEnabled(bool enabled) override;
     bool Enabled() const override { return enabled_; }
     void SetOnTick(std::function<void()> handler) override { onTick_ = std::move(handler); }
+    // Milliseconds of virtual time until its next tick; none while it does
+    // not run.
+    std::optional<std::int64_t> Remaining() const;
 
 private:
     friend class HeadlessPlatform;

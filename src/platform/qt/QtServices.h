@@ -96,6 +96,8 @@ public:
     void SetEnabled(bool enabled) override;
     bool Enabled() const override { return enabled_; }
     void SetOnTick(std::function<void()> handler) override { onTick_ = std::move(handler); }
+    // The Qt timer underneath, whose schedule tests look at.
+    QTimer& timer() { return timer_; }
 
 private:
     void Apply();
