@@ -15,9 +15,11 @@
 #include <csignal>
 
 #include "CommandLine.h"
+#include "mainwindow/ProgramRun.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
+#include "platform/SessionEnd.h"
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/FontWarmUp.h"
@@ -49,6 +51,18 @@ void RejectOpenDialogs() {
             w->close();
     }
 }
+
+// The session manager's side of the end of the desktop session.
+class QtSessionEnd final : public tagrota::ISessionEnd {
+public:
+    explicit QtSessionEnd(QSessionManager& manager) : manager_(manager) {}
+    bool AllowsInteraction() override { return manager_.allowsInteraction(); }
+    void Release() override { manager_.release(); }
+    void Cancel() override { manager_.cancel(); }
+
+private:
+    QSessionManager& manager_;
+};
 
 // The program's run, from the command line to the end of the event loop.
 int Run(int argc, char* argv[]) {
@@ -110,19 +124,9 @@ int Run(int argc, char* argv[]) {
     frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
                                     trayShell, folders.dataDir, *registry, programs,
                                     folders.helpDir});
-    bool loaded = false, closed = false, endRequested = false;
-    form.onClosed = [&closed] {
-        closed = true;
-        QCoreApplication::quit();
-    };
-    auto end = [&](UnloadMode mode) {
-        if (closed) return;
-        if (!loaded) {  // during start-up: closed as soon as it is done
-            endRequested = true;
-            return;
-        }
-        form.window->Close(mode);
-    };
+    ProgramRun run(form);
+    run.onClosed = [] { QCoreApplication::quit(); };
+    run.deliverWaiting = [] { QCoreApplication::processEvents(); };
 
     // SIGTERM, SIGINT and SIGHUP end the program through its ordinary closing. They are
     // handled first thing, so that one arriving while start-up shows a message
@@ -133,7 +137,7 @@ int Run(int argc, char* argv[]) {
             char byte;
             [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
             RejectOpenDialogs();
-            QTimer::singleShot(0, &app, [&] { end(UnloadMode::AppTaskManager); });
+            QTimer::singleShot(0, &app, [&] { run.Terminate(); });
         });
         struct sigaction action {};
         action.sa_handler = OnTerminate;
@@ -147,35 +151,15 @@ int Run(int argc, char* argv[]) {
     // session manager lets the program ask; a Cancel then cancels the logout.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, [&](QSessionManager& manager) {
         RejectOpenDialogs();
-        bool asking = false;
-        form.mayAskAtSessionEnd = [&] { return asking = manager.allowsInteraction(); };
-        end(UnloadMode::AppWindows);
-        form.mayAskAtSessionEnd = nullptr;
-        if (asking) manager.release();
-        if (loaded && !closed) manager.cancel();
+        QtSessionEnd session(manager);
+        run.SessionEnds(session);
     });
+    instance.onActivate = [&] { run.Activate(); };
+    instance.onRotate = [&] { run.Rotate(); };
 
-    bool reactivate = false;
-    instance.onActivate = [&] {
-        if (loaded && !closed)
-            form.Reactivate();
-        else
-            reactivate = true;  // once start-up is done
-    };
-    // `tagrota --rotate`; start-up rotates anyway.
-    instance.onRotate = [&] {
-        if (loaded && !closed) form.RotateNow();
-    };
-
-    form.Form_Load();
-    loaded = true;
-    if (reactivate) form.Reactivate();
-    // A signal that came during start-up is a close the moment it is done.
-    QCoreApplication::processEvents();
-    if (endRequested) form.window->Close(UnloadMode::AppTaskManager);
-    if (closed) return 0;
+    if (!run.Start()) return 0;
     const int result = QApplication::exec();
-    end(UnloadMode::AppWindows);  // the event loop ended some other way
+    run.LoopEnded();
     return result;
 }
 
