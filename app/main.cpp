@@ -5,24 +5,17 @@
 // end of the desktop session) goes through the window's ordinary closing, so
 // the settings are always written.
 
-#include <sys/socket.h>
-#include <unistd.h>
 #include <QApplication>
-#include <QDialog>
-#include <QSessionManager>
-#include <QSocketNotifier>
-#include <QTimer>
-#include <csignal>
 
 #include "CommandLine.h"
 #include "mainwindow/ProgramRun.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
-#include "platform/SessionEnd.h"
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/FontWarmUp.h"
+#include "platform/qt/QtProgramEvents.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtTrayShell.h"
@@ -30,39 +23,6 @@
 #include "platform/qt/WorkerThreads.h"
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-// Only hands the signal to the event loop; the closing runs there.
-extern "C" void OnTerminate(int signal) {
-    const char byte = static_cast<char>(signal);
-    [[maybe_unused]] auto n = ::write(signalPipe[1], &byte, 1);
-}
-
-// Dismisses open message boxes and dialogs as if by Escape, and closes the
-// program's own modal windows, so that whatever waits on one can finish before
-// the closing.
-void RejectOpenDialogs() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible()) continue;
-        if (auto* dialog = qobject_cast<QDialog*>(w))
-            dialog->reject();
-        else if (w->windowModality() != Qt::NonModal)
-            w->close();
-    }
-}
-
-// The session manager's side of the end of the desktop session.
-class QtSessionEnd final : public tagrota::ISessionEnd {
-public:
-    explicit QtSessionEnd(QSessionManager& manager) : manager_(manager) {}
-    bool AllowsInteraction() override { return manager_.allowsInteraction(); }
-    void Release() override { manager_.release(); }
-    void Cancel() override { manager_.cancel(); }
-
-private:
-    QSessionManager& manager_;
-};
 
 // The program's run, from the command line to the end of the event loop.
 int Run(int argc, char* argv[]) {
@@ -125,35 +85,13 @@ int Run(int argc, char* argv[]) {
                                     trayShell, folders.dataDir, *registry, programs,
                                     folders.helpDir});
     ProgramRun run(form);
-    run.onClosed = [] { QCoreApplication::quit(); };
-    run.deliverWaiting = [] { QCoreApplication::processEvents(); };
-
-    // SIGTERM, SIGINT and SIGHUP end the program through its ordinary closing. They are
-    // handled first thing, so that one arriving while start-up shows a message
-    // still writes the settings.
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
-        auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, [&] {
-            char byte;
-            [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
-            RejectOpenDialogs();
-            QTimer::singleShot(0, &app, [&] { run.Terminate(); });
-        });
-        struct sigaction action {};
-        action.sa_handler = OnTerminate;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        sigaction(SIGTERM, &action, nullptr);
-        sigaction(SIGINT, &action, nullptr);
-        sigaction(SIGHUP, &action, nullptr);  // the terminal that started it closed
-    }
-    // The end of the desktop session. Unsaved edits are asked about where the
-    // session manager lets the program ask; a Cancel then cancels the logout.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&](QSessionManager& manager) {
-        RejectOpenDialogs();
-        QtSessionEnd session(manager);
-        run.SessionEnds(session);
-    });
+    run.onClosed = &qt::QtProgramEvents::Quit;
+    run.deliverWaiting = &qt::QtProgramEvents::DeliverWaiting;
+    // Caught before the start-up, so that a signal or the end of the session
+    // while it shows a message still closes with the settings written.
+    qt::QtProgramEvents events;
+    events.onTerminate = [&run] { run.Terminate(); };
+    events.onSessionEnd = [&run](ISessionEnd& session) { run.SessionEnds(session); };
     instance.onActivate = [&] { run.Activate(); };
     instance.onRotate = [&] { run.Rotate(); };
 

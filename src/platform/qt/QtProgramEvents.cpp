@@ -1,0 +1,86 @@
+#include "platform/qt/QtProgramEvents.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+#include <QApplication>
+#include <QDialog>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <csignal>
+
+namespace tagrota::qt {
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+// Only hands the signal to the event loop; the closing runs there.
+extern "C" void OnTerminate(int signal) {
+    const char byte = static_cast<char>(signal);
+    [[maybe_unused]] auto n = ::write(signalPipe[1], &byte, 1);
+}
+
+// The session manager's side of the end of the desktop session.
+class QtSessionEnd final : public ISessionEnd {
+public:
+    explicit QtSessionEnd(QSessionManager& manager) : manager_(manager) {}
+    bool AllowsInteraction() override { return manager_.allowsInteraction(); }
+    void Release() override { manager_.release(); }
+    void Cancel() override { manager_.cancel(); }
+
+private:
+    QSessionManager& manager_;
+};
+
+}  // namespace
+
+void RejectOpenDialogs() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible()) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(w))
+            dialog->reject();
+        else if (w->windowModality() != Qt::NonModal)
+            w->close();
+    }
+}
+
+QtProgramEvents::QtProgramEvents() {
+    // SIGTERM, SIGINT and SIGHUP (the terminal that started the program
+    // closed) go through a socket pair to the event loop.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
+        notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+        connect(notifier_, &QSocketNotifier::activated, this, [this] { SignalArrived(); });
+        struct sigaction action {};
+        action.sa_handler = OnTerminate;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+    }
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        RejectOpenDialogs();
+        QtSessionEnd session(manager);
+        if (onSessionEnd) onSessionEnd(session);
+    });
+}
+
+// The handlers stay: a signal after the closing has nothing left to end.
+QtProgramEvents::~QtProgramEvents() = default;
+
+void QtProgramEvents::SignalArrived() {
+    char byte;
+    [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
+    RejectOpenDialogs();
+    QTimer::singleShot(0, this, [this] {
+        if (onTerminate) onTerminate();
+    });
+}
+
+void QtProgramEvents::DeliverWaiting() {
+    QCoreApplication::processEvents();
+}
+
+void QtProgramEvents::Quit() {
+    QCoreApplication::quit();
+}
+
+}  // namespace tagrota::qt

@@ -1,0 +1,46 @@
+#pragma once
+// What reaches the program from outside its windows, on Qt: SIGTERM, SIGINT
+// and SIGHUP, and the end of the desktop session. Each is handed to its
+// handler on the event loop, after the program's open dialogs have been
+// dismissed as if by Escape.
+
+#include <QObject>
+#include <functional>
+
+#include "platform/SessionEnd.h"
+
+class QSocketNotifier;
+
+namespace tagrota::qt {
+
+class QtProgramEvents final : public QObject {
+public:
+    // Catches the signals from now on. Needs the application object.
+    QtProgramEvents();
+    ~QtProgramEvents() override;
+    QtProgramEvents(const QtProgramEvents&) = delete;
+    QtProgramEvents& operator=(const QtProgramEvents&) = delete;
+
+    // A signal asks the program to end.
+    std::function<void()> onTerminate;
+    // The desktop session ends; the handler answers the session manager
+    // before it returns.
+    std::function<void(ISessionEnd&)> onSessionEnd;
+
+    // Hands the events waiting now to their handlers.
+    static void DeliverWaiting();
+    // Ends the event loop.
+    static void Quit();
+
+private:
+    void SignalArrived();
+
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+// Dismisses open message boxes and dialogs as if by Escape, and closes the
+// program's own modal windows, so that whatever waits on one can finish before
+// the closing.
+void RejectOpenDialogs();
+
+}  // namespace tagrota::qt
