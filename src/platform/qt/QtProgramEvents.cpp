@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 #include <csignal>
 
@@ -13,6 +14,9 @@ namespace tagrota::qt {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+
+// How long the closing waits for an open menu or dialog to have gone.
+constexpr int kUnwindWait = 10;  // ms
 
 // Only hands the signal to the event loop; the closing runs there.
 extern "C" void OnTerminate(int signal) {
@@ -34,7 +38,13 @@ private:
 
 }  // namespace
 
-void RejectOpenDialogs() {
+void DismissOpenWindows() {
+    // A popup menu first: it holds the mouse and the keyboard.
+    for (QWidget* popup = QApplication::activePopupWidget(); popup;) {
+        popup->close();
+        QWidget* next = QApplication::activePopupWidget();
+        popup = next != popup ? next : nullptr;
+    }
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isVisible()) continue;
         if (auto* dialog = qobject_cast<QDialog*>(w))
@@ -57,7 +67,7 @@ QtProgramEvents::QtProgramEvents() {
         for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
     }
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        RejectOpenDialogs();
+        DismissOpenWindows();
         QtSessionEnd session(manager);
         if (onSessionEnd) onSessionEnd(session);
     });
@@ -69,10 +79,21 @@ QtProgramEvents::~QtProgramEvents() = default;
 void QtProgramEvents::SignalArrived() {
     char byte;
     [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
-    RejectOpenDialogs();
-    QTimer::singleShot(0, this, [this] {
-        if (onTerminate) onTerminate();
-    });
+    DismissOpenWindows();
+    QTimer::singleShot(0, this, [this] { TerminateOnceUnwound(); });
+}
+
+// An open menu or dialog runs an event loop of its own, and below it on the
+// stack is whatever opened it: the tray icon's mouse handler for its menu, the
+// closing's question for its message box. The closing waits until they have
+// returned, since it may take away the very objects they are running in.
+void QtProgramEvents::TerminateOnceUnwound() {
+    if (QApplication::activePopupWidget() || QThread::currentThread()->loopLevel() > 1) {
+        DismissOpenWindows();
+        QTimer::singleShot(kUnwindWait, this, [this] { TerminateOnceUnwound(); });
+        return;
+    }
+    if (onTerminate) onTerminate();
 }
 
 void QtProgramEvents::DeliverWaiting() {

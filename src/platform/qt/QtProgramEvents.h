@@ -1,8 +1,8 @@
 #pragma once
 // What reaches the program from outside its windows, on Qt: SIGTERM, SIGINT
 // and SIGHUP, and the end of the desktop session. Each is handed to its
-// handler on the event loop, after the program's open dialogs have been
-// dismissed as if by Escape.
+// handler after the program's open menus have been closed and its dialogs
+// dismissed as if by Escape; a signal waits until they have gone.
 
 #include <QObject>
 #include <functional>
@@ -34,13 +34,14 @@ public:
 
 private:
     void SignalArrived();
+    void TerminateOnceUnwound();
 
     QSocketNotifier* notifier_ = nullptr;
 };
 
-// Dismisses open message boxes and dialogs as if by Escape, and closes the
-// program's own modal windows, so that whatever waits on one can finish before
-// the closing.
-void RejectOpenDialogs();
+// Closes open popup menus, dismisses open message boxes and dialogs as if by
+// Escape, and closes the program's own modal windows, so that whatever waits
+// on one can finish before the closing.
+void DismissOpenWindows();
 
 }  // namespace tagrota::qt
