@@ -15,6 +15,7 @@
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/FontWarmUp.h"
+#include "platform/qt/QtDisplayWatch.h"
 #include "platform/qt/QtProgramEvents.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSingleInstance.h"
@@ -31,7 +32,9 @@ int Run(int argc, char* argv[]) {
 
     // The fonts load while Qt starts and the window is built.
     const tagrota::qt::FontConfigWarmUp fontConfig;
+    tagrota::qt::QtDisplayWatch display;
     QApplication app(argc, argv);
+    display.Reached();
     const tagrota::qt::FontDatabaseWarmUp fontDatabase(fontConfig);
     QApplication::setApplicationName(QStringLiteral("Tagrota"));
     const tagrota::VersionInfo& version = tagrota::ProgramVersion();

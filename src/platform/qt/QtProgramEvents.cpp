@@ -64,7 +64,14 @@ QtProgramEvents::QtProgramEvents() {
         action.sa_handler = OnTerminate;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            // Started with SIGHUP ignored (nohup), the program keeps it so.
+            struct sigaction was {};
+            if (signal == SIGHUP && sigaction(signal, nullptr, &was) == 0 &&
+                was.sa_handler == SIG_IGN)
+                continue;
+            sigaction(signal, &action, nullptr);
+        }
     }
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
         DismissOpenWindows();
