@@ -1,9 +1,9 @@
 // Tagrota: keeps a mail or news signature file fresh.
 //
 // The run is the main window: created, loaded, shown, and ended when it
-// closes. Every way of ending the program (the window, SIGTERM or SIGINT, the
-// end of the desktop session) goes through the window's ordinary closing, so
-// the settings are always written.
+// closes. Every way of ending the program (the window, SIGTERM, SIGINT or
+// SIGHUP, the end of the desktop session, the loss of the display) goes
+// through the window's ordinary closing, so the settings are always written.
 
 #include <QApplication>
 
@@ -95,6 +95,7 @@ int Run(int argc, char* argv[]) {
     qt::QtProgramEvents events;
     events.onTerminate = [&run] { run.Terminate(); };
     events.onSessionEnd = [&run](ISessionEnd& session) { run.SessionEnds(session); };
+    events.onDisplayLost = [&run] { run.DisplayLost(); };
     instance.onActivate = [&] { run.Activate(); };
     instance.onRotate = [&] { run.Rotate(); };
 

@@ -9,11 +9,16 @@
 #include <QThread>
 #include <QTimer>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace tagrota::qt {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+
+// The events of the run now, for the end of the process.
+QtProgramEvents* running = nullptr;
 
 // How long the closing waits for an open menu or dialog to have gone.
 constexpr int kUnwindWait = 10;  // ms
@@ -73,6 +78,10 @@ QtProgramEvents::QtProgramEvents() {
             sigaction(signal, &action, nullptr);
         }
     }
+    // Qt ends the process with exit() when the connection to the display
+    // breaks; any end of the process while the run is on is such an end.
+    static const bool watched = std::atexit(&QtProgramEvents::EndedByQt) == 0;
+    if (watched) running = this;
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
         DismissOpenWindows();
         QtSessionEnd session(manager);
@@ -80,8 +89,21 @@ QtProgramEvents::QtProgramEvents() {
     });
 }
 
-// The handlers stay: a signal after the closing has nothing left to end.
-QtProgramEvents::~QtProgramEvents() = default;
+// The signal handlers stay: a signal after the closing has nothing left to
+// end.
+QtProgramEvents::~QtProgramEvents() {
+    if (running == this) running = nullptr;
+}
+
+void QtProgramEvents::EndedByQt() {
+    QtProgramEvents* events = running;
+    if (!events) return;
+    running = nullptr;
+    if (events->onDisplayLost) events->onDisplayLost();
+    // What is left of Qt on its way out needs the display.
+    std::fflush(nullptr);
+    ::_exit(1);
+}
 
 void QtProgramEvents::SignalArrived() {
     char byte;

@@ -1,6 +1,6 @@
 #pragma once
 // What reaches the program from outside its windows, on Qt: SIGTERM, SIGINT
-// and SIGHUP, and the end of the desktop session. Each is handed to its
+// and SIGHUP, the end of the desktop session, and the loss of the display. Each is handed to its
 // handler after the program's open menus have been closed and its dialogs
 // dismissed as if by Escape; a signal waits until they have gone.
 
@@ -26,6 +26,10 @@ public:
     // The desktop session ends; the handler answers the session manager
     // before it returns.
     std::function<void(ISessionEnd&)> onSessionEnd;
+    // The display has gone. Qt then ends the process at once, from wherever
+    // it noticed, without returning to the program: the handler runs on the
+    // way out, and the process ends with status 1 when it returns.
+    std::function<void()> onDisplayLost;
 
     // Hands the events waiting now to their handlers.
     static void DeliverWaiting();
@@ -35,6 +39,7 @@ public:
 private:
     void SignalArrived();
     void TerminateOnceUnwound();
+    static void EndedByQt();
 
     QSocketNotifier* notifier_ = nullptr;
 };
