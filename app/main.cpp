@@ -1,26 +1,22 @@
 // Tagrota: keeps a mail or news signature file fresh.
 //
 // The run is the main window: created, loaded, shown, and ended when it
-// closes. Every way of ending the program (the window, SIGTERM or SIGINT, the
-// end of the desktop session) goes through the window's ordinary closing, so
-// the settings are always written.
+// closes. Every way of ending the program (the window, SIGTERM, SIGINT or
+// SIGHUP, the end of the desktop session, the loss of the display) goes
+// through the window's ordinary closing, so the settings are always written.
 
-#include <sys/socket.h>
-#include <unistd.h>
 #include <QApplication>
-#include <QDialog>
-#include <QSessionManager>
-#include <QSocketNotifier>
-#include <QTimer>
-#include <csignal>
 
 #include "CommandLine.h"
+#include "mainwindow/ProgramRun.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
 #include "platform/SystemServices.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/FontWarmUp.h"
+#include "platform/qt/QtDisplayWatch.h"
+#include "platform/qt/QtProgramEvents.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtTrayShell.h"
@@ -29,27 +25,6 @@
 
 namespace {
 
-int signalPipe[2] = {-1, -1};
-
-// Only hands the signal to the event loop; the closing runs there.
-extern "C" void OnTerminate(int signal) {
-    const char byte = static_cast<char>(signal);
-    [[maybe_unused]] auto n = ::write(signalPipe[1], &byte, 1);
-}
-
-// Dismisses open message boxes and dialogs as if by Escape, and closes the
-// program's own modal windows, so that whatever waits on one can finish before
-// the closing.
-void RejectOpenDialogs() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible()) continue;
-        if (auto* dialog = qobject_cast<QDialog*>(w))
-            dialog->reject();
-        else if (w->windowModality() != Qt::NonModal)
-            w->close();
-    }
-}
-
 // The program's run, from the command line to the end of the event loop.
 int Run(int argc, char* argv[]) {
     // --help, --version, --print and --rotate do their one job and end here.
@@ -57,7 +32,9 @@ int Run(int argc, char* argv[]) {
 
     // The fonts load while Qt starts and the window is built.
     const tagrota::qt::FontConfigWarmUp fontConfig;
+    tagrota::qt::QtDisplayWatch display;
     QApplication app(argc, argv);
+    display.Reached();
     const tagrota::qt::FontDatabaseWarmUp fontDatabase(fontConfig);
     QApplication::setApplicationName(QStringLiteral("Tagrota"));
     const tagrota::VersionInfo& version = tagrota::ProgramVersion();
@@ -110,72 +87,21 @@ int Run(int argc, char* argv[]) {
     frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
                                     trayShell, folders.dataDir, *registry, programs,
                                     folders.helpDir});
-    bool loaded = false, closed = false, endRequested = false;
-    form.onClosed = [&closed] {
-        closed = true;
-        QCoreApplication::quit();
-    };
-    auto end = [&](UnloadMode mode) {
-        if (closed) return;
-        if (!loaded) {  // during start-up: closed as soon as it is done
-            endRequested = true;
-            return;
-        }
-        form.window->Close(mode);
-    };
+    ProgramRun run(form);
+    run.onClosed = &qt::QtProgramEvents::Quit;
+    run.deliverWaiting = &qt::QtProgramEvents::DeliverWaiting;
+    // Caught before the start-up, so that a signal or the end of the session
+    // while it shows a message still closes with the settings written.
+    qt::QtProgramEvents events;
+    events.onTerminate = [&run] { run.Terminate(); };
+    events.onSessionEnd = [&run](ISessionEnd& session) { run.SessionEnds(session); };
+    events.onDisplayLost = [&run] { run.DisplayLost(); };
+    instance.onActivate = [&] { run.Activate(); };
+    instance.onRotate = [&] { run.Rotate(); };
 
-    // SIGTERM, SIGINT and SIGHUP end the program through its ordinary closing. They are
-    // handled first thing, so that one arriving while start-up shows a message
-    // still writes the settings.
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
-        auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, [&] {
-            char byte;
-            [[maybe_unused]] auto n = ::read(signalPipe[0], &byte, 1);
-            RejectOpenDialogs();
-            QTimer::singleShot(0, &app, [&] { end(UnloadMode::AppTaskManager); });
-        });
-        struct sigaction action {};
-        action.sa_handler = OnTerminate;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        sigaction(SIGTERM, &action, nullptr);
-        sigaction(SIGINT, &action, nullptr);
-        sigaction(SIGHUP, &action, nullptr);  // the terminal that started it closed
-    }
-    // The end of the desktop session. Unsaved edits are asked about where the
-    // session manager lets the program ask; a Cancel then cancels the logout.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&](QSessionManager& manager) {
-        RejectOpenDialogs();
-        bool asking = false;
-        form.mayAskAtSessionEnd = [&] { return asking = manager.allowsInteraction(); };
-        end(UnloadMode::AppWindows);
-        form.mayAskAtSessionEnd = nullptr;
-        if (asking) manager.release();
-        if (loaded && !closed) manager.cancel();
-    });
-
-    bool reactivate = false;
-    instance.onActivate = [&] {
-        if (loaded && !closed)
-            form.Reactivate();
-        else
-            reactivate = true;  // once start-up is done
-    };
-    // `tagrota --rotate`; start-up rotates anyway.
-    instance.onRotate = [&] {
-        if (loaded && !closed) form.RotateNow();
-    };
-
-    form.Form_Load();
-    loaded = true;
-    if (reactivate) form.Reactivate();
-    // A signal that came during start-up is a close the moment it is done.
-    QCoreApplication::processEvents();
-    if (endRequested) form.window->Close(UnloadMode::AppTaskManager);
-    if (closed) return 0;
+    if (!run.Start()) return 0;
     const int result = QApplication::exec();
-    end(UnloadMode::AppWindows);  // the event loop ended some other way
+    run.LoopEnded();
     return result;
 }
 

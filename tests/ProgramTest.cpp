@@ -6,6 +6,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -159,6 +160,52 @@ TEST_F(Program, SigtermWhileStartUpShowsAMessageStillWritesTheSettings) {
     EXPECT_NE(ini.find("RandomFile=" + dir.File("Tagrota/collections-political.txt")),
               std::string::npos);
     EXPECT_EQ(ReadBytes(dir.File("bad.txt")), "no separator\r\n");
+}
+
+// Started with SIGHUP ignored (`nohup tagrota &`), the program leaves it
+// ignored: the terminal closing does not end it.
+TEST_F(Program, ASighupIgnoredAtStartStaysIgnored) {
+    struct sigaction ignore {
+    }, old{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGHUP, &ignore, &old);
+    const pid_t pid = Spawn();
+    ::sigaction(SIGHUP, &old, nullptr);
+    ASSERT_NE(pid, 0);
+    ASSERT_TRUE(WaitForHandler(pid, SIGTERM));
+    const std::uint64_t hup = std::uint64_t{1} << (SIGHUP - 1);
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::uint64_t ignored = 0, caught = 0;
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("SigIgn:", 0) == 0) ignored = std::stoull(line.substr(7), nullptr, 16);
+        if (line.rfind("SigCgt:", 0) == 0) caught = std::stoull(line.substr(7), nullptr, 16);
+    }
+    EXPECT_TRUE(ignored & hup);
+    EXPECT_FALSE(caught & hup);
+    ::kill(pid, SIGTERM);
+    EXPECT_TRUE(EndsWithSuccess(pid));
+}
+
+// Where no display can be reached, one line says so and how to run the
+// program, and it ends with status 1 (no abort, no core dump).
+TEST_F(Program, WithoutADisplayOneLineSaysHowToRunIt) {
+    ::unsetenv("QT_QPA_PLATFORM");
+    ::unsetenv("WAYLAND_DISPLAY");
+    const char* was = std::getenv("DISPLAY");
+    const std::string display = was ? was : "";
+    for (const char* unreachable : {":93", ""}) {
+        if (*unreachable)
+            ::setenv("DISPLAY", unreachable, 1);
+        else
+            ::unsetenv("DISPLAY");
+        const Result r = Run("");
+        EXPECT_EQ(r.status, 1) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find("no display could be reached"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("xvfb-run tagrota"), std::string::npos) << r.err;
+    }
+    if (was) ::setenv("DISPLAY", display.c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
 TEST_F(Program, ASecondStartBringsTheFirstToTheFrontAndEndsAndOptionsNeverDo) {

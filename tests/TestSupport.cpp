@@ -75,11 +75,15 @@ MainRig::MainRig() = default;
 MainRig::~MainRig() = default;
 
 void MainRig::Start() {
+    Create();
+    form->Form_Load();
+}
+
+void MainRig::Create() {
     form = std::make_unique<frmMain>(MainWindowServices{ui, *settings, files, messages, dialog,
                                                         platform.clock, random, tray,
                                                         dir.Path().string(), registry, programs});
     form->onClosed = [this] { ++closed; };
-    form->Form_Load();
 }
 
 void MainRig::Store(const char* key, const std::string& value) {

@@ -67,6 +67,8 @@ struct MainRig {
     ~MainRig();
     // Creates the main window and runs its start-up with the stored settings.
     void Start();
+    // Creates the main window only.
+    void Create();
     void Store(const char* key, const std::string& value);
     std::string Stored(const char* key) const;
 

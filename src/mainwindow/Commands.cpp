@@ -1,6 +1,8 @@
-// The toolbar, the menu bar and the tab control: selecting tabs, Stop, Bullets,
-// and laying out the Settings tab's path rows whenever that tab comes to the
-// front.
+// The toolbar, the menu bar, the keys and the tab control: the table of
+// commands they dispatch through, selecting tabs, Stop, Bullets, and laying out
+// the Settings tab's path rows whenever that tab comes to the front.
+
+#include "mainwindow/Commands.h"
 
 #include "help/HelpCommands.h"
 #include "mainwindow/frmMain.h"
@@ -13,50 +15,89 @@ HelpServices HelpFor(const MainWindowServices& s) {
             s.registry, s.programs, s.helpDir.empty() ? s.programDir : s.helpDir};
 }
 
+// Keys a command answers: the first shows beside its caption and in its tip.
+using Keys = std::array<std::string_view, 2>;
+
+void SelectTab(frmMain& f, int tab) {
+    f.SSTab1->SetTab(tab);
+}
+
+// In the toolbar's order, then the commands of the menu and the keys alone.
+constexpr Command kCommands[] = {
+    {"Exit", "Exit Program", "mnuExit", "E&xit", Keys{"Ctrl+Q"},
+     [](frmMain& f) { f.window->Close(); }},
+    {"Save", "Save", "mnuSave", "&Save", Keys{"Ctrl+S"}, [](frmMain& f) { f.SaveCommand(); }},
+    {"Fixed", "Fixed Signature", "", "", Keys{}, [](frmMain& f) { SelectTab(f, TabIndex::Fixed); }},
+    {"Random", "Show Random Sig File", "", "", Keys{},
+     [](frmMain& f) { SelectTab(f, TabIndex::Random); }},
+    {"Current", "Current", "", "", Keys{}, [](frmMain& f) { SelectTab(f, TabIndex::Current); }},
+    {"Settings", "Settings", "mnuSettings", "&Settings", Keys{},
+     [](frmMain& f) { SelectTab(f, TabIndex::Settings); }},
+    {"About", "About", "mnuAbout", "&About", Keys{}, [](frmMain& f) { f.AboutCommand(); }},
+    {"Help", "Brief Help on Tab", "mnuBriefHelp", "&Brief Help on Tab", Keys{"F1"},
+     [](frmMain& f) { f.BriefHelpCommand(); }},
+    {"Stop", "Stop changing the signature", "mnuStop", "S&top Changing", Keys{"Ctrl+T"},
+     [](frmMain& f) { f.StopCommand(); }},
+    {"Bullets", "Random or Sequencial", "mnuBullets", "&Random or Sequential", Keys{"Ctrl+R"},
+     [](frmMain& f) { f.BulletsCommand(); }},
+    {"", "", "mnuHelp", "&Help", Keys{}, [](frmMain& f) { f.FullHelpCommand(); }},
+    {"", "", "", "", Keys{"Ctrl+Tab", "Ctrl+PgDown"}, [](frmMain& f) { f.StepTab(1); }},
+    {"", "", "", "", Keys{"Ctrl+Shift+Tab", "Ctrl+PgUp"}, [](frmMain& f) { f.StepTab(-1); }},
+};
+
+const Command& CommandWhere(std::string_view Command::*field, std::string_view value) {
+    for (const Command& c : kCommands)
+        if (c.*field == value) return c;
+    static const Command none{};
+    return none;
+}
+
 }  // namespace
 
+std::span<const Command> Commands() {
+    return kCommands;
+}
+
+const Command* CommandOfButton(std::string_view key) {
+    const Command& c = CommandWhere(&Command::button, key);
+    return key.empty() || !c.run ? nullptr : &c;
+}
+
+const Command* CommandOfItem(std::string_view name) {
+    const Command& c = CommandWhere(&Command::item, name);
+    return name.empty() || !c.run ? nullptr : &c;
+}
+
+std::string ToolTipOf(std::string_view button) {
+    const Command& c = CommandWhere(&Command::button, button);
+    std::string tip(c.toolTip);
+    if (!c.keys[0].empty()) tip += " (" + std::string(c.keys[0]) + ")";
+    return tip;
+}
+
+MenuEntry MenuItemOf(std::string_view name, const std::string& parent) {
+    const Command& c = CommandWhere(&Command::item, name);
+    return {std::string(name), std::string(c.caption), parent, std::string(c.keys[0])};
+}
+
 void frmMain::Toolbar1_ButtonClick(const std::string& key) {
-    if (key == "Exit") {
-        window->Close();
-    } else if (key == "Save") {
-        SaveCommand();
-    } else if (key == "Fixed") {
-        SSTab1->SetTab(TabIndex::Fixed);
-    } else if (key == "Random") {
-        SSTab1->SetTab(TabIndex::Random);
-    } else if (key == "Current") {
-        SSTab1->SetTab(TabIndex::Current);
-    } else if (key == "Settings") {
-        SSTab1->SetTab(TabIndex::Settings);
-    } else if (key == "About") {
-        ShowAbout(HelpFor(s_), *window);
-    } else if (key == "Help") {
-        ShowBriefHelp(HelpFor(s_), *window, SSTab1->Tab());
-    } else if (key == "Stop") {
-        StopCommand();
-    } else if (key == "Bullets") {
-        BulletsCommand();
-    }
+    if (const Command* command = CommandOfButton(key)) command->run(*this);
 }
 
 void frmMain::Menu_Click(const std::string& name) {
-    if (name == "mnuSave") {
-        SaveCommand();
-    } else if (name == "mnuExit") {
-        window->Close();
-    } else if (name == "mnuSettings") {
-        SSTab1->SetTab(TabIndex::Settings);
-    } else if (name == "mnuAbout") {
-        ShowAbout(HelpFor(s_), *window);
-    } else if (name == "mnuHelp") {
-        ShowFullHelp(HelpFor(s_), *window);
-    } else if (name == "mnuStop") {
-        StopCommand();
-    } else if (name == "mnuBullets") {
-        BulletsCommand();
-    } else if (name == "mnuBriefHelp") {
-        ShowBriefHelp(HelpFor(s_), *window, SSTab1->Tab());
-    }
+    if (const Command* command = CommandOfItem(name)) command->run(*this);
+}
+
+void frmMain::AboutCommand() {
+    ShowAbout(HelpFor(s_), *window);
+}
+
+void frmMain::BriefHelpCommand() {
+    ShowBriefHelp(HelpFor(s_), *window, SSTab1->Tab());
+}
+
+void frmMain::FullHelpCommand() {
+    ShowFullHelp(HelpFor(s_), *window);
 }
 
 void frmMain::StepTab(int step) {

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "engine/Settings.h"
+#include "mainwindow/Commands.h"
 #include "mainwindow/WindowConstants.h"
 #include "platform/TextFile.h"
 
@@ -19,17 +20,6 @@ const TextFont kValueFont{"MS Sans Serif", 12};
 const TextFont kTabFont{"Arial Narrow", 9.75};
 
 constexpr int kRotationIntervalAtCreation = 3000;
-
-// The keys of the commands, in the menu and in the toolbar's tool tips.
-constexpr const char* kSaveKeys = "Ctrl+S";
-constexpr const char* kExitKeys = "Ctrl+Q";
-constexpr const char* kStopKeys = "Ctrl+T";
-constexpr const char* kBulletsKeys = "Ctrl+R";
-constexpr const char* kBriefHelpKeys = "F1";
-
-std::string WithKeys(const std::string& tip, const char* keys) {
-    return tip + " (" + keys + ")";
-}
 
 ImageList MakeToolbarImages() {
     return ImageList(32, 32,
@@ -80,22 +70,22 @@ void frmMain::Compose() {
     Timer2->SetEnabled(true);
     ImageList1 = MakeToolbarImages();
 
-    Toolbar1 = &w.AddToolbar(
-        "Toolbar1", 660, 4, ImageList1,
-        {{"Exit", "Exit", WithKeys("Exit Program", kExitKeys), ImageList1.IndexOf("Exit")},
-         {"Save", "Save", WithKeys("Save", kSaveKeys), ImageList1.IndexOf("Save")},
-         {},
-         {"Fixed", "Fixed", "Fixed Signature", ImageList1.IndexOf("Fixed")},
-         {"Random", "Random", "Show Random Sig File", ImageList1.IndexOf("Random")},
-         {"Current", "Current", "Current", ImageList1.IndexOf("Current")},
-         {"Settings", "Settings", "Settings", ImageList1.IndexOf("Settings")},
-         {},
-         {"About", "About", "About", ImageList1.IndexOf("About")},
-         {"Help", "", WithKeys("Brief Help on Tab", kBriefHelpKeys), ImageList1.IndexOf("Help")},
-         {"Stop", "Stop Changing", WithKeys("Stop changing the signature", kStopKeys),
-          ImageList1.IndexOf("Stop")},
-         {"Bullets", "", WithKeys("Random or Sequencial", kBulletsKeys),
-          ImageList1.IndexOf("Bullets")}});
+    auto button = [this](const char* key, const char* caption) {
+        return ToolbarEntry{key, caption, ToolTipOf(key), ImageList1.IndexOf(key)};
+    };
+    Toolbar1 = &w.AddToolbar("Toolbar1", 660, 4, ImageList1,
+                             {button("Exit", "Exit"),
+                              button("Save", "Save"),
+                              {},
+                              button("Fixed", "Fixed"),
+                              button("Random", "Random"),
+                              button("Current", "Current"),
+                              button("Settings", "Settings"),
+                              {},
+                              button("About", "About"),
+                              button("Help", ""),
+                              button("Stop", "Stop Changing"),
+                              button("Bullets", "")});
 
     Timer1 = s_.ui.CreateTimer();
     Timer1->SetInterval(kRotationIntervalAtCreation);
@@ -119,21 +109,23 @@ void frmMain::Compose() {
     // The Commands menu and the shortcuts give every toolbar command a way
     // from the keyboard: the toolbar takes no focus.
     menu = &w.AddMenuBar({{"mnuFile", "&File", ""},
-                          {"mnuSave", "&Save", "mnuFile", kSaveKeys},
+                          MenuItemOf("mnuSave", "mnuFile"),
                           {"sp1", "-", "mnuFile"},
-                          {"mnuExit", "E&xit", "mnuFile", kExitKeys},
+                          MenuItemOf("mnuExit", "mnuFile"),
                           {"mnuCommands", "&Commands", ""},
-                          {"mnuStop", "S&top Changing", "mnuCommands", kStopKeys},
-                          {"mnuBullets", "&Random or Sequential", "mnuCommands", kBulletsKeys},
+                          MenuItemOf("mnuStop", "mnuCommands"),
+                          MenuItemOf("mnuBullets", "mnuCommands"),
                           {"sp2", "-", "mnuCommands"},
-                          {"mnuBriefHelp", "&Brief Help on Tab", "mnuCommands", kBriefHelpKeys},
-                          {"mnuSettings", "&Settings", ""},
-                          {"mnuAbout", "&About", ""},
-                          {"mnuHelp", "&Help", ""}});
-    w.AddShortcut("Ctrl+Tab", [this] { StepTab(1); });
-    w.AddShortcut("Ctrl+PgDown", [this] { StepTab(1); });
-    w.AddShortcut("Ctrl+Shift+Tab", [this] { StepTab(-1); });
-    w.AddShortcut("Ctrl+PgUp", [this] { StepTab(-1); });
+                          MenuItemOf("mnuBriefHelp", "mnuCommands"),
+                          MenuItemOf("mnuSettings"),
+                          MenuItemOf("mnuAbout"),
+                          MenuItemOf("mnuHelp")});
+    // A menu item answers its first keys itself.
+    for (const Command& command : Commands())
+        for (std::size_t i = command.item.empty() ? 0 : 1; i < command.keys.size(); ++i)
+            if (!command.keys[i].empty())
+                w.AddShortcut(std::string(command.keys[i]),
+                              [this, run = command.run] { run(*this); });
 
     // The events, each to its handler.
     w.SetOnResize([this] { Form_Resize(); });

@@ -100,6 +100,10 @@ public:
     void SaveCommand();
     void StopCommand();
     void BulletsCommand();
+    void AboutCommand();
+    // The help on the tab in front, and the whole user guide.
+    void BriefHelpCommand();
+    void FullHelpCommand();
     // The next (1) or previous (-1) tab, round from the last to the first.
     void StepTab(int step);
 
