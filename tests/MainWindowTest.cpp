@@ -66,6 +66,16 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
     EXPECT_FALSE(rig.Window().Closed());
 }
 
+TEST_F(MainWindow, TheAboutButtonShowsItsFourPicturesInTurn) {
+    rig.Start();
+    std::vector<int> shown;
+    for (int i = 0; i < 5; ++i) {
+        rig.platform.Advance(20000);
+        shown.push_back(rig.Toolbar().ButtonImage("About"));
+    }
+    EXPECT_EQ(shown, (std::vector<int>{9, 10, 11, 7, 9}));
+}
+
 TEST_F(MainWindow, StoredSettingsComeBack) {
     rig.Store(SettingKey::UseSeq, "True");
     rig.Store(SettingKey::SigDuration, "5");

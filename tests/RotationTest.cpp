@@ -68,6 +68,20 @@ TEST_F(Rotation, RandomDrawIsReseededFromTheClockAndKeptBySequentialMode) {
     rig.state.UseSeq = true;
     rig.Rotate();
     EXPECT_EQ(rig.state.QuoteNumber, (first + 1) % 7);
+
+    // The seed is the time of day with its fraction: a tenth of a second
+    // later is another draw as often as chance has it (one in seven alike).
+    rig.state.UseSeq = false;
+    int alike = 0;
+    for (int i = 0; i < 100; ++i) {
+        rig.Rotate();
+        const Long before = rig.state.QuoteNumber;
+        rig.platform.Advance(100);
+        rig.Rotate();
+        alike += rig.state.QuoteNumber == before;
+        rig.platform.Advance(1000);
+    }
+    EXPECT_LT(alike, 40);
 }
 
 TEST_F(Rotation, WritesTheFixedTextALineEndAndTheQuotationExactly) {
