@@ -52,6 +52,11 @@ TEST_F(FileRoles, TheSignatureNeverGoesIntoTheCollectionInUseNorTheOneChosenForN
     ASSERT_FALSE(rig.messages.shown.empty());
     EXPECT_TRUE(test::Holds(rig.messages.shown.back().text, {"never writes over"}));
 
+    // Nor into the fixed signature's file before it was ever saved.
+    Browse(1, rig.dir.File("fixed.txt"));
+    rig.platform.Advance(20000);
+    EXPECT_FALSE(fs::exists(rig.dir.File("fixed.txt")));
+
     // The collection in use is what a Save of the Random tab writes.
     Browse(1, rig.dir.File("sig.txt"));
     rig.Tabs().ClickTab(1);

@@ -1,5 +1,7 @@
 #include "engine/ProgramFiles.h"
 
+#include <filesystem>
+
 namespace tagrota {
 
 bool ContentMayDiffer(const std::optional<FileStamp>& before, const std::optional<FileStamp>& now) {
@@ -40,6 +42,12 @@ std::optional<std::string> ProgramFiles::SignatureRefusal(IFileSystem& files) co
     paths.reserve(held.size());
     for (const Held& h : held) paths.push_back(h.path);
     if (const auto same = files.FindSameFile(signature_, paths)) return held[*same].what;
+    // A file not there yet (a fixed signature never saved) is still the
+    // program's: the signature written there would become it.
+    const std::filesystem::path target = std::filesystem::path(signature_).lexically_normal();
+    for (const Held& h : held)
+        if (!h.path.empty() && std::filesystem::path(h.path).lexically_normal() == target)
+            return h.what;
     return std::nullopt;
 }
 
