@@ -61,7 +61,7 @@ TEST_F(HelpWindows, BriefHelpShowsThePageOfTheTabInFront) {
     bool byKeyboard = false;
     const auto look = [&](Window& w) {
         EXPECT_EQ(w.Frame(), DialogFrame::Fixed);
-        EXPECT_EQ(w.Caption(), "Dialog Caption");
+        EXPECT_EQ(w.Caption(), "Tagrota Brief Help");
         // Centred over the main window.
         const Rect main = rig.Window().Bounds(), own = w.Bounds();
         EXPECT_LE(std::abs(2 * own.Left + own.Width - 2 * main.Left - main.Width), 1);

@@ -5,7 +5,7 @@ namespace tagrota {
 Dialog::Dialog(IUserInterface& ui, const IWindow& owner) {
     window = ui.CreateDialogWindow(DialogFrame::Fixed, owner);
     IWindow& w = *window;
-    w.SetCaption("Dialog Caption");
+    w.SetCaption("Tagrota Brief Help");
     w.SetClientSize(6030, 4515);
     RichTextBox1 =
         &w.AddRichTextBox({"RichTextBox1", {45, 45, 5910, 3795}, 1, {"MS Sans Serif", 12}});

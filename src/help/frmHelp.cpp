@@ -16,7 +16,7 @@ constexpr int kBrowserWidthMargin = 150, kBrowserHeightMargin = 1260, kButtonBot
 frmHelp::frmHelp(IUserInterface& ui, const IWindow& owner) {
     window = ui.CreateDialogWindow(DialogFrame::Sizable, owner);
     IWindow& w = *window;
-    w.SetCaption("Dialog Caption");
+    w.SetCaption("Tagrota Help");
     w.SetIcon("help");
     w.SetClientSize(9990, 6225);
     WebBrowser1 = &w.AddWebBrowser({"WebBrowser1", {45, 45, 9870, 5505}, 1, {}});

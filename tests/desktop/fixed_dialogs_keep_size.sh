@@ -40,10 +40,10 @@ press Escape
 wait_until 10 gone '^About Tagrota$' || fail "the About box did not close"
 
 press F1
-wait_until 10 shown '^Dialog Caption$' || fail "the brief help did not open"
+wait_until 10 shown '^Tagrota Brief Help$' || fail "the brief help did not open"
 check_fixed "the brief help"
 press Escape
-wait_until 10 gone '^Dialog Caption$' || fail "the brief help did not close"
+wait_until 10 gone '^Tagrota Brief Help$' || fail "the brief help did not close"
 
 tagrota_close
 echo "ok: the About box and the brief help keep their size"

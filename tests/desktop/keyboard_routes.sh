@@ -10,9 +10,9 @@ gone() { [ -z "$(tagrota_window "$1")" ]; }
 # been handled.
 brief_help() {
     press F1
-    wait_until 10 shown '^Dialog Caption$' || fail "F1 did not open the brief help ($1)"
+    wait_until 10 shown '^Tagrota Brief Help$' || fail "F1 did not open the brief help ($1)"
     press Escape
-    wait_until 10 gone '^Dialog Caption$' || fail "Escape did not close the brief help ($1)"
+    wait_until 10 gone '^Tagrota Brief Help$' || fail "Escape did not close the brief help ($1)"
 }
 # type_in_fixed <text>: typed at the end of the Fixed tab's editor.
 type_in_fixed() {
@@ -28,9 +28,9 @@ xdotool windowactivate --sync "$MAIN_WIN"
 
 brief_help "at the start"
 press alt+h
-wait_until 10 shown '^Dialog Caption$' || fail "Alt+H did not open the user guide"
+wait_until 10 shown '^Tagrota Help$' || fail "Alt+H did not open the user guide"
 press Escape
-wait_until 10 gone '^Dialog Caption$' || fail "Escape did not close the user guide"
+wait_until 10 gone '^Tagrota Help$' || fail "Escape did not close the user guide"
 
 # Ctrl+S saves the tab in front only: not the Fixed tab from the tab that
 # Ctrl+Tab (or Ctrl+PgDown) leads to, but from the one Ctrl+Shift+Tab (or
