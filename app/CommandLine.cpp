@@ -38,7 +38,9 @@ void Write(std::FILE* stream, const std::string& text) {
 
 int PrintSignature() {
     StdFileSystem files;
-    QtSettingsStore settings;
+    // A mail reader may run this for every mail: it writes no file, not even
+    // a copy of a damaged settings file.
+    QtSettingsStore settings(nullptr, SettingsAccess::ReadOnly);
     SystemClock clock;
     SplitMixRandom random;
     // The same files the program would use, but no folder is created for them.
@@ -46,6 +48,11 @@ int PrintSignature() {
         LocateProgramFolders(ProgramDirectory(), CurrentUserEnvironment());
     const PrintedSignature signature =
         ComposePrintedSignature(settings, files, clock, random, folders.dataDir);
+    if (const FileStatus read = settings.ReadStatus("Tagrota"); !read)
+        Write(stderr, "tagrota: The settings file " + settings.Where("Tagrota") +
+                          " could not be read whole: " + read.reason +
+                          "; settings that could not be read are at their defaults, and the "
+                          "file is left as it is.\n");
     for (const std::string& problem : signature.problems)
         Write(stderr, "tagrota: " + problem + "\n");
     Write(stdout, signature.text);
@@ -55,7 +62,16 @@ int PrintSignature() {
 int AskToRotate() {
     const std::string settings = QtSettingsStore::Location("Tagrota");
     QtSingleInstance instance(settings);
-    if (instance.AskToRotate()) return 0;
+    switch (instance.AskToRotate()) {
+        case QtSingleInstance::Rotation::Asked:
+            return 0;
+        case QtSingleInstance::Rotation::NoAnswer:
+            Write(stderr, "tagrota: Tagrota is running with the settings in " + settings +
+                              ", but it did not answer.\n");
+            return 1;
+        case QtSingleInstance::Rotation::NotRunning:
+            break;
+    }
     Write(stderr, "tagrota: Tagrota is not running with the settings in " + settings +
                       ", so there is nothing to rotate.\n");
     return 1;

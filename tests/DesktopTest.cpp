@@ -2,6 +2,7 @@
 // opens, and how it comes back when started again.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,7 +17,10 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(ProgramFoldersTest, APortableCopyKeepsItsFilesBesideItAnInstalledOneWithTheUser) {
-    test::TempDir dir;
+    // The help folder that makes a copy an installed one counts only in a
+    // safe place, as where the build tree is.
+    if (test::TrustedFolder().empty()) GTEST_SKIP() << "the build tree is not in a safe place";
+    test::TempDir dir(test::TrustedFolder());
     // A folder that does not exist cannot be written to either.
     EXPECT_TRUE(LocateProgramFolders(dir.File("bin"), {dir.File("data"), "/home/u"}).perUser);
     fs::create_directories(dir.File("bin"));
@@ -38,6 +42,51 @@ TEST(ProgramFoldersTest, APortableCopyKeepsItsFilesBesideItAnInstalledOneWithThe
               "/x/data/Tagrota");
     // A relative $XDG_DATA_HOME is not to be used.
     EXPECT_EQ(UserDataFolder({"data", "/home/u"}), "/home/u/.local/share/Tagrota");
+}
+
+// A user guide that someone else could have put beside the program's folder
+// (a copy run from under /tmp finds /tmp/share/tagrota) makes no installed
+// copy: its files stay beside it, and its help is its own.
+TEST(ProgramFoldersTest, AUserGuideInAPlaceOthersCanWriteMakesNoInstalledCopy) {
+    if (test::TrustedFolder().empty()) GTEST_SKIP() << "the build tree is not in a safe place";
+    test::TempDir dir(test::TrustedFolder());
+    fs::create_directories(dir.File("usr/bin"));
+    fs::create_directories(dir.File("usr/share/tagrota"));
+    test::WriteBytes(dir.File("usr/share/tagrota/index.html"), "<html></html>");
+    const auto installed = [&] {
+        const ProgramFolders f = LocateProgramFolders(dir.File("usr/bin"), {"", "/home/u"});
+        EXPECT_EQ(f.helpDir, f.perUser ? dir.File("usr/share/tagrota") : dir.File("usr/bin"));
+        return f.perUser;
+    };
+    ASSERT_TRUE(installed());
+    const std::string share = dir.File("usr/share");
+    for (const auto mode : {0775, 0757, 01777}) {
+        ::chmod(share.c_str(), mode);
+        EXPECT_FALSE(installed()) << std::oct << mode;
+        EXPECT_NE(WhyNotTrusted(dir.File("usr/share/tagrota/index.html")).find(share),
+                  std::string::npos);
+    }
+    ::chmod(share.c_str(), 0755);
+    ::chmod(dir.File("usr/share/tagrota/index.html").c_str(), 0666);
+    EXPECT_FALSE(installed()) << "the guide itself open to every writer";
+    ::chmod(dir.File("usr/share/tagrota/index.html").c_str(), 0644);
+    ASSERT_TRUE(installed());
+
+    // Another user's folder on the way.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::lchown(share.c_str(), test::kOtherUser, test::kOtherGroup), 0);
+        EXPECT_FALSE(installed());
+        EXPECT_EQ(WhyNotTrusted(dir.File("usr/share/tagrota")), share + " belongs to another user");
+        ASSERT_EQ(::lchown(share.c_str(), 0, 0), 0);
+    }
+    // Under the temporary folder, where every user may write.
+    test::TempDir tmp;
+    fs::create_directories(tmp.File("usr/bin"));
+    fs::create_directories(tmp.File("usr/share/tagrota"));
+    test::WriteBytes(tmp.File("usr/share/tagrota/index.html"), "<html></html>");
+    const ProgramFolders f = LocateProgramFolders(tmp.File("usr/bin"), {"", "/home/u"});
+    EXPECT_FALSE(f.perUser);
+    EXPECT_EQ(f.helpDir, tmp.File("usr/bin"));
 }
 
 TEST(ProgramFoldersTest, TheDataFolderIsCreatedWithItsParentsOrSaysWhyNot) {

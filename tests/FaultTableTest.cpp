@@ -586,11 +586,16 @@ TEST_F(FaultInstance, AFolderOfAnotherUsersInPlaceOfThePrivateOneIsNotUsed) {
     const std::string planted = tmp.File("tmp/tagrota-" + std::to_string(::geteuid()));
     ASSERT_TRUE(AsAnotherUser([&] { return ::mkdir(planted.c_str(), 0777) == 0; }));
     ::chmod(planted.c_str(), 0777);
-    const std::string base = planted + "/" + qt::QtSingleInstance::KeyFor(settings).toStdString();
+    const std::string base =
+        planted + "/" + qt::QtSingleInstance::ShortKeyFor(settings).toStdString();
     AnotherUserHolds(base + ".lock", base + ".socket");
     {
+        // The next name of the user's own takes its place.
         qt::QtSingleInstance instance(settings);
-        EXPECT_EQ(instance.Acquire(), qt::QtSingleInstance::Claim::First) << "runs unguarded";
+        EXPECT_EQ(instance.Acquire(), qt::QtSingleInstance::Claim::First);
+        EXPECT_EQ(fs::path(instance.LockPath()).parent_path(), planted + "-1");
+        qt::QtSingleInstance later(settings);
+        EXPECT_EQ(later.LockPath(), instance.LockPath()) << "every start finds the same";
     }
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(planted)) {
@@ -610,8 +615,9 @@ TEST_F(FaultInstance, TheLockLivesInAPrivateFolder) {
     ASSERT_EQ(::lstat(folder.c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_mode & 0777, 0700u);
-    EXPECT_TRUE(
-        fs::exists(folder + "/" + qt::QtSingleInstance::KeyFor(settings).toStdString() + ".lock"));
+    EXPECT_EQ(first.LockPath(),
+              folder + "/" + qt::QtSingleInstance::ShortKeyFor(settings).toStdString() + ".lock");
+    EXPECT_TRUE(fs::exists(first.LockPath()));
 }
 
 TEST(FaultFolders, ADataFolderUnderAReadOnlyHomeSaysPermissionDenied) {

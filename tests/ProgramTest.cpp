@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -12,9 +13,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <map>
 #include <set>
 #include <thread>
 #include <tuple>
+
+#include <QCoreApplication>
 
 #include "CommandLine.h"
 #include "TestSupport.h"
@@ -298,6 +303,54 @@ TEST_F(Program, PrintAlwaysGivesACompleteSignatureAndWritesNothing) {
     EXPECT_TRUE(EndsWithSuccess(copy));
 }
 
+// Every name under the folder with its kind, size and time of change, but for
+// the test's record of standard error.
+std::map<std::string, std::string> Listing(const fs::path& folder) {
+    std::map<std::string, std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.path().filename() == "stderr.txt") continue;
+        struct stat st {};
+        ::lstat(entry.path().c_str(), &st);
+        names[entry.path().string()] = std::to_string(st.st_mode) + " " +
+                                       std::to_string(st.st_size) + " " +
+                                       std::to_string(st.st_mtim.tv_nsec + st.st_mtim.tv_sec);
+    }
+    return names;
+}
+
+// A mail reader may run --print for every mail: it writes no file at all. A
+// damaged settings file is read as far as it goes, said once, and left as it
+// is (no copy of it each time); a collection that cannot be used is told with
+// the reason the window gives, and nothing waits on a named pipe.
+TEST_F(Program, PrintWritesNoFileAndTellsTheRealReasons) {
+    ::mkfifo(dir.File("pipe").c_str(), 0600);
+    fs::create_directories(dir.File("folder"));
+    fs::create_symlink("loop2", dir.File("loop1"));
+    fs::create_symlink("loop1", dir.File("loop2"));
+    const std::pair<std::string, const char*> collections[] = {
+        {dir.File("pipe"), "Not a regular file"},
+        {"/dev/zero", "Not a regular file"},
+        {dir.File("folder"), "Is a directory"},
+        {dir.File("loop1"), "Too many levels of symbolic links"}};
+    for (const auto& [collection, reason] : collections) {
+        // Cut in the middle of a key: what comes before it is read.
+        WriteBytes(Ini(), "[Settings]\nRandomFile=" + collection + "\nSigDuration=30\nDoWr");
+        const auto before = Listing(dir.Path());
+        for (int run = 0; run < 2; ++run) {
+            const Result r = Run("--print");
+            EXPECT_EQ(r.status, 0) << r.err;
+            EXPECT_EQ(r.out.rfind("---\r\n", 0), 0u) << r.out;
+            EXPECT_TRUE(test::Holds(r.err, {collection, reason, "the default collection is used"}));
+            EXPECT_EQ(r.err.find("does not exist"), std::string::npos) << r.err;
+            const std::string settings = "The settings file " + Ini() + " could not be read whole";
+            const std::size_t at = r.err.find(settings);
+            EXPECT_NE(at, std::string::npos) << r.err;
+            EXPECT_EQ(r.err.find(settings, at + 1), std::string::npos) << "said once:\n" << r.err;
+            EXPECT_EQ(Listing(dir.Path()), before) << "no file written, none changed";
+        }
+    }
+}
+
 TEST_F(Program, RotateMakesTheRunningCopyRotateOrSaysNoneRuns) {
     const Result none = Run("--rotate");
     EXPECT_EQ(none.status, 1);
@@ -314,6 +367,91 @@ TEST_F(Program, RotateMakesTheRunningCopyRotateOrSaysNoneRuns) {
     EXPECT_EQ(ReadBytes(Sig()).rfind("---\r\n", 0), 0u);
     ::kill(copy, SIGTERM);
     EXPECT_TRUE(EndsWithSuccess(copy));
+}
+
+// While a copy holds the lock, neither a second start nor --rotate ever says
+// that none runs: not where the runtime folder is too deep for a socket's
+// address, nor where another user took the private folder's name first; and
+// "did not answer" comes only from a copy that has stopped.
+TEST_F(Program, ACopyThatHoldsTheLockIsReachedOrSaidNotToAnswer) {
+    WriteBytes(Ini(), "[Settings]\nSigDuration=60\n");
+    fs::create_directories(dir.Path() / "tmp");
+    ::chmod(dir.File("tmp").c_str(), 01777);  // as /tmp is
+    ::setenv("TMPDIR", dir.File("tmp").c_str(), 1);
+    struct Restore {
+        ~Restore() { ::unsetenv("TMPDIR"); }
+    } restore;
+    const auto reached = [&](const char* where) {
+        fs::remove(Sig());
+        const pid_t copy = StartCopy();
+        fs::remove(Sig());
+        const Result asked = Run("--rotate");
+        EXPECT_EQ(asked.status, 0) << where << ": " << asked.err;
+        EXPECT_TRUE(WaitForFile(Sig())) << where << ": no rotation";
+        const pid_t second = Spawn();
+        EXPECT_TRUE(EndsWithSuccess(second)) << where << ": the second start did not hand over";
+        EXPECT_TRUE(StillRuns(copy)) << where;
+        return copy;
+    };
+    const auto end = [&](pid_t copy) {
+        ::kill(copy, SIGTERM);
+        EXPECT_TRUE(EndsWithSuccess(copy));
+    };
+
+    // A runtime folder deeper than a socket's address allows.
+    const std::string deep = dir.File("runtime/" + std::string(110, 'r'));
+    fs::create_directories(deep);
+    fs::permissions(deep, fs::perms::owner_all);
+    ::setenv("XDG_RUNTIME_DIR", deep.c_str(), 1);
+    const pid_t copy = reached("deep runtime folder");
+
+    // Stopped, it does not answer; it still runs.
+    ::kill(copy, SIGSTOP);
+    const Result stopped = Run("--rotate");
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_NE(stopped.err.find("did not answer"), std::string::npos) << stopped.err;
+    EXPECT_EQ(stopped.err.find("not running"), std::string::npos) << stopped.err;
+    ::kill(copy, SIGCONT);
+    end(copy);
+
+    // Without a runtime folder, where another user made tagrota-<uid> first.
+    ::unsetenv("XDG_RUNTIME_DIR");
+    if (::geteuid() == 0) {
+        const std::string planted = dir.File("tmp/tagrota-" + std::to_string(::geteuid()));
+        fs::remove_all(planted);  // the one the copies above made
+        ASSERT_TRUE(test::AsAnotherUser([&] { return ::mkdir(planted.c_str(), 0777) == 0; }));
+        end(reached("another user's private folder"));
+    }
+}
+
+// A copy busy for longer than the usual wait (a long load, which keeps its
+// event loop from answering) is waited for: a second start hands over to it
+// and --rotate reaches it, once it answers.
+TEST_F(Program, ABusyCopyIsWaitedForUntilItAnswers) {
+    qt::QtSingleInstance holder(Ini());
+    ASSERT_EQ(holder.Acquire(), qt::QtSingleInstance::Claim::First);
+    int activated = 0, rotated = 0;
+    holder.onActivate = [&] { ++activated; };
+    holder.onRotate = [&] { ++rotated; };
+    const auto busyThenAnswer = [](std::future<bool>& asked) {
+        // Busy, as a load is: no events are handled meanwhile.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(4500);
+        while (std::chrono::steady_clock::now() < until) {
+        }
+        while (asked.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        return asked.get();
+    };
+    std::future<bool> rotate =
+        std::async(std::launch::async, [&] { return Run("--rotate").status == 0; });
+    EXPECT_TRUE(busyThenAnswer(rotate));
+    EXPECT_EQ(rotated, 1);
+    const pid_t second = Spawn();
+    ASSERT_NE(second, 0);
+    std::future<bool> start =
+        std::async(std::launch::async, [&] { return EndsWithSuccess(second); });
+    EXPECT_TRUE(busyThenAnswer(start));
+    EXPECT_EQ(activated, 1);
 }
 
 using qt::CommandAction;

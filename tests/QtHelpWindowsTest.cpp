@@ -184,6 +184,39 @@ TEST_F(QtHelpWindows, AMessageBoxOpensOverTheWindowItBelongsToAndModalToItAlone)
     EXPECT_TRUE(looked);
 }
 
+// A path or a text that looks like markup shows as it is, in every kind of
+// message box: nothing is made bold, and nothing is lost.
+TEST_F(QtHelpWindows, MessageBoxesShowPathsAndTextsAsTheyAre) {
+    const std::string text = "The file /tmp/<b>bold</b>/a&amp;b<br>c.txt could not be read.";
+    const auto shownAsItIs = [&](QWidget* w) {
+        const auto* label = w->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label) return ADD_FAILURE() << "no text in the box";
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        EXPECT_EQ(label->text().toStdString(), text);
+    };
+    qt::QtMessageBox messageBox;
+    int looked = 0;
+    for (int kind = 0; kind < 2; ++kind) {
+        WhileModal([&](QWidget* w) {
+            ++looked;
+            shownAsItIs(w);
+            Key(w, Qt::Key_Escape);
+        });
+        if (kind == 0)
+            messageBox.MsgBox(text, MsgBoxStyle::Exclamation, "Tagrota");
+        else
+            messageBox.Choose(text, MsgBoxStyle::Question, "Tagrota", {"Save", "Cancel"});
+    }
+    EXPECT_EQ(looked, 2);
+    messageBox.ShowNotice(text, MsgBoxStyle::Exclamation, "Tagrota");
+    QWidget* notice = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) notice = w;
+    ASSERT_NE(notice, nullptr);
+    shownAsItIs(notice);
+    notice->close();
+}
+
 TEST(QtProgramLauncher, StartsAProgramAndSaysWhenItCannot) {
     test::TempDir dir;
     const std::string script = dir.File("info.sh");

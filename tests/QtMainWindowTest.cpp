@@ -11,8 +11,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QScreen>
 #include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "QtServices.h"
 #include "TestSupport.h"
@@ -146,17 +151,92 @@ TEST_F(QtMainWindow, WithoutTheScintillaModuleTheRandomTabSaysWhyAndKeepsItsText
     random.SetOnChange(nullptr);
 }
 
-TEST(ScintillaModule, IsFoundBesideTheProgramElseInTheLibFolderOfAnInstalledCopy) {
-    test::TempDir dir;
+TEST(ScintillaModule, IsFoundBesideTheProgramElseInTheLibFolderOfAnInstalledCopyIfSafe) {
+    if (test::TrustedFolder().empty()) GTEST_SKIP() << "the build tree is not in a safe place";
+    test::TempDir dir(test::TrustedFolder());
     const std::string moduleDir = "usr/" + qt::ScintillaModuleDir();
     std::filesystem::create_directories(dir.Path() / "usr/bin");
     std::filesystem::create_directories(dir.Path() / moduleDir);
     const std::string installed = dir.File(moduleDir + "/tagrota_scintilla.so");
     test::WriteBytes(installed, "");
-    EXPECT_EQ(qt::ScintillaModulePath(dir.File("usr/bin")), installed);
+    EXPECT_EQ(qt::FindScintillaModule(dir.File("usr/bin")).path, installed);
+    EXPECT_EQ(qt::FindScintillaModule(dir.File("usr/bin")).refused, "");
     const std::string beside = dir.File("usr/bin/tagrota_scintilla.so");
     test::WriteBytes(beside, "");
-    EXPECT_EQ(qt::ScintillaModulePath(dir.File("usr/bin")), beside);
+    EXPECT_EQ(qt::FindScintillaModule(dir.File("usr/bin")).path, beside);
+    // The one found is not loaded where others could have put it.
+    ::chmod(dir.File("usr/bin").c_str(), 01777);
+    const qt::ScintillaModuleFound open = qt::FindScintillaModule(dir.File("usr/bin"));
+    EXPECT_TRUE(
+        test::Holds(open.refused, {beside, "every user can write to " + dir.File("usr/bin")}));
+    ::chmod(dir.File("usr/bin").c_str(), 0755);
+    ::chmod(beside.c_str(), 0664);
+    EXPECT_TRUE(test::Holds(qt::FindScintillaModule(dir.File("usr/bin")).refused,
+                            {"the group of " + beside}));
+}
+
+// A copy run from a folder in /tmp, where another user has put a module in
+// /tmp/lib/.../tagrota: the module is not loaded (its code would run as this
+// user), the Random tab holds the collection in the plain editor, and the user
+// is told why, once.
+TEST_F(QtMainWindow, AModuleOthersCouldHavePutThereIsNotLoadedAndThePlainEditorTakesOver) {
+    namespace fs = std::filesystem;
+    const std::string shared = dir.File("shared");
+    fs::create_directories(shared + "/Tagrota");
+    ::chmod(shared.c_str(), 01777);
+    const std::string planted = shared + "/" + qt::ScintillaModuleDir() + "/tagrota_scintilla.so";
+    const auto plant = [&] {
+        std::error_code ec;
+        fs::create_directories(fs::path(planted).parent_path(), ec);
+        return fs::copy_file(TAGROTA_SCINTILLA_MODULE, planted, ec);
+    };
+    if (::geteuid() == 0)
+        ASSERT_TRUE(test::AsAnotherUser(plant));
+    else
+        ASSERT_TRUE(plant());
+    qt::LookForScintillaModuleIn(shared + "/Tagrota");
+    struct Restore {
+        ~Restore() { qt::UseScintillaModuleAt(TAGROTA_SCINTILLA_MODULE); }
+    } restore;
+
+    test::WriteBytes(path, "One\n%\nTwo");
+    store.values[{kAppName, kSettingsSection, "RandomFile"}] = path;
+    Start();
+    auto* plain = dynamic_cast<qt::QtEditor*>(form->txtRandom);
+    ASSERT_NE(plain, nullptr) << "the plain editor holds the collection";
+    EXPECT_EQ(plain->GetText(), "One\r\n%\r\nTwo");
+    const auto notices = [] {
+        std::vector<QMessageBox*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                shown.push_back(box);
+        return shown;
+    };
+    EXPECT_TRUE(notices().empty()) << "nothing said before the tab shows";
+    for (int round = 0; round < 2; ++round) {
+        form->Toolbar1_ButtonClick("Random");
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        const std::vector<QMessageBox*> shown = notices();
+        ASSERT_EQ(shown.size(), round == 0 ? 1u : 0u) << "said once";
+        if (round == 0) {
+            EXPECT_TRUE(test::Holds(
+                shown[0]->text().toStdString(),
+                {fs::canonical(planted).string(), "not in a safe place",
+                 ::geteuid() == 0 ? "belongs to another user" : "every user can write to",
+                 "plain editor"}));
+            shown[0]->close();
+        }
+        form->Toolbar1_ButtonClick("Fixed");
+        QCoreApplication::processEvents();
+    }
+    // Its code never ran here: the module is not among this process's files.
+    std::ifstream maps("/proc/self/maps");
+    const std::string mapped{std::istreambuf_iterator<char>(maps), {}};
+    EXPECT_EQ(mapped.find(planted), std::string::npos);
+    // Typed text is taken by the plain editor as by any.
+    plain->SetText("Three\n%\nFour");
+    EXPECT_EQ(plain->GetText(), "Three\r\n%\r\nFour");
 }
 
 TEST_F(QtMainWindow, UpperCaseCoversEveryLetterAndTheHeadlessPlatformAgrees) {

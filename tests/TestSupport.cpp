@@ -11,15 +11,23 @@
 #include <unistd.h>
 
 #include "engine/Settings.h"
+#include "platform/ProgramFolders.h"
 
 namespace tagrota::test {
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
+TempDir::TempDir() : TempDir(fs::temp_directory_path()) {}
+
+TempDir::TempDir(const fs::path& under) {
     std::random_device rd;
-    path_ =
-        fs::temp_directory_path() / ("tagrota-test-" + std::to_string(rd()) + std::to_string(rd()));
+    path_ = under / ("tagrota-test-" + std::to_string(rd()) + std::to_string(rd()));
     fs::create_directories(path_);
+    fs::permissions(path_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                               fs::perms::others_read | fs::perms::others_exec);
+}
+
+std::string TrustedFolder() {
+    return WhyNotTrusted(TAGROTA_TEST_BINARY_DIR).empty() ? TAGROTA_TEST_BINARY_DIR : "";
 }
 
 TempDir::~TempDir() {

@@ -21,6 +21,8 @@ namespace tagrota::test {
 class TempDir {
 public:
     TempDir();
+    // A fresh folder in this folder.
+    explicit TempDir(const std::filesystem::path& under);
     ~TempDir();
     const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
@@ -28,6 +30,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A folder of the build tree, where every folder up to the root belongs to
+// root or the user and is closed to other writers (as where the program is
+// installed); "" where the build tree is not such a place.
+std::string TrustedFolder();
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);

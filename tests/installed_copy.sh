@@ -17,7 +17,14 @@ id=io.github.tagrota.Tagrota
 # The multiarch library folder, which holds the Scintilla module.
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
-work=$(mktemp -d)
+# The copy is installed into a folder of the build tree rather than under
+# /tmp: an installed copy counts as one only where every folder above its
+# files is closed to other users' writes, as /usr is.
+case $mode in
+install) work=$(mktemp -d "$what/installed-copy.XXXXXX") ;;
+*) work=$(mktemp -d "$(dirname "$(realpath "$what")")/installed-copy.XXXXXX") ;;
+esac
+chmod 755 "$work"
 trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }

@@ -1,5 +1,6 @@
 #include "platform/ProgramFolders.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -26,22 +27,70 @@ bool IsWritableFolder(const std::string& folder) {
 }
 
 // The help folder of an installed copy: <prefix>/share/tagrota beside
-// <prefix>/bin, recognised by its user guide.
+// <prefix>/bin, recognised by its user guide in a trusted place. One that
+// anyone else could have put there makes no installed copy.
 std::string InstalledHelpFolder(const std::string& programDir) {
     std::error_code ec;
     const fs::path share = fs::path(programDir) / ".." / "share" / "tagrota";
     if (!fs::is_regular_file(share / "index.html", ec)) return "";
-    return fs::weakly_canonical(share, ec).string();
+    if (!WhyNotTrusted((share / "index.html").string(), InstalledPlaces("share/tagrota")).empty())
+        return "";
+    return RealPath(share.string());
+}
+
+bool IsBelow(const std::string& path, const std::string& folder) {
+    return path == folder || (path.size() > folder.size() && path.starts_with(folder) &&
+                              (folder.ends_with('/') || path[folder.size()] == '/'));
 }
 
 }  // namespace
 
+std::string UserHome() {
+    if (const std::string home = Environment("HOME"); fs::path(home).is_absolute()) return home;
+    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir && *user->pw_dir)
+        return user->pw_dir;
+    return "";
+}
+
 UserEnvironment CurrentUserEnvironment() {
-    UserEnvironment env{Environment("XDG_DATA_HOME"), Environment("HOME")};
-    if (env.home.empty())
-        if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
-            env.home = user->pw_dir;
-    return env;
+    return {Environment("XDG_DATA_HOME"), UserHome()};
+}
+
+std::string RealPath(const std::string& path) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) return "";
+    std::string out = real;
+    std::free(real);
+    return out;
+}
+
+std::vector<std::string> InstalledPlaces(const std::string& relative) {
+    std::vector<std::string> places;
+    for (const char* prefix : {TAGROTA_INSTALL_PREFIX, TAGROTA_PACKAGE_PREFIX}) {
+        const std::string place = (fs::path(prefix) / relative).lexically_normal().string();
+        if (std::find(places.begin(), places.end(), place) == places.end()) places.push_back(place);
+    }
+    return places;
+}
+
+std::string WhyNotTrusted(const std::string& path, const std::vector<std::string>& installed) {
+    const std::string real = RealPath(path);
+    if (real.empty()) return path + ": " + std::generic_category().message(errno);
+    for (const std::string& place : installed)
+        if (const std::string realPlace = RealPath(place);
+            !realPlace.empty() && IsBelow(real, realPlace))
+            return "";
+    // From the file up: the first place that fails is the one to name.
+    for (fs::path at = real;; at = at.parent_path()) {
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0)
+            return at.string() + ": " + std::generic_category().message(errno);
+        if (st.st_uid != 0 && st.st_uid != ::geteuid())
+            return at.string() + " belongs to another user";
+        if (st.st_mode & S_IWOTH) return "every user can write to " + at.string();
+        if (st.st_mode & S_IWGRP) return "the group of " + at.string() + " can write to it";
+        if (at == at.root_path() || at.parent_path() == at) return "";
+    }
 }
 
 std::string UserDataFolder(const UserEnvironment& env) {
@@ -71,7 +120,7 @@ std::string EnsureFolder(const std::string& folder) {
             return std::generic_category().message(errno);
     }
     if (fs::is_directory(folder, ec)) return "";
-    return "a file of that name is in the way";
+    return std::generic_category().message(ENOTDIR);
 }
 
 }  // namespace tagrota

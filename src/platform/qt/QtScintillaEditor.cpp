@@ -96,6 +96,7 @@ void QtScintillaEditor::MakeView() {
         failure_->setAlignment(Qt::AlignCenter);
         failure_->setMargin(12);
         failure_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        failure_->setTextFormat(Qt::PlainText);
         failure_->setText(QString::fromStdString(
             "The collection cannot be shown here: its editor is missing.\n\n" + module.error +
             "\n\nThe collection is kept as it is, and saved unchanged."));

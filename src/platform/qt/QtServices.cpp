@@ -23,10 +23,13 @@ QWidget* DialogOwner() {
 namespace {
 
 // The title, text and icon of a message box; one with an owner keeps only
-// that window waiting, so the tray icon still answers.
+// that window waiting, so the tray icon still answers. The text is shown as
+// it is: a path or a quotation that looks like markup ("<b>") is not read as
+// such.
 void Prepare(QMessageBox& box, const std::string& text, int style, const std::string& title) {
     if (box.parentWidget()) box.setWindowModality(Qt::WindowModal);
     box.setWindowTitle(title.empty() ? QStringLiteral("Tagrota") : Q(title));
+    box.setTextFormat(Qt::PlainText);
     box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (style & 0x70) {
         case MsgBoxStyle::Critical:

@@ -36,9 +36,16 @@ inline QString Q(const std::string& text) {
 // else the file held, in one atomic replacement of the file: never key by key,
 // and without a lock file. `files`, when given, is the file system the file is
 // written through (tests make it fail).
+//
+// A store opened read only (`tagrota --print`) writes nothing at all: a
+// damaged file is read as far as it goes, without a copy, and reported by
+// ReadStatus; saves are dropped.
+enum class SettingsAccess { ReadWrite, ReadOnly };
+
 class QtSettingsStore final : public ISettingsStore {
 public:
-    explicit QtSettingsStore(IFileSystem* files = nullptr);
+    explicit QtSettingsStore(IFileSystem* files = nullptr,
+                             SettingsAccess access = SettingsAccess::ReadWrite);
     ~QtSettingsStore() override;
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
@@ -64,6 +71,7 @@ private:
     Store& For(const std::string& appName);
     StdFileSystem ownFiles_;
     IFileSystem& files_;
+    bool readOnly_;
     std::map<std::string, Store> stores_;
 };
 

@@ -5,16 +5,19 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "platform/ProgramFolders.h"
 #include "platform/qt/QtServices.h"
 
 namespace tagrota::qt {
 namespace {
 
+// The home comes from where the data folder's does (UserHome): with HOME
+// unset, both are below the home the password database gives.
 QString ConfigHome() {
     const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
     if (!xdg.isEmpty() && QDir::isAbsolutePath(QString::fromLocal8Bit(xdg)))
         return QString::fromLocal8Bit(xdg);
-    return QDir::homePath() + QStringLiteral("/.config");
+    return QFile::decodeName(QByteArray::fromStdString(UserHome())) + QStringLiteral("/.config");
 }
 
 // Why the file cannot be read, in the system's words.
@@ -152,7 +155,8 @@ QByteArray IniText(const std::map<QString, QVariant>& values) {
 
 }  // namespace
 
-QtSettingsStore::QtSettingsStore(IFileSystem* files) : files_(files ? *files : ownFiles_) {}
+QtSettingsStore::QtSettingsStore(IFileSystem* files, SettingsAccess access)
+    : files_(files ? *files : ownFiles_), readOnly_(access == SettingsAccess::ReadOnly) {}
 
 QtSettingsStore::~QtSettingsStore() {
     for (auto& [appName, store] : stores_) Flush(appName);
@@ -173,10 +177,13 @@ QtSettingsStore::Store& QtSettingsStore::For(const std::string& appName) {
     store.settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
     store.settings->allKeys();  // parses every group now: some faults show only then
     store.own = std::make_unique<OwnFile>(file.toStdString(), "settings file");
+    if (readOnly_) store.mayWrite = false;
     if (store.settings->status() == QSettings::AccessError) {
         store.mayWrite = false;
         store.read = FileStatus::Failure(WhyNotReadable(file) +
                                          "; Tagrota leaves it as it is and saves no settings");
+    } else if (store.settings->status() == QSettings::FormatError && readOnly_) {
+        store.read = FileStatus::Failure("it is not a valid settings file");
     } else if (store.settings->status() == QSettings::FormatError) {
         // A save writes only what was read: keep the whole file first.
         const QString copy = FreeCopyName(file);
@@ -211,6 +218,7 @@ std::string QtSettingsStore::GetSetting(const std::string& appName, const std::s
 void QtSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                   const std::string& key, const std::string& value) {
     Store& store = For(appName);
+    if (readOnly_) return;
     if (!store.mayWrite) {
         store.saved = FileStatus::Failure(
             "it could not be read whole when Tagrota started, and is left as it was");
@@ -233,7 +241,12 @@ void QtSettingsStore::Flush(const std::string& appName) {
     for (const QString& key : store.settings->allKeys()) values[key] = store.settings->value(key);
     for (const auto& [key, value] : store.pending) values[key] = value;
     const QString file = Q(Location(appName));
-    QDir().mkpath(QFileInfo(file).path());
+    // The folder's own reason where it cannot be made ("Permission denied"),
+    // rather than the file's that then is not there.
+    if (const std::string why = EnsureFolder(QFileInfo(file).path().toStdString()); !why.empty()) {
+        if (store.saved) store.saved = FileStatus::Failure(why);
+        return;
+    }
     const QByteArray text = IniText(values);
     const FileStatus written = files_.WriteFileAtomic(
         file.toStdString(),

@@ -11,14 +11,25 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QThread>
 #include <cerrno>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <optional>
+#include <sstream>
 
 namespace tagrota::qt {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+// How long a copy that holds the lock may go without using the processor
+// before it counts as not answering, and the most a request ever waits.
 constexpr int kAnswerMs = 3000;
+constexpr int kMostMs = 60000;
 constexpr char kActivate[] = "activate\n";
 constexpr char kRotate[] = "rotate\n";
 
@@ -30,18 +41,41 @@ bool IsPrivateFolder(const QString& folder) {
            st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
 }
 
-// Where the lock and the socket live: the user's runtime folder where the
-// session has one, else a folder of the user's own in the temporary folder,
-// made for it (mode 0700) and checked at every start. Anywhere else another
+// Whether a socket of this path fits a socket's address.
+bool FitsAddress(const QString& path) {
+    return static_cast<std::size_t>(QFile::encodeName(path).size()) <
+           sizeof(sockaddr_un{}.sun_path);
+}
+
+// The lock's and the socket's path without their endings: in the user's
+// runtime folder where the session has one that is private and shallow enough
+// for a socket's address; else in a folder of the user's own in the temporary
+// folder (or in /tmp, where that is too deep), made for it (mode 0700) and
+// checked at every start. Where another user has taken that folder's name,
+// the next of tagrota-<uid>-1 ... -9 that is the user's. Anywhere else another
 // user could hold the lock, answer for this program or plant the names. ""
 // when no such folder is to be had: then this copy runs unguarded.
-QString RuntimeFolder() {
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && IsPrivateFolder(runtime)) return runtime;
-    const QString own =
-        QDir::tempPath() + QStringLiteral("/tagrota-") + QString::number(::geteuid());
-    ::mkdir(QFile::encodeName(own).constData(), S_IRWXU);  // one already there is checked below
-    return IsPrivateFolder(own) ? own : QString();
+QString BasePath(const std::string& settingsLocation) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString inRuntime =
+        runtime + QLatin1Char('/') + QtSingleInstance::KeyFor(settingsLocation);
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime) &&
+        FitsAddress(inRuntime + QStringLiteral(".socket")))
+        return inRuntime;
+    const QString own = QStringLiteral("/tagrota-") + QString::number(::geteuid());
+    const QString name = QLatin1Char('/') + QtSingleInstance::ShortKeyFor(settingsLocation);
+    QStringList temps{QDir::tempPath()};
+    if (!temps.contains(QStringLiteral("/tmp"))) temps << QStringLiteral("/tmp");
+    for (const QString& temp : temps) {
+        for (int n = 0; n < 10; ++n) {
+            const QString folder = temp + own + (n ? QLatin1Char('-') + QString::number(n) : "");
+            if (!FitsAddress(folder + name + QStringLiteral(".socket"))) break;
+            // One already there is checked below.
+            ::mkdir(QFile::encodeName(folder).constData(), S_IRWXU);
+            if (IsPrivateFolder(folder)) return folder + name;
+        }
+    }
+    return {};
 }
 
 // The socket's address; false when the path is too long for one.
@@ -67,19 +101,73 @@ bool IsStillAt(int fd, const std::string& path) {
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
+// The process that holds the lock, as it wrote itself into the lock file; 0
+// when the file does not say.
+pid_t HolderOf(const std::string& lockPath) {
+    const int fd = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return 0;
+    char text[32] = {};
+    const ssize_t n = ::read(fd, text, sizeof text - 1);
+    ::close(fd);
+    return n > 0 ? static_cast<pid_t>(std::atol(text)) : 0;
+}
+
+// Whether the copy that holds the lock is at work: running now, or using the
+// processor since the last look. One that does neither for kAnswerMs (stopped,
+// hung, or idle without answering) has stopped answering.
+class HolderWatch {
+public:
+    explicit HolderWatch(pid_t pid) : pid_(pid), since_(Clock::now()) {}
+    bool Stalled() {
+        if (const std::optional<long long> now = Work(); now && (*now != work_ || running_)) {
+            work_ = *now;
+            since_ = Clock::now();
+        }
+        return Clock::now() - since_ >= std::chrono::milliseconds(kAnswerMs);
+    }
+
+private:
+    // The processor time it has used, in clock ticks; nothing where the
+    // system does not tell.
+    std::optional<long long> Work() {
+        if (pid_ <= 0) return std::nullopt;
+        std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+        std::string line;
+        if (!std::getline(stat, line)) return std::nullopt;
+        const std::size_t name = line.rfind(')');
+        if (name == std::string::npos) return std::nullopt;
+        std::istringstream fields(line.substr(name + 1));
+        std::string state, skip;
+        fields >> state;
+        for (int i = 0; i < 10; ++i) fields >> skip;
+        long long user = 0, system = 0;
+        if (!(fields >> user >> system)) return std::nullopt;
+        running_ = state == "R";
+        return user + system;
+    }
+
+    pid_t pid_;
+    long long work_ = -1;
+    bool running_ = false;
+    Clock::time_point since_;
+};
+
 }  // namespace
 
 QString QtSingleInstance::KeyFor(const std::string& settingsLocation) {
+    return QStringLiteral("tagrota-") + QString::number(::getuid()) + QLatin1Char('-') +
+           ShortKeyFor(settingsLocation);
+}
+
+QString QtSingleInstance::ShortKeyFor(const std::string& settingsLocation) {
     const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(settingsLocation),
                                                      QCryptographicHash::Sha256);
-    return QStringLiteral("tagrota-") + QString::number(::getuid()) + QLatin1Char('-') +
-           QString::fromLatin1(hash.toHex().left(16));
+    return QString::fromLatin1(hash.toHex().left(16));
 }
 
 QtSingleInstance::QtSingleInstance(const std::string& settingsLocation) {
-    const QString folder = RuntimeFolder();
-    if (folder.isEmpty()) return;
-    base_ = folder + QLatin1Char('/') + KeyFor(settingsLocation);
+    base_ = BasePath(settingsLocation);
+    if (base_.isEmpty()) return;
     socketPath_ = QFile::encodeName(base_ + QStringLiteral(".socket")).toStdString();
     lockPath_ = QFile::encodeName(base_ + QStringLiteral(".lock")).toStdString();
     ownSocket_ = std::make_unique<OwnFile>(socketPath_, "single-instance socket");
@@ -105,71 +193,93 @@ QtSingleInstance::Claim QtSingleInstance::Acquire() {
     // written, a file system without locks, no private folder for it), this
     // copy runs unguarded rather than not at all.
     if (lockPath_.empty()) return Claim::First;
-    for (int tries = 0;; ++tries) {
-        if (tries == 10) return Claim::First;
+    for (int tries = 0; tries < 10; ++tries) {
         lock_ =
             ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
         if (lock_ < 0) return Claim::First;
-        if (::flock(lock_, LOCK_EX | LOCK_NB) != 0) break;
-        if (IsStillAt(lock_, lockPath_)) {
-            Listen();
-            return Claim::First;
+        if (::flock(lock_, LOCK_EX | LOCK_NB) == 0) {
+            if (IsStillAt(lock_, lockPath_)) {
+                // Who holds it, for a later start to watch while it waits.
+                const std::string pid = std::to_string(::getpid()) + "\n";
+                if (::ftruncate(lock_, 0) == 0) [[maybe_unused]]
+                    const auto n = ::pwrite(lock_, pid.data(), pid.size(), 0);
+                Listen();
+                return Claim::First;
+            }
+            // Its holder removed it as it ended: lock the file there now.
+            ::close(lock_);
+            lock_ = -1;
+            continue;
         }
-        // Its holder removed it as it ended: lock the file there now.
+        const int why = errno;
         ::close(lock_);
         lock_ = -1;
-    }
-    const int why = errno;
-    ::close(lock_);
-    lock_ = -1;
-    if (why != EWOULDBLOCK) return Claim::First;
-    sockaddr_un address;
-    if (!AddressOf(socketPath_, address)) return Claim::NoAnswer;
-    // Another copy runs: it may still be starting, so give it a moment to
-    // listen.
-    for (int waited = 0; waited < kAnswerMs; waited += 100) {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0) return Claim::NoAnswer;
-        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-            const bool sent = ::write(fd, kActivate, sizeof kActivate - 1) ==
-                              static_cast<ssize_t>(sizeof kActivate - 1);
-            // The first copy closes the connection once it has the request.
-            const bool answered = sent && WaitReadable(fd, kAnswerMs);
-            ::close(fd);
-            return answered ? Claim::HandedOver : Claim::NoAnswer;
+        if (why != EWOULDBLOCK) return Claim::First;
+        // Another copy runs: it may still be starting, or busy.
+        switch (Send(kActivate, sizeof kActivate - 1)) {
+            case Reply::Heard:
+                return Claim::HandedOver;
+            case Reply::NoAnswer:
+                return Claim::NoAnswer;
+            case Reply::NoHolder:
+                continue;  // it ended meanwhile: this copy may be the first now
         }
-        ::close(fd);
-        QThread::msleep(100);
     }
-    return Claim::NoAnswer;
+    return Claim::First;
 }
 
-bool QtSingleInstance::AskToRotate() {
-    // No lock held: no copy runs, whatever socket a crashed one left.
+bool QtSingleInstance::LockHeld() const {
     const int lock = ::open(lockPath_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (lock < 0) return false;
     const bool held = ::flock(lock, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(lock);
-    return held && Send(kRotate, sizeof kRotate - 1);
+    return held;
 }
 
-bool QtSingleInstance::Send(const char* request, std::size_t length) {
-    sockaddr_un address;
-    if (!AddressOf(socketPath_, address)) return false;
-    // The copy may still be starting: give it a moment to listen.
-    for (int waited = 0; waited < kAnswerMs; waited += 100) {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0) return false;
-        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-            const bool sent = ::write(fd, request, length) == static_cast<ssize_t>(length);
-            const bool answered = sent && WaitReadable(fd, kAnswerMs);
-            ::close(fd);
-            return answered;
-        }
-        ::close(fd);
-        QThread::msleep(100);
+QtSingleInstance::Rotation QtSingleInstance::AskToRotate() {
+    // No lock held: no copy runs, whatever socket a crashed one left.
+    if (lockPath_.empty() || !LockHeld()) return Rotation::NotRunning;
+    switch (Send(kRotate, sizeof kRotate - 1)) {
+        case Reply::Heard:
+            return Rotation::Asked;
+        case Reply::NoAnswer:
+            return Rotation::NoAnswer;
+        case Reply::NoHolder:
+            break;
     }
-    return false;
+    return Rotation::NotRunning;
+}
+
+QtSingleInstance::Reply QtSingleInstance::Send(const char* request, std::size_t length) {
+    sockaddr_un address;
+    if (!AddressOf(socketPath_, address)) return Reply::NoAnswer;
+    HolderWatch holder(HolderOf(lockPath_));
+    const Clock::time_point start = Clock::now();
+    int fd = -1;
+    const auto done = [&fd](Reply reply) {
+        if (fd >= 0) ::close(fd);
+        return reply;
+    };
+    for (;;) {
+        if (fd < 0) {
+            // The copy may still be starting: it listens once it has the lock.
+            fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            if (fd < 0) return Reply::NoAnswer;
+            if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+                ::write(fd, request, length) != static_cast<ssize_t>(length)) {
+                ::close(fd);
+                fd = -1;
+            }
+        }
+        // The running copy closes the connection once it has the request.
+        if (fd < 0)
+            QThread::msleep(100);
+        else if (WaitReadable(fd, 100))
+            return done(Reply::Heard);
+        if (!LockHeld()) return done(Reply::NoHolder);
+        if (holder.Stalled() || Clock::now() - start >= std::chrono::milliseconds(kMostMs))
+            return done(Reply::NoAnswer);
+    }
 }
 
 void QtSingleInstance::Listen() {

@@ -8,9 +8,15 @@
 // its holder ends, however it ends, so a copy that crashed leaves nothing
 // behind that holds up the next start (one that ends normally removes the
 // file). A local socket carries the request. Both live in a folder only the
-// user can enter: the runtime folder, or a private one in the temporary
-// folder. The socket is a plain Unix one watched by the event loop, which
-// spares every start the loading of Qt's network library and all it brings.
+// user can enter: the runtime folder, or (where that is missing, not private,
+// or too deep for a socket's address) a private one in the temporary folder.
+// The socket is a plain Unix one watched by the event loop, which spares every
+// start the loading of Qt's network library and all it brings.
+//
+// A copy that holds the lock is running, whatever else happens: a later
+// start or `--rotate` waits for its answer as long as it is busy (a long
+// load keeps its event loop from answering), and gives up only once it has
+// stopped using the processor for a few seconds.
 
 #include <QSocketNotifier>
 #include <QString>
@@ -40,21 +46,34 @@ public:
     // Called in the first copy each time a later start asks for it.
     std::function<void()> onActivate;
 
+    enum class Rotation {
+        Asked,       // the running copy has the request
+        NotRunning,  // no copy holds the lock
+        NoAnswer,    // a copy holds the lock but stopped answering
+    };
     // From a start that does not run as a copy of its own (`tagrota --rotate`):
-    // asks the running copy to rotate now. False when no copy runs or it did
-    // not answer.
-    bool AskToRotate();
+    // asks the running copy to rotate now.
+    Rotation AskToRotate();
     // Called in the running copy for each such request.
     std::function<void()> onRotate;
 
-    // The name shared by the lock file and the socket of a settings file.
+    // The name shared by the lock file and the socket of a settings file in
+    // the runtime folder; in a private folder of the program's own, the
+    // shorter ShortKeyFor.
     static QString KeyFor(const std::string& settingsLocation);
+    static QString ShortKeyFor(const std::string& settingsLocation);
+    // The lock file's path; "" where this copy runs unguarded.
+    const std::string& LockPath() const { return lockPath_; }
 
 private:
+    enum class Reply { Heard, NoAnswer, NoHolder };
     void Listen();
     void Answer();
-    // Sends one request to the running copy; true once it has been heard.
-    bool Send(const char* request, std::size_t length);
+    // Whether a copy holds the lock.
+    bool LockHeld() const;
+    // Sends one request to the copy that holds the lock, and waits until it
+    // has been heard, the copy stopped answering, or no copy holds the lock.
+    Reply Send(const char* request, std::size_t length);
 
     QString base_;
     std::string socketPath_, lockPath_;  // "" where there is no private folder

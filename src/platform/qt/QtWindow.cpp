@@ -25,6 +25,7 @@
 #include "platform/qt/QtTabControl.h"
 #include "platform/qt/QtTextControls.h"
 #include "platform/qt/QtToolbar.h"
+#include "platform/qt/ScintillaModule.h"
 
 namespace tagrota::qt {
 namespace {
@@ -493,9 +494,48 @@ ITabControl& QtWindow::AddTabControl(const ControlPlace& place,
     return Keep(std::make_unique<QtTabControl>(*this, place, captions, headerHeight, pictures));
 }
 
+namespace {
+
+// Says once, when the widget first shows, why it is there in place of the
+// one it stands for.
+class TellOnFirstShow final : public QObject {
+public:
+    TellOnFirstShow(QWidget* widget, std::string why) : QObject(widget), why_(std::move(why)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            const std::string why = std::move(why_);
+            deleteLater();
+            // After the show: the notice belongs over the window as it shows.
+            QTimer::singleShot(
+                0, [why] { QtMessageBox().ShowNotice(why, MsgBoxStyle::Exclamation, "Tagrota"); });
+        }
+        return false;
+    }
+
+private:
+    std::string why_;
+};
+
+}  // namespace
+
 IEditor& QtWindow::AddEditor(const ControlPlace& place) {
-    if (HoldsCollection(place))
-        return Keep(std::make_unique<QtScintillaEditor>(*this, place, files_));
+    if (HoldsCollection(place)) {
+        // A module in a place that is not safe is not loaded: the collection
+        // goes to the plain editor instead, and the user is told why.
+        const std::string refused = ScintillaModuleRefused();
+        if (refused.empty()) return Keep(std::make_unique<QtScintillaEditor>(*this, place, files_));
+        auto& plain = Keep(std::make_unique<QtEditor>(*this, place, files_));
+        new TellOnFirstShow(plain.widget(),
+                            refused +
+                                "\r\nThe Random tab shows the collection in a plain editor, "
+                                "which is slow with very large collections.");
+        return plain;
+    }
     return Keep(std::make_unique<QtEditor>(*this, place, files_));
 }
 

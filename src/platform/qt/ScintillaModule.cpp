@@ -5,8 +5,11 @@
 #include <dlfcn.h>
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <filesystem>
 #include <mutex>
+#include <optional>
+
+#include "platform/ProgramFolders.h"
 
 namespace tagrota::qt {
 
@@ -14,7 +17,9 @@ namespace {
 
 struct ModuleState {
     std::mutex lock;
-    std::string path;  // asked for; empty: the one beside the executable
+    std::string path;           // asked for; empty: the one beside the executable
+    std::string programFolder;  // where to look; empty: the executable's folder
+    std::optional<ScintillaModuleFound> found;
     bool tried = false;
     ScintillaModule module;
 };
@@ -50,35 +55,87 @@ std::string ScintillaModuleDir() {
     return TAGROTA_MODULE_DIR;
 }
 
-std::string ScintillaModulePath(const std::string& programFolder) {
-    const QString folder = QString::fromStdString(programFolder);
-    const QString beside = folder + QLatin1Char('/') + QLatin1String(kScintillaModuleName);
-    if (QFileInfo::exists(beside)) return beside.toStdString();
-    return QFileInfo(folder + QLatin1String("/../") + QLatin1String(TAGROTA_MODULE_DIR) +
-                     QLatin1Char('/') + QLatin1String(kScintillaModuleName))
-        .absoluteFilePath()
-        .toStdString();
+ScintillaModuleFound FindScintillaModule(const std::string& programFolder) {
+    namespace fs = std::filesystem;
+    const std::string installed =
+        (fs::path(programFolder) / ".." / TAGROTA_MODULE_DIR / kScintillaModuleName)
+            .lexically_normal()
+            .string();
+    for (const std::string& candidate :
+         {(fs::path(programFolder) / kScintillaModuleName).string(), installed}) {
+        std::error_code ec;
+        if (!fs::exists(candidate, ec)) continue;
+        // The real file is checked and loaded, so that no link can be turned
+        // to another one in between.
+        const std::string real = RealPath(candidate);
+        const std::string why = WhyNotTrusted(
+            candidate,
+            InstalledPlaces(std::string(TAGROTA_MODULE_DIR) + "/" + kScintillaModuleName));
+        if (why.empty()) return {real, ""};
+        return {real.empty() ? candidate : real,
+                "The editor's module " + (real.empty() ? candidate : real) +
+                    " is not loaded, since it is not in a safe place: " + why + "."};
+    }
+    return {fs::absolute(installed).lexically_normal().string(), ""};
 }
+
+namespace {
+
+// What the state says is to be loaded; called with the lock held.
+const ScintillaModuleFound& Found(ModuleState& state) {
+    if (!state.found) {
+        if (!state.path.empty())
+            state.found = ScintillaModuleFound{state.path, ""};
+        else
+            state.found = FindScintillaModule(
+                state.programFolder.empty() ? QCoreApplication::applicationDirPath().toStdString()
+                                            : state.programFolder);
+    }
+    return *state.found;
+}
+
+void Reset(ModuleState& state) {
+    state.found.reset();
+    state.tried = false;
+    state.module = {};
+}
+
+}  // namespace
 
 const ScintillaModule& LoadScintillaModule() {
     ModuleState& state = State();
     const std::lock_guard<std::mutex> guard(state.lock);
     if (!state.tried) {
-        state.module =
-            Load(state.path.empty()
-                     ? ScintillaModulePath(QCoreApplication::applicationDirPath().toStdString())
-                     : state.path);
+        const ScintillaModuleFound& found = Found(state);
+        if (found.refused.empty())
+            state.module = Load(found.path);
+        else
+            state.module.error = found.refused;
         state.tried = true;
     }
     return state.module;
+}
+
+std::string ScintillaModuleRefused() {
+    ModuleState& state = State();
+    const std::lock_guard<std::mutex> guard(state.lock);
+    return Found(state).refused;
 }
 
 void UseScintillaModuleAt(std::string path) {
     ModuleState& state = State();
     const std::lock_guard<std::mutex> guard(state.lock);
     state.path = std::move(path);
-    state.tried = false;
-    state.module = {};
+    state.programFolder.clear();
+    Reset(state);
+}
+
+void LookForScintillaModuleIn(std::string programFolder) {
+    ModuleState& state = State();
+    const std::lock_guard<std::mutex> guard(state.lock);
+    state.path.clear();
+    state.programFolder = std::move(programFolder);
+    Reset(state);
 }
 
 }  // namespace tagrota::qt

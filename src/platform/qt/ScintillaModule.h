@@ -6,7 +6,9 @@
 //
 // The module sits beside the executable in the build tree, and in the
 // library folder beside the executable's bin folder once installed
-// (ScintillaModuleDir).
+// (ScintillaModuleDir). It is loaded only from a trusted place
+// (WhyNotTrusted in ProgramFolders.h): code that another user could have put
+// beside a copy run from a shared folder never runs as this user.
 
 #include <cstddef>
 #include <functional>
@@ -70,17 +72,29 @@ struct ScintillaModule {
 };
 const ScintillaModule& LoadScintillaModule();
 
+// Why the module found is not to be loaded at all, as a sentence naming it
+// and the place that is not trusted; "" when it may be loaded (or none was
+// found, which LoadScintillaModule reports). Decided once, without loading.
+std::string ScintillaModuleRefused();
+
 // The installed module's folder, below the installation prefix:
 // lib/<multiarch>/tagrota (lib/x86_64-linux-gnu/tagrota on Debian), or
 // lib/tagrota where the system has no multiarch folders.
 std::string ScintillaModuleDir();
-// Where the module of a program in `programFolder` is: beside it (the build
-// tree, a copied program folder), else in ScintillaModuleDir beside its bin
-// folder (an installed copy).
-std::string ScintillaModulePath(const std::string& programFolder);
+// The module of a program in `programFolder`: beside it (the build tree, a
+// copied program folder), else in ScintillaModuleDir beside its bin folder
+// (an installed copy). `path` is the real path of the one found, or where an
+// installed copy would have it; `refused` says why the one found is not
+// trusted, "" when it is.
+struct ScintillaModuleFound {
+    std::string path, refused;
+};
+ScintillaModuleFound FindScintillaModule(const std::string& programFolder);
 
 // Loads the module from this file instead of the one beside the executable
 // (for tests and benchmarks, which do not sit beside it); empty: as usual.
 void UseScintillaModuleAt(std::string path);
+// Looks for the module as a program in this folder would (for tests).
+void LookForScintillaModuleIn(std::string programFolder);
 
 }  // namespace tagrota::qt
