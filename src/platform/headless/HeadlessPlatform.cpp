@@ -22,7 +22,21 @@ void TextControl::Assign(const std::string& text) {
 
 void TextEditor::SetText(const std::string& text) {
     unmodified_ = text;
+    undo_.clear();
     Assign(text);
+}
+
+void TextEditor::Type(const std::string& text) {
+    if (Locked() || text == GetText()) return;
+    undo_.push_back(GetText());
+    Assign(text);
+}
+
+void TextEditor::Undo() {
+    if (Locked() || undo_.empty()) return;
+    const std::string before = std::move(undo_.back());
+    undo_.pop_back();
+    Assign(before);
 }
 
 FileStatus TextEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {

@@ -61,12 +61,18 @@ public:
     bool Modified() const override { return GetText() != unmodified_; }
     void MarkUnmodified() override { unmodified_ = GetText(); }
     void SetText(const std::string& text) override;
+    // What a user's typing does, remembering the text before it for Undo.
+    void Type(const std::string& text);
+    // Takes back the last typing not yet taken back; a text the program put in
+    // place ends what can be taken back.
+    void Undo();
 
     const TextFormat& Format() const { return backing_.Format(); }
 
 private:
     EditorFileBacking backing_;
     std::string unmodified_;
+    std::vector<std::string> undo_;  // the texts before each typing, latest last
 };
 
 class Timer final : public ITimer {
