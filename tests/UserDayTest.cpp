@@ -54,6 +54,9 @@ constexpr bool kKnownFault_PrintSkipsThePlaceholder = true;
 // the start-up writes the fixed text alone; `--print` the built-in default
 // collection's entry.
 constexpr bool kKnownFault_PrintNoQuotations = true;
+// A fixed signature over 1 MB: the start-up uses the default fixed text,
+// `--print` the file's content.
+constexpr bool kKnownFault_PrintTakesATooLargeFixedSignature = true;
 // A tick while a start-up message waits rotates before the files are loaded:
 // time passing while a start-up message is open is left out.
 constexpr bool kKnownFault_TickBeforeLoadEnds = true;
@@ -66,6 +69,9 @@ constexpr bool kKnownFault_ModeChangeCountsAsChange = true;
 // the Random tab keeps its old text and Save writes over that change unasked.
 // Such a reload after another program changed the old file is left out.
 constexpr bool kKnownFault_FailedReloadTakesTheStamp = true;
+// The next start's note says the recovery files are "beside the files they
+// belong to" also where one went to the program folder instead.
+constexpr bool kKnownFault_NoteSaysBesideWhereItIsNot = true;
 // The next start names the recovery files written at the last end, also those
 // deleted since: the user deleting them is left out.
 constexpr bool kKnownFault_NoteNamesDeletedRecoveryFiles = true;
@@ -122,7 +128,7 @@ std::ostream& operator<<(std::ostream& out, const Step& s) {
 // The folder as the day begins: each file's content kind (see Content), the
 // collection and signature files configured, and time passing while a
 // start-up message is open.
-struct Setup {
+struct Morning {
     // fixed.txt, default collection, a.txt, b.txt, sub/c.txt: 0 none, 1 to 4 as
     // Content makes them, 5 a collection that cannot be read.
     std::array<int, 5> kinds;
@@ -131,7 +137,7 @@ struct Setup {
     int tickWhileAsked = 0;
 };
 
-std::ostream& operator<<(std::ostream& out, const Setup& s) {
+std::ostream& operator<<(std::ostream& out, const Morning& s) {
     out << "files";
     for (int kind : s.kinds) out << " " << kind;
     return out << " collection " << s.collection << " target " << s.target << " damaged "
@@ -187,21 +193,21 @@ public:
         return {fixed, byDefault, sig, a, b, c, out, settingsFile, none};
     }
 
-    void Begin(const Setup& setup) {
+    void Begin(const Morning& morning) {
         const std::string files[] = {fixed, byDefault, a, b, c};
         for (int i = 0; i < 5; ++i) {
-            const int kind = setup.kinds[i];
+            const int kind = morning.kinds[i];
             if (kind == 0) continue;
             Write(files[i], Content(files[i], kind == 5 ? 1 : kind));
             if (kind == 5) Chmod(files[i], 2);
         }
         const std::string collections[] = {a, b, c, byDefault, none};
         const std::string targets[] = {sig, out, a};
-        m.next = collections[setup.collection % 5];
-        m.target = targets[setup.target % 3];
+        m.next = collections[morning.collection % 5];
+        m.target = targets[morning.target % 3];
         rig.Store(SettingKey::RandomFile, m.next);
         rig.Store(SettingKey::CurrentFile, m.target);
-        StartNext(setup.damagedSettings, setup.tickWhileAsked);
+        StartNext(morning.damagedSettings, morning.tickWhileAsked);
     }
 
     void Do(const Step& s) {
@@ -291,7 +297,7 @@ public:
                 break;
             }
             case Kind::WorldChmod:
-                if (s.a % 8 == 7) {
+                if (s.a % 4 == 3) {
                     ChmodFolder(s.b % 2 == 1);
                 } else {
                     const std::string& path = WorldFile(s.a);
@@ -606,15 +612,25 @@ private:
             RC_ASSERT(m.disk[m.target] && Complete(*m.disk[m.target]));
         // 6: what `--print` composed is what the first rotation wrote.
         if (kKnownFault_PrintNoQuotations && Quotations(m.quotes).empty()) comparable = false;
-        if (comparable && rig.platform.Now() == now)
-            RC_ASSERT(printed.text == rig.Editor("txtCurrent").GetText());
-        // 4: the note names the recovery files, and only those that exist.
+        if (kKnownFault_PrintTakesATooLargeFixedSignature && m.disk[fixed] &&
+            SparseSize(*m.disk[fixed]))
+            comparable = false;
+        if (comparable && rig.platform.Now() == now &&
+            printed.text != rig.Editor("txtCurrent").GetText())
+            RC_FAIL("6: --print gives " + Quote(printed.text.substr(0, 200)) +
+                    ", the first rotation " + Quote(rig.Editor("txtCurrent").GetText()));
+        // 4: the note names the recovery files, and only those that exist,
+        // and says they are beside their files only where they are.
         std::string note;
         for (std::size_t i = shownBefore; i < rig.messages.shown.size(); ++i)
             if (rig.messages.shown[i].text.starts_with("Tagrota was ended last time"))
                 note = rig.messages.shown[i].text;
-        for (const Kept& k : noted)
+        for (const Kept& k : noted) {
             if (fs::exists(k.path)) RC_ASSERT(note.find(k.path) != std::string::npos);
+            if (!kKnownFault_NoteSaysBesideWhereItIsNot &&
+                fs::path(k.path).parent_path() != fs::path(k.origin).parent_path())
+                RC_ASSERT(note.find("beside the files they belong to") == std::string::npos);
+        }
         std::istringstream lines(note);
         for (std::string line; std::getline(lines, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -841,11 +857,11 @@ rc::Gen<Step> AStep() {
         rc::gen::weightedElement<int>({{5, 0}, {1, 25000}}));
 }
 
-rc::Gen<Setup> ASetup() {
+rc::Gen<Morning> AMorning() {
     using rc::gen::inRange;
     return rc::gen::apply(
         [](std::vector<int> kinds, int collection, int target, bool damaged, int tick) {
-            Setup s;
+            Morning s;
             std::copy(kinds.begin(), kinds.end(), s.kinds.begin());
             s.collection = collection;
             s.target = target;
@@ -858,11 +874,11 @@ rc::Gen<Setup> ASetup() {
 }
 
 RC_GTEST_PROP(UserDay, KeepsEveryFileWhereItBelongs, ()) {
-    const Setup setup = *ASetup();
+    const Morning morning = *AMorning();
     InMemoryFolders inMemory;
     const std::vector<Step> steps = *rc::gen::container<std::vector<Step>>(AStep());
     Day day;
-    day.Begin(setup);
+    day.Begin(morning);
     for (const Step& s : steps) day.Do(s);
 }
 
@@ -945,6 +961,17 @@ TEST_F(UserDayFault, DISABLED_PrintComposesWhatTheStartWritesWhereNoCollectionHo
     EXPECT_EQ(printed.text, rig.Signature());
 }
 
+// 6: a fixed signature over 1 MB at the start.
+TEST_F(UserDayFault, DISABLED_PrintComposesWhatTheStartWritesWhereTheFixedSignatureIsTooLarge) {
+    test::WriteBytes(rig.dir.File("fixed.txt"), "");
+    fs::resize_file(rig.dir.File("fixed.txt"), kMaxSignatureBytes + 1);
+    SplitMixRandom random;
+    const ComposedSignature printed =
+        ComposeSignature(rig.store, rig.files, rig.platform.clock, random, rig.dir.Path().string());
+    rig.Start();
+    EXPECT_TRUE(printed.text == rig.Signature()) << "the start-up wrote " << rig.Signature();
+}
+
 // 5: TypeFixed, WorldChmod(fixed.txt), Save.
 TEST_F(UserDayFault, DISABLED_AModeChangeAloneIsNoChangeByAnotherProgram) {
     const std::string fixed = File("fixed.txt", "-- \r\nMe\r\n");
@@ -977,6 +1004,23 @@ TEST_F(UserDayFault, DISABLED_AReloadThatFailsTakesNoChangeOfTheOldFileAsRead) {
         ASSERT_GT(rig.messages.shown.size(), shown);
         EXPECT_EQ(rig.messages.shown[shown].buttons[0], "Overwrite");
     }
+}
+
+// 4: a collection in a folder that takes no new file, TypeRandom, Signal.
+TEST_F(UserDayFault, DISABLED_TheNoteSaysWhereTheRecoveryFilesAre) {
+    fs::create_directories(rig.dir.Path() / "sub");
+    const std::string c = File("sub/c.txt", kQuotesA);
+    rig.Store(SettingKey::RandomFile, c);
+    rig.Start();
+    rig.files.readOnly.insert((rig.dir.Path() / "sub").string());
+    rig.Editor("txtRandom").Type(kQuotesB);
+    rig.Window().Close(UnloadMode::AppTaskManager);
+    rig.form.reset();
+    rig.Start();
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_TRUE(test::Holds(rig.messages.shown[0].text, {rig.dir.File("c.txt.recovered-")}));
+    EXPECT_EQ(rig.messages.shown[0].text.find("beside the files they belong to"),
+              std::string::npos);
 }
 
 // 4: TypeRandom, Signal, the recovery file deleted, the next start.
