@@ -678,6 +678,9 @@ private:
         r.saved = r.text;
         r.read = m.disk[r.origin];
         m.quotes = r.text;
+        // The start-up notes the files as they are once both are loaded (the
+        // collection may be fixed.txt itself).
+        f.read = m.disk[fixed];
     }
 
     // --- The checks ---
