@@ -123,39 +123,15 @@ void PrintTo(const Row& row, std::ostream* out) {
     *out << row.name;
 }
 
-std::string Binary() {
-    std::string bytes;
-    for (int i = 0; i < 4096; ++i) bytes += static_cast<char>((i * 7) % 256);
-    return bytes;
-}
-
-std::string FiftyMegabyteLine() {
-    std::string line;
-    line.reserve(50u << 20);
-    while (line.size() < (50u << 20)) line += "lorem ipsum dolor sit amet ";
-    return line;
-}
-
 const Row kRows[] = {
     // Files too large to hold.
     {"CollectionLargerThanMemory",
      [](Faults& f) { f.RandomFile("quotes.txt", [](auto& p) { Sparse(p, k40GB); }); },
      {{"@/quotes.txt", "could not be read: it is 40.0 GB (42949672960 bytes), more than the 256 MB",
        "The Default is being used"}}},
-    {"CollectionJustOverTheLimit",
-     [](Faults& f) { f.RandomFile("quotes.txt", [](auto& p) { Sparse(p, kMaxFileBytes + 1); }); },
-     {{"@/quotes.txt", "could not be read: it is 256.0 MB (268435457 bytes)"}}},
-    {"FixedSignatureLargerThanMemory",
-     [](Faults& f) { Sparse(f.At("fixed.txt"), k40GB); },
-     {{"@/fixed.txt", "could not be read: it is 40.0 GB", "default fixed signature"}},
-     [](Faults& f) { EXPECT_TRUE(f.rig.Signature().starts_with("---\r\n")); }},
     {"FixedSignatureTooLargeForASignature",
      [](Faults& f) { Sparse(f.At("fixed.txt"), kMaxSignatureBytes + 1); },
      {{"@/fixed.txt", "could not be read: it is 1.0 MB (1048577 bytes), more than the 1 MB"}}},
-    {"CurrentSignatureLargerThanMemory",  // not shown; the first rotation replaces it
-     [](Faults& f) { Sparse(f.At("sig.txt"), k40GB); },
-     {},
-     [](Faults& f) { EXPECT_LT(fs::file_size(f.At("sig.txt")), 1000u); }},
     // Another user's links in a shared folder.
     {"SignatureLinkPlantedByAnotherUser",
      [](Faults& f) {
@@ -225,21 +201,6 @@ const Row kRows[] = {
     {"CollectionIsAFolder",
      [](Faults& f) { f.RandomFile("quotes", [](auto& p) { fs::create_directory(p); }); },
      {{"@/quotes", "could not be read: Is a directory", "The Default is being used"}}},
-    {"CollectionUnreadable",
-     [](Faults& f) {
-         f.Collection("A\r\n%\r\nB\r\n%\r\n");
-         f.rig.files.failReads.insert(f.At("quotes.txt"));
-     },
-     {{"@/quotes.txt", "could not be read: Input/output error"}}},
-    {"CollectionEmpty",
-     [](Faults& f) { f.Collection(""); },
-     {{"@/quotes.txt", "does not hold any signatures"}}},
-    {"CollectionBinary",
-     [](Faults& f) { f.Collection(Binary()); },
-     {{"@/quotes.txt", "does not hold any signatures"}}},
-    {"CollectionOfFFBytes",
-     [](Faults& f) { f.Collection(std::string(4096, '\xFF')); },
-     {{"@/quotes.txt", "does not hold any signatures"}}},
     {"CollectionNotUtf8",  // read as Windows-1252, written as UTF-8
      [](Faults& f) { f.Collection("Caf\xE9\r\n%\r\nna\xEFve\r\n%\r\n"); },
      {},
@@ -248,15 +209,6 @@ const Row kRows[] = {
          EXPECT_TRUE(IsValidUtf8(sig));
          EXPECT_TRUE(sig.ends_with("Caf\xC3\xA9") || sig.ends_with("na\xC3\xAFve")) << sig;
      }},
-    {"CollectionOneFiftyMegabyteLine",
-     [](Faults& f) { f.Collection(FiftyMegabyteLine()); },
-     {{"@/quotes.txt", "does not hold any signatures"}}},
-    {"FixedSignatureUnreadable",
-     [](Faults& f) {
-         WriteBytes(f.At("fixed.txt"), "-- \r\nMe\r\n");
-         f.rig.files.failReads.insert(f.At("fixed.txt"));
-     },
-     {{"@/fixed.txt", "could not be read: Input/output error", "default fixed signature"}}},
     // Places a signature cannot be written to.
     {"SignatureInAMissingFolder",
      [](Faults& f) { f.Settings("CurrentFile=" + f.At("gone/sig.txt") + "\n"); },

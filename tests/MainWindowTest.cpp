@@ -242,30 +242,6 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     EXPECT_FALSE(St().FixedDirty);
 }
 
-TEST_F(MainWindow, SaveOnACleanTabWritesNothing) {
-    WriteBytes(rig.dir.File("fixed.txt"), "mine\n");
-    const std::string quotes = Collection("q.txt", "A\n%\nB\n%\n");
-    rig.Store(SettingKey::RandomFile, quotes);
-    rig.Start();
-    const int before = Rotations();
-    for (const char* tab : {"Fixed", "Random"}) {
-        Click(tab);
-        Click("Save");
-        rig.Window().Menu().Click("mnuSave");
-    }
-    EXPECT_EQ(rig.files.writes, before) << "nothing was written";
-    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine\n");
-    EXPECT_EQ(ReadBytes(quotes), "A\n%\nB\n%\n");
-
-    // Saved once, clean again: a second Save writes nothing either.
-    Click("Fixed");
-    rig.Editor("txtFixedSig").Type("yours");
-    Click("Save");
-    EXPECT_EQ(rig.files.writes, before + 1);
-    Click("Save");
-    EXPECT_EQ(rig.files.writes, before + 1);
-}
-
 // --- Settings tab ---
 
 TEST_F(MainWindow, WordWrapShowsAndHidesTheWidth) {
@@ -419,23 +395,6 @@ TEST_F(Browse, YesSplitsAFileThatEndsInAPercentLineLikeTheStartUp) {
         EXPECT_NE(rig.Signature().back(), '%') << rig.Signature();
         rig.platform.Advance(20000);
     }
-}
-
-TEST_F(Browse, YesForAnUnreadableFileRestoresTheOldOne) {
-    const std::string locked = Collection("locked.txt", "A\r\n%\r\nB\r\n%\r\n");
-    rig.files.failReads.insert(locked);
-    rig.messages.Answer(MsgBoxResult::Yes);
-    ChooseCollection(locked);
-    ASSERT_EQ(rig.messages.shown.size(), 2u);
-    EXPECT_TRUE(test::Holds(rig.messages.shown[1].text, {locked, "Input/output error"}));
-    ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
-
-    // The old file gone meanwhile: the editor's text is kept all the same.
-    const std::string missing = rig.dir.File("missing.txt");
-    std::filesystem::remove(old);
-    rig.messages.Answer(MsgBoxResult::Yes);
-    ChooseCollection(missing);
-    ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
 }
 
 // --- Closing ---

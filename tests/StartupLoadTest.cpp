@@ -63,22 +63,6 @@ TEST_F(StartupLoad, CollectionWithoutSeparatorsFallsBackToTheDefault) {
     EXPECT_EQ(ReadBytes(bad), "A\r\n%%\r\nB\r\n") << "the user's file is left alone";
 }
 
-TEST_F(StartupLoad, FallBackLoadsAnExistingDefaultAndMarksNothingModified) {
-    WriteBytes(Default(), "Mine\r\n%\r\nYours\r\n%\r\n");
-    StartWith("empty.txt", "");
-    EXPECT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.Form().state.SigCount, 2);
-    EXPECT_EQ(Text("txtRandom"), "Mine\r\n%\r\nYours\r\n%\r\n");
-    EXPECT_FALSE(rig.Form().state.RandomDirty);
-    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
-    EXPECT_FALSE(rig.Form().state.IgnoreEvent);
-    // The default is the collection in use now, and the one stored at closing.
-    EXPECT_EQ(rig.Form().state.Files.RandomPath(), Default());
-    EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), Default());
-    rig.Window().UserClose();
-    EXPECT_EQ(rig.Stored(SettingKey::RandomFile), Default());
-}
-
 TEST_F(StartupLoad, DefaultWithoutSeparatorsEitherGivesTheFixedSignatureAlone) {
     WriteBytes(rig.dir.File("sig.txt"), "an old signature");
     WriteBytes(Default(), "no separator in the default");
@@ -138,18 +122,6 @@ TEST_F(StartupLoad, FilesThatCannotBeCreatedStillGiveSignatures) {
     EXPECT_EQ(again.messages.shown.size(), 2u);
     EXPECT_EQ(again.Form().state.SigCount, 3);
     EXPECT_EQ(again.Editor("txtRandom").GetText(), DefaultCollectionText());
-}
-
-TEST_F(StartupLoad, UnreadableDefaultGivesTheFixedSignatureAlone) {
-    WriteBytes(Default(), "A\r\n%\r\nB\r\n%\r\n");
-    rig.files.failReads.insert(Default());
-    const std::string bad = StartWith("bad.txt", "nothing");
-    ExpectOneMessage(Default(), "Input/output error");
-    EXPECT_NE(rig.messages.shown[0].text.find(bad), std::string::npos);
-    EXPECT_LT(rig.Form().state.SigCount, 1);
-    rig.platform.Advance(60000);
-    EXPECT_EQ(rig.Signature(), DefaultFixedText());
-    EXPECT_EQ(ReadBytes(Default()), "A\r\n%\r\nB\r\n%\r\n");
 }
 
 }  // namespace

@@ -222,26 +222,6 @@ TEST_F(UnsavedEdits, SaveOverAFileChangedOnDiskAsks) {
     EXPECT_EQ(St().Sigs.Views(), SplitCollection(kQuotes)) << "the rotation keeps its quotations";
 }
 
-TEST_F(UnsavedEdits, ATabWithoutEditsShowsItsFileAsItIsNowWhenNextShown) {
-    ChangeOnDisk(quotes, "X\r\n%\r\nY\r\n%\r\n");
-    ChangeOnDisk(rig.dir.File("fixed.txt"), "theirs");
-    Click("Random");
-    EXPECT_EQ(Random().GetText(), "X\r\n%\r\nY\r\n%\r\n");
-    EXPECT_FALSE(St().RandomDirty);
-    EXPECT_EQ(St().Sigs.Views(), SplitCollection(kQuotes)) << "the rotation keeps its quotations";
-    Click("Fixed");
-    EXPECT_EQ(Fixed().GetText(), "theirs");
-    EXPECT_FALSE(St().FixedDirty);
-
-    // A tab with edits keeps them; Save then asks.
-    Fixed().Type("mine");
-    Click("Current");
-    ChangeOnDisk(rig.dir.File("fixed.txt"), "theirs again");
-    Click("Fixed");
-    EXPECT_EQ(Fixed().GetText(), "mine");
-    EXPECT_TRUE(rig.messages.shown.empty());
-}
-
 TEST_F(UnsavedEdits, ReloadOverADirtyRandomTabAsksFirst) {
     const std::string fresh = rig.dir.File("fresh.txt");
     WriteBytes(fresh, "N\r\n%\r\nM\r\n%\r\n");

@@ -18,7 +18,9 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
     std::string fixed = DefaultFixedText();
     const std::string fixPath = FixedSignaturePath(programDir);
     if (!files.IsMissing(fixPath)) {
-        TextFileContents read = ReadTextFile(files, fixPath);
+        TextFileContents read;
+        read.status = FixedSignatureFits(files, fixPath);
+        if (read.status) read = ReadTextFile(files, fixPath);
         if (read.status)
             fixed = std::move(read.decoded.text);
         else

@@ -4,6 +4,8 @@
 #include "engine/Module1.h"
 #include "platform/TextFile.h"
 
+#include <cstdint>
+
 namespace tagrota {
 namespace {
 
@@ -13,6 +15,13 @@ constexpr const char* kCrLf = "\r\n";
 
 std::string DefaultFixedText() {
     return std::string("---") + kCrLf + "https://example.org/" + kCrLf;
+}
+
+FileStatus FixedSignatureFits(IFileSystem& files, const std::string& path) {
+    const std::optional<std::uint64_t> size = files.FileSize(path);
+    if (size && *size > kMaxSignatureBytes)
+        return FileStatus::Failure(TooLargeReason(*size, kMaxSignatureBytes));
+    return FileStatus::Success();
 }
 
 std::string ComposeSignature(std::string_view fixed, std::optional<std::string_view> quotation,

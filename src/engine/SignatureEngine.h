@@ -18,6 +18,11 @@ namespace tagrota {
 // The text the Fixed tab starts with when there is no fixed-signature file.
 std::string DefaultFixedText();
 
+// Whether the fixed signature's file is small enough to be a signature; a
+// larger one is refused with its size, like a file that cannot be read, and
+// the default text stands in for it.
+FileStatus FixedSignatureFits(IFileSystem& files, const std::string& path);
+
 // How quotations are fitted into a signature.
 struct WrapSettings {
     Boolean DoWrap = false;

@@ -137,10 +137,8 @@ void frmMain::LoadFixedSignature() {
         txtFixedSig->SetText(DefaultFixedText());
         return;
     }
-    const std::optional<std::uint64_t> size = s_.files.FileSize(path);
-    FileStatus loaded = size && *size > kMaxSignatureBytes
-                            ? FileStatus::Failure(TooLargeReason(*size, kMaxSignatureBytes))
-                            : txtFixedSig->LoadFile(path);
+    FileStatus loaded = FixedSignatureFits(s_.files, path);
+    if (loaded) loaded = txtFixedSig->LoadFile(path);
     if (!loaded) {
         s_.messages.MsgBox("The fixed signature file " + path +
                                " could not be read: " + loaded.reason + ".\r\n" +

@@ -51,6 +51,19 @@ void TextEditor::Redo() {
     Assign(history_[step_]);
 }
 
+void TextEditor::Type(const std::string& text) {
+    if (Locked() || text == GetText()) return;
+    undo_.push_back(GetText());
+    Assign(text);
+}
+
+void TextEditor::Undo() {
+    if (Locked() || undo_.empty()) return;
+    const std::string before = std::move(undo_.back());
+    undo_.pop_back();
+    Assign(before);
+}
+
 FileStatus TextEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
     return backing_.Load(
         path, [this](const std::string& text) { SetText(text); }, std::move(prefetched));
@@ -175,11 +188,15 @@ FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::strin
     if (failAllWrites || failWrites.count(path)) return FileStatus::Failure(failWriteReason);
     const std::string folder = std::filesystem::path(path).parent_path().string();
     if (readOnly.count(path)) return FileStatus::Failure("Permission denied");
+    FileStatus written;
     if (readOnly.count(folder)) {
         if (!real.FileExists(path)) return FileStatus::Failure("Permission denied");
-        return real.WriteFileInPlace(path, bytes, durability);
+        written = real.WriteFileInPlace(path, bytes, durability);
+    } else {
+        written = real.WriteFileAtomic(path, bytes, durability);
     }
-    return real.WriteFileAtomic(path, bytes, durability);
+    if (written && onWritten) onWritten(path, bytes);
+    return written;
 }
 
 FileStatus FaultyFileSystem::CreateNewFile(const std::string& path, std::string_view bytes) {
@@ -188,7 +205,9 @@ FileStatus FaultyFileSystem::CreateNewFile(const std::string& path, std::string_
         return FileStatus::Failure("No space left on device");
     const std::string folder = std::filesystem::path(path).parent_path().string();
     if (readOnly.count(folder)) return FileStatus::Failure("Permission denied");
-    return real.CreateNewFile(path, bytes);
+    FileStatus written = real.CreateNewFile(path, bytes);
+    if (written && onWritten) onWritten(path, bytes);
+    return written;
 }
 
 std::string SettingsStore::GetSetting(const std::string& appName, const std::string& section,

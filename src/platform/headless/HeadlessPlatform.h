@@ -12,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -200,6 +201,8 @@ public:
     int Reads(const std::string& path) const;
 
     std::set<std::string> failReads, failWrites, readOnly;
+    // Told of every file written, with its bytes, as soon as it is written.
+    std::function<void(const std::string& path, std::string_view bytes)> onWritten;
     bool failAllWrites = false;
     std::string failWriteReason = "No space left on device";
     int writes = 0;
