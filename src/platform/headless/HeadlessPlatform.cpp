@@ -51,19 +51,6 @@ void TextEditor::Redo() {
     Assign(history_[step_]);
 }
 
-void TextEditor::Type(const std::string& text) {
-    if (Locked() || text == GetText()) return;
-    undo_.push_back(GetText());
-    Assign(text);
-}
-
-void TextEditor::Undo() {
-    if (Locked() || undo_.empty()) return;
-    const std::string before = std::move(undo_.back());
-    undo_.pop_back();
-    Assign(before);
-}
-
 FileStatus TextEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
     return backing_.Load(
         path, [this](const std::string& text) { SetText(text); }, std::move(prefetched));
