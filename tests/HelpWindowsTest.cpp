@@ -117,29 +117,6 @@ TEST_F(HelpWindows, MissingFilesAreReportedWithTheirFullPathAndOpenNothing) {
     }
 }
 
-TEST_F(HelpWindows, FullHelpFollowsTheWindowSize) {
-    const std::string guide = rig.dir.File("index.html");
-    WriteBytes(guide, "<html><body>Guide</body></html>");
-    const auto act = [&](Window& w) {
-        EXPECT_EQ(w.Frame(), DialogFrame::Sizable);
-        auto& browser = w.Find<headless::WebBrowser>("WebBrowser1");
-        auto& ok = w.Find<Button>("OKButton");
-        EXPECT_EQ(browser.Location(), guide);
-
-        // Laid out on every resize, from the outer size.
-        w.UserResize(6000, 5000);
-        EXPECT_EQ(ok.Bounds(), (Rect{2393, 4040, 1215, 510}));
-        EXPECT_EQ(browser.Bounds(), (Rect{45, 45, 5850, 3740}));
-        // Smaller than the rule is made for: the browser keeps no size at all.
-        w.UserResize(100, 900);
-        EXPECT_EQ(browser.Width() + browser.Height(), 0);
-        w.UserClose();  // the frame's close box, like OK
-    };
-    EXPECT_EQ(Show([&] { Guide(); }, act), 1);
-    EXPECT_EQ(rig.ui.windows.size(), 1u);
-    EXPECT_TRUE(rig.messages.shown.empty());
-}
-
 const RegistryKey HKLM = RegistryRoot::LocalMachine;
 const char* const kInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const char* const kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -208,28 +185,6 @@ TEST_F(HelpWindows, AboutSystemInfoThroughEachRegistryLocation) {
         EXPECT_EQ(told, c.fails ? "System Information Is Unavailable At This Time" : "");
         EXPECT_EQ(r.OpenHandles(), 0u) << "every key opened is closed";
     }
-}
-
-TEST(GetKeyValue, ReadsStringsWithOrWithoutTheirZeroIntoOneKilobyte) {
-    MemoryRegistry r;
-    r.SetString(HKLM, "K", "Ended", "C:\\info.exe");
-    r.SetString(HKLM, "K", "Bare", "C:\\info.exe", false);
-    r.SetString(HKLM, "K", "Full", std::string(1023, 'x'));  // 1024 bytes with its zero
-    r.SetString(HKLM, "K", "Over", std::string(1024, 'x'));
-    r.SetDoubleWord(HKLM, "K", "Number", 0x00000102);
-    std::string v = "before";
-    const auto read = [&](const char* key, const char* name) {
-        const bool ok = GetKeyValue(r, HKLM, key, name, v);
-        return (ok ? "true " : "false ") + v;
-    };
-    EXPECT_EQ(read("k", "ENDED"), "true C:\\info.exe") << "names in any case";
-    EXPECT_EQ(read("K", "Bare"), "true C:\\info.exe");
-    EXPECT_EQ(read("K", "Full"), "true " + std::string(1023, 'x'));
-    EXPECT_EQ(read("K", "Over"), "false ");
-    EXPECT_EQ(read("K", "Number"), "true &h00000102");
-    EXPECT_EQ(read("K", "Missing"), "false ");
-    EXPECT_EQ(read("Nowhere", "Ended"), "false ");
-    EXPECT_EQ(r.OpenHandles(), 0u);
 }
 
 TEST(SystemInformationView, NamesTheFirstProgramFoundOnTheSearchPath) {
