@@ -389,13 +389,6 @@ TEST_F(Browse, YesForAnUnreadableFileRestoresTheOldOne) {
     ASSERT_EQ(rig.messages.shown.size(), 2u);
     EXPECT_TRUE(test::Holds(rig.messages.shown[1].text, {locked, "Input/output error"}));
     ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
-
-    // The old file gone meanwhile: the editor's text is kept all the same.
-    const std::string missing = rig.dir.File("missing.txt");
-    std::filesystem::remove(old);
-    rig.messages.Answer(MsgBoxResult::Yes);
-    ChooseCollection(missing);
-    ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
 }
 
 // --- Closing ---
