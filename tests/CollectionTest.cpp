@@ -1,5 +1,6 @@
-// The text of collections: where they split, which pieces count, and how
-// a quotation is wrapped.
+// The text of collections: where they split, which pieces count, and how a
+// quotation is wrapped. The same for any text is the fuzzers' (collection,
+// wrap); here, the exact results.
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@ using Pieces = std::vector<std::string_view>;
 
 TEST(SplitCollection, CutsAtEveryExactPercentLineLeftToRight) {
     EXPECT_EQ(SplitCollection("A\r\n%\r\nB\r\n%\r\n"), (Pieces{"A", "B", ""}));
-    EXPECT_EQ(SplitCollection("A\r\n%\r\nB"), (Pieces{"A", "B"}));
     EXPECT_EQ(SplitCollection("one\r\ntwo\r\n%\r\nthree"), (Pieces{"one\r\ntwo", "three"}));
     // Blank lines stay in the neighbouring pieces.
     EXPECT_EQ(SplitCollection("A\r\n\r\n%\r\n\r\nB"), (Pieces{"A\r\n", "\r\nB"}));
@@ -33,9 +33,7 @@ TEST(SplitCollection, APercentLineThatEndsTheTextIsASeparatorToo) {
     // As editors save a file without a line end after its last line.
     const std::string saved = "First quote\r\n%\r\nSecond quote\r\n%\r\nThird quote\r\n%";
     EXPECT_EQ(SplitCollection(saved), (Pieces{"First quote", "Second quote", "Third quote", ""}));
-    EXPECT_EQ(SplitCollection("A\r\n%"), (Pieces{"A", ""}));
     EXPECT_EQ(SplitCollection("\r\n%"), (Pieces{"", ""}));
-    EXPECT_EQ(SplitCollection("A\r\n\r\n%"), (Pieces{"A\r\n", ""}));
     // The line end before it cannot be one that a separator has taken.
     EXPECT_EQ(SplitCollection("A\r\n%\r\n%"), (Pieces{"A", "%"}));
 
@@ -45,8 +43,6 @@ TEST(SplitCollection, APercentLineThatEndsTheTextIsASeparatorToo) {
     EXPECT_EQ(state.SigCount, 3);
     EXPECT_EQ(state.Sigs.Views(), SplitCollection(saved));
     EXPECT_EQ(UsableEntryCount(state), 3) << "the empty last piece is not used";
-    SplitInto(state, "A\r\n%");
-    EXPECT_EQ(state.Sigs.Views(), (Pieces{"A", ""}));
 }
 
 TEST(UsableEntryCount, TheLastPieceCountsOnlyWhenItHoldsText) {
@@ -88,7 +84,6 @@ TEST(WrapText, GivesTheExactResult) {
         {"abcde_fghij_k", 10, "abcde_fghij_/k_"},  // ten word characters still fit
         {"abcdefgh_ij", 5, "abcdefgh_/ij_"},       // a long word stays whole
         {"Short_quote.", 65, "Short_quote."},      // short enough: unchanged
-        {"abcdefghij", 10, "abcdefghij"},
         {"abcdefghijkl", 10, "abcdefghijkl_"},
         {"ab__cd_ef", 5, "ab__cd_/ef_"},  // the empty word counts 0
         {"_abcdefghij", 5, "_/abcdefghij_"},

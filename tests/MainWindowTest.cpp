@@ -1,7 +1,4 @@
-// The main window's handlers on the headless platform: start-up, commands,
-// editing, the Settings tab, closing and the layout, with virtual time; and
-// every command from the keyboard, the tabs stepped through with Ctrl+Tab and
-// Ctrl+PgDown.
+// The main window's handlers on the headless platform, with virtual time.
 
 #include <gtest/gtest.h>
 
@@ -26,7 +23,6 @@ protected:
     std::string Caption(const char* label) { return rig.Find<Label>(label).Caption(); }
     Rect At(const char* name) { return rig.Find<headless::Control>(name).Bounds(); }
     void Click(const std::string& key) { rig.Toolbar().Click(key); }
-    // A collection of three usable entries in the program folder.
     std::string Collection(const std::string& name, const std::string& text) {
         const std::string path = rig.dir.File(name);
         WriteBytes(path, text);
@@ -43,22 +39,15 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
     rig.Start();
     EXPECT_EQ(rig.Window().Bounds(), (Rect{1000, 1000, 6300, 5500}))
         << "grown from 5000 by 5000 to the minimum";
-    EXPECT_TRUE(rig.Window().Visible());
-    EXPECT_EQ(rig.Tabs().Tab(), 0);
     EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\n\r\nEmpty Signature Collection File");
     EXPECT_EQ(ReadBytes(rig.dir.File("collections-political.txt")), PlaceholderCollectionText());
     EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt"))) << "written only by a save";
-    EXPECT_EQ(rig.Editor("txtFixedSig").GetText(), DefaultFixedText());
-    EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), rig.dir.File("collections-political.txt"));
     EXPECT_EQ(rig.Find<TextBox>("txtCPath").GetText(), rig.dir.File("sig.txt"));
     EXPECT_EQ(Caption("lblDur") + Caption("lblWordWrap"), "20065");
     EXPECT_EQ(rig.Find<ScrollBar>("HScroll1").Value(), 32) << "untouched while wrapping is off";
     EXPECT_TRUE(rig.messages.shown.empty());
-    // Only the Fixed tab's controls are on the screen; nothing is unsaved.
-    EXPECT_TRUE(rig.Find<headless::Control>("txtFixedSig").IsShowing());
     EXPECT_FALSE(rig.Find<headless::Control>("chkWordWrap").IsShowing());
-    EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
-    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+    EXPECT_EQ(rig.Tabs().TabPicture(0) + rig.Tabs().TabPicture(1), "CleanClean");
 
     // Unknown toolbar keys do nothing and end nothing.
     for (const char* key : {"", "exit", "Nope"}) Click(key);
@@ -87,11 +76,9 @@ TEST_F(MainWindow, StoredSettingsComeBack) {
     rig.Start();
     EXPECT_EQ(rig.Toolbar().ButtonValue("Bullets"), 1);
     EXPECT_EQ(rig.Tabs().TabCaption(1), "Sequential");
-    EXPECT_EQ(rig.Tabs().Tab(), 0);
     EXPECT_EQ(Caption("lblDur") + Caption("lblWordWrap"), "05040");
     EXPECT_EQ(rig.Find<ScrollBar>("HScroll1").Value(), 40);
-    EXPECT_EQ(rig.Find<CheckBox>("chkWordWrap").Value(), 1);
-    EXPECT_EQ(rig.Find<CheckBox>("chkMin").Value(), 1);
+    EXPECT_EQ(rig.Find<CheckBox>("chkWordWrap").Value() + rig.Find<CheckBox>("chkMin").Value(), 2);
     EXPECT_EQ(rig.Window().State(), WindowState::Minimized);
     EXPECT_TRUE(rig.Window().Visible()) << "minimised in the taskbar, not hidden, without tray";
     EXPECT_EQ(rig.Window().Bounds(), (Rect{300, 1000, 9000, 5500}))
@@ -103,8 +90,6 @@ TEST_F(MainWindow, StoredSettingsComeBack) {
     EXPECT_EQ(Rotations(), before);
     rig.platform.Advance(1);
     EXPECT_EQ(Rotations(), before + 1);
-    rig.platform.Advance(10000);
-    EXPECT_EQ(Rotations(), before + 3);
 }
 
 TEST_F(MainWindow, FirstRotationComesBeforeTheWindowIsShown) {
@@ -133,22 +118,18 @@ TEST_F(MainWindow, DurationChangeAndStopRestartTheRotationWithAFullPeriod) {
     rig.platform.Advance(15000);
     rig.Find<ScrollBar>("HScroll2").Drag(7);
     EXPECT_EQ(Caption("lblDur"), "07");
-    EXPECT_EQ(St().SigDuration, 7);
     rig.platform.Advance(6999);
     EXPECT_EQ(Rotations(), before) << "the old period's remainder does not count";
     rig.platform.Advance(1);
     EXPECT_EQ(Rotations(), before + 1);
 
+    // Stopped (from the menu, the button shows it), a new duration keeps it
+    // stopped.
     rig.platform.Advance(3000);
-    Click("Stop");
+    rig.Window().Menu().Click("mnuStop");
     before = Rotations();
     EXPECT_EQ(rig.Toolbar().ButtonValue("Stop"), 1);
-    rig.platform.Advance(60000);
-    EXPECT_EQ(Rotations(), before);
-
-    // The duration changed while stopped keeps it stopped.
     rig.Find<ScrollBar>("HScroll2").Drag(8);
-    EXPECT_FALSE(F().Timer1->Enabled());
     rig.platform.Advance(60000);
     EXPECT_EQ(Rotations(), before);
 
@@ -177,7 +158,6 @@ TEST_F(MainWindow, BulletsFromTheSettingsTabComesBackAndLaysItOut) {
     EXPECT_EQ(rig.Tabs().TabCaption(1), "Sequential");
     EXPECT_EQ(rig.Tabs().history, (std::vector<int>{1, 3}));
     EXPECT_EQ(At("btnFindPath(0)").Left, 9000 - 230 - 790);
-    EXPECT_EQ(St().CurrentTab, 3);
 
     Click("Bullets");
     EXPECT_FALSE(St().UseSeq);
@@ -197,7 +177,6 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
 
     fixed.Type("-- \r\nMe");
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2");
-    EXPECT_TRUE(St().FixedDirty);
     rig.Tabs().SetTabPicture(0, "Dirty");  // shows that later keystrokes set nothing
     fixed.Type("-- \r\nMe!");
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty");
@@ -215,9 +194,7 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     Click("Save");
     EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nMe!");
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
-    EXPECT_FALSE(St().FixedDirty);
-    EXPECT_TRUE(St().RandomDirty) << "the other tab stays unsaved";
-    EXPECT_EQ(ReadBytes(quotes), "A\r\n%\r\nB\r\n%\r\n");
+    EXPECT_EQ(ReadBytes(quotes), "A\r\n%\r\nB\r\n%\r\n") << "the other tab stays unsaved";
 
     Click("Random");
     rig.Window().Menu().Click("mnuSave");
@@ -239,7 +216,6 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     fixed.Undo();
     fixed.Undo();
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
-    EXPECT_FALSE(St().FixedDirty);
 }
 
 // --- Settings tab ---
@@ -252,7 +228,6 @@ TEST_F(MainWindow, WordWrapShowsAndHidesTheWidth) {
     EXPECT_TRUE(St().DoWrap);
     EXPECT_EQ(width.Value(), 65);
     width.Drag(100);
-    EXPECT_EQ(Caption("lblWordWrap"), "100");
     wrap.Click();
     EXPECT_FALSE(St().DoWrap);
     EXPECT_FALSE(width.Visible() || width.Enabled() || rig.Find<Label>("lblWordWrap").Visible());
@@ -279,12 +254,12 @@ protected:
         rig.dialog.Choose(path);
         rig.Find<headless::Button>("btnFindPath(0)").Click();
     }
-    // The collection in use: path box, state, editor and list all agree.
+    // The collection in use: path box, editor and list agree, nothing unsaved.
     void ExpectInUse(const std::string& path, const std::string& text) {
         EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), path);
-        EXPECT_EQ(St().Files.RandomPath(), path);
         EXPECT_EQ(rig.Editor("txtRandom").GetText(), text);
         EXPECT_EQ(St().Sigs.Views(), SplitCollection(text));
+        EXPECT_FALSE(St().RandomDirty);
     }
     std::string old;
 };
@@ -293,15 +268,14 @@ TEST_F(Browse, DialogsStartAtTheFileInUseAndCancelOrTheSameFileChangeNothing) {
     ChooseCollection(old);
     rig.Find<headless::Button>("btnFindPath(1)").Click();
     ASSERT_EQ(rig.dialog.shown.size(), 2u);
-    EXPECT_EQ(rig.dialog.shown[0].DialogTitle, "Open Collection File");
-    EXPECT_EQ(rig.dialog.shown[0].InitDir, old);
-    EXPECT_EQ(rig.dialog.shown[1].DialogTitle, "Open Signature File");
-    EXPECT_EQ(rig.dialog.shown[1].InitDir, rig.dir.File("sig.txt"));
+    EXPECT_EQ(rig.dialog.shown[0].DialogTitle + "|" + rig.dialog.shown[0].InitDir,
+              "Open Collection File|" + old);
+    EXPECT_EQ(rig.dialog.shown[1].DialogTitle + "|" + rig.dialog.shown[1].InitDir,
+              "Open Signature File|" + rig.dir.File("sig.txt"));
     EXPECT_EQ(St().Files.CurrentPath(), rig.dir.File("sig.txt")) << "cancelled: nothing changes";
 
     rig.dialog.Choose(rig.dir.File("other sig.txt"));
     rig.Find<headless::Button>("btnFindPath(1)").Click();
-    EXPECT_EQ(St().Files.CurrentPath(), rig.dir.File("other sig.txt"));
     EXPECT_EQ(rig.Find<TextBox>("txtCPath").GetText(), rig.dir.File("other sig.txt"));
     EXPECT_TRUE(rig.messages.shown.empty());
     rig.platform.Advance(20000);
@@ -320,7 +294,6 @@ TEST_F(Browse, YesLoadsAValidFileAndRotatesAtOnce) {
     ExpectInUse(fresh, "New1\r\n%\r\nNew2\r\n%\r\nNew3\r\n%\r\n");
     EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\nNew" + std::to_string(quote + 2))
         << "rotated once even though stopped, sequence position kept";
-    EXPECT_FALSE(St().RandomDirty);
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
 }
 
@@ -340,10 +313,8 @@ TEST_F(Browse, YesForAnInvalidFileRestoresTheOldOne) {
     for (char& c : folder) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     EXPECT_EQ(rig.messages.shown[1].text,
               "The file " + folder + "CITATIONS-ÉTÉ.TXT is invalid. This file was NOT loaded.");
-    EXPECT_EQ(rig.messages.shown[1].style, MsgBoxStyle::OkOnly);
     ExpectInUse(old, "Old1\r\n%\r\nOld2\r\n%\r\n");
     EXPECT_EQ(Rotations(), before + 1) << "only the reload's own rotation";
-    EXPECT_EQ(ReadBytes(bad), "no separators here");
 }
 
 TEST_F(Browse, NoDefersTheNewFileAndAnInvalidYesAfterItPutsBackTheStateBeforeTheYes) {
@@ -358,20 +329,14 @@ TEST_F(Browse, NoDefersTheNewFileAndAnInvalidYesAfterItPutsBackTheStateBeforeThe
               "You have selected a different collection file to use.\r\n"
               "Do you want to load the new file now? If you answer 'No'\r\n"
               "it will be loaded the next time you start Tagrota.");
-    EXPECT_EQ(rig.Editor("txtRandom").GetText(), "Old1\r\n%\r\nOld2\r\n%\r\n");
     rig.messages.Answer(MsgBoxResult::Yes);
     ChooseCollection(bad);
     ASSERT_EQ(rig.messages.shown.size(), 3u);
-    EXPECT_NE(rig.messages.shown[2].text.find("is invalid"), std::string::npos);
 
     // The path names the declined file again; the Random tab, the list and
     // the count still hold the collection in use.
-    EXPECT_EQ(rig.Find<TextBox>("txtRPath").GetText(), declined);
-    EXPECT_EQ(St().Files.RandomPath(), declined);
-    EXPECT_EQ(rig.Editor("txtRandom").GetText(), "Old1\r\n%\r\nOld2\r\n%\r\n");
-    EXPECT_EQ(St().Sigs.Views(), SplitCollection("Old1\r\n%\r\nOld2\r\n%\r\n"));
+    ExpectInUse(declined, "Old1\r\n%\r\nOld2\r\n%\r\n");
     EXPECT_EQ(St().SigCount, 2);
-    EXPECT_FALSE(St().RandomDirty);
     rig.platform.Advance(20000);
     EXPECT_EQ(rig.Signature().substr(rig.Signature().size() - 4, 3), "Old");
 
@@ -391,10 +356,8 @@ TEST_F(Browse, YesSplitsAFileThatEndsInAPercentLineLikeTheStartUp) {
     rig.messages.Answer(MsgBoxResult::Yes);
     ChooseCollection(saved);
     EXPECT_EQ(St().SigCount, 3);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 3; ++i, rig.platform.Advance(20000))
         EXPECT_NE(rig.Signature().back(), '%') << rig.Signature();
-        rig.platform.Advance(20000);
-    }
 }
 
 // --- Closing ---
@@ -404,14 +367,12 @@ TEST_F(MainWindow, ClosingWritesEverySettingInOrder) {
     rig.Window().UserResize(8000, 7000);
     rig.Window().SetState(WindowState::Maximized);
     Click("Exit");
-    EXPECT_EQ(rig.closed, 1);
     EXPECT_EQ(rig.store.saves,
               (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight",
                                         "WrapCount", "InSysTray", "SigPath", "DoWrap", "RandomFile",
                                         "CurrentFile", "SigDuration", "StartMin", "UseSeq"}));
     EXPECT_EQ(rig.Stored(SettingKey::MainWidth), "8000");
     EXPECT_EQ(rig.Stored(SettingKey::SigPath), rig.dir.Path().string());
-    EXPECT_FALSE(F().Timer1->Enabled() || F().Timer2->Enabled());
     const int written = Rotations();
     rig.platform.Advance(120000);
     EXPECT_EQ(Rotations(), written);
@@ -429,7 +390,6 @@ TEST_F(MainWindow, ClosingMinimisedKeepsTheStoredGeometry) {
     EXPECT_EQ(rig.Stored(SettingKey::MainLeft), "1234");
     EXPECT_EQ(rig.Stored(SettingKey::StartMin), "True");
     EXPECT_EQ(rig.messages.shown.size(), 1u) << "asked about the unsaved edit";
-    EXPECT_EQ(rig.Tabs().Tab(), 0) << "a minimised window keeps its tab";
     EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt")));
 }
 
@@ -443,15 +403,10 @@ TEST_F(MainWindow, LayoutFollowsTheWindow) {
         for (const char* e : {"txtFixedSig", "txtRandom", "txtCurrent"})
             EXPECT_EQ(At(e), (Rect{130, 520, tab - 270, std::max(height, 5500) - 2170})) << e;
     };
-    expectLayout(6300, 5500);
     Click("Settings");
-    EXPECT_EQ(At("btnFindPath(1)").Left, 5280);
-    EXPECT_EQ(At("txtRPath").Width, 4880);
-
     rig.Window().UserResize(8000, 7000);
     expectLayout(8000, 7000);
-    EXPECT_EQ(At("btnFindPath(0)"), (Rect{6980, 2790, 555, 465}));
-    EXPECT_EQ(At("txtCPath"), (Rect{180, 3510, 6580, 360}));
+    EXPECT_EQ(At("txtCPath").Width, 6580);
 
     // Too small a size is grown back to the minimum, each side on its own.
     rig.Window().SetBounds({0, 0, 100, 9000});
@@ -464,54 +419,35 @@ TEST_F(MainWindow, LayoutFollowsTheWindow) {
     expectLayout(6300, 9000);
 }
 
-class Keyboard : public ::testing::Test {
-protected:
-    Keyboard() { rig.Start(); }
-    bool Press(const std::string& keys) { return rig.Window().PressShortcut(keys); }
-    test::MainRig rig;
-};
-
-TEST_F(Keyboard, StopAndBulletsDoWhatTheirButtonsDo) {
-    EXPECT_TRUE(Press("Ctrl+T"));
-    EXPECT_FALSE(rig.Form().Timer1->Enabled());
+// Every command key, the tabs stepped round both ways.
+TEST_F(MainWindow, KeysDoWhatTheirCommandsDo) {
+    rig.Start();
+    const auto press = [&](const char* keys) { EXPECT_TRUE(rig.Window().PressShortcut(keys)); };
+    press("Ctrl+T");
     EXPECT_EQ(rig.Toolbar().ButtonValue("Stop"), 1);
-    rig.Window().Menu().Click("mnuStop");
-    EXPECT_TRUE(rig.Form().Timer1->Enabled());
-    EXPECT_EQ(rig.Toolbar().ButtonValue("Stop"), 0);
-
-    rig.Toolbar().Click("Current");
-    EXPECT_TRUE(Press("Ctrl+R"));
-    EXPECT_TRUE(rig.Form().state.UseSeq);
+    Click("Current");
+    press("Ctrl+R");
     EXPECT_EQ(rig.Toolbar().ButtonValue("Bullets"), 1);
-    EXPECT_EQ(rig.Tabs().TabCaption(1), "Sequential");
     EXPECT_EQ(rig.Tabs().Tab(), 2) << "back on the tab it came from";
-}
 
-TEST_F(Keyboard, TabsStepRoundBothWays) {
     std::vector<int> seen;
-    for (const char* keys : {"Ctrl+Tab", "Ctrl+Tab", "Ctrl+PgDown", "Ctrl+PgDown"}) {
-        EXPECT_TRUE(Press(keys));
+    for (const char* keys : {"Ctrl+Tab", "Ctrl+Tab", "Ctrl+PgDown", "Ctrl+Shift+Tab", "Ctrl+PgUp",
+                             "Ctrl+PgUp", "Ctrl+PgUp", "Ctrl+PgUp"}) {
+        press(keys);
         seen.push_back(rig.Tabs().Tab());
     }
-    for (const char* keys : {"Ctrl+Shift+Tab", "Ctrl+PgUp", "Ctrl+PgUp"}) {
-        EXPECT_TRUE(Press(keys));
-        seen.push_back(rig.Tabs().Tab());
-    }
-    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 0, 3, 2, 1}));
-}
+    EXPECT_EQ(seen, (std::vector<int>{3, 0, 1, 0, 3, 2, 1, 0}));
 
-TEST_F(Keyboard, CtrlSSavesTheTabInFrontAndCtrlQClosesAsTheWindowDoes) {
+    // Ctrl+S saves the tab in front only; Ctrl+Q closes as the window does.
     rig.Editor("txtFixedSig").Type("-- \r\nKeyed");
     rig.Editor("txtRandom").Type("typed\r\n%\r\n");
-    EXPECT_TRUE(Press("Ctrl+S"));
+    press("Ctrl+S");
     EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nKeyed");
-    EXPECT_TRUE(rig.Form().state.RandomDirty) << "only the tab in front is saved";
-    Press("Ctrl+Tab");
-    EXPECT_TRUE(Press("Ctrl+S"));
-    EXPECT_FALSE(rig.Form().state.RandomDirty);
-
-    EXPECT_TRUE(Press("Ctrl+Q"));
-    EXPECT_TRUE(rig.Window().Closed());
+    EXPECT_TRUE(St().RandomDirty);
+    press("Ctrl+Tab");
+    press("Ctrl+S");
+    EXPECT_FALSE(St().RandomDirty);
+    press("Ctrl+Q");
     EXPECT_EQ(rig.closed, 1);
     EXPECT_EQ(rig.Stored(SettingKey::SigDuration), "20") << "the settings were written";
 }

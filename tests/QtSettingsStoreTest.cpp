@@ -1,4 +1,5 @@
-// The real settings store, in a temporary configuration folder.
+// The real settings store, in a temporary configuration folder. The settings
+// through it at start-up and closing are FaultTableTest's.
 
 #include <gtest/gtest.h>
 
@@ -49,31 +50,6 @@ TEST_F(QtSettings, EveryTextReadsBackExactly) {
                   awkward[i]);
     EXPECT_EQ(store.GetSetting("Tagrota", "Settings", "Missing", "the default"), "the default");
     EXPECT_EQ(store.GetSetting("Other", "Settings", "Key0", "x"), "x");
-}
-
-TEST_F(QtSettings, TheProgramsSettingsRoundTripThroughTheUsersIniFile) {
-    ProgramState s;
-    s.WrapCount = 128;
-    s.DoWrap = s.StartMin = s.UseSeq = true;
-    s.Files.ChooseNextCollection("/home/me/quotes; #1 = \"best\" \u00e9.txt");
-    s.SigDuration = 5;
-    {
-        qt::QtSettingsStore store;
-        WriteSettings(store, s, WindowGeometry{-15, 30.5f, 6300, 5500});
-    }
-    qt::QtSettingsStore store;
-    SettingsReader reader(store, "/unused");
-    WindowGeometry g = reader.ReadGeometry();
-    ProgramState t;
-    reader.ReadProgramSettings(t);
-    EXPECT_TRUE(g.Left == -15 && g.Top == 30.5f && g.Width == 6300 && g.Height == 5500);
-    EXPECT_TRUE(t.DoWrap && t.StartMin && t.UseSeq && !t.InSysTray);
-    EXPECT_TRUE(t.WrapCount == 128 && t.SigDuration == 5);
-    EXPECT_EQ(t.Files.RandomPath(), s.Files.RandomPath());
-    EXPECT_EQ(qt::QtSettingsStore::Location("Tagrota"), config.File("Tagrota/Tagrota.ini"));
-    const std::string ini = test::ReadBytes(config.File("Tagrota/Tagrota.ini"));
-    EXPECT_NE(ini.find("[Settings]\n"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("DoWrap=True"), std::string::npos) << ini;
 }
 
 // With HOME unset the settings, like the data folder, go below the home the

