@@ -177,7 +177,7 @@ FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::strin
     if (readOnly.count(path)) return FileStatus::Failure("Permission denied");
     if (readOnly.count(folder)) {
         if (!real.FileExists(path)) return FileStatus::Failure("Permission denied");
-        return real.WriteFileInPlace(path, bytes, durability);
+        return real.WriteFileInPlace(path, bytes, durability, false);
     }
     return real.WriteFileAtomic(path, bytes, durability);
 }
