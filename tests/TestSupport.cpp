@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <random>
 
 #include <grp.h>
@@ -44,8 +44,13 @@ bool AsAnotherUser(const std::function<bool()>& act) {
 std::string ReadBytes(const std::string& path) {
     // The bytes as they are, whoever placed the file: the program's own
     // reading refuses some.
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return {};
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string bytes(fs::file_size(path, ec), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return bytes;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
