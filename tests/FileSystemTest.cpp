@@ -12,8 +12,8 @@
 #include <csignal>
 
 #include <atomic>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 
 #include "TestSupport.h"
 #include "platform/TextFile.h"
