@@ -66,6 +66,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 EngineRig::EngineRig() : engine(state, files, platform.clock, random) {
+    files.real.SetBackupFolder(backups.Path().string());
     state.Files.ChooseCurrentPath(dir.File("sig.txt"));
     state.WrapCount = 65;
 }
@@ -81,7 +82,9 @@ FileStatus EngineRig::Rotate() {
     return engine.WriteSignature(state.Files, s);
 }
 
-MainRig::MainRig() = default;
+MainRig::MainRig() {
+    files.real.SetBackupFolder(backups.Path().string());
+}
 MainRig::~MainRig() = default;
 
 void MainRig::Start() {
