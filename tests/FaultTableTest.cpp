@@ -21,8 +21,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <random>
 #include <set>
 #include <thread>
 
@@ -99,6 +101,43 @@ struct Faults {
         EXPECT_TRUE(AsAnotherUser([&] { return ::symlink(target.c_str(), link.c_str()) == 0; }));
         return link;
     }
+    // A file (or anything) that another user placed in a shared folder, made
+    // by `make` as that user at its path; the path.
+    std::string Planted(const std::string& name,
+                        const std::function<bool(const std::string&)>& make) const {
+        const std::string path = At("shared/" + name);
+        if (!Root()) {
+            [] { GTEST_SKIP() << "needs root to play another user"; }();
+            return path;
+        }
+        MakeSharedFolder(At("shared"));
+        EXPECT_TRUE(AsAnotherUser([&] { return make(path); }));
+        return path;
+    }
+    // The other user's file at the path, with these bytes and permissions.
+    static bool TheirFile(const std::string& path, const std::string& bytes, mode_t mode) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        return fd >= 0 && ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size()) &&
+               ::fchmod(fd, mode) == 0 && ::close(fd) == 0;
+    }
+    // Whether the file is still the other user's, with these bytes and
+    // permissions.
+    static void StillTheirs(const std::string& path, const std::string& bytes, mode_t mode) {
+        struct stat st {};
+        ASSERT_EQ(::lstat(path.c_str(), &st), 0) << path;
+        EXPECT_EQ(st.st_uid, kOtherUser) << path;
+        EXPECT_EQ(st.st_mode & 07777, mode) << path;
+        EXPECT_EQ(ReadBytes(path), bytes) << path;
+    }
+    // A file of the user's whose last save was ended midway: cut short under
+    // both its names, with the whole backup beside it.
+    void CutShortWithABackup(const std::string& whole) const {
+        WriteBytes(At("quotes.txt"), whole.substr(0, 7));
+        fs::create_directory(At("mail"));
+        fs::create_hard_link(At("quotes.txt"), At("mail/quotes"));
+        WriteBytes(At("quotes.txt.tagrota-backup"), whole);
+        Settings("RandomFile=" + At("quotes.txt") + "\n");
+    }
     // While Tagrota runs, its settings folder moves aside and a file takes its
     // place, so that no save can reach it.
     void BlockSettingsFolder() const {
@@ -157,6 +196,105 @@ const Row kRows[] = {
          EXPECT_FALSE(fs::exists(f.At("created-through-the-link")));
          EXPECT_TRUE(fs::is_symlink(f.At("shared/quotes.txt")));
      }},
+    // Another user's files in a shared folder.
+    {"CollectionPlantedByAnotherUser",  // where the user's collection would be created
+     [](Faults& f) {
+         const std::string planted = f.Planted("quotes.txt", [](const std::string& p) {
+             return Faults::TheirFile(p, "Their\r\n%\r\nwords\r\n%\r\n", 0644);
+         });
+         f.Settings("RandomFile=" + planted + "\n");
+     },
+     {{"@/shared/quotes.txt",
+       "could not be read: it is a file that another user placed in the shared folder @/shared, "
+       "and Tagrota does not take such files for the user's own",
+       "The Default is being used"}},
+     [](Faults& f) {
+         Faults::StillTheirs(f.At("shared/quotes.txt"), "Their\r\n%\r\nwords\r\n%\r\n", 0644);
+         EXPECT_EQ(f.rig.Signature().find("words"), std::string::npos);
+     }},
+    {"SignatureOfAnotherUserWithASecondHardLink",
+     [](Faults& f) {
+         const std::string planted = f.Planted("sig.txt", [](const std::string& p) {
+             return Faults::TheirFile(p, "", 0666) &&
+                    ::link(p.c_str(), (p + ".their name").c_str()) == 0;
+         });
+         f.Settings("CurrentFile=" + planted + "\n");
+     },
+     {{"@/shared/sig.txt",
+       "could not be written: it is a file that another user placed in the shared folder "
+       "@/shared"}},
+     [](Faults& f) { Faults::StillTheirs(f.At("shared/sig.txt.their name"), "", 0666); }},
+    {"SignaturePlantedWithSetUserId",  // run as root, no root-owned 4777 file results
+     [](Faults& f) {
+         const std::string planted = f.Planted(
+             "sig.txt", [](const std::string& p) { return Faults::TheirFile(p, "", 04777); });
+         f.Settings("CurrentFile=" + planted + "\n");
+     },
+     {{"@/shared/sig.txt",
+       "could not be written: it is a file that another user placed in the shared folder "
+       "@/shared"}},
+     [](Faults& f) { Faults::StillTheirs(f.At("shared/sig.txt"), "", 04777); }},
+    {"SignatureBelowAFolderThatAnotherUserMadeALink",  // the folder was missing, then theirs
+     [](Faults& f) {
+         fs::create_directory(f.At("victim"));
+         const std::string sub = f.Planted("sub", [&](const std::string& p) {
+             return ::symlink(f.At("victim").c_str(), p.c_str()) == 0;
+         });
+         f.Settings("CurrentFile=" + sub + "/sig.txt\n");
+     },
+     {{"@/shared/sub/sig.txt",
+       "could not be written: it is a link that another user placed in the shared folder "
+       "@/shared, and Tagrota does not follow such links"}},
+     [](Faults& f) { EXPECT_TRUE(fs::is_empty(f.At("victim"))); }},
+    // What an ended run left.
+    {"LitterOfAnEndedRunBesideTheFiles",
+     [](Faults& f) {
+         const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+         for (const char* name : {".sig.txt.tagrota-a1B2c3", ".fixed.txt.tagrota-Zz99zz",
+                                  "sig.txt.Ab12cd", ".sig.txt.x1"}) {
+             WriteBytes(f.At(name), "left");
+             fs::last_write_time(f.At(name), old);
+         }
+     },
+     {},
+     [](Faults& f) {
+         EXPECT_FALSE(fs::exists(f.At(".sig.txt.tagrota-a1B2c3")));
+         EXPECT_FALSE(fs::exists(f.At(".fixed.txt.tagrota-Zz99zz"))) << "not swept at start";
+     },
+     nullptr,
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini", "@/.sig.txt.tagrota-a1B2c3",
+      "@/.fixed.txt.tagrota-Zz99zz"}},
+    {"BackupLeftByAnEndedSaveKeptAside",  // the answer No
+     [](Faults& f) { f.CutShortWithABackup("A\r\n%\r\nB\r\n%\r\nC\r\n%\r\n"); },
+     {{"Tagrota was ended last time while it saved @/quotes.txt, so that file may have been cut "
+       "short. Its text from before that save was kept whole in @/quotes.txt.tagrota-backup (18 "
+       "bytes; the file now holds 7 bytes).",
+       "Restore @/quotes.txt from its backup?", "@/quotes.txt.backup-"}},
+     [](Faults& f) {
+         EXPECT_FALSE(fs::exists(f.At("quotes.txt.tagrota-backup")));
+         int kept = 0;
+         for (const auto& entry : fs::directory_iterator(f.rig.dir.Path()))
+             if (entry.path().filename().string().starts_with("quotes.txt.backup-"))
+                 kept += ReadBytes(entry.path()) == "A\r\n%\r\nB\r\n%\r\nC\r\n%\r\n";
+         EXPECT_EQ(kept, 1);
+     },
+     nullptr,
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini", "@/quotes.txt.tagrota-backup"}},
+    {"BackupLeftByAnEndedSaveRestored",  // the answer Yes
+     [](Faults& f) {
+         f.CutShortWithABackup("A\r\n%\r\nB\r\n%\r\nC\r\n%\r\n");
+         f.rig.messages.Answer(MsgBoxResult::Yes);
+     },
+     {{"Restore @/quotes.txt from its backup?"}},
+     [](Faults& f) {
+         EXPECT_EQ(ReadBytes(f.At("mail/quotes")), "A\r\n%\r\nB\r\n%\r\nC\r\n%\r\n");
+         EXPECT_EQ(fs::hard_link_count(f.At("quotes.txt")), 2u);
+         EXPECT_FALSE(fs::exists(f.At("quotes.txt.tagrota-backup")));
+         EXPECT_EQ(f.rig.Form().state.SigCount, 3) << "the whole collection is the one in use";
+     },
+     nullptr,
+     {"@/sig.txt", "~/Tagrota/Tagrota.ini", "@/quotes.txt", "@/mail/quotes",
+      "@/quotes.txt.tagrota-backup"}},
     // The program's own files.
     {"SignatureIsTheSettingsFile",
      [](Faults& f) { f.Settings("SigDuration=30\nCurrentFile=" + f.Ini() + "\n"); },
@@ -607,6 +745,125 @@ TEST(FaultFolders, AReplacementEndedByAKillLeavesNoTemporaryFile) {
         names.push_back(entry.path().filename().string());
     EXPECT_TRUE(names.empty() || names == std::vector<std::string>{"sig.txt"})
         << names.size() << " files, the first " << names.front();
+}
+
+// Kills at random moments of a save that must rewrite the file in place:
+// afterwards the file holds the old text or the new one whole, or else a whole
+// backup of the old text is left, which the next start finds. TAGROTA_KILLS
+// and TAGROTA_KILL_MB make the run longer and the file larger.
+class KilledSaves {
+public:
+    KilledSaves(std::string file, std::string backupFolder, bool asAnotherUser)
+        : file_(std::move(file)), backups_(std::move(backupFolder)), other_(asAnotherUser) {
+        const char* mb = std::getenv("TAGROTA_KILL_MB");
+        const std::size_t size = (mb ? std::stoul(mb) : 4) << 20;
+        old_.assign(size, 'o');
+        new_.assign(size + 4096, 'n');
+    }
+    const std::string& Old() const { return old_; }
+
+    // One save in a child process, killed after `after` (never, when zero);
+    // the time it ran.
+    std::chrono::microseconds Save(std::chrono::microseconds after) {
+        int ready[2];
+        EXPECT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (other_ && (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 ||
+                           ::setuid(kOtherUser) != 0))
+                ::_exit(2);
+            StdFileSystem files;
+            files.SetBackupFolder(backups_);
+            [[maybe_unused]] auto n = ::write(ready[1], "R", 1);
+            ::_exit(files.WriteFileAtomic(file_, new_, Durability::Flush) ? 0 : 1);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        EXPECT_EQ(::read(ready[0], &byte, 1), 1);
+        ::close(ready[0]);
+        const auto start = std::chrono::steady_clock::now();
+        if (after.count() > 0) {
+            std::this_thread::sleep_for(after);
+            ::kill(child, SIGKILL);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+        return std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start);
+    }
+
+    // What the kill left: "old", "new" or "backup" (the file cut, a whole
+    // backup left), "" for a loss. Then the old text again, and no backup.
+    std::string Outcome() {
+        const std::string now = ReadBytes(file_);
+        std::string outcome = now == old_ ? "old" : now == new_ ? "new" : "";
+        const auto find = [&] {
+            StdFileSystem files;
+            files.SetBackupFolder(backups_);
+            const std::optional<std::string> backup = files.FindLeftBackup(file_);
+            if (backup && ReadBytes(*backup) != old_) return false;
+            return !backup || (files.RestoreFromBackup(file_) && ReadBytes(file_) == old_);
+        };
+        const bool backupWhole = other_ ? AsAnotherUser(find) : find();
+        if (outcome.empty() && backupWhole && ReadBytes(file_) == old_) outcome = "backup";
+        if (!backupWhole) outcome = "";
+        std::ofstream(file_, std::ios::binary | std::ios::trunc) << old_;  // in place: links kept
+        return outcome;
+    }
+
+private:
+    std::string file_, backups_;
+    bool other_;
+    std::string old_, new_;
+};
+
+void KillSavesAtRandom(KilledSaves& saves, const std::string& what) {
+    const char* env = std::getenv("TAGROTA_KILLS");
+    const int kills = env ? std::atoi(env) : 50;
+    // How long a save takes, whole, here.
+    std::chrono::microseconds whole{0};
+    for (int i = 0; i < 2; ++i) {
+        whole = std::max(whole, saves.Save(std::chrono::microseconds(0)));
+        ASSERT_EQ(saves.Outcome(), "new") << what;
+    }
+    std::mt19937 random{std::random_device{}()};
+    std::map<std::string, int> outcomes;
+    for (int i = 0; i < kills; ++i) {
+        std::uniform_int_distribution<long> moment(1, whole.count() * 11 / 10);
+        saves.Save(std::chrono::microseconds(moment(random)));
+        const std::string outcome = saves.Outcome();
+        EXPECT_NE(outcome, "") << what << ": kill " << i << " lost the text";
+        ++outcomes[outcome];
+    }
+    std::printf("%s: %d kills within %lld ms: %d old, %d new, %d cut with a whole backup\n",
+                what.c_str(), kills, static_cast<long long>(whole.count() / 1000), outcomes["old"],
+                outcomes["new"], outcomes["backup"]);
+}
+
+TEST(FaultFolders, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewTextOrAWholeBackup) {
+    test::TempDir dir;
+    {
+        const std::string file = dir.File("quotes.txt");
+        KilledSaves saves(file, dir.File("data"), false);
+        std::ofstream(file, std::ios::binary) << saves.Old();
+        fs::create_directory(dir.File("mail"));
+        fs::create_hard_link(file, dir.File("mail/quotes"));
+        KillSavesAtRandom(saves, "a second hard link");
+        EXPECT_EQ(fs::hard_link_count(file), 2u);
+    }
+    if (!Root()) return;  // the folder below needs another user to refuse them
+    ::chmod(dir.Path().c_str(), 0755);
+    fs::create_directory(dir.File("locked"));
+    fs::create_directory(dir.File("theirs"));
+    const std::string file = dir.File("locked/quotes.txt");
+    KilledSaves saves(file, dir.File("theirs/data"), true);
+    std::ofstream(file, std::ios::binary) << saves.Old();
+    for (const char* p : {"locked/quotes.txt", "theirs"})
+        ASSERT_EQ(::chown(dir.File(p).c_str(), kOtherUser, kOtherGroup), 0);
+    KillSavesAtRandom(saves, "a folder the user cannot write");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("locked")), fs::directory_iterator()),
+              1);
 }
 
 }  // namespace

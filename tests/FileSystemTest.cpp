@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 
 #include "TestSupport.h"
 #include "platform/TextFile.h"
@@ -39,22 +45,111 @@ TEST_F(FileSystem, ReplacesWholeKeepingPermissionsLinksAndNoTemporaryFiles) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
-TEST_F(FileSystem, ReplacementKeepsPermissionsTheMaskWouldTakeAway) {
+TEST_F(FileSystem, ReplacementKeepsPermissionsButNoSetIdBitsNorWriteForAll) {
     const std::string path = dir.File("shared.txt");
     WriteBytes(path, "old");
-    fs::permissions(path, fs::perms(0666));
     const mode_t mask = ::umask(022);
     // A signature in a moment, a save flushed, a large file: each its own way.
     for (const auto& [bytes, durability] :
          {std::pair{std::string("new"), Durability::NoFlush},
           std::pair{std::string("saved"), Durability::Flush},
           std::pair{std::string(100'000, 'x'), Durability::NoFlush}}) {
+        ::chmod(path.c_str(), 0664);
         ASSERT_TRUE(files.WriteFileAtomic(path, bytes, durability));
         EXPECT_EQ(ReadBytes(path), bytes);
-        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0666));
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0664));
+        ::chmod(path.c_str(), 06777);
+        ASSERT_TRUE(files.WriteFileAtomic(path, bytes, durability));
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, fs::perms(0775));
     }
+    // Rewritten in place, the file itself loses them.
+    fs::create_hard_link(path, dir.File("second name"));
+    ::chmod(path.c_str(), 04666);
+    ASSERT_TRUE(files.WriteFileAtomic(path, "in place", Durability::Flush));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, fs::perms(0664));
     ::umask(mask);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
+}
+
+// A file that keeps its name and its other names is rewritten in place: a
+// whole backup of it stays until the new text is whole, and a run ended
+// meanwhile leaves it to be restored, or kept aside.
+TEST_F(FileSystem, ARewriteInPlaceKeepsAWholeBackupUntilTheFileIsWhole) {
+    const std::string path = dir.File("quotes.txt"), other = dir.File("mail/quotes");
+    const std::string backup = path + ".tagrota-backup";
+    files.SetBackupFolder(dir.File("data"));
+    WriteBytes(path, "the old text");
+    fs::create_directory(dir.File("mail"));
+    fs::create_hard_link(path, other);
+    const auto inode = [](const std::string& p) {
+        struct stat st {};
+        ::stat(p.c_str(), &st);
+        return st.st_ino;
+    };
+    const ino_t before = inode(path);
+    ASSERT_TRUE(files.WriteFileAtomic(path, "the new text", Durability::Flush));
+    EXPECT_EQ(ReadBytes(other), "the new text");
+    EXPECT_EQ(inode(path), before);
+    EXPECT_FALSE(fs::exists(backup));
+    EXPECT_FALSE(files.FindLeftBackup(path));
+
+    // Where the backup's name is taken, the backup folder holds it; where both
+    // are, nothing is rewritten.
+    fs::create_symlink(dir.File("elsewhere"), backup);
+    ASSERT_TRUE(files.WriteFileAtomic(path, "newer", Durability::Flush));
+    EXPECT_EQ(ReadBytes(other), "newer");
+    EXPECT_TRUE(fs::is_empty(dir.File("data")));
+    EXPECT_FALSE(fs::exists(dir.File("elsewhere")));
+    files.SetBackupFolder(dir.File("mail/quotes/not a folder"));
+    const FileStatus refused = files.WriteFileAtomic(path, "newest", Durability::Flush);
+    EXPECT_TRUE(
+        test::Holds(refused.reason, {"no whole copy of it could be kept", backup + ": File exists",
+                                     "Not a directory", "so it was left as it was"}));
+    EXPECT_EQ(ReadBytes(other), "newer");
+    fs::remove(backup);
+    files.SetBackupFolder(dir.File("data"));
+
+    // A run ended after the backup, with the file cut short.
+    WriteBytes(backup, "the whole text");
+    ::truncate(path.c_str(), 2);
+    ASSERT_EQ(files.FindLeftBackup(path), backup);
+    ASSERT_TRUE(files.RestoreFromBackup(path));
+    EXPECT_EQ(ReadBytes(other), "the whole text");
+    EXPECT_EQ(inode(path), before);
+    EXPECT_FALSE(fs::exists(backup));
+    // One that holds what the file holds lost nothing: it goes unasked.
+    WriteBytes(backup, "the whole text");
+    EXPECT_FALSE(files.FindLeftBackup(path));
+    EXPECT_FALSE(fs::exists(backup));
+    // One the user keeps goes aside, never over anything.
+    WriteBytes(backup, "an older text");
+    WriteBytes(dir.File("taken"), "mine");
+    EXPECT_EQ(files.KeepBackupAs(backup, dir.File("taken")).reason, "File exists");
+    ASSERT_TRUE(files.KeepBackupAs(backup, dir.File("kept")));
+    EXPECT_EQ(ReadBytes(dir.File("kept")) + ReadBytes(dir.File("taken")), "an older textmine");
+    EXPECT_FALSE(files.FindLeftBackup(path));
+}
+
+// The disk full midway (here a limit on the file size): the old text goes
+// back into the file, and the backup away.
+TEST_F(FileSystem, ARewriteInPlaceThatFailsMidwayPutsTheOldTextBack) {
+    const std::string path = dir.File("quotes.txt");
+    WriteBytes(path, std::string(3000, 'o'));
+    fs::create_hard_link(path, dir.File("second name"));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const FileStatus status =
+            files.WriteFileAtomic(path, std::string(10000, 'n'), Durability::Flush);
+        ::_exit(status.reason == "File too large" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(dir.File("second name")), std::string(3000, 'o'));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
 // Another user's own files in a folder only root may write to: what that user
@@ -153,6 +248,99 @@ TEST_F(FileSystem, NewFileIsCreatedOnlyWhereNothingIsYet) {
     EXPECT_EQ(ReadBytes(path) + ReadBytes(beside) + ReadBytes(target), "keptnewtheirs");
     EXPECT_FALSE(fs::exists(dir.File("nowhere")));
     EXPECT_FALSE(files.CreateNewFile(dir.File("no folder/x"), "mine"));
+}
+
+// In a folder like /tmp, nothing that another user placed is read as the
+// user's or written: not their file, nor their link on the way to it, nor a
+// file with a second name they may hold.
+TEST_F(FileSystem, InASharedFolderNothingAnotherUserPlacedIsTaken) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to play another user";
+    const std::string shared = dir.File("shared"), victim = dir.File("victim");
+    fs::create_directory(shared);
+    ::chmod(shared.c_str(), 01777);
+    fs::create_directory(victim);
+    ::chmod(dir.Path().c_str(), 0755);
+    const std::string theirs = shared + "/theirs.txt", linked = shared + "/linked.txt",
+                      setId = shared + "/set-id.txt", mine = shared + "/mine.txt";
+    ASSERT_TRUE(test::AsAnotherUser([&] {
+        ::umask(0);
+        for (const std::string& p : {theirs, linked, setId})
+            if (::close(::open(p.c_str(), O_WRONLY | O_CREAT, 0666)) != 0) return false;
+        return ::link(linked.c_str(), (shared + "/their second name").c_str()) == 0 &&
+               ::chmod(setId.c_str(), 04777) == 0 &&
+               ::symlink(victim.c_str(), (shared + "/sub").c_str()) == 0;
+    }));
+    WriteBytes(mine, "mine");
+    fs::create_hard_link(mine, shared + "/a second name");
+
+    const std::string placed =
+        "it is a file that another user placed in the shared folder " + shared;
+    EXPECT_EQ(files.ReadFile(theirs).status.reason,
+              placed + ", and Tagrota does not take such files for the user's own");
+    for (const std::string& p : {theirs, linked, setId})
+        EXPECT_TRUE(files.WriteFileAtomic(p, "x", Durability::Flush).reason.starts_with(placed))
+            << p;
+    EXPECT_EQ(files.WriteFileAtomic(mine, "x", Durability::NoFlush).reason,
+              "it has 2 names (hard links) in the shared folder " + shared +
+                  ", where another user may hold one, and Tagrota does not write such files");
+    for (const std::string& p : {theirs, linked, setId}) {
+        struct stat st {};
+        ::stat(p.c_str(), &st);
+        EXPECT_EQ(st.st_size, 0) << p;
+        EXPECT_EQ(st.st_uid, test::kOtherUser) << p;
+    }
+    EXPECT_EQ(fs::status(setId).permissions() & fs::perms::mask, fs::perms(04777));
+    EXPECT_EQ(ReadBytes(mine), "mine");
+
+    // A folder on the way that is their link: not followed, for reading or
+    // writing.
+    const std::string through = "it is a link that another user placed in the shared folder " +
+                                shared + ", and Tagrota does not follow such links";
+    EXPECT_EQ(files.WriteFileAtomic(shared + "/sub/sig.txt", "x", Durability::NoFlush).reason,
+              through);
+    EXPECT_EQ(files.CreateNewFile(shared + "/sub/sig.txt.recovered", "x").reason, through);
+    WriteBytes(victim + "/quotes.txt", "the victim's");
+    EXPECT_EQ(files.ReadFile(shared + "/sub/quotes.txt").status.reason, through);
+    EXPECT_FALSE(fs::exists(victim + "/sig.txt"));
+
+    // The user's own files there are written as anywhere.
+    ASSERT_TRUE(files.WriteFileAtomic(shared + "/sig.txt", "new", Durability::NoFlush));
+    ASSERT_TRUE(files.WriteFileAtomic(shared + "/sig.txt", "newer", Durability::NoFlush));
+    EXPECT_EQ(files.ReadFile(shared + "/sig.txt").bytes, "newer");
+}
+
+// Temporary files that a run ended while it wrote them go at the next write
+// beside them, or when the program starts: only this program's names, the
+// user's own, older than a few seconds.
+TEST_F(FileSystem, OnlyThisProgramsOwnOldTemporaryFilesAreSweptAway) {
+    const std::string sig = dir.File("sig.txt"), quotes = dir.File("quotes.txt");
+    const std::vector<std::string> litter = {".sig.txt.tagrota-a1B2c3",
+                                             ".quotes.txt.tagrota-zzzzzz"};
+    const std::vector<std::string> others = {".sig.txt.tagrota-young1", ".sig.txt.tagrota-seven77",
+                                             "sig.txt.a1B2c3",          ".sig.txt.tagrota-backup",
+                                             ".other.tagrota-a1B2c3",   "sig.txt.tagrota-a1B2c3",
+                                             ".sig.txt.tagrota-theirs"};
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const std::string& name : litter) WriteBytes(dir.File(name), "left");
+    for (const std::string& name : others) WriteBytes(dir.File(name), "kept");
+    std::ofstream(quotes) << "quotes";  // not through the program: no sweep yet
+    for (const std::string& name : litter) fs::last_write_time(dir.File(name), old);
+    for (const std::string& name : others)
+        if (name != ".sig.txt.tagrota-young1") fs::last_write_time(dir.File(name), old);
+    if (::geteuid() == 0)
+        ASSERT_EQ(::chown(dir.File(".sig.txt.tagrota-theirs").c_str(), test::kOtherUser,
+                          test::kOtherGroup),
+                  0);
+    else
+        fs::remove(dir.File(".sig.txt.tagrota-theirs"));
+
+    ASSERT_TRUE(files.WriteFileAtomic(sig, "signature", Durability::NoFlush));
+    EXPECT_FALSE(files.FindLeftBackup(quotes));  // as at a start
+    for (const std::string& name : litter) EXPECT_FALSE(fs::exists(dir.File(name))) << name;
+    for (const std::string& name : others)
+        EXPECT_TRUE(!fs::exists(dir.File(name)) ==
+                    (name == ".sig.txt.tagrota-theirs" && ::geteuid() != 0))
+            << name;
 }
 
 // The real file system, counting its reads; it can also be one that cannot

@@ -60,6 +60,7 @@ struct EngineRig {
     FileStatus Rotate();
 
     TempDir dir;
+    TempDir backups;  // the backup folder, not the user's data folder
     headless::HeadlessPlatform platform;
     headless::FaultyFileSystem files;
     SplitMixRandom random;
@@ -91,6 +92,7 @@ struct MainRig {
     std::string Signature() const { return ReadBytes(dir.File("sig.txt")); }
 
     TempDir dir;
+    TempDir backups;  // the backup folder, not the user's data folder
     headless::HeadlessPlatform platform;
     headless::FaultyFileSystem files;
     headless::MessageBox messages;

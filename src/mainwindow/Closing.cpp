@@ -2,6 +2,7 @@
 // can be asked, kept in recovery files), the settings written back, the tray
 // icon removed, and the program ended.
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -125,6 +126,43 @@ void frmMain::TellOfRecoveryFiles() {
             "\r\n\r\nYour own files were left as they were last saved. Open the kept "
             "files to take what you need from them; Tagrota does not use or remove them.",
         MsgBoxStyle::Information, kAppName);
+}
+
+// A save that must keep the file (it has a second name, or its folder takes no
+// new file) rewrites it in place behind a whole backup. A run ended midway
+// leaves the backup, and the file perhaps cut short: the user chooses, as in
+// any careful editor, between the backup and the file as it is; neither is
+// dropped unasked.
+void frmMain::OfferLeftBackups() {
+    for (const std::string& path : {FixedSignaturePath(s_.programDir), state.Files.RandomPath()}) {
+        const std::optional<std::string> backup = s_.files.FindLeftBackup(path);
+        if (!backup) continue;
+        const std::string kept =
+            backup->substr(0, backup->size() - std::min(backup->size(), kBackupSuffix.size())) +
+            ".backup-" + Now();
+        const auto bytes = [&](const std::string& file) {
+            const std::optional<std::uint64_t> size = s_.files.FileSize(file);
+            return size ? std::to_string(*size) + " bytes" : std::string("nothing");
+        };
+        const int answer = s_.messages.MsgBox(
+            "Tagrota was ended last time while it saved " + path +
+                ", so that file may have been cut short. Its text from before that save was "
+                "kept whole in " +
+                *backup + " (" + bytes(*backup) + "; the file now holds " + bytes(path) +
+                ").\r\n\r\nRestore " + path +
+                " from its backup?\r\n\r\nNo leaves the file as it "
+                "is and keeps the backup as " +
+                kept + ", which Tagrota does not use or remove.",
+            MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation, kAppName);
+        if (answer != MsgBoxResult::Yes) {
+            s_.files.KeepBackupAs(*backup, kept);
+            continue;
+        }
+        if (const FileStatus restored = s_.files.RestoreFromBackup(path); !restored)
+            s_.messages.MsgBox(path + " could not be restored from its backup: " + restored.reason +
+                                   ".\r\nThe backup stays in " + *backup + ".",
+                               MsgBoxStyle::Exclamation, kAppName);
+    }
 }
 
 }  // namespace tagrota

@@ -90,6 +90,7 @@ void frmMain::Form_Load() {
 
     if (state.DoWrap) chkWordWrap->SetValue(1);
 
+    OfferLeftBackups();
     {
         IgnoringEvents ignoring(state);
         state.FixedDirty = false;

@@ -180,6 +180,9 @@ private:
     void WriteRecoveryFiles();
     // Tells the user of recovery files written when the program last ended.
     void TellOfRecoveryFiles();
+    // Before the files are read: offers to restore each one that a save ended
+    // midway may have cut short from the backup that save kept.
+    void OfferLeftBackups();
 
     MainWindowServices s_;
     // The collection, read on a thread of its own while the window is built;

@@ -104,16 +104,46 @@ public:
     // Replaces (or creates) the file with these bytes atomically: the bytes are
     // written to a temporary file in the same folder, which is then renamed over
     // the target, so a reader sees either the old file or the new one, never
-    // half of one. A link is followed: its target is replaced and the link kept,
-    // except a link that another user placed in a shared folder such as /tmp
-    // (world-writable and sticky), which is refused; a missing file in such a
-    // folder is created new (O_EXCL | O_NOFOLLOW), never through whatever
-    // appears at its name meanwhile. Where a replacement cannot keep what the
-    // user set up (a file with more than one hard link, a writable file in a
-    // folder the user cannot write to), the file is rewritten in place
-    // instead: truncated, written, flushed; a reader may then see it short.
+    // half of one. A link is followed: its target is replaced and the link kept.
+    // In a shared folder such as /tmp (world-writable and sticky) nothing that
+    // another user placed is used: not a link, on the way to the file or as the
+    // file, nor a file of theirs, nor a file with a second hard link that they
+    // may have made; a missing file there is created new (O_EXCL | O_NOFOLLOW).
+    // A replacement never carries the set-user-ID, set-group-ID or
+    // other-writable bits of the file it replaces. Where a replacement cannot
+    // keep what the user set up (a file with more than one hard link, a
+    // writable file in a folder the user cannot write to), the file is
+    // rewritten in place instead. A flushed rewrite first keeps a whole,
+    // flushed backup of the file (beside it, or in the user's data folder
+    // where its folder takes no new file) and removes it once the file is
+    // whole again; a run ended meanwhile leaves the backup for
+    // FindLeftBackup. The signature (NoFlush) is rewritten without one.
     virtual FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                        Durability durability) = 0;
+
+    // The backup that a rewrite in place left when the run was ended before
+    // the file was whole again: its path, or nothing. A backup that holds
+    // what the file holds lost nothing and is removed on the way, as are this
+    // program's own temporary files beside the file that an ended run left.
+    virtual std::optional<std::string> FindLeftBackup(const std::string& path) {
+        (void)path;
+        return std::nullopt;
+    }
+
+    // Rewrites the file in place with the bytes of its left backup, flushed,
+    // and then removes the backup, which stays whole until then.
+    virtual FileStatus RestoreFromBackup(const std::string& path) {
+        (void)path;
+        return FileStatus::Failure("Operation not supported");
+    }
+
+    // Gives a left backup the name `kept` in its folder, where it is no longer
+    // taken for one; never over anything that is there.
+    virtual FileStatus KeepBackupAs(const std::string& backup, const std::string& kept) {
+        (void)backup;
+        (void)kept;
+        return FileStatus::Failure("Operation not supported");
+    }
 
     // Creates a new file with these bytes, flushed to disk, readable by this
     // user only. Fails when anything at all is at the path already, a link
@@ -142,13 +172,29 @@ public:
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
     FileStatus CreateNewFile(const std::string& path, std::string_view bytes) override;
+    std::optional<std::string> FindLeftBackup(const std::string& path) override;
+    FileStatus RestoreFromBackup(const std::string& path) override;
+    FileStatus KeepBackupAs(const std::string& backup, const std::string& kept) override;
 
-    // Rewrites the existing regular file at the path in place (truncated,
-    // written, flushed), as WriteFileAtomic does where a rename would lose
-    // what the user set up.
+    // Rewrites the existing regular file at the path in place, as
+    // WriteFileAtomic does where a rename would lose what the user set up:
+    // with a backup first when flushed, beside the file unless its folder
+    // takes no new file (or `besideAllowed` is false), else in the backup
+    // folder.
     FileStatus WriteFileInPlace(const std::string& path, std::string_view bytes,
-                                Durability durability);
+                                Durability durability, bool besideAllowed = true);
+
+    // Where a backup goes when the file's own folder takes none: the user's
+    // data folder unless set otherwise. Created when first needed.
+    void SetBackupFolder(std::string folder) { backupFolder_ = std::move(folder); }
+    std::string BackupFolder() const;
+
+private:
+    std::string backupFolder_;
 };
+
+// The suffix of a backup kept while a file is rewritten in place.
+inline constexpr std::string_view kBackupSuffix = ".tagrota-backup";
 
 // Creates a new file with these bytes: fails ("File exists") when anything is
 // at the path already, a link included, which is never followed

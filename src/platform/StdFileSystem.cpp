@@ -1,16 +1,22 @@
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <filesystem>
+#include <mutex>
 #include <new>
 #include <random>
+#include <set>
 #include <stdexcept>
 #include <system_error>
 
 #include "platform/FileSystem.h"
+#include "platform/ProgramFolders.h"
 #include "platform/TextFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,49 +32,217 @@ constexpr const char* kNotRegular = "Not a regular file";
 // The most an unflushed replacement writes under a named temporary file.
 constexpr std::size_t kMomentaryWrite = std::size_t{64} << 10;
 
+// The temporary files of this program carry this between the file's name and
+// their six random letters: ".sig.txt.tagrota-Xy12ab". Nothing else is ever
+// removed as one.
+constexpr std::string_view kTempTag = ".tagrota-";
+constexpr std::size_t kTempLetters = 6;
+// How old a temporary file must be before it is taken for one that a run
+// ended: a copy of the program that writes the same file meanwhile needs its
+// own for no longer than this.
+constexpr auto kLitterAge = std::chrono::seconds(10);
+
 std::string Reason(int error) {
     return std::generic_category().message(error);
 }
 
+FileStatus Failure(int error) {
+    return FileStatus::Failure(Reason(error));
+}
+
+// The user, and root, own what may be trusted in a shared folder.
+bool Trusted(uid_t owner) {
+    return owner == ::geteuid() || owner == 0;
+}
+
 // A folder every user may write to and only the owner of a name may remove it
 // from, such as /tmp.
-bool IsSharedFolder(const fs::path& folder) {
-    struct stat st {};
-    const fs::path dir = folder.empty() ? fs::path(".") : folder;
-    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX) &&
-           (st.st_mode & S_IWOTH);
+bool IsShared(const struct stat& st) {
+    return S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX) && (st.st_mode & S_IWOTH);
 }
 
-// Why a link on the way from the path to its file is not followed: one that
-// someone other than this user (or root) placed in a shared folder may point
-// wherever they choose. "" when every link may be followed.
-std::string ForeignLinkReason(const fs::path& path) {
-    fs::path at = path;
-    std::error_code ec;
-    for (int hops = 0; hops < 40; ++hops) {
+// An open folder (O_PATH), reached without following anything another user
+// placed in a shared folder, and the path it was reached by.
+class Folder {
+public:
+    Folder() = default;
+    Folder(int fd, std::string path) : fd_(fd), path_(std::move(path)) {
         struct stat st {};
-        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return "";
-        if (st.st_uid != ::geteuid() && st.st_uid != 0 && IsSharedFolder(at.parent_path()))
-            return "it is a link that another user placed in the shared folder " +
-                   at.parent_path().string() + ", and Tagrota does not follow such links";
-        fs::path next = fs::read_symlink(at, ec);
-        if (ec) return "";
-        at = next.is_absolute() ? next : at.parent_path() / next;
+        shared_ = fd_ >= 0 && ::fstat(fd_, &st) == 0 && IsShared(st);
     }
-    return "";
+    Folder(Folder&& other) noexcept { *this = std::move(other); }
+    Folder& operator=(Folder&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        std::swap(path_, other.path_);
+        std::swap(shared_, other.shared_);
+        return *this;
+    }
+    ~Folder() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int Fd() const { return fd_; }
+    const std::string& Path() const { return path_; }
+    bool Shared() const { return shared_; }
+    std::string PathOf(const std::string& name) const {
+        return path_ == "/" ? "/" + name : path_ + "/" + name;
+    }
+    // Flushes the folder's names to disk, so that a file named in it stays
+    // named after a power cut.
+    void Sync() const {
+        const int fd = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return;
+        ::fsync(fd);
+        ::close(fd);
+    }
+
+private:
+    int fd_ = -1;
+    std::string path_;
+    bool shared_ = false;
+};
+
+Folder OpenRoot(bool absolute) {
+    if (absolute) return Folder(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC), "/");
+    std::error_code ec;
+    const fs::path here = fs::current_path(ec);
+    return Folder(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC), ec ? "." : here.string());
 }
 
-// The file a replacement must land on: a link's final target, so that a link
-// such as ~/.signature keeps pointing at the file it always named.
-fs::path ReplacementTarget(const std::string& path) {
-    fs::path target(path);
-    std::error_code ec;
-    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
-        fs::path next = fs::read_symlink(target, ec);
-        if (ec) break;
-        target = next.is_absolute() ? next : target.parent_path() / next;
+// Where a path leads: its folder, opened, and the name in it; what is at that
+// name (or nothing), never a link that is to be followed.
+struct Place {
+    FileStatus status;
+    Folder folder;
+    std::string name;
+    bool exists = false;
+    struct stat st {};
+    std::string Path() const { return folder.PathOf(name); }
+};
+
+std::string ForeignLink(const Folder& folder) {
+    return "it is a link that another user placed in the shared folder " + folder.Path() +
+           ", and Tagrota does not follow such links";
+}
+
+std::deque<std::string> Components(std::string_view path) {
+    std::deque<std::string> parts;
+    std::size_t at = 0;
+    while (at <= path.size()) {
+        std::size_t end = path.find('/', at);
+        if (end == std::string_view::npos) end = path.size();
+        if (end > at && path.substr(at, end - at) != ".")
+            parts.emplace_back(path.substr(at, end - at));
+        at = end + 1;
     }
-    return target;
+    return parts;
+}
+
+// Walks the path one name at a time, each folder opened with
+// O_NOFOLLOW | O_DIRECTORY, so that what the walk found is what is used. A
+// link is followed by hand, unless another user placed it in a shared folder;
+// the last name's link, too, when `followLast`.
+Place Resolve(const std::string& path, bool followLast) {
+    Place place;
+    if (path.empty()) {
+        place.status = Failure(ENOENT);
+        return place;
+    }
+    place.folder = OpenRoot(path.front() == '/');
+    if (place.folder.Fd() < 0) {
+        place.status = Failure(errno);
+        return place;
+    }
+    std::deque<std::string> rest = Components(path);
+    int hops = 0;
+    if (rest.empty()) {  // the root or the current folder itself
+        place.name = ".";
+        place.exists = ::fstat(place.folder.Fd(), &place.st) == 0;
+        return place;
+    }
+    while (!rest.empty()) {
+        std::string name = std::move(rest.front());
+        rest.pop_front();
+        const bool last = rest.empty();
+        struct stat st {};
+        if (::fstatat(place.folder.Fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (last && errno == ENOENT) {
+                place.name = std::move(name);
+                return place;
+            }
+            place.status = Failure(errno);
+            return place;
+        }
+        if (S_ISLNK(st.st_mode) && (!last || followLast)) {
+            if (place.folder.Shared() && !Trusted(st.st_uid)) {
+                place.status = FileStatus::Failure(ForeignLink(place.folder));
+                return place;
+            }
+            if (++hops > 40) {
+                place.status = Failure(ELOOP);
+                return place;
+            }
+            std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 256,
+                               '\0');
+            const ssize_t n =
+                ::readlinkat(place.folder.Fd(), name.c_str(), target.data(), target.size());
+            if (n < 0) {
+                place.status = Failure(errno);
+                return place;
+            }
+            target.resize(static_cast<std::size_t>(n));
+            std::deque<std::string> more = Components(target);
+            rest.insert(rest.begin(), more.begin(), more.end());
+            if (!target.empty() && target.front() == '/') place.folder = OpenRoot(true);
+            if (rest.empty()) {  // a link to "/" or "."
+                place.name = ".";
+                place.exists = ::fstat(place.folder.Fd(), &place.st) == 0;
+                return place;
+            }
+            continue;
+        }
+        if (last) {
+            place.name = std::move(name);
+            place.exists = true;
+            place.st = st;
+            return place;
+        }
+        const int fd = ::openat(place.folder.Fd(), name.c_str(),
+                                O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            place.status = Failure(errno);
+            return place;
+        }
+        std::string folderPath;
+        if (name == "..") {
+            folderPath = fs::path(place.folder.Path()).parent_path().string();
+            if (folderPath.empty()) folderPath = "/";
+        } else {
+            folderPath = place.folder.PathOf(name);
+        }
+        place.folder = Folder(fd, std::move(folderPath));
+    }
+    return place;
+}
+
+// Why the file at the place is not taken as the user's, "" when it may be:
+// in a shared folder, a file another user placed there may be anything they
+// like.
+std::string ForeignFileReason(const Folder& folder, const struct stat& st) {
+    if (!folder.Shared() || Trusted(st.st_uid)) return "";
+    return "it is a file that another user placed in the shared folder " + folder.Path() +
+           ", and Tagrota does not take such files for the user's own";
+}
+
+// The same for a file about to be written: nor one with a second name there,
+// which another user may have made to read or change what it holds.
+std::string ForeignTargetReason(const Folder& folder, const struct stat& st) {
+    if (std::string foreign = ForeignFileReason(folder, st); !foreign.empty()) return foreign;
+    if (folder.Shared() && st.st_nlink > 1)
+        return "it has " + std::to_string(st.st_nlink) +
+               " names (hard links) in the shared folder " + folder.Path() +
+               ", where another user may hold one, and Tagrota does not write such "
+               "files";
+    return "";
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -141,25 +315,35 @@ std::optional<std::uint64_t> StdFileSystem::FileSize(const std::string& path) {
 
 FileContents StdFileSystem::ReadFile(const std::string& path) {
     FileContents result;
-    if (std::string foreign = ForeignLinkReason(path); !foreign.empty()) {
-        result.status = FileStatus::Failure(std::move(foreign));
-        return result;
-    }
-    std::error_code ec;
-    const fs::file_status found = fs::status(path, ec);
-    if (fs::is_directory(found)) {
-        result.status = FileStatus::Failure(Reason(EISDIR));
+    const Place place = Resolve(path, true);
+    if (!place.status) {
+        result.status = place.status;
         return result;
     }
     // A device never ends and a named pipe waits for a writer: only regular
-    // files are read.
-    if (fs::exists(found) && !fs::is_regular_file(found)) {
-        result.status = FileStatus::Failure(kNotRegular);
-        return result;
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    // files are read (and nothing waits on a pipe put there meanwhile).
+    const int fd = place.exists ? ::openat(place.folder.Fd(), place.name.c_str(),
+                                           O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                                : -1;
+    struct stat st {};
+    std::string refused;
+    if (!place.exists)
+        refused = Reason(ENOENT);
+    else if (fd < 0)
+        refused = Reason(errno);
+    else if (::fstat(fd, &st) != 0)
+        refused = Reason(errno);
+    else if (S_ISDIR(st.st_mode))
+        refused = Reason(EISDIR);
+    else if (!S_ISREG(st.st_mode))
+        refused = kNotRegular;
+    else
+        refused = ForeignFileReason(place.folder, st);
+    std::FILE* file = refused.empty() ? ::fdopen(fd, "rb") : nullptr;
     if (!file) {
-        result.status = FileStatus::Failure(Reason(errno));
+        if (refused.empty()) refused = Reason(errno);
+        if (fd >= 0) ::close(fd);
+        result.status = FileStatus::Failure(std::move(refused));
         return result;
     }
     // A file larger than the program can hold is refused by its size, before
@@ -225,10 +409,6 @@ std::optional<FileStamp> StdFileSystem::Stamp(const std::string& path) {
 
 namespace {
 
-FileStatus Failure(int error) {
-    return FileStatus::Failure(Reason(error));
-}
-
 // The user's mask for new files. Asking for it sets it, so it is asked once:
 // the program never changes it.
 mode_t UserMask() {
@@ -246,26 +426,82 @@ mode_t NewFileMode() {
     return 0666 & ~UserMask();
 }
 
-// A name beside the target that nothing holds yet is found by trying: the
-// target's name and six random letters.
-std::string TempName(const fs::path& target) {
+// The permissions a replacement takes over from the file it replaces: none
+// that make a file run as its owner or group, nor write for every user.
+mode_t CarriedMode(mode_t old) {
+    return old & 0775;
+}
+
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// A name beside the file that nothing holds yet is found by trying: the
+// file's name behind a dot, this program's tag and six random letters
+// (".sig.txt.tagrota-Xy12ab").
+std::string TempName(const std::string& name) {
     static constexpr char kLetters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937_64 gen{std::random_device{}()};
-    std::string name = target.string() + ".";
-    for (int i = 0; i < 6; ++i) name += kLetters[gen() % (sizeof kLetters - 1)];
-    return name;
+    std::string temp = "." + name + std::string(kTempTag);
+    for (std::size_t i = 0; i < kTempLetters; ++i) temp += kLetters[gen() % (sizeof kLetters - 1)];
+    return temp;
 }
 
-// Creates a new file beside the target under a name nothing holds yet, with
-// the given permissions; never opens anything that is there already or
+// Whether the entry is one of this program's temporary files for the named
+// file. A backup is none, though ".x.tagrota-backup" has the form of one for
+// the file "x".
+bool IsTempName(std::string_view entry, const std::string& name) {
+    const std::string prefix = "." + name + std::string(kTempTag);
+    if (entry.size() != prefix.size() + kTempLetters || !entry.starts_with(prefix) ||
+        entry.ends_with(kBackupSuffix))
+        return false;
+    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()), entry.end(),
+                       IsLetter);
+}
+
+// Removes the temporary files beside the named file that a run ended while it
+// wrote them: this program's names only, the user's own, older than a few
+// seconds. Once for each file in a run, at its first write.
+void SweepLitter(const Folder& folder, const std::string& name) {
+    static std::mutex guard;
+    static std::set<std::string> swept;
+    {
+        const std::lock_guard lock(guard);
+        if (!swept.insert(folder.PathOf(name)).second) return;
+    }
+    const int fd = ::openat(folder.Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return;
+    }
+    const auto now = std::chrono::system_clock::now();
+    std::vector<std::string> left;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTempName(entry->d_name, name)) continue;
+        struct stat st {};
+        if (::fstatat(folder.Fd(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        const std::chrono::system_clock::time_point modified{
+            std::chrono::seconds(st.st_mtim.tv_sec)};
+        if (now - modified >= kLitterAge) left.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    for (const std::string& litter : left) ::unlinkat(folder.Fd(), litter.c_str(), 0);
+}
+
+// Creates a new file in the folder under a temporary name for the named file,
+// with the given permissions; never opens anything that is there already or
 // follows a link (O_EXCL | O_NOFOLLOW). Returns its descriptor, and its name
-// in `name`; -1 and errno on failure.
-int CreateTemporary(const fs::path& target, mode_t mode, std::string& name) {
+// in `temp`; -1 and errno on failure.
+int CreateTemporary(const Folder& folder, const std::string& name, mode_t mode, std::string& temp) {
     for (int tries = 0; tries < 100; ++tries) {
-        name = TempName(target);
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        temp = TempName(name);
+        const int fd = ::openat(folder.Fd(), temp.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0) {
             if ((mode & ~UserMask()) != mode) ::fchmod(fd, mode);
             return fd;
@@ -286,83 +522,285 @@ int WriteAndClose(int fd, std::string_view bytes, Durability durability) {
     return error;
 }
 
-// The bytes in a file without a name in the target's folder (O_TMPFILE), so
-// that a run ended while it writes leaves nothing behind; the file gets a
-// name beside the target only once it is complete, for the moment before the
-// rename. Returns that name, or "" where the file system makes no such files
-// or cannot name them (the caller then writes a named temporary file); a
-// failed write sets `error`.
-std::string WriteUnnamed(const fs::path& target, std::string_view bytes, Durability durability,
-                         mode_t mode, int& error) {
-    error = 0;
+// A new file without a name in the folder (O_TMPFILE), which nobody can open
+// and a run ended while it is written leaves nothing of; -1 where the file
+// system makes no such files.
+int OpenUnnamed(const Folder& folder, mode_t mode) {
 #ifdef O_TMPFILE
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    // Nobody can open a file without a name, so it may have its final
-    // permissions from the start; the mask may take some away, and only then
-    // are they set again.
-    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-    if (fd < 0) return "";  // not on this file system: a named temporary file then
-    if ((mode & ~UserMask()) != mode) ::fchmod(fd, mode);
+    // Nobody can open it, so it may have its final permissions from the
+    // start; the mask may take some away, and only then are they set again.
+    const int fd = ::openat(folder.Fd(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
+    if (fd >= 0 && (mode & ~UserMask()) != mode) ::fchmod(fd, mode);
+    return fd;
+#else
+    (void)folder, (void)mode;
+    return -1;
+#endif
+}
+
+// Gives the unnamed file a name in the folder; never over anything.
+bool NameUnnamed(int fd, const Folder& folder, const std::string& name) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), folder.Fd(), name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// The bytes in an unnamed file that gets a temporary name beside the target
+// only once it is complete, for the moment before the rename. Returns that
+// name, or "" where the file system makes no such files or cannot name them
+// (the caller then writes a named temporary file); a failed write sets
+// `error`.
+std::string WriteUnnamed(const Folder& folder, const std::string& name, std::string_view bytes,
+                         Durability durability, mode_t mode, int& error) {
+    error = 0;
+    const int fd = OpenUnnamed(folder, mode);
+    if (fd < 0) return "";
     if (!WriteAll(fd, bytes) || (durability == Durability::Flush && ::fsync(fd) != 0)) {
         error = errno ? errno : EIO;
         ::close(fd);
         return "";
     }
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int tries = 0; tries < 100; ++tries) {
-        std::string temp = TempName(target);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        std::string temp = TempName(name);
+        if (NameUnnamed(fd, folder, temp)) {
             ::close(fd);
             return temp;
         }
         if (errno != EEXIST) break;
     }
     ::close(fd);  // no name to be had for it (no /proc, say): a named temporary file then
-#else
-    (void)target, (void)bytes, (void)durability, (void)mode;
-#endif
     return "";
 }
 
-// True when this user may write to the file (`st` is what stat said of it).
-bool MayWrite(const fs::path& file, const struct stat& st) {
-    if ((st.st_mode & 0222) == 0) return false;
-    // The owner's own write permission needs no further question.
-    if (st.st_uid == ::geteuid() && (st.st_mode & S_IWUSR)) return true;
-    return ::access(file.c_str(), W_OK) == 0;
+// Copies every byte of `from` to `to` from their starts; 0 or the reason.
+int CopyBytes(int from, int to) {
+    off_t in = 0, out = 0;
+    for (;;) {
+        const ssize_t n = ::copy_file_range(from, &in, to, &out, std::size_t{1} << 30, 0);
+        if (n == 0) return 0;
+        if (n > 0) continue;
+        if (errno == EINTR) continue;
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
+            return errno;
+        break;  // not between these two files: by hand
+    }
+    std::vector<char> buffer(std::size_t{1} << 20);
+    for (;;) {
+        const ssize_t n = ::pread(from, buffer.data(), buffer.size(), in);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return 0;
+        if (::pwrite(to, buffer.data(), static_cast<std::size_t>(n), out) != n)
+            return errno ? errno : EIO;
+        in += n;
+        out += n;
+    }
 }
 
-// Whether a temporary file could not be made because the folder takes no new
-// files from this user.
+// True when both files hold the same bytes.
+bool SameBytes(int a, int b) {
+    struct stat sa {
+    }, sb{};
+    if (::fstat(a, &sa) != 0 || ::fstat(b, &sb) != 0 || sa.st_size != sb.st_size) return false;
+    std::vector<char> x(std::size_t{1} << 20), y(std::size_t{1} << 20);
+    for (off_t at = 0; at < sa.st_size;) {
+        const ssize_t n = ::pread(a, x.data(), x.size(), at);
+        if (n <= 0 || ::pread(b, y.data(), static_cast<std::size_t>(n), at) != n ||
+            std::memcmp(x.data(), y.data(), static_cast<std::size_t>(n)) != 0)
+            return false;
+        at += n;
+    }
+    return true;
+}
+
+// True when this user may write to the file at the place.
+bool MayWrite(const Place& place) {
+    if ((place.st.st_mode & 0222) == 0) return false;
+    // The owner's own write permission needs no further question.
+    if (place.st.st_uid == ::geteuid() && (place.st.st_mode & S_IWUSR)) return true;
+    return ::faccessat(place.folder.Fd(), place.name.c_str(), W_OK, 0) == 0;
+}
+
+// Whether a new file could not be made because the folder takes no new files
+// from this user.
 bool FolderRefuses(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
-// Writes the bytes beside the target and renames them over it. `old` is what
-// stat said of the target, or null when nothing is there.
-FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durability durability,
-                       const struct stat* old) {
+// The name of a file's backup in the backup folder: its name and a mark of its
+// full path, so that files of one name in different folders have their own.
+std::string SpareBackupName(const Place& place) {
+    std::uint64_t mark = 1469598103934665603ULL;  // FNV-1a
+    for (const unsigned char c : place.Path()) {
+        mark ^= c;
+        mark *= 1099511628211ULL;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(mark));
+    return place.name + "-" + hex + std::string(kBackupSuffix);
+}
+
+// A whole copy of a file, kept while the file is rewritten in place.
+struct Backup {
+    Folder folder;
+    std::string name;
+    std::string Path() const { return folder.PathOf(name); }
+    void Remove() const {
+        ::unlinkat(folder.Fd(), name.c_str(), 0);
+        folder.Sync();
+    }
+};
+
+// The places a file's backup may be: beside it, and in the backup folder.
+std::vector<Place> BackupPlaces(const Place& file, const std::string& backupFolder,
+                                bool besideAllowed) {
+    std::vector<Place> places;
+    if (besideAllowed) {
+        Place beside;
+        beside.folder = Folder(::dup(file.folder.Fd()), file.folder.Path());
+        beside.name = file.name + std::string(kBackupSuffix);
+        beside.exists = ::fstatat(beside.folder.Fd(), beside.name.c_str(), &beside.st,
+                                  AT_SYMLINK_NOFOLLOW) == 0;
+        places.push_back(std::move(beside));
+    }
+    if (!backupFolder.empty()) {
+        Place spare = Resolve(backupFolder + "/" + SpareBackupName(file), false);
+        if (spare.status) places.push_back(std::move(spare));
+    }
+    return places;
+}
+
+// Copies the file (open as `from`) to a new file at the place, complete and
+// flushed before it gets its name there, which it takes only where nothing
+// is; 0 or the reason.
+int CopyInto(int from, const Place& place) {
+    if (place.exists) return EEXIST;
+    std::string temp;
+    int fd = OpenUnnamed(place.folder, 0600);
+    const bool unnamed = fd >= 0;
+    if (!unnamed && (fd = CreateTemporary(place.folder, place.name, 0600, temp)) < 0) return errno;
+    int error = CopyBytes(from, fd);
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (error == 0) {
+        const bool named = unnamed ? NameUnnamed(fd, place.folder, place.name)
+                                   : ::linkat(place.folder.Fd(), temp.c_str(), place.folder.Fd(),
+                                              place.name.c_str(), 0) == 0;
+        if (!named) error = errno;
+    }
+    ::close(fd);
+    if (!unnamed) ::unlinkat(place.folder.Fd(), temp.c_str(), 0);
+    if (error == 0) place.folder.Sync();
+    return error;
+}
+
+// Keeps a whole copy of the file (open as `from`) before it is rewritten in
+// place: beside it when allowed, else in the backup folder.
+std::optional<Backup> MakeBackup(int from, const Place& file, const std::string& backupFolder,
+                                 bool besideAllowed, std::string& why) {
+    std::string tried;
+    const auto tryAt = [&](std::vector<Place> places) -> std::optional<Backup> {
+        for (Place& place : places) {
+            if (const int error = CopyInto(from, place); error != 0) {
+                tried += (tried.empty() ? "" : "; ") + place.Path() + ": " + Reason(error);
+                continue;
+            }
+            return Backup{std::move(place.folder), place.name};
+        }
+        return std::nullopt;
+    };
+    if (besideAllowed)
+        if (std::optional<Backup> beside = tryAt(BackupPlaces(file, "", true))) return beside;
+    if (!backupFolder.empty()) {
+        if (std::string cannot = EnsureFolder(backupFolder); !cannot.empty())
+            tried += (tried.empty() ? "" : "; ") + backupFolder + ": " + cannot;
+        else if (std::optional<Backup> spare = tryAt(BackupPlaces(file, backupFolder, false)))
+            return spare;
+    }
+    why = "no whole copy of it could be kept while it is rewritten (" +
+          (tried.empty() ? std::string("there is no place for one") : tried) +
+          "), so it was left as it was";
+    return std::nullopt;
+}
+
+// Rewrites the file at the place in place: truncated, written, flushed when
+// asked. A flushed rewrite keeps a whole backup of the file until the file is
+// whole again; a rewrite that fails puts the backup's bytes back.
+FileStatus InPlace(const Place& place, std::string_view bytes, Durability durability,
+                   const std::string& backupFolder, bool besideAllowed) {
+    const bool keepBackup = durability == Durability::Flush;
+    const int fd = ::openat(place.folder.Fd(), place.name.c_str(),
+                            (keepBackup ? O_RDWR : O_WRONLY) | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return Failure(errno);
+    struct stat st {};
+    std::string refused;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        refused = kNotRegular;
+    else
+        refused = ForeignTargetReason(place.folder, st);
+    std::optional<Backup> backup;
+    if (refused.empty() && keepBackup)
+        backup = MakeBackup(fd, place, backupFolder, besideAllowed, refused);
+    if (!refused.empty()) {
+        ::close(fd);
+        return FileStatus::Failure(std::move(refused));
+    }
+    int error = ::ftruncate(fd, 0) == 0 ? 0 : errno;
+    if (error == 0 && !WriteAll(fd, bytes)) error = errno ? errno : EIO;
+    if (error == 0 && keepBackup && ::fsync(fd) != 0) error = errno;
+    // The file is kept, so the bits a replacement would not carry are taken
+    // off it.
+    if (error == 0 && CarriedMode(st.st_mode) != (st.st_mode & 07777) && st.st_uid == ::geteuid())
+        ::fchmod(fd, CarriedMode(st.st_mode));
+    if (error != 0 && backup) {
+        // The disk full, say: the old bytes fit where they were.
+        const int from =
+            ::openat(backup->folder.Fd(), backup->name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (from >= 0 && ::ftruncate(fd, 0) == 0 && CopyBytes(from, fd) == 0 && ::fsync(fd) == 0)
+            backup->Remove();
+        if (from >= 0) ::close(from);
+        backup.reset();
+    }
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) return Failure(error);
+    if (backup) backup->Remove();
+    return FileStatus::Success();
+}
+
+// Creates a new file at the place: O_EXCL never opens what is there already,
+// and with O_NOFOLLOW not even through a link planted at the name; a
+// half-written file is removed again.
+FileStatus CreateExclusiveAt(const Place& place, std::string_view bytes, Durability durability,
+                             mode_t mode) {
+    const int fd = ::openat(place.folder.Fd(), place.name.c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) return Failure(errno);
+    if (const int error = WriteAndClose(fd, bytes, durability); error != 0) {
+        ::unlinkat(place.folder.Fd(), place.name.c_str(), 0);
+        return Failure(error);
+    }
+    return FileStatus::Success();
+}
+
+// Writes the bytes beside the file at the place and renames them over it.
+FileStatus ReplaceWith(const Place& place, std::string_view bytes, Durability durability,
+                       const std::string& backupFolder) {
     // A file made read-only stays as it is. The rename below would replace it
     // whenever its folder is writable; refuse, as Windows does, even for the
     // administrator when the file has no write permission for anyone.
-    const bool exists = old != nullptr;
-    if (exists && !MayWrite(target, *old)) return Failure(EACCES);
+    const bool exists = place.exists;
+    if (exists && !MayWrite(place)) return Failure(EACCES);
 
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     // A rename gives the name a new file: another hard link to the old one
     // would keep the old text, and a folder the user cannot write to takes no
     // new file at all (found below, when the temporary file is refused). The
     // file itself is rewritten then.
-    const bool inPlacePossible = exists && S_ISREG(old->st_mode);
-    if (inPlacePossible && old->st_nlink > 1)
-        return StdFileSystem().WriteFileInPlace(target.string(), bytes, durability);
+    if (exists && place.st.st_nlink > 1)
+        return InPlace(place, bytes, durability, backupFolder, true);
     // In a shared folder a missing file is made new, exclusively: nothing that
     // another user places at its name in the meantime is written through.
-    if (!exists && IsSharedFolder(folder))
-        return CreateNewFileNoFollow(target.string(), bytes, durability);
+    if (!exists && place.folder.Shared()) return CreateExclusiveAt(place, bytes, durability, 0666);
 
-    // A replaced file keeps its permissions; a new one gets the usual ones.
-    const mode_t mode = exists ? (old->st_mode & 07777) : NewFileMode();
+    const mode_t mode = exists ? CarriedMode(place.st.st_mode) : NewFileMode();
+    SweepLitter(place.folder, place.name);
 
     // The temporary file sits beside the target, so the rename stays on one file
     // system and is atomic. A file without a name leaves nothing behind when
@@ -373,97 +811,147 @@ FileStatus ReplaceWith(const fs::path& target, std::string_view bytes, Durabilit
     int error = 0;
     std::string temp;
     if (durability == Durability::Flush || bytes.size() > kMomentaryWrite) {
-        temp = WriteUnnamed(target, bytes, durability, mode, error);
+        temp = WriteUnnamed(place.folder, place.name, bytes, durability, mode, error);
         if (error != 0) return Failure(error);
     }
     if (temp.empty()) {
-        const int fd = CreateTemporary(target, mode, temp);
+        const int fd = CreateTemporary(place.folder, place.name, mode, temp);
         if (fd < 0) {
             const int refused = errno;
-            if (inPlacePossible && FolderRefuses(refused))
-                return StdFileSystem().WriteFileInPlace(target.string(), bytes, durability);
+            if (exists && FolderRefuses(refused))
+                return InPlace(place, bytes, durability, backupFolder, false);
             return Failure(refused);
         }
         if ((error = WriteAndClose(fd, bytes, durability)) != 0) {
-            ::unlink(temp.c_str());
+            ::unlinkat(place.folder.Fd(), temp.c_str(), 0);
             return Failure(error);
         }
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
+    if (::renameat(place.folder.Fd(), temp.c_str(), place.folder.Fd(), place.name.c_str()) != 0) {
         error = errno;
-        ::unlink(temp.c_str());
+        ::unlinkat(place.folder.Fd(), temp.c_str(), 0);
         return Failure(error);
     }
     return FileStatus::Success();
 }
 
+// What is at the place, as a target to write: a folder, a device or another
+// user's file is refused.
+FileStatus CheckTarget(const Place& place) {
+    if (!place.status || !place.exists) return place.status;
+    if (S_ISDIR(place.st.st_mode)) return Failure(EISDIR);
+    if (!S_ISREG(place.st.st_mode)) return FileStatus::Failure(kNotRegular);
+    if (std::string foreign = ForeignTargetReason(place.folder, place.st); !foreign.empty())
+        return FileStatus::Failure(std::move(foreign));
+    return FileStatus::Success();
+}
+
+// The user's own regular file at the place.
+int OpenOwn(const Place& place, int flags) {
+    struct stat st {};
+    if (::fstatat(place.folder.Fd(), place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        return -1;
+    return ::openat(place.folder.Fd(), place.name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
+}
+
 }  // namespace
+
+std::string StdFileSystem::BackupFolder() const {
+    return backupFolder_.empty() ? UserDataFolder(CurrentUserEnvironment()) : backupFolder_;
+}
 
 FileStatus StdFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes,
                                           Durability durability) {
-    if (path.empty()) return FileStatus::Failure(Reason(ENOENT));
-    // The signature file is replaced every few seconds, and most often its
-    // path names a plain file: then one look tells all that is needed.
-    struct stat st {};
-    bool exists = ::lstat(path.c_str(), &st) == 0;
-    fs::path target(path);
-    if (exists && S_ISLNK(st.st_mode)) {
-        if (std::string foreign = ForeignLinkReason(path); !foreign.empty())
-            return FileStatus::Failure(std::move(foreign));
-        target = ReplacementTarget(path);
-        exists = ::stat(target.c_str(), &st) == 0;
-        // Links that lead round in a circle name no file to replace: the
-        // rename would put a file in place of one of them.
-        if (!exists && errno == ELOOP) return Failure(ELOOP);
-    }
-    if (exists && S_ISDIR(st.st_mode)) return FileStatus::Failure(Reason(EISDIR));
-    if (exists && !S_ISREG(st.st_mode)) return FileStatus::Failure(kNotRegular);
-    return ReplaceWith(target, bytes, durability, exists ? &st : nullptr);
+    const Place place = Resolve(path, true);
+    if (FileStatus target = CheckTarget(place); !target) return target;
+    return ReplaceWith(place, bytes, durability, BackupFolder());
 }
 
 FileStatus StdFileSystem::WriteFileInPlace(const std::string& path, std::string_view bytes,
-                                           Durability durability) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) return Failure(errno);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return FileStatus::Failure(kNotRegular);
-    }
-    if (::ftruncate(fd, 0) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return Failure(error);
-    }
-    if (const int error = WriteAndClose(fd, bytes, durability); error != 0) return Failure(error);
-    return FileStatus::Success();
+                                           Durability durability, bool besideAllowed) {
+    const Place place = Resolve(path, true);
+    if (FileStatus target = CheckTarget(place); !target) return target;
+    if (!place.exists) return Failure(ENOENT);
+    return InPlace(place, bytes, durability, BackupFolder(), besideAllowed);
 }
 
-namespace {
-
-// O_EXCL never opens what is there already, and with O_NOFOLLOW not even
-// through a link planted at the path; a half-written file is removed again.
-FileStatus CreateExclusive(const std::string& path, std::string_view bytes, Durability durability,
-                           mode_t mode) {
-    if (path.empty()) return Failure(ENOENT);
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd < 0) return Failure(errno);
-    if (const int error = WriteAndClose(fd, bytes, durability); error != 0) {
-        ::unlink(path.c_str());
-        return Failure(error);
+std::optional<std::string> StdFileSystem::FindLeftBackup(const std::string& path) {
+    const Place place = Resolve(path, true);
+    if (!place.status) return std::nullopt;
+    SweepLitter(place.folder, place.name);
+    const int file = place.exists ? ::openat(place.folder.Fd(), place.name.c_str(),
+                                             O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                                  : -1;
+    std::optional<std::string> found;
+    for (const Place& backup : BackupPlaces(place, BackupFolder(), true)) {
+        SweepLitter(backup.folder, backup.name);
+        const int fd = OpenOwn(backup, O_RDONLY);
+        if (fd < 0) continue;
+        const bool needless = file >= 0 && SameBytes(file, fd);
+        ::close(fd);
+        if (needless) {
+            ::unlinkat(backup.folder.Fd(), backup.name.c_str(), 0);
+            continue;
+        }
+        found = backup.Path();
+        break;
     }
-    return FileStatus::Success();
+    if (file >= 0) ::close(file);
+    return found;
 }
 
-}  // namespace
+FileStatus StdFileSystem::RestoreFromBackup(const std::string& path) {
+    const Place place = Resolve(path, true);
+    if (FileStatus target = CheckTarget(place); !target) return target;
+    for (const Place& backup : BackupPlaces(place, BackupFolder(), true)) {
+        const int from = OpenOwn(backup, O_RDONLY);
+        if (from < 0) continue;
+        const int to =
+            place.exists
+                ? ::openat(place.folder.Fd(), place.name.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC)
+                : ::openat(place.folder.Fd(), place.name.c_str(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, NewFileMode());
+        int error = to < 0 ? errno : 0;
+        if (error == 0 && ::ftruncate(to, 0) != 0) error = errno;
+        if (error == 0) error = CopyBytes(from, to);
+        if (error == 0 && ::fsync(to) != 0) error = errno;
+        if (to >= 0 && ::close(to) != 0 && error == 0) error = errno;
+        ::close(from);
+        if (error != 0) return Failure(error);
+        ::unlinkat(backup.folder.Fd(), backup.name.c_str(), 0);
+        backup.folder.Sync();
+        return FileStatus::Success();
+    }
+    return FileStatus::Failure("no backup of it is left");
+}
+
+FileStatus StdFileSystem::KeepBackupAs(const std::string& backup, const std::string& kept) {
+    const Place from = Resolve(backup, false), to = Resolve(kept, false);
+    if (!from.status) return from.status;
+    if (!to.status) return to.status;
+    if (!from.exists) return Failure(ENOENT);
+    if (to.exists) return Failure(EEXIST);
+    // Never over anything: a link to the new name, then the old one removed.
+    if (::linkat(from.folder.Fd(), from.name.c_str(), to.folder.Fd(), to.name.c_str(), 0) != 0)
+        return Failure(errno);
+    ::unlinkat(from.folder.Fd(), from.name.c_str(), 0);
+    return FileStatus::Success();
+}
 
 FileStatus CreateNewFileNoFollow(const std::string& path, std::string_view bytes,
                                  Durability durability) {
-    return CreateExclusive(path, bytes, durability, 0666);
+    const Place place = Resolve(path, false);
+    if (!place.status) return place.status;
+    if (place.exists) return Failure(EEXIST);
+    return CreateExclusiveAt(place, bytes, durability, 0666);
 }
 
 FileStatus StdFileSystem::CreateNewFile(const std::string& path, std::string_view bytes) {
-    return CreateExclusive(path, bytes, Durability::Flush, 0600);
+    const Place place = Resolve(path, false);
+    if (!place.status) return place.status;
+    if (place.exists) return Failure(EEXIST);
+    return CreateExclusiveAt(place, bytes, Durability::Flush, 0600);
 }
 
 }  // namespace tagrota

@@ -178,7 +178,7 @@ FileStatus FaultyFileSystem::WriteFileAtomic(const std::string& path, std::strin
     FileStatus written;
     if (readOnly.count(folder)) {
         if (!real.FileExists(path)) return FileStatus::Failure("Permission denied");
-        written = real.WriteFileInPlace(path, bytes, durability);
+        written = real.WriteFileInPlace(path, bytes, durability, false);
     } else {
         written = real.WriteFileAtomic(path, bytes, durability);
     }

@@ -175,7 +175,8 @@ private:
 // with a system's reason; `writes` counts every replacement asked for.
 // `readOnly` holds files and folders this user may not change: such a file is
 // not replaced and nothing is created in such a folder; a writable file in
-// such a folder is rewritten in place, as the real one would be.
+// such a folder is rewritten in place, as the real one would be, its backup
+// kept in the backup folder of `real`.
 class FaultyFileSystem final : public IFileSystem {
 public:
     bool FileExists(const std::string& path) override { return real.FileExists(path); }
@@ -196,6 +197,15 @@ public:
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
     FileStatus CreateNewFile(const std::string& path, std::string_view bytes) override;
+    std::optional<std::string> FindLeftBackup(const std::string& path) override {
+        return real.FindLeftBackup(path);
+    }
+    FileStatus RestoreFromBackup(const std::string& path) override {
+        return real.RestoreFromBackup(path);
+    }
+    FileStatus KeepBackupAs(const std::string& backup, const std::string& kept) override {
+        return real.KeepBackupAs(backup, kept);
+    }
 
     // How often the file was read, by any thread.
     int Reads(const std::string& path) const;
