@@ -25,12 +25,12 @@ ReadCollection Read(IFileSystem& files, const std::string& path,
     // Taken before the read: a change while it reads shows as a change later.
     const std::optional<FileStamp> stamp = files.Stamp(path);
     TextFileContents contents = TakeOrReadTextFile(files, path, std::move(prefetched));
+    out.stamp = stamp;
     if (!contents.status) {
         out.unreadable = contents.status.reason;
         out.problem = "it could not be read: " + out.unreadable;
         return out;
     }
-    out.stamp = stamp;
     if (!HoldsQuotations(contents.decoded.text)) out.problem = "it holds no signatures";
     out.read = PrefetchedText{path, stamp.value_or(FileStamp{}), std::move(contents)};
     return out;

@@ -464,11 +464,13 @@ bool IsTempName(std::string_view entry, const std::string& name) {
 // wrote them: this program's names only, the user's own, older than a few
 // seconds. Once for each file in a run, at its first write.
 void SweepLitter(const Folder& folder, const std::string& name) {
-    static std::mutex guard;
-    static std::set<std::string> swept;
+    // Never destroyed: the last closing may write files from an exit handler,
+    // after the objects of this file would be gone.
+    static auto* const guard = new std::mutex;
+    static auto* const swept = new std::set<std::string>;
     {
-        const std::lock_guard lock(guard);
-        if (!swept.insert(folder.PathOf(name)).second) return;
+        const std::lock_guard lock(*guard);
+        if (!swept->insert(folder.PathOf(name)).second) return;
     }
     const int fd = ::openat(folder.Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
