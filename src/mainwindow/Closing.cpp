@@ -29,6 +29,19 @@ std::string Now() {
     return text;
 }
 
+// The question about a backup that a save left when the program was ended.
+std::string BackupQuestion(const std::string& path, const std::string& pathBytes,
+                           const std::string& backup, const std::string& backupBytes,
+                           const std::string& kept) {
+    return "Tagrota was ended last time while it saved " + path +
+           ", so that file may have been cut short. Its text from before that save was kept "
+           "whole in " +
+           backup + " (" + backupBytes + "; the file now holds " + pathBytes +
+           ").\r\n\r\nRestore " + path +
+           " from its backup?\r\n\r\nNo leaves the file as it is and keeps the backup as " + kept +
+           ", which Tagrota does not use or remove.";
+}
+
 }  // namespace
 
 void frmMain::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
@@ -144,16 +157,9 @@ void frmMain::OfferLeftBackups() {
             const std::optional<std::uint64_t> size = s_.files.FileSize(file);
             return size ? std::to_string(*size) + " bytes" : std::string("nothing");
         };
-        const int answer = s_.messages.MsgBox(
-            "Tagrota was ended last time while it saved " + path +
-                ", so that file may have been cut short. Its text from before that save was "
-                "kept whole in " +
-                *backup + " (" + bytes(*backup) + "; the file now holds " + bytes(path) +
-                ").\r\n\r\nRestore " + path +
-                " from its backup?\r\n\r\nNo leaves the file as it "
-                "is and keeps the backup as " +
-                kept + ", which Tagrota does not use or remove.",
-            MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation, kAppName);
+        const int answer =
+            s_.messages.MsgBox(BackupQuestion(path, bytes(path), *backup, bytes(*backup), kept),
+                               MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation, kAppName);
         if (answer != MsgBoxResult::Yes) {
             s_.files.KeepBackupAs(*backup, kept);
             continue;
