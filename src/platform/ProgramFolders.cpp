@@ -46,7 +46,7 @@ bool IsBelow(const std::string& path, const std::string& folder) {
 }  // namespace
 
 std::string UserHome() {
-    if (const std::string home = Environment("HOME"); fs::path(home).is_absolute()) return home;
+    if (std::string home = Environment("HOME"); fs::path(home).is_absolute()) return home;
     if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir && *user->pw_dir)
         return user->pw_dir;
     return "";

@@ -329,9 +329,7 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
     std::string refused;
     if (!place.exists)
         refused = Reason(ENOENT);
-    else if (fd < 0)
-        refused = Reason(errno);
-    else if (::fstat(fd, &st) != 0)
+    else if (fd < 0 || ::fstat(fd, &st) != 0)
         refused = Reason(errno);
     else if (S_ISDIR(st.st_mode))
         refused = Reason(EISDIR);

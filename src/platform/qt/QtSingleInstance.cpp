@@ -57,8 +57,7 @@ bool FitsAddress(const QString& path) {
 // when no such folder is to be had: then this copy runs unguarded.
 QString BasePath(const std::string& settingsLocation) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString inRuntime =
-        runtime + QLatin1Char('/') + QtSingleInstance::KeyFor(settingsLocation);
+    QString inRuntime = runtime + QLatin1Char('/') + QtSingleInstance::KeyFor(settingsLocation);
     if (!runtime.isEmpty() && IsPrivateFolder(runtime) &&
         FitsAddress(inRuntime + QStringLiteral(".socket")))
         return inRuntime;
