@@ -16,48 +16,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Only a user guide in a safe place, as the build tree is, makes an installed
+// copy: one that someone else could have put beside the program's folder (a
+// copy run from under /tmp finds /tmp/share/tagrota) leaves its files beside
+// it, and its help its own.
 TEST(ProgramFoldersTest, APortableCopyKeepsItsFilesBesideItAnInstalledOneWithTheUser) {
-    // The help folder that makes a copy an installed one counts only in a
-    // safe place, as where the build tree is.
     if (test::TrustedFolder().empty()) GTEST_SKIP() << "the build tree is not in a safe place";
     test::TempDir dir(test::TrustedFolder());
-    // A folder that does not exist cannot be written to either.
-    EXPECT_TRUE(LocateProgramFolders(dir.File("bin"), {dir.File("data"), "/home/u"}).perUser);
+    // A folder that cannot be written to (here, for it does not exist) sends
+    // the files to the user; the help still comes from beside the program.
+    const ProgramFolders absent = LocateProgramFolders(dir.File("bin"), {"/x", "/home/u"});
+    EXPECT_EQ(absent.dataDir + absent.helpDir, "/x/Tagrota" + dir.File("bin"));
+    EXPECT_TRUE(absent.perUser);
     fs::create_directories(dir.File("bin"));
     const ProgramFolders portable = LocateProgramFolders(dir.File("bin"), {"", "/home/u"});
     EXPECT_EQ(portable.dataDir + portable.helpDir, dir.File("bin") + dir.File("bin"));
     EXPECT_FALSE(portable.perUser);
-
-    fs::create_directories(dir.File("usr/bin"));
-    fs::create_directories(dir.File("usr/share/tagrota"));
-    // Only a share folder with the user guide in it makes an installed copy.
-    EXPECT_FALSE(LocateProgramFolders(dir.File("usr/bin"), {"", "/home/u"}).perUser);
-    test::WriteBytes(dir.File("usr/share/tagrota/index.html"), "<html></html>");
-    const ProgramFolders f = LocateProgramFolders(dir.File("usr/bin"), {"", "/home/u"});
-    EXPECT_TRUE(f.perUser);
-    EXPECT_EQ(f.dataDir, "/home/u/.local/share/Tagrota");
-    EXPECT_EQ(f.helpDir, dir.File("usr/share/tagrota"));
-    EXPECT_EQ(LocateProgramFolders(dir.File("usr/bin"), {"/x/data", "/home/u"}).dataDir,
-              "/x/data/Tagrota");
     // A relative $XDG_DATA_HOME is not to be used.
     EXPECT_EQ(UserDataFolder({"data", "/home/u"}), "/home/u/.local/share/Tagrota");
-}
 
-// A user guide that someone else could have put beside the program's folder
-// (a copy run from under /tmp finds /tmp/share/tagrota) makes no installed
-// copy: its files stay beside it, and its help is its own.
-TEST(ProgramFoldersTest, AUserGuideInAPlaceOthersCanWriteMakesNoInstalledCopy) {
-    if (test::TrustedFolder().empty()) GTEST_SKIP() << "the build tree is not in a safe place";
-    test::TempDir dir(test::TrustedFolder());
     fs::create_directories(dir.File("usr/bin"));
     fs::create_directories(dir.File("usr/share/tagrota"));
-    test::WriteBytes(dir.File("usr/share/tagrota/index.html"), "<html></html>");
     const auto installed = [&] {
         const ProgramFolders f = LocateProgramFolders(dir.File("usr/bin"), {"", "/home/u"});
         EXPECT_EQ(f.helpDir, f.perUser ? dir.File("usr/share/tagrota") : dir.File("usr/bin"));
+        EXPECT_EQ(f.dataDir, f.perUser ? "/home/u/.local/share/Tagrota" : dir.File("usr/bin"));
         return f.perUser;
     };
+    EXPECT_FALSE(installed()) << "a share folder without the user guide";
+    test::WriteBytes(dir.File("usr/share/tagrota/index.html"), "<html></html>");
     ASSERT_TRUE(installed());
+    EXPECT_EQ(LocateProgramFolders(dir.File("usr/bin"), {"/x/data", "/home/u"}).dataDir,
+              "/x/data/Tagrota");
     const std::string share = dir.File("usr/share");
     for (const auto mode : {0775, 0757, 01777}) {
         ::chmod(share.c_str(), mode);
@@ -86,17 +76,6 @@ TEST(ProgramFoldersTest, AUserGuideInAPlaceOthersCanWriteMakesNoInstalledCopy) {
     const ProgramFolders f = LocateProgramFolders(tmp.File("usr/bin"), {"", "/home/u"});
     EXPECT_FALSE(f.perUser);
     EXPECT_EQ(f.helpDir, tmp.File("usr/bin"));
-}
-
-TEST(ProgramFoldersTest, AFolderThatCannotBeWrittenSendsTheFilesToTheUser) {
-    if (::geteuid() == 0) GTEST_SKIP() << "every folder is writable for root";
-    test::TempDir dir;
-    fs::create_directories(dir.File("ro"));
-    fs::permissions(dir.File("ro"), fs::perms::owner_read | fs::perms::owner_exec);
-    const ProgramFolders f = LocateProgramFolders(dir.File("ro"), {"/x", "/home/u"});
-    fs::permissions(dir.File("ro"), fs::perms::owner_all);
-    EXPECT_EQ(f.dataDir, "/x/Tagrota");
-    EXPECT_EQ(f.helpDir, dir.File("ro")) << "the help still comes from beside the program";
 }
 
 // --- The window's place on the screens of today ---

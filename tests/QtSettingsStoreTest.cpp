@@ -1,10 +1,10 @@
 // The real settings store, in a temporary configuration folder. The settings
-// through it at start-up and closing are FaultTableTest's.
+// through it at start-up and closing are FaultTableTest's, --print's
+// ProgramTest's.
 
 #include <gtest/gtest.h>
 
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -53,8 +53,8 @@ TEST_F(QtSettings, EveryTextReadsBackExactly) {
 }
 
 // With HOME unset the settings, like the data folder, go below the home the
-// password database gives (not to "//.config"), and a folder that cannot be
-// made is told by its own reason.
+// password database gives (not to "//.config"). FaultTableTest has a folder
+// that cannot be made.
 TEST_F(QtSettings, WithoutHomeTheSettingsAndTheDataShareTheUsersHome) {
     ::unsetenv("XDG_CONFIG_HOME");
     const char* was = std::getenv("HOME");
@@ -68,46 +68,6 @@ TEST_F(QtSettings, WithoutHomeTheSettingsAndTheDataShareTheUsersHome) {
     if (was) ::setenv("HOME", home.c_str(), 1);
     EXPECT_EQ(location, expected);
     EXPECT_EQ(data, std::string(user->pw_dir) + "/.local/share/Tagrota");
-
-    // A settings folder that cannot be made: the reason is the folder's.
-    if (::geteuid() != 0) return;
-    int answer[2];
-    ASSERT_EQ(::pipe(answer), 0);
-    const std::string unwritable = config.File("home");  // root's: closed to the other user
-    ::mkdir(unwritable.c_str(), 0755);
-    test::AsAnotherUser([&] {
-        ::setenv("XDG_CONFIG_HOME", unwritable.c_str(), 1);
-        qt::QtSettingsStore store;
-        store.SaveSetting("Tagrota", "Settings", "SigDuration", "7");
-        store.Flush("Tagrota");
-        const std::string why = store.SaveStatus("Tagrota").reason;
-        return ::write(answer[1], why.data(), why.size()) >= 0;
-    });
-    ::close(answer[1]);
-    char why[200] = {};
-    [[maybe_unused]] auto n = ::read(answer[0], why, sizeof why - 1);
-    ::close(answer[0]);
-    EXPECT_STREQ(why, "Permission denied");
-}
-
-// --print's store reads a damaged file as far as it goes and writes nothing.
-TEST_F(QtSettings, AReadOnlyStoreReadsADamagedFileAndWritesNothing) {
-    std::filesystem::create_directories(config.File("Tagrota"));
-    const std::string ini = config.File("Tagrota/Tagrota.ini");
-    test::WriteBytes(ini, "[Settings]\nSigDuration=30\nDoWr");
-    {
-        qt::QtSettingsStore store(nullptr, qt::SettingsAccess::ReadOnly);
-        EXPECT_EQ(store.GetSetting("Tagrota", "Settings", "SigDuration", ""), "30");
-        EXPECT_TRUE(test::Holds(store.ReadStatus("Tagrota").reason, {"not a valid settings file"}));
-        store.SaveSetting("Tagrota", "Settings", "SigDuration", "7");
-        store.Flush("Tagrota");
-    }
-    EXPECT_EQ(test::ReadBytes(ini), "[Settings]\nSigDuration=30\nDoWr");
-    std::size_t names = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(config.File("Tagrota")))
-        ++names;
-    EXPECT_EQ(names, 1u) << "no copy of it";
 }
 
 }  // namespace

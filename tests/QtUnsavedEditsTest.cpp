@@ -35,11 +35,9 @@ const std::string kQuotes = "A\r\n%\r\nB\r\n%\r\n";
 class QtUnsavedEdits : public ::testing::Test, protected test::QtServices {
 protected:
     void SetUp() override {
-        fixedPath = dir.File("fixed.txt");
-        quotesPath = dir.File("quotes.txt");
-        test::WriteBytes(fixedPath, "-- \r\nMe");
-        test::WriteBytes(quotesPath, kQuotes);
-        store.values[{kAppName, kSettingsSection, "RandomFile"}] = quotesPath;
+        test::WriteBytes(dir.File("fixed.txt"), "-- \r\nMe");
+        test::WriteBytes(dir.File("quotes.txt"), kQuotes);
+        store.values[{kAppName, kSettingsSection, "RandomFile"}] = dir.File("quotes.txt");
     }
     void TearDown() override {
         if (!form || !form->window->Visible()) return;
@@ -103,10 +101,6 @@ protected:
         dynamic_cast<qt::QtToolbar&>(*form->Toolbar1).button(key)->click();
         QCoreApplication::processEvents();
     }
-    void ClickMenu(const char* name) {
-        Top()->findChild<QAction*>(QString::fromLatin1(name))->trigger();
-        QCoreApplication::processEvents();
-    }
     // Every text the user could have changed.
     std::vector<std::string> Texts() {
         return {form->txtFixedSig->GetText(), form->txtRandom->GetText(),
@@ -114,7 +108,6 @@ protected:
     }
 
     test::TempDir dir;
-    std::string fixedPath, quotesPath;
     std::unique_ptr<frmMain> form;
 };
 
@@ -132,7 +125,12 @@ TEST_F(QtUnsavedEdits, TypingAfterEveryKindOfTabSwitchChangesNoHiddenText) {
     const std::vector<Way> ways = {
         {"header", [&](int tab) { ClickHeader(tab); }},
         {"toolbar", [&](int tab) { ClickToolbar(keys[tab]); }},
-        {"menu", [&](int tab) { tab == 3 ? ClickMenu("mnuSettings") : ClickToolbar(keys[tab]); }},
+        {"menu",
+         [&](int tab) {
+             if (tab < 3) return ClickToolbar(keys[tab]);
+             Top()->findChild<QAction*>(QStringLiteral("mnuSettings"))->trigger();
+             QCoreApplication::processEvents();
+         }},
         {"bullets",
          [&](int tab) {
              // The Bullets command passes through tab 1 and comes back.
