@@ -641,21 +641,22 @@ private:
     std::vector<Kept> recovering;  // what the close should keep in recovery files
 };
 
+// The kinds of step, each as often as its weight (in the order of Kind).
+std::vector<Kind> KindPool() {
+    const int weights[] = {6, 6, 3, 6, 5, 6, 3, 5, 1, 5, 2, 3, 2, 1, 2};
+    std::vector<Kind> pool;
+    for (int k = 0; k < 15; ++k) pool.insert(pool.end(), weights[k], static_cast<Kind>(k));
+    return pool;
+}
+
 rc::Gen<Step> AStep() {
     using rc::gen::inRange;
     return rc::gen::apply(
         [](Kind kind, int a, int b, std::vector<int> answers, int tick) {
             return Step{kind, a, b, std::move(answers), tick};
         },
-        // How often each kind comes, in the order of Kind.
-        rc::gen::map(inRange(0, 56),
-                     [](int w) {
-                         const int weights[] = {6, 6, 3, 6, 5, 6, 3, 5, 1, 5, 2, 3, 2, 1, 2};
-                         int kind = 0;
-                         while (w >= weights[kind]) w -= weights[kind++];
-                         return static_cast<Kind>(kind);
-                     }),
-        inRange(0, 9), inRange(0, 4), rc::gen::container<std::vector<int>>(3, inRange(0, 3)),
+        rc::gen::elementOf(KindPool()), inRange(0, 9), inRange(0, 4),
+        rc::gen::container<std::vector<int>>(3, inRange(0, 3)),
         rc::gen::weightedElement<int>({{5, 0}, {1, 25000}}));
 }
 
