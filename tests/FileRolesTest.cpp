@@ -56,14 +56,6 @@ TEST_F(FileRoles, TheSignatureNeverGoesIntoTheCollectionInUseNorTheOneChosenForN
     Browse(1, rig.dir.File("fixed.txt"));
     rig.platform.Advance(20000);
     EXPECT_FALSE(fs::exists(rig.dir.File("fixed.txt")));
-
-    // The collection in use is what a Save of the Random tab writes.
-    Browse(1, rig.dir.File("sig.txt"));
-    rig.Tabs().ClickTab(1);
-    rig.Editor("txtRandom").Type(kA + "A three\r\n%\r\n");
-    rig.Toolbar().Click("Save");
-    EXPECT_EQ(ReadBytes(a), kA + "A three\r\n%\r\n");
-    EXPECT_EQ(ReadBytes(b), kB);
 }
 
 TEST_F(FileRoles, NoTickWritesTheSignatureWhileAStartUpMessageWaits) {

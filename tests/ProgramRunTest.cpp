@@ -30,6 +30,7 @@ struct Session final : ISessionEnd {
     int released = 0, cancelled = 0;
 };
 
+// The first four end the program.
 enum class Request {
     Terminate,
     SessionEnd,
@@ -39,17 +40,15 @@ enum class Request {
     Rotate,
     Minimise
 };
+bool Ends(Request r) {
+    return r <= Request::LoopEnded;
+}
 
 // How a failing sequence is printed.
 void showValue(Request r, std::ostream& os) {
     constexpr const char* kNames[] = {"Terminate", "SessionEnd", "SessionEndAsking", "LoopEnded",
                                       "Activate",  "Rotate",     "Minimise"};
     os << kNames[static_cast<int>(r)];
-}
-
-bool Ends(Request r) {
-    return r == Request::Terminate || r == Request::SessionEnd || r == Request::SessionEndAsking ||
-           r == Request::LoopEnded;
 }
 
 // The program set to start minimised, with a configured collection that holds
@@ -66,27 +65,12 @@ struct Rig {
     }
     void Send(Request r) {
         Session session(r == Request::SessionEndAsking);
-        switch (r) {
-            case Request::Terminate:
-                run->Terminate();
-                break;
-            case Request::SessionEnd:
-            case Request::SessionEndAsking:
-                run->SessionEnds(session);
-                break;
-            case Request::LoopEnded:
-                run->LoopEnded();
-                break;
-            case Request::Activate:
-                run->Activate();
-                break;
-            case Request::Rotate:
-                run->Rotate();
-                break;
-            case Request::Minimise:
-                if (run->Running()) rig.Window().SetState(WindowState::Minimized);
-                break;
-        }
+        if (r == Request::Terminate) run->Terminate();
+        if (r == Request::SessionEnd || r == Request::SessionEndAsking) run->SessionEnds(session);
+        if (r == Request::LoopEnded) run->LoopEnded();
+        if (r == Request::Activate) run->Activate();
+        if (r == Request::Rotate) run->Rotate();
+        if (r == Request::Minimise && run->Running()) rig.Window().SetState(WindowState::Minimized);
         // With nothing unsaved there is nothing to ask, and nothing to call off.
         RC_ASSERT(session.cancelled == 0);
     }
@@ -179,7 +163,12 @@ TEST(ProgramRunTest, SessionEndAsksWhereItMayElseKeepsRecoveryFilesAndCloses) {
     EXPECT_TRUE(r.SettingsWritten());
     int kept = 0;
     for (const auto& e : fs::directory_iterator(r.rig.dir.Path()))
-        if (e.path().filename().string().rfind("fixed.txt.recovered-", 0) == 0) ++kept;
+        if (e.path().filename().string().starts_with("fixed.txt.recovered-")) {
+            ++kept;
+            EXPECT_EQ(test::ReadBytes(e.path().string()), "unsaved");
+            EXPECT_EQ(e.status().permissions(), fs::perms::owner_read | fs::perms::owner_write)
+                << "the user's own text, for the user only";
+        }
     EXPECT_EQ(kept, 1);
     EXPECT_FALSE(fs::exists(r.rig.dir.File("fixed.txt"))) << "the original as it was";
 }
