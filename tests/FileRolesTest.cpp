@@ -58,6 +58,17 @@ TEST_F(FileRoles, TheSignatureNeverGoesIntoTheCollectionInUseNorTheOneChosenForN
     EXPECT_FALSE(fs::exists(rig.dir.File("fixed.txt")));
 }
 
+TEST_F(FileRoles, AFixedSignatureGrownTooLargeIsNotReadIntoTheFixedTab) {
+    Put("fixed.txt", "-- \r\nMe");
+    rig.Start();
+    rig.Tabs().ClickTab(1);
+    fs::resize_file(rig.dir.File("fixed.txt"), kMaxSignatureBytes + 1);
+    rig.Tabs().ClickTab(0);
+    EXPECT_EQ(rig.Editor("txtFixedSig").GetText(), "-- \r\nMe");
+    rig.platform.Advance(20000);
+    EXPECT_EQ(Sig().rfind("-- \r\nMe\r\n", 0), 0u);
+}
+
 TEST_F(FileRoles, NoTickWritesTheSignatureWhileAStartUpMessageWaits) {
     Put("fixed.txt", "-- \r\nMe");
     Put("sig.txt", "an old signature");

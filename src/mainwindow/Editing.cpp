@@ -16,6 +16,13 @@ enum UnsavedAnswer { kSave = 0, kDiscard = 1, kCancel = 2 };
 
 }  // namespace
 
+// A fixed signature file grown too large to be a signature is never read into
+// the Fixed tab, which keeps what it holds.
+FileStatus frmMain::Fits(const TabFile& f) {
+    return f.role == EditedRole::Fixed ? FixedSignatureFits(s_.files, f.path)
+                                       : FileStatus::Success();
+}
+
 frmMain::TabFile frmMain::FileOfTab(int tab) {
     if (tab == TabIndex::Fixed)
         return {txtFixedSig, &state.FixedDirty, EditedRole::Fixed, state.Files.FixPath(),
@@ -87,7 +94,8 @@ bool frmMain::ReloadTab(int tab) {
     FileStatus loaded;
     {
         IgnoringEvents ignoring(state);
-        loaded = f.editor->LoadFile(f.path);
+        loaded = Fits(f);
+        if (loaded) loaded = f.editor->LoadFile(f.path);
     }
     if (!loaded) {
         s_.messages.MsgBox("The file " + f.path + " could not be read: " + loaded.reason +
@@ -107,7 +115,7 @@ void frmMain::RefreshFromDisk(int tab) {
     const std::optional<FileStamp> now = s_.files.Stamp(f.path);
     {
         IgnoringEvents ignoring(state);
-        if (!f.editor->LoadFile(f.path)) return;
+        if (!Fits(f) || !f.editor->LoadFile(f.path)) return;
     }
     state.Files.Held(f.role, now);
     // The collection's quotations come from its file: an outside edit of the

@@ -160,6 +160,7 @@ private:
         const char* what;  // the file, in words
     };
     TabFile FileOfTab(int tab);
+    FileStatus Fits(const TabFile& f);
     // The dirty flag and the tab's picture made to follow the editor's text.
     void ShowDirtyState(int tab);
     // Notes the stamp of the file an editor now holds unchanged.
