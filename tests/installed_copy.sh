@@ -17,13 +17,29 @@ id=io.github.tagrota.Tagrota
 # The multiarch library folder, which holds the Scintilla module.
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
-# The copy is installed into a folder of the build tree rather than under
-# /tmp: an installed copy counts as one only where every folder above its
-# files is closed to other users' writes, as /usr is.
+# An installed copy counts as one only where every folder above its files is
+# owned by root or this user and closed to other users' writes, as /usr is:
+# the copy goes into the build tree where that holds, into the user's cache
+# folder where the tree is under a shared folder such as /tmp.
+trusted() {
+    d=$(realpath "$1")
+    while :; do
+        owner=$(stat -c %u "$d")
+        { [ "$owner" = 0 ] || [ "$owner" = "$(id -u)" ]; } || return 1
+        [ -z "$(find "$d" -maxdepth 0 -perm /022)" ] || return 1
+        [ "$d" = / ] && return 0
+        d=$(dirname "$d")
+    done
+}
 case $mode in
-install) work=$(mktemp -d "$what/installed-copy.XXXXXX") ;;
-*) work=$(mktemp -d "$(dirname "$(realpath "$what")")/installed-copy.XXXXXX") ;;
+install) near=$what ;;
+*) near=$(dirname "$(realpath "$what")") ;;
 esac
+if ! trusted "$near"; then
+    near="${XDG_CACHE_HOME:-$HOME/.cache}"
+    mkdir -p "$near"
+fi
+work=$(mktemp -d "$near/installed-copy.XXXXXX")
 chmod 755 "$work"
 trap 'rm -rf "$work"' EXIT
 
