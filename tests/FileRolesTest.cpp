@@ -58,6 +58,25 @@ TEST_F(FileRoles, TheSignatureNeverGoesIntoTheCollectionInUseNorTheOneChosenForN
     EXPECT_FALSE(fs::exists(rig.dir.File("fixed.txt")));
 }
 
+// The Fixed tab holds fixed.txt: it is no collection, chosen in the window or
+// stored in the settings, and no placeholder is ever written there.
+TEST_F(FileRoles, TheFixedSignaturesFileIsNeverTheCollection) {
+    const std::string fixed = rig.dir.File("fixed.txt");
+    rig.Store(SettingKey::RandomFile, fixed);
+    rig.Start();
+    EXPECT_FALSE(fs::exists(fixed));
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_TRUE(test::Holds(rig.messages.shown[0].text,
+                            {"is your fixed signature file", "The Default is being used", fixed}));
+    const std::string inUse = rig.Form().state.Files.CollectionInUse();
+
+    Browse(0, fixed, MsgBoxResult::Yes);
+    ASSERT_EQ(rig.messages.shown.size(), 2u) << "no Collection Change question";
+    EXPECT_TRUE(test::Holds(rig.messages.shown[1].text, {fixed, "was not changed"}));
+    EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), inUse);
+    EXPECT_EQ(rig.Form().state.Files.RandomPath(), inUse);
+}
+
 TEST_F(FileRoles, AFixedSignatureGrownTooLargeIsNotReadIntoTheFixedTab) {
     Put("fixed.txt", "-- \r\nMe");
     rig.Start();

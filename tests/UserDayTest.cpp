@@ -152,9 +152,9 @@ public:
             if (kind > 0) Write(file, Content(file, kind == 5 ? 1 : kind));
             if (kind == 5) Chmod(file, 2);
         }
-        const std::string collections[] = {a, b, c, byDefault, none};
+        const std::string collections[] = {a, b, c, byDefault, none, fixed};
         const std::string targets[] = {sig, out, a};
-        m.next = collections[*inRange(0, 5)];
+        m.next = collections[*inRange(0, 6)];
         m.target = targets[*inRange(0, 3)];
         rig.Store(SettingKey::RandomFile, m.next);
         rig.Store(SettingKey::CurrentFile, m.target);
@@ -242,12 +242,15 @@ public:
                 Check();
                 Restart(s);
                 return;
-            case Kind::UserClose:
-                if (PredictSettle(0)) PredictSettle(1);
+            case Kind::UserClose: {
+                // It closes once every unsaved text is saved or dropped.
+                const bool settled = PredictSettle(0) && PredictSettle(1);
                 Command("Exit", nullptr, "Ctrl+Q");
                 Check();
-                if (rig.Window().Closed()) Restart(s);
+                RC_ASSERT(rig.Window().Closed() == settled);
+                if (settled) Restart(s);
                 return;
+            }
         }
         Check();
     }
@@ -418,6 +421,7 @@ private:
     }
 
     void PredictChoice(const std::string& chosen) {
+        if (chosen == fixed) return;  // refused: the Fixed tab holds it
         const std::string old = std::exchange(m.next, chosen);
         if (chosen == old) return;
         expectedQuestions.push_back({kCollectionChange, ""});
@@ -507,9 +511,10 @@ private:
         EditorModel& r = m.editor[1];
         r = {};
         r.origin = m.next;
-        if (!Exists(m.next)) {
+        // The fixed signature's file is never a collection.
+        if (m.next != fixed && !Exists(m.next)) {
             r.text = Placeholder(m.next, PlaceholderCollectionText());
-        } else if (Usable(m.next)) {
+        } else if (m.next != fixed && Usable(m.next)) {
             r.text = *m.disk[m.next];
         } else {
             m.next = r.origin = byDefault;
@@ -573,6 +578,16 @@ private:
         if (button == "Save") question = kUnsaved;
         if (button == "Overwrite") question = kChanged;
         if (question) {
+            // Each question shows its buttons, and a question about a tab's
+            // text at Save or closing has that tab in front.
+            if (*question != kCollectionChange) {
+                static const std::vector<std::string> buttons[] = {
+                    {}, {"Save", "Discard", "Cancel"}, {"Overwrite", "Reload", "Cancel"}};
+                RC_ASSERT(box.buttons == buttons[*question]);
+                const int tab = rig.Tabs().Tab();
+                if (step.kind == Kind::Save || step.kind == Kind::UserClose)
+                    RC_ASSERT(tab < 2 && box.text.find(m.editor[tab].origin) != std::string::npos);
+            }
             asked.push_back({*question, box.text});
             const int pressed = NextAnswer(given);
             rig.messages.Answer(*question != kCollectionChange ? pressed
@@ -673,8 +688,8 @@ TEST(UserDay, KeepsEveryFileWhereItBelongs) {
         kept = rc::check("a user's day keeps every file where it belongs", [] {
             Day day;
             day.Begin();
-            for (const Step& s :
-                 *rc::gen::resize(30, rc::gen::container<std::vector<Step>>(AStep())))
+            for (const Step& s : *rc::gen::resize(
+                     30, rc::gen::container<std::vector<Step>>(rc::gen::resize(100, AStep()))))
                 day.Do(s);
         });
     if (tmpWas)

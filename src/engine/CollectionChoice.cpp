@@ -1,6 +1,7 @@
 #include "engine/CollectionChoice.h"
 
 #include "engine/Collection.h"
+#include "engine/ProgramFiles.h"
 #include "engine/Settings.h"
 
 namespace tagrota {
@@ -59,38 +60,11 @@ void UseWrittenText(IFileSystem& files, const std::string& path, std::string tex
     choice.text = std::move(text);
 }
 
-}  // namespace
-
-bool HoldsQuotations(std::string_view text) {
-    return text.find(kSeparator) != std::string_view::npos || text.ends_with(kTrailingSeparator);
-}
-
-const std::string& ChosenText(const CollectionChoice& choice) {
-    return choice.read ? choice.read->contents.decoded.text : choice.text;
-}
-
-CollectionChoice ChooseCollection(IFileSystem& files, const std::string& chosen,
-                                  const std::string& programDir, const CollectionRules& rules,
-                                  std::optional<PrefetchedText> prefetched) {
-    CollectionChoice choice;
-    choice.chosen = chosen;
-    choice.path = chosen;
-
-    // A folder, a device, a pipe or a link loop under the collection's name is
-    // a collection that cannot be read, not a missing one: nothing is written
-    // over it.
-    if (rules.placeholderIfMissing && files.IsMissing(chosen)) {
-        choice.source = CollectionSource::Placeholder;
-        UseWrittenText(files, chosen, PlaceholderCollectionText(), rules, choice);
-        return choice;
-    }
-    ReadCollection read = Read(files, chosen, std::move(prefetched));
-    if (read.problem.empty()) {
-        choice.source = CollectionSource::Configured;
-        choice.read = std::move(read.read);
-        choice.stamp = read.stamp;
-        return choice;
-    }
+// The chosen file gives no quotations, for the reason read: the default
+// collection is tried where the rules allow.
+CollectionChoice FallBack(IFileSystem& files, ReadCollection read, const std::string& programDir,
+                          const CollectionRules& rules, CollectionChoice choice) {
+    const std::string& chosen = choice.chosen;
     choice.chosenProblem = read.problem;
     choice.chosenUnreadable = read.unreadable;
     if (!rules.fallBackToDefault) {
@@ -119,6 +93,47 @@ CollectionChoice ChooseCollection(IFileSystem& files, const std::string& chosen,
     choice.defaultUnreadable = fallBack.unreadable;
     choice.source = fallBack.problem.empty() ? CollectionSource::Default : CollectionSource::None;
     return choice;
+}
+
+}  // namespace
+
+bool HoldsQuotations(std::string_view text) {
+    return text.find(kSeparator) != std::string_view::npos || text.ends_with(kTrailingSeparator);
+}
+
+const std::string& ChosenText(const CollectionChoice& choice) {
+    return choice.read ? choice.read->contents.decoded.text : choice.text;
+}
+
+CollectionChoice ChooseCollection(IFileSystem& files, const std::string& chosen,
+                                  const std::string& programDir, const CollectionRules& rules,
+                                  std::optional<PrefetchedText> prefetched) {
+    CollectionChoice choice;
+    choice.chosen = chosen;
+    choice.path = chosen;
+
+    ReadCollection read;
+    if (!rules.fixedSignature.empty() && NameOneFile(files, chosen, rules.fixedSignature)) {
+        choice.chosenIsFixedSignature = true;
+        read.problem = "it is your fixed signature file";
+        return FallBack(files, std::move(read), programDir, rules, std::move(choice));
+    }
+    // A folder, a device, a pipe or a link loop under the collection's name is
+    // a collection that cannot be read, not a missing one: nothing is written
+    // over it.
+    if (rules.placeholderIfMissing && files.IsMissing(chosen)) {
+        choice.source = CollectionSource::Placeholder;
+        UseWrittenText(files, chosen, PlaceholderCollectionText(), rules, choice);
+        return choice;
+    }
+    read = Read(files, chosen, std::move(prefetched));
+    if (read.problem.empty()) {
+        choice.source = CollectionSource::Configured;
+        choice.read = std::move(read.read);
+        choice.stamp = read.stamp;
+        return choice;
+    }
+    return FallBack(files, std::move(read), programDir, rules, std::move(choice));
 }
 
 }  // namespace tagrota

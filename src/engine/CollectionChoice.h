@@ -22,6 +22,9 @@ struct CollectionRules {
     // The placeholder and the default collection are written where they are
     // missing; otherwise their texts are used without a file.
     bool writeFiles = true;
+    // The fixed signature's file, which is never a collection: its own tab
+    // holds it, and a placeholder written there would become the signature.
+    std::string fixedSignature;
 };
 
 enum class CollectionSource {
@@ -51,6 +54,8 @@ struct CollectionChoice {
     // be read: Permission denied"); empty when it is. When it could not be
     // read, the system's reason alone as well.
     std::string chosenProblem, chosenUnreadable;
+    // The chosen file is the fixed signature's.
+    bool chosenIsFixedSignature = false;
     // Why the default collection gives no quotations either; empty when it
     // does or was not tried. When it could not be read, the reason alone too.
     std::string defaultProblem, defaultUnreadable;

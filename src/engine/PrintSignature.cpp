@@ -30,6 +30,7 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
 
     CollectionRules rules;
     rules.writeFiles = false;
+    rules.fixedSignature = fixPath;
     const CollectionChoice choice =
         ChooseCollection(files, state.Files.RandomPath(), programDir, rules);
     if (!choice.chosenProblem.empty())

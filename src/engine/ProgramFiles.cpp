@@ -22,6 +22,11 @@ bool ProgramFiles::ChangedOnDisk(EditedRole role, IFileSystem& files) const {
     return now && ContentMayDiffer(file.stamp, now);
 }
 
+bool NameOneFile(IFileSystem& files, const std::string& a, const std::string& b) {
+    return files.SameFile(a, b) || std::filesystem::path(a).lexically_normal() ==
+                                       std::filesystem::path(b).lexically_normal();
+}
+
 std::optional<std::string> ProgramFiles::SignatureRefusal(IFileSystem& files) const {
     struct Held {
         const std::string& path;

@@ -29,6 +29,10 @@ struct EditedFile {
 // rewritten or cut. A change of permissions or attributes alone is none.
 bool ContentMayDiffer(const std::optional<FileStamp>& before, const std::optional<FileStamp>& now);
 
+// Whether two paths name one file: the same file on the disk, or (for a file
+// not there yet) the same path.
+bool NameOneFile(IFileSystem& files, const std::string& a, const std::string& b);
+
 class ProgramFiles {
 public:
     // --- The roles ---

@@ -8,7 +8,6 @@
 #include "engine/CollectionChoice.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
-#include "platform/TextFile.h"
 
 namespace tagrota {
 namespace {
@@ -91,6 +90,14 @@ void frmMain::btnFindPath_Click(int index) {
     if (index == 1) {
         txtCPath->SetText(fileName);
         state.Files.ChooseCurrentPath(fileName);
+        return;
+    }
+    // The Fixed tab holds that file: it cannot be the Random tab's as well.
+    if (NameOneFile(s_.files, fileName, state.Files.FixPath())) {
+        s_.messages.MsgBox("The file " + fileName +
+                               " is your fixed signature file, which cannot be the signature "
+                               "collection too. The collection was not changed.",
+                           MsgBoxStyle::Exclamation, kAppName);
         return;
     }
     txtRPath->SetText(fileName);

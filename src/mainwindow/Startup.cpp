@@ -150,8 +150,10 @@ void frmMain::LoadFixedSignature() {
 }
 
 void frmMain::LoadCollectionAtStartUp() {
-    CollectionChoice choice = ChooseCollection(s_.files, txtRPath->GetText(), s_.programDir,
-                                               CollectionRules{}, collectionAhead_->Take());
+    CollectionRules rules;
+    rules.fixedSignature = state.Files.FixPath();
+    CollectionChoice choice = ChooseCollection(s_.files, txtRPath->GetText(), s_.programDir, rules,
+                                               collectionAhead_->Take());
     collectionAhead_.reset();
     if (choice.read) {
         const std::string path = choice.read->path;
@@ -184,12 +186,16 @@ bool frmMain::ShowCollectionProblems() {
 
     const bool unreadable = !choice.chosenUnreadable.empty();
     const std::string& chosen = choice.chosen;
-    const std::string why = unreadable
-                                ? "Your specified signature collection file could not be read: " +
-                                      choice.chosenUnreadable + "."
-                                : std::string(
-                                      "Your specified signature collection file does not hold any "
-                                      "signatures.");
+    const std::string why =
+        choice.chosenIsFixedSignature
+            ? std::string(
+                  "Your specified signature collection file is your fixed signature "
+                  "file, which cannot be a collection too.")
+        : unreadable ? "Your specified signature collection file could not be read: " +
+                           choice.chosenUnreadable + "."
+                     : std::string(
+                           "Your specified signature collection file does not hold any "
+                           "signatures.");
     if (choice.source == CollectionSource::Default) {
         s_.messages.MsgBox(why + crLf + "The Default is being used. The " +
                                (unreadable ? "unreadable" : "invalid") + " file name is:" + crLf +
