@@ -299,7 +299,7 @@ const Row kRows[] = {
      [](Faults& f) {
          EXPECT_EQ(fs::hard_link_count(f.At("sig.txt")), 2u);
          EXPECT_EQ(ReadBytes(f.At("mail/signature")), f.rig.Signature());
-         EXPECT_TRUE(f.rig.Signature().starts_with("---\r\n"));
+         EXPECT_TRUE(f.rig.Signature().starts_with("---\n"));
      },
      {"@/sig.txt", "@/mail/signature", "~/Tagrota/Tagrota.ini"}},
     // Files that are no collection.

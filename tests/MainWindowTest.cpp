@@ -39,8 +39,9 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
     rig.Start();
     EXPECT_EQ(rig.Window().Bounds(), (Rect{1000, 1000, 6300, 5500}))
         << "grown from 5000 by 5000 to the minimum";
-    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\n\r\nEmpty Signature Collection File");
-    EXPECT_EQ(ReadBytes(rig.dir.File("collections-political.txt")), PlaceholderCollectionText());
+    EXPECT_EQ(rig.Signature(), "---\nhttps://example.org/\n\n\nEmpty Signature Collection File\n");
+    EXPECT_EQ(ReadBytes(rig.dir.File("collections-political.txt")),
+              EncodeText(PlaceholderCollectionText(), {TextEncoding::Utf8, LineEnding::Lf}));
     EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt"))) << "written only by a save";
     EXPECT_EQ(rig.Find<TextBox>("txtCPath").GetText(), rig.dir.File("sig.txt"));
     EXPECT_EQ(Caption("lblDur") + Caption("lblWordWrap"), "20065");
@@ -106,7 +107,8 @@ TEST_F(MainWindow, FirstRotationComesBeforeTheWindowIsShown) {
         };
         r.Start();
         ASSERT_FALSE(atShow.empty());
-        EXPECT_EQ(atShow.front(), DefaultFixedText() + "\r\n\r\nEmpty Signature Collection File");
+        EXPECT_EQ(atShow.front(), test::AsSignatureFile(DefaultFixedText() +
+                                                        "\r\n\r\nEmpty Signature Collection File"));
     }
 }
 
@@ -192,7 +194,7 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
 
     Click("Fixed");
     Click("Save");
-    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nMe!");
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \nMe!") << "created with LF";
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
     EXPECT_EQ(ReadBytes(quotes), "A\r\n%\r\nB\r\n%\r\n") << "the other tab stays unsaved";
 
@@ -205,7 +207,7 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     // The unsaved fixed signature is what the next rotation uses.
     fixed.Type("J");
     rig.platform.Advance(20000);
-    EXPECT_EQ(rig.Signature(), "J\r\nB");
+    EXPECT_EQ(rig.Signature(), "J\nB\n");
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2") << "the picture goes on the editor's own tab";
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
 
@@ -292,7 +294,8 @@ TEST_F(Browse, YesLoadsAValidFileAndRotatesAtOnce) {
     ChooseCollection(fresh);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     ExpectInUse(fresh, "New1\r\n%\r\nNew2\r\n%\r\nNew3\r\n%\r\n");
-    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\nNew" + std::to_string(quote + 2))
+    EXPECT_EQ(rig.Signature(),
+              test::AsSignatureFile(DefaultFixedText() + "\r\nNew" + std::to_string(quote + 2)))
         << "rotated once even though stopped, sequence position kept";
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
 }
@@ -338,7 +341,7 @@ TEST_F(Browse, NoDefersTheNewFileAndAnInvalidYesAfterItPutsBackTheStateBeforeThe
     ExpectInUse(declined, "Old1\r\n%\r\nOld2\r\n%\r\n");
     EXPECT_EQ(St().SigCount, 2);
     rig.platform.Advance(20000);
-    EXPECT_EQ(rig.Signature().substr(rig.Signature().size() - 4, 3), "Old");
+    EXPECT_EQ(rig.Signature().substr(rig.Signature().size() - 5, 3), "Old");
 
     // An edit is saved to the file it came from, never over the declined one.
     Click("Random");
@@ -367,10 +370,10 @@ TEST_F(MainWindow, ClosingWritesEverySettingInOrder) {
     rig.Window().UserResize(8000, 7000);
     rig.Window().SetState(WindowState::Maximized);
     Click("Exit");
-    EXPECT_EQ(rig.store.saves,
-              (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight",
-                                        "WrapCount", "InSysTray", "SigPath", "DoWrap", "RandomFile",
-                                        "CurrentFile", "SigDuration", "StartMin", "UseSeq"}));
+    EXPECT_EQ(rig.store.saves, (std::vector<std::string>{
+                                   "MainLeft", "MainTop", "MainWidth", "MainHeight", "WrapCount",
+                                   "InSysTray", "SigPath", "DoWrap", "RandomFile", "CurrentFile",
+                                   "SigDuration", "StartMin", "UseSeq", "SigLineEnds"}));
     EXPECT_EQ(rig.Stored(SettingKey::MainWidth), "8000");
     EXPECT_EQ(rig.Stored(SettingKey::SigPath), rig.dir.Path().string());
     const int written = Rotations();
@@ -442,7 +445,7 @@ TEST_F(MainWindow, KeysDoWhatTheirCommandsDo) {
     rig.Editor("txtFixedSig").Type("-- \r\nKeyed");
     rig.Editor("txtRandom").Type("typed\r\n%\r\n");
     press("Ctrl+S");
-    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nKeyed");
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \nKeyed");
     EXPECT_TRUE(St().RandomDirty);
     press("Ctrl+Tab");
     press("Ctrl+S");

@@ -144,7 +144,7 @@ TEST_F(Program, FirstRunWritesItsFilesAndEndsOnASignalThroughItsClosing) {
             EXPECT_NE(settings.find(key), std::string::npos) << key << " in\n" << settings;
     }
     EXPECT_EQ(ReadBytes(dir.File("Tagrota/collections-political.txt")).substr(0, 5), "Empty");
-    EXPECT_EQ(ReadBytes(Sig()).substr(0, 5), "---\r\n");
+    EXPECT_EQ(ReadBytes(Sig()).substr(0, 4), "---\n");
 }
 
 TEST_F(Program, SigtermWhileStartUpShowsAMessageStillWritesTheSettings) {
@@ -217,7 +217,7 @@ TEST_F(Program, ASecondStartBringsTheFirstToTheFrontAndEndsAndOptionsNeverDo) {
         const std::tuple<const char*, int, const char*> options[] = {
             {"--version", 0, "Tagrota 1.1.0\n"},
             {"--help", 0, "--print"},
-            {"--print", 0, "---\r\n"},
+            {"--print", 0, "---\n"},
             {"--frobnicate", 2, "frobnicate"}};
         for (const auto& [option, status, says] : options) {
             const Result r = Run(option);
@@ -323,7 +323,7 @@ TEST_F(Program, PrintWritesNoFileAndTellsTheRealReasons) {
         for (int run = 0; run < 2; ++run) {
             const Result r = Run("--print");
             EXPECT_EQ(r.status, 0) << r.err;
-            EXPECT_EQ(r.out.rfind("---\r\n", 0), 0u) << r.out;
+            EXPECT_EQ(r.out.rfind("---\n", 0), 0u) << r.out;
             EXPECT_TRUE(test::Holds(r.err, {collection, reason, "the default collection is used"}));
             EXPECT_EQ(r.err.find("does not exist"), std::string::npos) << r.err;
             const std::string settings = "The settings file " + Ini() + " could not be read whole";
@@ -359,7 +359,7 @@ TEST_F(Program, ACopyThatHoldsTheLockIsReachedOrSaidNotToAnswer) {
         const Result asked = Run("--rotate");
         EXPECT_EQ(asked.status, 0) << where << ": " << asked.err;
         EXPECT_TRUE(WaitForFile(Sig())) << where << ": no rotation";
-        EXPECT_EQ(ReadBytes(Sig()).rfind("---\r\n", 0), 0u) << where;
+        EXPECT_EQ(ReadBytes(Sig()).rfind("---\n", 0), 0u) << where;
         const pid_t second = Spawn();
         EXPECT_TRUE(EndsWithSuccess(second)) << where << ": the second start did not hand over";
         EXPECT_TRUE(StillRuns(copy)) << where;

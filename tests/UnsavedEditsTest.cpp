@@ -72,7 +72,7 @@ TEST_F(UnsavedEdits, ClosingAsksPerDirtyFileAndCancelKeepsEverything) {
     EXPECT_TRUE(rig.Window().Closed());
     EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "mine");
     EXPECT_EQ(ReadBytes(quotes), kQuotes);
-    EXPECT_EQ(rig.store.saves.size(), 13u);
+    EXPECT_EQ(rig.store.saves.size(), 14u);
 }
 
 TEST_F(UnsavedEdits, ClosingWithOneDirtyFileAsksOnlyAboutItAndAFailedSaveKeepsItOpen) {

@@ -158,6 +158,9 @@ public:
         m.target = targets[*inRange(0, 3)];
         rig.Store(SettingKey::RandomFile, m.next);
         rig.Store(SettingKey::CurrentFile, m.target);
+        // The model's files are CR LF text, as the editors show it; the LF
+        // signature file is LineEndsTest's.
+        rig.Store(SettingKey::SigLineEnds, "CRLF");
         const int damagedSettings = *rc::gen::arbitrary<bool>() ? 2 : 0;
         Restart({Kind::Signal,
                  0,

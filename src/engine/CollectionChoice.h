@@ -22,6 +22,8 @@ struct CollectionRules {
     // The placeholder and the default collection are written where they are
     // missing; otherwise their texts are used without a file.
     bool writeFiles = true;
+    // The line ends of the files it writes.
+    LineEnding lineEnds = LineEnding::Lf;
 };
 
 enum class CollectionSource {

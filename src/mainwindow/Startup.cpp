@@ -136,6 +136,8 @@ void frmMain::LoadFixedSignature() {
     // link loop or a file too large to be a signature is reported.
     if (s_.files.IsMissing(path)) {
         txtFixedSig->SetText(DefaultFixedText());
+        // The file is created at the first save, with the signature's line ends.
+        txtFixedSig->SetSaveFormat({TextEncoding::Utf8, state.SigLineEnds});
         return;
     }
     FileStatus loaded = FixedSignatureFits(s_.files, path);
@@ -150,8 +152,10 @@ void frmMain::LoadFixedSignature() {
 }
 
 void frmMain::LoadCollectionAtStartUp() {
-    CollectionChoice choice = ChooseCollection(s_.files, txtRPath->GetText(), s_.programDir,
-                                               CollectionRules{}, collectionAhead_->Take());
+    CollectionRules rules;
+    rules.lineEnds = state.SigLineEnds;  // for the placeholder or default it writes
+    CollectionChoice choice = ChooseCollection(s_.files, txtRPath->GetText(), s_.programDir, rules,
+                                               collectionAhead_->Take());
     collectionAhead_.reset();
     if (choice.read) {
         const std::string path = choice.read->path;
