@@ -45,7 +45,8 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
     EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt"))) << "written only by a save";
     EXPECT_EQ(rig.Find<TextBox>("txtCPath").GetText(), rig.dir.File("sig.txt"));
     EXPECT_EQ(Caption("lblDur") + Caption("lblWordWrap"), "20065");
-    EXPECT_EQ(rig.Find<ScrollBar>("HScroll1").Value(), 32) << "untouched while wrapping is off";
+    auto& width = rig.Find<ScrollBar>("HScroll1");
+    EXPECT_EQ(width.Value(), 65) << "the stored width while wrapping is off";
     EXPECT_TRUE(rig.messages.shown.empty());
     EXPECT_FALSE(rig.Find<headless::Control>("chkWordWrap").IsShowing());
     EXPECT_EQ(rig.Tabs().TabPicture(0) + rig.Tabs().TabPicture(1), "CleanClean");
@@ -54,6 +55,11 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
     for (const char* key : {"", "exit", "Nope"}) Click(key);
     EXPECT_EQ(rig.Tabs().Tab(), 0);
     EXPECT_FALSE(rig.Window().Closed());
+
+    // One step on the width bar moves from the stored width.
+    width.Drag(width.Value() + 1);
+    Click("Exit");
+    EXPECT_EQ(rig.Stored(SettingKey::WrapCount), "66");
 }
 
 TEST_F(MainWindow, TheAboutButtonShowsItsFourPicturesInTurn) {

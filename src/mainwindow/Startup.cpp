@@ -88,6 +88,12 @@ void frmMain::Form_Load() {
     else
         HScroll2->SetValue(state.SigDuration);
 
+    // The width bar shows WrapCount whether wrapping is on or not, so that a
+    // click on it moves from the stored width.
+    if (HScroll1->Value() == state.WrapCount)
+        HScroll1_Change();
+    else
+        HScroll1->SetValue(state.WrapCount);
     if (state.DoWrap) chkWordWrap->SetValue(1);
 
     OfferLeftBackups();
