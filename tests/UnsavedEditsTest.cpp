@@ -49,7 +49,7 @@ TEST_F(UnsavedEdits, ClosingAsksPerDirtyFileAndCancelKeepsEverything) {
     rig.Window().UserClose();
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     const auto& asked = rig.messages.shown[0];
-    EXPECT_EQ(asked.buttons, (std::vector<std::string>{"Save", "Discard", "Cancel"}));
+    EXPECT_EQ(asked.buttons, (std::vector<std::string>{"&Save", "&Discard", "Cancel"}));
     EXPECT_TRUE(test::Holds(asked.text, {rig.dir.File("fixed.txt")}));
     EXPECT_FALSE(rig.Window().Closed());
     EXPECT_TRUE(rig.store.saves.empty()) << "settings unwritten";
@@ -102,7 +102,7 @@ TEST_F(UnsavedEdits, SaveOverAFileChangedOnDiskAsksAndCancelKeepsBoth) {
     Click("Save");
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].buttons,
-              (std::vector<std::string>{"Overwrite", "Reload", "Cancel"}));
+              (std::vector<std::string>{"&Overwrite", "&Reload", "Cancel"}));
     EXPECT_TRUE(test::Holds(rig.messages.shown[0].text, {"changed by another program"}));
     EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "theirs");
     EXPECT_TRUE(St().FixedDirty);
@@ -119,7 +119,7 @@ TEST_F(UnsavedEdits, ReloadOverADirtyRandomTabAsksFirstAndCancelKeepsTheOldFile)
     rig.Find<headless::Button>("btnFindPath(0)").Click();
     ASSERT_EQ(rig.messages.shown.size(), 2u);
     EXPECT_EQ(rig.messages.shown[1].buttons,
-              (std::vector<std::string>{"Save", "Discard", "Cancel"}));
+              (std::vector<std::string>{"&Save", "&Discard", "Cancel"}));
     EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), quotes);
     EXPECT_EQ(Random().GetText(), kQuotes + "Mine\r\n%\r\n");
 }

@@ -573,8 +573,8 @@ private:
         const std::string button = box.buttons.empty() ? "" : box.buttons[0];
         std::optional<Question> question;
         if (box.title == "Collection Change") question = kCollectionChange;
-        if (button == "Save") question = kUnsaved;
-        if (button == "Overwrite") question = kChanged;
+        if (button == "&Save") question = kUnsaved;
+        if (button == "&Overwrite") question = kChanged;
         if (question) {
             asked.push_back({*question, box.text});
             const int pressed = NextAnswer(given);
