@@ -149,11 +149,12 @@ const Row kRows[] = {
      [](Faults& f) {
          f.RandomFile("quotes.txt", [](auto& p) { Sparse(p, std::uintmax_t{40} << 30); });
      },
-     {{"@/quotes.txt", "could not be read: it is 40.0 GB (42949672960 bytes), more than the 256 MB",
+     {{"@/quotes.txt",
+       "could not be read: it is 40.0 GiB (42949672960 bytes), more than the 256 MiB",
        "The Default is being used"}}},
     {"FixedSignatureTooLargeForASignature",
      [](Faults& f) { Sparse(f.At("fixed.txt"), kMaxSignatureBytes + 1); },
-     {{"@/fixed.txt", "could not be read: it is 1.0 MB (1048577 bytes), more than the 1 MB"}}},
+     {{"@/fixed.txt", "could not be read: it is 1.0 MiB (1048577 bytes), more than the 1 MiB"}}},
     // Another user's links in a shared folder.
     {"SignatureLinkPlantedByAnotherUser",
      [](Faults& f) {
