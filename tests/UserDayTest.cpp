@@ -487,9 +487,7 @@ private:
         std::istringstream lines(note);
         for (std::string line; std::getline(lines, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            const std::size_t colon = line.find(": ");
-            if (line.starts_with("Your ") && colon != std::string::npos)
-                RC_ASSERT(fs::exists(line.substr(colon + 2)));
+            if (line.starts_with('\t')) RC_ASSERT(fs::exists(line.substr(1)));
         }
     }
 

@@ -129,7 +129,8 @@ void frmMain::TellOfRecoveryFiles() {
         s_.settings.SaveSetting(kAppName, kRecoverySection, kRecoveryKeys[tab], "");
         // One the user has already dealt with is not named.
         if (!s_.files.FileExists(path)) continue;
-        kept += std::string("\r\n") + "Your " + FileOfTab(tab).what + ": " + path;
+        // Each path on a line of its own, shown whole.
+        kept += std::string("\r\n") + "Your " + FileOfTab(tab).what + ":\r\n\t" + path;
     }
     if (kept.empty()) return;
     s_.messages.MsgBox(
