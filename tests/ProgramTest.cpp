@@ -262,14 +262,15 @@ TEST_F(Program, ACrashedCopyOrALockThatCannotBeHadHoldsUpNoStart) {
 }
 
 TEST_F(Program, PrintAlwaysGivesACompleteSignatureAndWritesNothing) {
-    const std::set<std::string> entries{"First quotation,\r\non two lines.", "Second one.",
-                                        "Third, the last."};
+    // As printed: LF line ends, one at the close.
+    const std::set<std::string> entries{"First quotation,\non two lines.\n", "Second one.\n",
+                                        "Third, the last.\n"};
     WriteBytes(dir.File("Tagrota/fixed.txt"), "-- \r\nA. Writer\r\n");
     WriteBytes(dir.File("Tagrota/quotes.txt"),
                "First quotation,\r\non two lines.\r\n%\r\nSecond one.\r\n%\r\nThird, the last.\r\n"
                "%\r\n");
     WriteBytes(Ini(), "[Settings]\nRandomFile=" + dir.File("Tagrota/quotes.txt") + "\n");
-    const std::string fixed = "-- \r\nA. Writer\r\n\r\n";
+    const std::string fixed = "-- \nA. Writer\n\n";
     // Each entry comes up in a third of the runs: twenty show a wrong entry
     // that comes up in a quarter of them almost surely, and a run of one
     // choice alone about once in a billion times.
