@@ -1,4 +1,4 @@
-// The stored settings as start-up converts them: any texts under the thirteen
+// The stored settings as start-up converts them: any texts under the fourteen
 // keys (a piece of the input each, ended by a backslash and one more byte; a
 // piece that starts with DEL, or one past the input's end, is an absent key),
 // and the conversions of one more text.
@@ -37,7 +37,7 @@ constexpr const char* kKeys[] = {
     SettingKey::MainHeight,  SettingKey::SigPath,     SettingKey::WrapCount,
     SettingKey::DoWrap,      SettingKey::InSysTray,   SettingKey::RandomFile,
     SettingKey::CurrentFile, SettingKey::SigDuration, SettingKey::StartMin,
-    SettingKey::UseSeq};
+    SettingKey::UseSeq,      SettingKey::SigLineEnds};
 
 struct Read {
     WindowGeometry geometry;
@@ -59,7 +59,7 @@ bool Same(const Read& a, const Read& b) {
            s.SigPath == t.SigPath && s.WrapCount == t.WrapCount && s.DoWrap == t.DoWrap &&
            s.InSysTray == t.InSysTray && s.Files.RandomPath() == t.Files.RandomPath() &&
            s.Files.CurrentPath() == t.Files.CurrentPath() && s.SigDuration == t.SigDuration &&
-           s.StartMin == t.StartMin && s.UseSeq == t.UseSeq;
+           s.StartMin == t.StartMin && s.UseSeq == t.UseSeq && s.SigLineEnds == t.SigLineEnds;
 }
 
 }  // namespace

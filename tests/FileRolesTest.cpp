@@ -85,7 +85,7 @@ TEST_F(FileRoles, AFixedSignatureGrownTooLargeIsNotReadIntoTheFixedTab) {
     rig.Tabs().ClickTab(0);
     EXPECT_EQ(rig.Editor("txtFixedSig").GetText(), "-- \r\nMe");
     rig.platform.Advance(20000);
-    EXPECT_EQ(Sig().rfind("-- \r\nMe\r\n", 0), 0u);
+    EXPECT_EQ(Sig().rfind("-- \nMe\n", 0), 0u);
 }
 
 TEST_F(FileRoles, NoTickWritesTheSignatureWhileAStartUpMessageWaits) {
@@ -102,7 +102,7 @@ TEST_F(FileRoles, NoTickWritesTheSignatureWhileAStartUpMessageWaits) {
     };
     rig.Start();
     EXPECT_EQ(waited, 2) << "the damaged settings, then the collection's fall-back";
-    EXPECT_EQ(Sig().rfind("-- \r\nMe\r\n", 0), 0u) << Sig();
+    EXPECT_EQ(Sig().rfind("-- \nMe\n", 0), 0u) << Sig();
     EXPECT_TRUE(test::Holds(Sig(), {"Default Signature Collection File"}));
 }
 
@@ -114,7 +114,7 @@ TEST_F(FileRoles, PrintAndTheWindowGiveOneAnswerWhenNoCollectionHoldsQuotations)
     const PrintedSignature printed = ComposePrintedSignature(
         rig.store, rig.files, rig.platform.clock, rig.random, rig.dir.Path().string());
     rig.Start();
-    EXPECT_EQ(Sig(), "-- \r\nMe");
+    EXPECT_EQ(Sig(), "-- \nMe\n");
     EXPECT_EQ(printed.text, Sig());
 }
 

@@ -39,12 +39,14 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
     rig.Start();
     EXPECT_EQ(rig.Window().Bounds(), (Rect{1000, 1000, 6300, 5500}))
         << "grown from 5000 by 5000 to the minimum";
-    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\n\r\nEmpty Signature Collection File");
-    EXPECT_EQ(ReadBytes(rig.dir.File("collections-political.txt")), PlaceholderCollectionText());
+    EXPECT_EQ(rig.Signature(), "---\nhttps://example.org/\n\n\nEmpty Signature Collection File\n");
+    EXPECT_EQ(ReadBytes(rig.dir.File("collections-political.txt")),
+              EncodeText(PlaceholderCollectionText(), {TextEncoding::Utf8, LineEnding::Lf}));
     EXPECT_FALSE(rig.files.FileExists(rig.dir.File("fixed.txt"))) << "written only by a save";
     EXPECT_EQ(rig.Find<TextBox>("txtCPath").GetText(), rig.dir.File("sig.txt"));
     EXPECT_EQ(Caption("lblDur") + Caption("lblWordWrap"), "20065");
-    EXPECT_EQ(rig.Find<ScrollBar>("HScroll1").Value(), 32) << "untouched while wrapping is off";
+    auto& width = rig.Find<ScrollBar>("HScroll1");
+    EXPECT_EQ(width.Value(), 65) << "the stored width while wrapping is off";
     EXPECT_TRUE(rig.messages.shown.empty());
     EXPECT_FALSE(rig.Find<headless::Control>("chkWordWrap").IsShowing());
     EXPECT_EQ(rig.Tabs().TabPicture(0) + rig.Tabs().TabPicture(1), "CleanClean");
@@ -53,6 +55,11 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
     for (const char* key : {"", "exit", "Nope"}) Click(key);
     EXPECT_EQ(rig.Tabs().Tab(), 0);
     EXPECT_FALSE(rig.Window().Closed());
+
+    // One step on the width bar moves from the stored width.
+    width.Drag(width.Value() + 1);
+    Click("Exit");
+    EXPECT_EQ(rig.Stored(SettingKey::WrapCount), "66");
 }
 
 TEST_F(MainWindow, TheAboutButtonShowsItsFourPicturesInTurn) {
@@ -106,7 +113,8 @@ TEST_F(MainWindow, FirstRotationComesBeforeTheWindowIsShown) {
         };
         r.Start();
         ASSERT_FALSE(atShow.empty());
-        EXPECT_EQ(atShow.front(), DefaultFixedText() + "\r\n\r\nEmpty Signature Collection File");
+        EXPECT_EQ(atShow.front(), test::AsSignatureFile(DefaultFixedText() +
+                                                        "\r\n\r\nEmpty Signature Collection File"));
     }
 }
 
@@ -192,7 +200,7 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
 
     Click("Fixed");
     Click("Save");
-    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nMe!");
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \nMe!") << "created with LF";
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
     EXPECT_EQ(ReadBytes(quotes), "A\r\n%\r\nB\r\n%\r\n") << "the other tab stays unsaved";
 
@@ -205,7 +213,7 @@ TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     // The unsaved fixed signature is what the next rotation uses.
     fixed.Type("J");
     rig.platform.Advance(20000);
-    EXPECT_EQ(rig.Signature(), "J\r\nB");
+    EXPECT_EQ(rig.Signature(), "J\nB\n");
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Dirty2") << "the picture goes on the editor's own tab";
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
 
@@ -292,7 +300,8 @@ TEST_F(Browse, YesLoadsAValidFileAndRotatesAtOnce) {
     ChooseCollection(fresh);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     ExpectInUse(fresh, "New1\r\n%\r\nNew2\r\n%\r\nNew3\r\n%\r\n");
-    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\nNew" + std::to_string(quote + 2))
+    EXPECT_EQ(rig.Signature(),
+              test::AsSignatureFile(DefaultFixedText() + "\r\nNew" + std::to_string(quote + 2)))
         << "rotated once even though stopped, sequence position kept";
     EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
 }
@@ -338,7 +347,7 @@ TEST_F(Browse, NoDefersTheNewFileAndAnInvalidYesAfterItPutsBackTheStateBeforeThe
     ExpectInUse(declined, "Old1\r\n%\r\nOld2\r\n%\r\n");
     EXPECT_EQ(St().SigCount, 2);
     rig.platform.Advance(20000);
-    EXPECT_EQ(rig.Signature().substr(rig.Signature().size() - 4, 3), "Old");
+    EXPECT_EQ(rig.Signature().substr(rig.Signature().size() - 5, 3), "Old");
 
     // An edit is saved to the file it came from, never over the declined one.
     Click("Random");
@@ -367,10 +376,10 @@ TEST_F(MainWindow, ClosingWritesEverySettingInOrder) {
     rig.Window().UserResize(8000, 7000);
     rig.Window().SetState(WindowState::Maximized);
     Click("Exit");
-    EXPECT_EQ(rig.store.saves,
-              (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight",
-                                        "WrapCount", "InSysTray", "SigPath", "DoWrap", "RandomFile",
-                                        "CurrentFile", "SigDuration", "StartMin", "UseSeq"}));
+    EXPECT_EQ(rig.store.saves, (std::vector<std::string>{
+                                   "MainLeft", "MainTop", "MainWidth", "MainHeight", "WrapCount",
+                                   "InSysTray", "SigPath", "DoWrap", "RandomFile", "CurrentFile",
+                                   "SigDuration", "StartMin", "UseSeq", "SigLineEnds"}));
     EXPECT_EQ(rig.Stored(SettingKey::MainWidth), "8000");
     EXPECT_EQ(rig.Stored(SettingKey::SigPath), rig.dir.Path().string());
     const int written = Rotations();
@@ -442,7 +451,7 @@ TEST_F(MainWindow, KeysDoWhatTheirCommandsDo) {
     rig.Editor("txtFixedSig").Type("-- \r\nKeyed");
     rig.Editor("txtRandom").Type("typed\r\n%\r\n");
     press("Ctrl+S");
-    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \r\nKeyed");
+    EXPECT_EQ(ReadBytes(rig.dir.File("fixed.txt")), "-- \nKeyed");
     EXPECT_TRUE(St().RandomDirty);
     press("Ctrl+Tab");
     press("Ctrl+S");

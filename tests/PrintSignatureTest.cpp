@@ -48,11 +48,13 @@ TEST_F(PrintSignature, IsWrappedAsTheSettingsSay) {
     WriteBytes(dir.File("mine.txt"), quotation + "\r\n%\r\n");
     Store(SettingKey::RandomFile, dir.File("mine.txt"));
     Store(SettingKey::WrapCount, "32");
-    EXPECT_EQ(Compose().text, DefaultFixedText() + "\r\n" + quotation) << "wrapping is off";
+    EXPECT_EQ(Compose().text, test::AsSignatureFile(DefaultFixedText() + "\r\n" + quotation))
+        << "wrapping is off";
     Store(SettingKey::DoWrap, "True");
     const std::string wrapped = Compose().text;
-    EXPECT_EQ(wrapped, DefaultFixedText() + "\r\n" + RewrapQuotation(quotation, 32));
-    EXPECT_NE(wrapped.find("\r\n", DefaultFixedText().size() + 2), std::string::npos);
+    EXPECT_EQ(wrapped,
+              test::AsSignatureFile(DefaultFixedText() + "\r\n" + RewrapQuotation(quotation, 32)));
+    EXPECT_NE(wrapped.find("\n", wrapped.find(" eight")), wrapped.size() - 1);
 }
 
 TEST_F(PrintSignature, ChoosesTheCollectionAsTheStartUpDoesWithoutWritingIt) {
@@ -84,18 +86,18 @@ TEST_F(PrintSignature, ChoosesTheCollectionAsTheStartUpDoesWithoutWritingIt) {
     WriteBytes(dir.File("fixed.txt"), "mine\r\n");
     files.failReads.insert(dir.File("fixed.txt"));
     const PrintedSignature s = Compose();
-    EXPECT_EQ(s.text, DefaultFixedText() + "\r\nthe default one");
+    EXPECT_EQ(s.text, test::AsSignatureFile(DefaultFixedText() + "\r\nthe default one"));
     ASSERT_EQ(s.problems.size(), 2u);
     EXPECT_TRUE(test::Holds(s.problems[0] + s.problems[1], {"fixed.txt", "locked.txt"}));
 
     // Where the default collection holds none either: the fixed text alone,
-    // made CR LF, and why.
+    // with one line end at its close, and why.
     WriteBytes(dir.File(kDefaultCollectionName), "nothing here\r\n");
     WriteBytes(dir.File("fixed.txt"), "-- \nJo\n");
     Store(SettingKey::RandomFile, dir.File("none.txt"));
     files.failReads.clear();
     const PrintedSignature alone = Compose();
-    EXPECT_EQ(alone.text, "-- \r\nJo\r\n");
+    EXPECT_EQ(alone.text, "-- \nJo\n");
     EXPECT_TRUE(test::Holds(alone.problems.back(), {"fixed signature alone"}));
 }
 

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTimer>
 #include <filesystem>
@@ -212,6 +213,39 @@ TEST_F(QtHelpWindows, MessageBoxesShowPathsAndTextsAsTheyAre) {
     ASSERT_NE(notice, nullptr);
     shownAsItIs(notice);
     notice->close();
+}
+
+// A path on a line of its own (behind a tab) is shown whole, however long and
+// however many hyphens and slashes it holds; the prose around it still wraps,
+// and markup in either stays text.
+TEST_F(QtHelpWindows, AMessageBoxNeverBreaksAPathOnALineOfItsOwn) {
+    const std::string path =
+        "/home/some-one/.local/share/Tagrota/<b>a-b</b>/fixed.txt.recovered-2026-12-07-061500";
+    std::string prose;
+    for (int i = 0; i < 12; ++i) prose += "Words that wrap as prose does. ";
+    qt::QtMessageBox messageBox;
+    bool looked = false;
+    WhileModal([&](QWidget* w) {
+        looked = true;
+        const auto* label = w->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label) {
+            ADD_FAILURE() << "no text in the box";
+            return Key(w, Qt::Key_Escape);
+        }
+        const QString shown = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+        EXPECT_TRUE(shown.contains(QString::fromStdString(path))) << shown.toStdString();
+        EXPECT_FALSE(shown.contains(QLatin1Char('\t')));
+        EXPECT_GE(label->contentsRect().width(),
+                  label->fontMetrics().horizontalAdvance(QString::fromStdString(path)))
+            << "the path fits on one line";
+        EXPECT_LT(label->contentsRect().width(),
+                  label->fontMetrics().horizontalAdvance(QString::fromStdString(prose)) / 2)
+            << "the prose is wrapped, not one wide line";
+        Key(w, Qt::Key_Escape);
+    });
+    messageBox.MsgBox(prose + "\r\nYour collection:\r\n\t" + path + "\r\n\r\n" + prose,
+                      MsgBoxStyle::Information, "Tagrota");
+    EXPECT_TRUE(looked);
 }
 
 TEST(QtProgramLauncher, StartsAProgramAndSaysWhenItCannot) {

@@ -93,6 +93,9 @@ TEST_F(Rotation, WritesTheFixedTextALineEndAndTheQuotationExactly) {
          "--\r\nThe art of being wise is the art of \r\nknowing what to overlook."},
     };
     rig.state.UseSeq = true;
+    // The composition byte for byte: the Current tab's text, which CR LF writes
+    // as it is (the LF form is LineEndsTest's).
+    rig.state.SigLineEnds = LineEnding::CrLf;
     for (const Case& c : cases) {
         rig.state.DoWrap = c.wrap;
         rig.state.WrapCount = c.width;
@@ -108,6 +111,7 @@ TEST_F(Rotation, WritesTheFixedTextALineEndAndTheQuotationExactly) {
 
 TEST_F(Rotation, WithoutUsableEntriesTheSignatureIsTheFixedTextAlone) {
     rig.txtFixedSig.SetText("Jo");
+    rig.state.SigLineEnds = LineEnding::CrLf;
     rig.state.QuoteNumber = 1;
     int rotations = 0;
     for (const char* text : {"", "no separators here", "%\r\nA\r\n%%\r\n"}) {

@@ -38,8 +38,9 @@ TEST_F(StartupLoad, LoadsTheFilesThatExist) {
     // again only when the file has changed since.
     EXPECT_EQ(rig.files.Reads(mine), 1);
     EXPECT_EQ(Text("txtFixedSig"), "-- \r\nMe\r\n");
-    EXPECT_EQ(Text("txtCurrent"), rig.Signature()) << "the first rotation replaced the last one";
-    EXPECT_EQ(rig.Signature().rfind("-- \r\nMe\r\n\r\n", 0), 0u);
+    EXPECT_EQ(test::AsSignatureFile(Text("txtCurrent")), rig.Signature())
+        << "the first rotation replaced the last one";
+    EXPECT_EQ(rig.Signature().rfind("-- \nMe\n\n", 0), 0u);
     EXPECT_EQ(rig.Form().state.SigCount, 2);
     EXPECT_EQ(rig.Form().state.Files.RandomPath(), mine);
     EXPECT_TRUE(rig.messages.shown.empty());
@@ -56,7 +57,8 @@ TEST_F(StartupLoad, CollectionWithoutSeparatorsFallsBackToTheDefault) {
               "The Default is being used. The invalid file name is:\r\n" +
                   bad);
     EXPECT_EQ(rig.Tabs().history, (std::vector<int>{3, 1, 0}));
-    EXPECT_EQ(ReadBytes(Default()), DefaultCollectionText());
+    EXPECT_EQ(ReadBytes(Default()),
+              EncodeText(DefaultCollectionText(), {TextEncoding::Utf8, LineEnding::Lf}));
     EXPECT_EQ(rig.Form().state.SigCount, 3);
     EXPECT_EQ(rig.Form().state.Files.RandomPath(), Default());
     EXPECT_EQ(rig.Find<headless::TextBox>("txtRPath").GetText(), Default());
@@ -75,7 +77,7 @@ TEST_F(StartupLoad, DefaultWithoutSeparatorsEitherGivesTheFixedSignatureAlone) {
     EXPECT_EQ(rig.Tabs().history, (std::vector<int>{3, 1, 0}));
 
     // The fixed text alone, and nothing after it.
-    EXPECT_EQ(rig.Signature(), DefaultFixedText());
+    EXPECT_EQ(rig.Signature(), test::AsSignatureFile(DefaultFixedText()));
     rig.platform.Advance(20000);
     EXPECT_EQ(rig.messages.shown.size(), 1u) << "said once";
 }
@@ -88,13 +90,14 @@ TEST_F(StartupLoad, PercentLineThatEndsTheFileSeparatesLikeTheOthers) {
     std::vector<std::string> quotes;
     for (int i = 0; i < 3; ++i) {
         if (i == 2) rig.Find<headless::CheckBox>("chkWordWrap").Click();
-        quotes.push_back(rig.Signature().substr(DefaultFixedText().size() + 2));
+        quotes.push_back(Text("txtCurrent").substr(DefaultFixedText().size() + 2));
         rig.platform.Advance(20000);
     }
     EXPECT_EQ(quotes, (std::vector<std::string>{"Second quote", "Third quote", "First quote"}));
-    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\nSecond quote");
+    EXPECT_EQ(rig.Signature(), test::AsSignatureFile(DefaultFixedText() + "\r\nSecond quote"));
     rig.platform.Advance(20000);
-    EXPECT_EQ(rig.Signature(), DefaultFixedText() + "\r\nThird quote") << "wrapped too";
+    EXPECT_EQ(rig.Signature(), test::AsSignatureFile(DefaultFixedText() + "\r\nThird quote"))
+        << "wrapped too";
 }
 
 TEST_F(StartupLoad, LfOnlyCollectionWorksLikeCrLf) {

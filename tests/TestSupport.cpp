@@ -49,6 +49,10 @@ bool AsAnotherUser(const std::function<bool()>& act) {
            WEXITSTATUS(status) == 0;
 }
 
+std::string AsSignatureFile(const std::string& shown) {
+    return SignatureFileText(shown, LineEnding::Lf);
+}
+
 std::string ReadBytes(const std::string& path) {
     // The bytes as they are, whoever placed the file: the program's own
     // reading refuses some.

@@ -37,6 +37,9 @@ private:
 std::string TrustedFolder();
 
 std::string ReadBytes(const std::string& path);
+// The bytes of the signature file, with its default line ends, for a signature
+// as the Current tab shows it.
+std::string AsSignatureFile(const std::string& shown);
 void WriteBytes(const std::string& path, const std::string& bytes);
 // Whether the text holds each of the pieces; names those it lacks.
 ::testing::AssertionResult Holds(const std::string& text, const std::vector<std::string>& pieces);

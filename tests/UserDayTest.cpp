@@ -158,6 +158,9 @@ public:
         m.target = targets[*inRange(0, 3)];
         rig.Store(SettingKey::RandomFile, m.next);
         rig.Store(SettingKey::CurrentFile, m.target);
+        // The model's files are CR LF text, as the editors show it; the LF
+        // signature file is LineEndsTest's.
+        rig.Store(SettingKey::SigLineEnds, "CRLF");
         const int damagedSettings = *rc::gen::arbitrary<bool>() ? 2 : 0;
         Restart({Kind::Signal,
                  0,
@@ -488,9 +491,7 @@ private:
         std::istringstream lines(note);
         for (std::string line; std::getline(lines, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            const std::size_t colon = line.find(": ");
-            if (line.starts_with("Your ") && colon != std::string::npos)
-                RC_ASSERT(fs::exists(line.substr(colon + 2)));
+            if (line.starts_with('\t')) RC_ASSERT(fs::exists(line.substr(1)));
         }
     }
 
@@ -575,8 +576,8 @@ private:
         const std::string button = box.buttons.empty() ? "" : box.buttons[0];
         std::optional<Question> question;
         if (box.title == "Collection Change") question = kCollectionChange;
-        if (button == "Save") question = kUnsaved;
-        if (button == "Overwrite") question = kChanged;
+        if (button == "&Save") question = kUnsaved;
+        if (button == "&Overwrite") question = kChanged;
         if (question) {
             // Each question shows its buttons, and a question about a tab's
             // text at Save or closing has that tab in front.

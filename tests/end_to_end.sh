@@ -38,9 +38,9 @@ echo "screenshot of the main window: $picture"
 ini="$work/config/Tagrota/Tagrota.ini"
 status=0
 for key in MainLeft MainTop MainWidth MainHeight WrapCount InSysTray SigPath DoWrap \
-           RandomFile CurrentFile SigDuration StartMin UseSeq; do
+           RandomFile CurrentFile SigDuration StartMin UseSeq SigLineEnds; do
     if ! grep -q "^$key=" "$ini"; then echo "setting $key was not written"; status=1; fi
 done
-[ $status -eq 0 ] && echo "all thirteen settings written"
+[ $status -eq 0 ] && echo "all fourteen settings written"
 grep -q "^Empty Signature Collection File" "$work/app/collections-political.txt"
 exit $status

@@ -44,7 +44,8 @@ void UseWrittenText(IFileSystem& files, const std::string& path, std::string tex
                     const CollectionRules& rules, CollectionChoice& choice) {
     choice.path = path;
     if (rules.writeFiles) {
-        const FileStatus written = files.WriteFileAtomic(path, text, Durability::Flush);
+        const FileStatus written = WriteTextFile(
+            files, path, text, {TextEncoding::Utf8, rules.lineEnds}, Durability::Flush);
         if (written) {
             ReadCollection back = Read(files, path, std::nullopt);
             if (back.read && back.problem.empty()) {

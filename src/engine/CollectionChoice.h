@@ -25,6 +25,8 @@ struct CollectionRules {
     // The fixed signature's file, which is never a collection: its own tab
     // holds it, and a placeholder written there would become the signature.
     std::string fixedSignature;
+    // The line ends of the files it writes.
+    LineEnding lineEnds = LineEnding::Lf;
 };
 
 enum class CollectionSource {

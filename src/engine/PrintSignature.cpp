@@ -50,7 +50,7 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
     SplitInto(state, ChosenText(choice));
     SignatureEngine engine(state, files, clock, random);
     state.UseSeq = false;  // every call is a fresh draw
-    out.text = engine.NextSignature(fixed);
+    out.text = SignatureFileText(engine.NextSignature(fixed), state.SigLineEnds);
     return out;
 }
 

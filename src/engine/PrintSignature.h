@@ -12,14 +12,16 @@
 namespace tagrota {
 
 struct PrintedSignature {
-    // The fixed signature, CR LF, one quotation (wrapped when the settings say
-    // so); the fixed signature alone when no collection holds a quotation.
+    // The fixed signature, a line end, one quotation (wrapped when the settings
+    // say so); the fixed signature alone when no collection holds a quotation.
+    // In the line ends of the setting "SigLineEnds", as the signature file
+    // would hold it (see SignatureFileText).
     std::string text;
     // What did not go as configured, one sentence each (for standard error).
     std::vector<std::string> problems;
 };
 
-// Reads the settings (RandomFile, DoWrap, WrapCount), the fixed signature
+// Reads the settings (RandomFile, DoWrap, WrapCount, SigLineEnds), the fixed signature
 // (its file in `programDir`, or the default text) and the collection, and
 // draws one quotation as the random mode does. The collection is chosen as the
 // start-up chooses it (a missing file gives the placeholder, one without

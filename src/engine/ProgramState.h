@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/ProgramFiles.h"
+#include "platform/TextFile.h"
 
 namespace tagrota {
 
@@ -61,9 +62,12 @@ struct ProgramState {
     Integer SigDuration = 0;      // rotation period in seconds
     Boolean StartMin = false;     // the main window starts minimised
     Boolean UseSeq = false;       // quotations in sequence (true) or at random
-    Integer CurrentTab = 0;       // the tab in front when the Bullets command began
-    Long QuoteNumber = 0;         // index in Sigs of the last rotation's quotation
-    SigList Sigs;                 // the collection's pieces, 0 to SigCount
+    // The line ends of the signature file and of the files the program creates:
+    // LF (with one at the close of the signature) or CR LF (none at the close).
+    LineEnding SigLineEnds = LineEnding::Lf;
+    Integer CurrentTab = 0;  // the tab in front when the Bullets command began
+    Long QuoteNumber = 0;    // index in Sigs of the last rotation's quotation
+    SigList Sigs;            // the collection's pieces, 0 to SigCount
     // Which file holds what: FixPath, the collection in use, RandomPath (the
     // collection for the next start) and CurrentPath.
     ProgramFiles Files;

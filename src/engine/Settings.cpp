@@ -76,6 +76,14 @@ std::string FormatBoolean(Boolean value) {
     return value ? "True" : "False";
 }
 
+LineEnding ParseLineEnds(const std::string& text) {
+    return EqualsIgnoringCase(Trimmed(text), "CRLF") ? LineEnding::CrLf : LineEnding::Lf;
+}
+
+std::string FormatLineEnds(LineEnding ends) {
+    return ends == LineEnding::CrLf ? "CRLF" : "LF";
+}
+
 std::string DefaultCollectionPath(const std::string& programDir) {
     return ProgramFolderFile(programDir, kDefaultCollectionName);
 }
@@ -141,6 +149,7 @@ void SettingsReader::ReadProgramSettings(ProgramState& state) {
         Clamp(ReadInteger(SettingKey::SigDuration, 20), kMinSigDuration, kMaxSigDuration);
     state.StartMin = ReadBoolean(SettingKey::StartMin, false);
     state.UseSeq = ReadBoolean(SettingKey::UseSeq, false);
+    state.SigLineEnds = ParseLineEnds(Get(SettingKey::SigLineEnds, FormatLineEnds(LineEnding::Lf)));
 }
 
 void WriteSettings(ISettingsStore& store, const ProgramState& state,
@@ -163,6 +172,7 @@ void WriteSettings(ISettingsStore& store, const ProgramState& state,
     save(SettingKey::SigDuration, FormatInteger(state.SigDuration));
     save(SettingKey::StartMin, FormatBoolean(state.StartMin));
     save(SettingKey::UseSeq, FormatBoolean(state.UseSeq));
+    save(SettingKey::SigLineEnds, FormatLineEnds(state.SigLineEnds));
 }
 
 }  // namespace tagrota

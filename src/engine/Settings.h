@@ -1,5 +1,5 @@
 #pragma once
-// The persisted settings: thirteen keys under application "Tagrota", section
+// The persisted settings: fourteen keys under application "Tagrota", section
 // "Settings", read once at start-up and written once at closing.
 
 #include <optional>
@@ -27,6 +27,9 @@ inline constexpr const char* CurrentFile = "CurrentFile";
 inline constexpr const char* SigDuration = "SigDuration";
 inline constexpr const char* StartMin = "StartMin";
 inline constexpr const char* UseSeq = "UseSeq";
+// The line ends of the signature file and of `tagrota --print`: "LF" or "CRLF".
+// Kept in the settings file only; the Settings tab has no control for it.
+inline constexpr const char* SigLineEnds = "SigLineEnds";
 }  // namespace SettingKey
 
 // The ranges of the duration and wrap-width controls.
@@ -52,6 +55,9 @@ std::optional<Boolean> ParseBoolean(const std::string& text);
 std::string FormatSingle(float value);
 std::string FormatInteger(long value);
 std::string FormatBoolean(Boolean value);  // "True" or "False"
+// "CRLF" in any letter case reads as CR LF; anything else, "LF" included, as LF.
+LineEnding ParseLineEnds(const std::string& text);
+std::string FormatLineEnds(LineEnding ends);  // "LF" or "CRLF"
 
 // The default paths, from the program directory. The collection and current
 // file defaults append their suffix to the directory unchanged (so a root gives
@@ -76,7 +82,7 @@ public:
 
     // "MainLeft", "MainTop", "MainWidth", "MainHeight", in that order.
     WindowGeometry ReadGeometry();
-    // The other nine keys, in table order, into the state. A stored duration or
+    // The other ten keys, in table order, into the state. A stored duration or
     // wrap width outside its control's range is brought to the nearest end.
     void ReadProgramSettings(ProgramState& state);
 
@@ -87,7 +93,8 @@ private:
 };
 
 // Writes the settings in closing order: the geometry first when there is one
-// (none while the window is minimised), then the nine program keys.
+// (none while the window is minimised), then the nine program keys, then
+// "SigLineEnds".
 void WriteSettings(ISettingsStore& store, const ProgramState& state,
                    const std::optional<WindowGeometry>& geometry);
 

@@ -38,6 +38,23 @@ std::string ComposeSignature(std::string_view fixed, std::optional<std::string_v
     return ToCrLf(s);
 }
 
+std::string SignatureFileText(std::string_view signature, LineEnding ends) {
+    if (ends != LineEnding::Lf) return ToCrLf(signature);
+    std::string out;
+    out.reserve(signature.size() + 1);
+    for (std::size_t i = 0; i < signature.size(); ++i) {
+        if (signature[i] != '\r') {
+            out += signature[i];
+            continue;
+        }
+        if (i + 1 < signature.size() && signature[i + 1] == '\n') ++i;
+        out += '\n';
+    }
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    if (!out.empty()) out += '\n';
+    return out;
+}
+
 Long ChooseRandomIndex(Long count, IClock& clock, IRandom& random) {
     random.Reseed(clock.SecondsSinceMidnight());
     const double r = random.Next();
@@ -72,7 +89,8 @@ FileStatus SignatureEngine::WriteSignature(const ProgramFiles& files, std::strin
     // file the program reads or an editor holds.
     if (const std::optional<std::string> refusal = files.SignatureRefusal(files_))
         return FileStatus::Failure(*refusal);
-    return files_.WriteFileAtomic(files.CurrentPath(), signature, Durability::NoFlush);
+    return files_.WriteFileAtomic(
+        files.CurrentPath(), SignatureFileText(signature, st_.SigLineEnds), Durability::NoFlush);
 }
 
 }  // namespace tagrota

@@ -35,6 +35,14 @@ struct WrapSettings {
 std::string ComposeSignature(std::string_view fixed, std::optional<std::string_view> quotation,
                              const WrapSettings& wrap);
 
+// The signature as the signature file and `tagrota --print` give it out. The
+// composed text has CR LF line ends, as the editors show it. With LF, every
+// line ends in LF, the last one included, and line ends that close the text
+// are taken as one, so that what a mail reader puts after the signature starts
+// on a line of its own; a text of nothing but line ends gives nothing. With CR
+// LF, the composed text as it is: CR LF between lines, none at the close.
+std::string SignatureFileText(std::string_view signature, LineEnding ends);
+
 // The random mode's choice among `count` usable entries (count at least 1): the
 // source reseeded from the time of day, then one draw.
 Long ChooseRandomIndex(Long count, IClock& clock, IRandom& random);
@@ -56,8 +64,9 @@ public:
     // quotation from before.
     std::string NextSignature(std::string_view fixedText);
 
-    // Replaces the current signature file with the signature, unless it is a
-    // file the program holds (see ProgramFiles::SignatureRefusal).
+    // Replaces the current signature file with the signature, in the line ends
+    // of the state's SigLineEnds (see SignatureFileText), unless it is a file
+    // the program holds (see ProgramFiles::SignatureRefusal).
     FileStatus WriteSignature(const ProgramFiles& files, std::string_view signature);
 
 private:

@@ -28,8 +28,8 @@ const char* const kDescription =
     "Tagrota keeps your mail or news signature fresh. By the Tagrota developers. Your "
     "files: beside the program, or ~/.local/share/Tagrota if installed.";
 const char* const kDisclaimer =
-    "Tagrota is free software under the MIT licence: use it, copy it, change it and give it "
-    "to others.\n\n"
+    "Tagrota's sources are free software under the MIT licence. The program as built links "
+    "QScintilla and is therefore under the GNU GPL version 3.\n\n"
     "Tagrota comes with no warranty of any kind. You use it at your own risk; its authors are "
     "not liable for any loss it may cause.";
 

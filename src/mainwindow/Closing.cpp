@@ -59,7 +59,7 @@ void frmMain::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
                                   static_cast<float>(r.Width), static_cast<float>(r.Height)};
     }
     WriteSettings(s_.settings, state, geometry);
-    s_.settings.Flush(kAppName);  // all thirteen keys reach the file at once
+    s_.settings.Flush(kAppName);  // every key reaches the file at once
     // The program ends anyway; the user should not believe the settings kept.
     if (const FileStatus saved = s_.settings.SaveStatus(kAppName); !saved)
         s_.messages.MsgBox("Tagrota could not save its settings to " + s_.settings.Where(kAppName) +
@@ -129,7 +129,8 @@ void frmMain::TellOfRecoveryFiles() {
         s_.settings.SaveSetting(kAppName, kRecoverySection, kRecoveryKeys[tab], "");
         // One the user has already dealt with is not named.
         if (!s_.files.FileExists(path)) continue;
-        kept += std::string("\r\n") + "Your " + FileOfTab(tab).what + ": " + path;
+        // Each path on a line of its own, shown whole.
+        kept += std::string("\r\n") + "Your " + FileOfTab(tab).what + ":\r\n\t" + path;
     }
     if (kept.empty()) return;
     s_.messages.MsgBox(

@@ -154,7 +154,7 @@ void frmMain::ComposeSettingsTab() {
     chkSysTray = &w.AddCheckBox(place("chkSysTray", {180, 585, 2310, 260}, 5, kDialogFont),
                                 "Place in System Tray");
     chkMin = &w.AddCheckBox(place("chkMin", {3100, 585, 1905, 285}, 18, kDialogFont),
-                            "&Start Minimized");
+                            "Start &Minimized");
     chkWordWrap = &w.AddCheckBox(place("chkWordWrap", {180, 990, 2490, 260}, 6, kDialogFont),
                                  "Enable Word Wrapping");
     HScroll1 = &w.AddScrollBar(place("HScroll1", {180, 1305, 2800, 285}, 13), kMinWrapCount,

@@ -71,7 +71,7 @@ bool frmMain::SaveTab(int tab) {
                 " has been changed by another program since Tagrota read it.\r\n" +
                 "Overwrite it with the " + f.what + " shown here, or reload it and drop your " +
                 "changes?",
-            MsgBoxStyle::Exclamation, kAppName, {"Overwrite", "Reload", "Cancel"});
+            MsgBoxStyle::Exclamation, kAppName, {"&Overwrite", "&Reload", "Cancel"});
         if (answer == kReload) return ReloadTab(tab);
         if (answer != kOverwrite) return false;
     }
@@ -129,7 +129,7 @@ bool frmMain::SettleUnsaved(int tab, const std::string& before) {
     const int answer = s_.messages.Choose(
         std::string("The ") + f.what + " has changes that are not saved.\r\nSave them to " +
             f.path + " " + before + "?",
-        MsgBoxStyle::Question, kAppName, {"Save", "Discard", "Cancel"});
+        MsgBoxStyle::Question, kAppName, {"&Save", "&Discard", "Cancel"});
     if (answer == kSave) return SaveTab(tab) && !*f.dirty;
     return answer == kDiscard;
 }

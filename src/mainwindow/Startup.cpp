@@ -88,6 +88,12 @@ void frmMain::Form_Load() {
     else
         HScroll2->SetValue(state.SigDuration);
 
+    // The width bar shows WrapCount whether wrapping is on or not, so that a
+    // click on it moves from the stored width.
+    if (HScroll1->Value() == state.WrapCount)
+        HScroll1_Change();
+    else
+        HScroll1->SetValue(state.WrapCount);
     if (state.DoWrap) chkWordWrap->SetValue(1);
 
     OfferLeftBackups();
@@ -136,6 +142,8 @@ void frmMain::LoadFixedSignature() {
     // link loop or a file too large to be a signature is reported.
     if (s_.files.IsMissing(path)) {
         txtFixedSig->SetText(DefaultFixedText());
+        // The file is created at the first save, with the signature's line ends.
+        txtFixedSig->SetSaveFormat({TextEncoding::Utf8, state.SigLineEnds});
         return;
     }
     FileStatus loaded = FixedSignatureFits(s_.files, path);
@@ -152,6 +160,7 @@ void frmMain::LoadFixedSignature() {
 void frmMain::LoadCollectionAtStartUp() {
     CollectionRules rules;
     rules.fixedSignature = state.Files.FixPath();
+    rules.lineEnds = state.SigLineEnds;  // for the placeholder or default it writes
     CollectionChoice choice = ChooseCollection(s_.files, txtRPath->GetText(), s_.programDir, rules,
                                                collectionAhead_->Take());
     collectionAhead_.reset();

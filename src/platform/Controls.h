@@ -42,6 +42,9 @@ public:
     // format of the file last loaded (CR LF and UTF-8 for text the editor did
     // not load).
     virtual FileStatus SaveFile(const std::string& path) = 0;
+    // The format the next save writes, until a file is loaded: for a file the
+    // program creates.
+    virtual void SetSaveFormat(const TextFormat& format) = 0;
     // Whether the user's edits have moved the text away from the point where
     // the program last put it in place (a load, SetText or MarkUnmodified), as
     // a text editor's undo history counts it. A letter typed and deleted again
@@ -69,6 +72,7 @@ public:
                     std::optional<PrefetchedText> prefetched = std::nullopt);
     FileStatus Save(const std::string& path, std::string_view text);
     const TextFormat& Format() const { return format_; }
+    void SetFormat(const TextFormat& format) { format_ = format; }
 
 private:
     IFileSystem& files_;

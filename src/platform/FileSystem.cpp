@@ -14,11 +14,11 @@ namespace {
 std::string SizeInWords(std::uint64_t bytes) {
     char text[32];
     if (bytes >= (std::uint64_t{1} << 30))
-        std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / (1 << 30));
+        std::snprintf(text, sizeof text, "%.1f GiB", static_cast<double>(bytes) / (1 << 30));
     else if (bytes >= (std::uint64_t{1} << 20))
-        std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1 << 20));
+        std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1 << 20));
     else
-        std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024);
+        std::snprintf(text, sizeof text, "%.1f KiB", static_cast<double>(bytes) / 1024);
     return text;
 }
 
@@ -26,7 +26,7 @@ std::string SizeInWords(std::uint64_t bytes) {
 
 std::string TooLargeReason(std::uint64_t size, std::uint64_t limit) {
     return "it is " + SizeInWords(size) + " (" + std::to_string(size) + " bytes), more than the " +
-           std::to_string(limit >> 20) + " MB Tagrota reads";
+           std::to_string(limit >> 20) + " MiB Tagrota reads";
 }
 
 namespace {

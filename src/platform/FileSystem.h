@@ -49,8 +49,8 @@ constexpr std::uint64_t kMaxFileBytes = std::uint64_t{256} << 20;
 // may hold: far more than any mail or news reader puts under a message.
 constexpr std::uint64_t kMaxSignatureBytes = std::uint64_t{1} << 20;
 
-// Why a file of `size` bytes is not read: "it is 40.0 GB (42949672960 bytes),
-// more than the 256 MB Tagrota reads".
+// Why a file of `size` bytes is not read: "it is 40.0 GiB (42949672960 bytes),
+// more than the 256 MiB Tagrota reads".
 std::string TooLargeReason(std::uint64_t size, std::uint64_t limit);
 
 class IFileSystem {

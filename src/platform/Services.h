@@ -59,7 +59,8 @@ class IMessageBox {
 public:
     virtual ~IMessageBox() = default;
     // Shows the text; an empty title shows the application's title. Returns the
-    // button pressed.
+    // button pressed. A line that begins with a tab holds a path alone: it is
+    // shown whole on a line of its own, never broken, and the tab not at all.
     virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
     // A question whose buttons carry the program's own captions, the first one
     // the default and the last one the way out: closing the box without a

@@ -1,6 +1,6 @@
 # Closing with an unsaved edit in the Fixed tab asks first: Escape (Cancel)
-# keeps the program running with its settings unwritten; Enter (Save, the
-# default button) saves the edit, and then the program ends.
+# keeps the program running with its settings unwritten; Alt+S (Save, by its
+# mnemonic) saves the edit, and then the program ends.
 . "$(dirname "$0")/lib.sh"
 
 question_gone() { ! xdotool getwindowname "$BOX" >/dev/null 2>&1; }
@@ -23,7 +23,7 @@ kill -0 "$TAGROTA_PID" 2>/dev/null || fail "Cancel ended the program"
 
 xdotool windowactivate --sync "$MAIN_WIN" key --clearmodifiers alt+F4
 wait_until 10 question_shown || fail "closing asked nothing the second time"
-xdotool windowactivate --sync "$BOX" key --clearmodifiers Return
+xdotool windowactivate --sync "$BOX" key --clearmodifiers alt+s
 tagrota_wait_end
 grep -q 'Kept by Save' "$APP/fixed.txt" || fail "Save did not write the edit"
 [ -n "$(ini_value SigDuration)" ] || fail "the settings were not written"

@@ -59,6 +59,7 @@ public:
     FileStatus LoadFile(const std::string& path,
                         std::optional<PrefetchedText> prefetched = std::nullopt) override;
     FileStatus SaveFile(const std::string& path) override;
+    void SetSaveFormat(const TextFormat& format) override { backing_.SetFormat(format); }
     bool Modified() const override { return step_ != clean_; }
     void MarkUnmodified() override { clean_ = step_; }
     void SetText(const std::string& text) override;

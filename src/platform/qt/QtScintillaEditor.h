@@ -53,6 +53,7 @@ public:
     FileStatus LoadFile(const std::string& path,
                         std::optional<PrefetchedText> prefetched = std::nullopt) override;
     FileStatus SaveFile(const std::string& path) override;
+    void SetSaveFormat(const TextFormat& format) override { backing_.SetFormat(format); }
     std::shared_ptr<const std::string> SharedText() const override;
     bool Locked() const override { return locked_; }
     void SetLocked(bool locked) override;

@@ -1,5 +1,7 @@
 #include "platform/qt/QtServices.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,15 +24,38 @@ QWidget* DialogOwner() {
 
 namespace {
 
+// The text of a message box, shown as it is: a path or a quotation that looks
+// like markup ("<b>") is not read as such. A line that begins with a tab is a
+// path alone, kept whole: the box grows to fit it, as a name broken at a
+// hyphen or a slash reads as two.
+void SetText(QMessageBox& box, const std::string& text) {
+    const QString plain = Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList lines = plain.split(QLatin1Char('\n'));
+    const auto whole = [](const QString& line) { return line.startsWith(QLatin1Char('\t')); };
+    if (std::none_of(lines.begin(), lines.end(), whole)) {
+        box.setTextFormat(Qt::PlainText);
+        box.setText(plain);
+        return;
+    }
+    QString html;
+    for (const QString& line : lines) {
+        if (whole(line))
+            html += QStringLiteral("<div style=\"white-space:pre\">%1</div>")
+                        .arg(line.mid(1).toHtmlEscaped());
+        else
+            html += QStringLiteral("<div>%1</div>")
+                        .arg(line.isEmpty() ? QStringLiteral("&nbsp;") : line.toHtmlEscaped());
+    }
+    box.setTextFormat(Qt::RichText);
+    box.setText(html);
+}
+
 // The title, text and icon of a message box; one with an owner keeps only
-// that window waiting, so the tray icon still answers. The text is shown as
-// it is: a path or a quotation that looks like markup ("<b>") is not read as
-// such.
+// that window waiting, so the tray icon still answers.
 void Prepare(QMessageBox& box, const std::string& text, int style, const std::string& title) {
     if (box.parentWidget()) box.setWindowModality(Qt::WindowModal);
     box.setWindowTitle(title.empty() ? QStringLiteral("Tagrota") : Q(title));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    SetText(box, text);
     switch (style & 0x70) {
         case MsgBoxStyle::Critical:
             box.setIcon(QMessageBox::Critical);

@@ -88,6 +88,7 @@ public:
     FileStatus LoadFile(const std::string& path,
                         std::optional<PrefetchedText> prefetched = std::nullopt) override;
     FileStatus SaveFile(const std::string& path) override;
+    void SetSaveFormat(const TextFormat& format) override { backing_.SetFormat(format); }
     bool Locked() const override;
     void SetLocked(bool locked) override;
     bool Modified() const override;
