@@ -251,6 +251,13 @@ TYPED_TEST(EditorTwins, ModifiedFollowsTheUndoHistoryNotTheText) {
     p.Type(editor, "s");
     editor.SetText("Others");
     EXPECT_TRUE(editor.Modified());
+
+    // A file loaded is a fresh document, even one that holds the text shown.
+    test::WriteBytes(this->dir.File("same.txt"), "Others");
+    ASSERT_TRUE(editor.LoadFile(this->dir.File("same.txt")));
+    EXPECT_FALSE(editor.Modified());
+    p.Undo(editor);
+    EXPECT_EQ(editor.GetText(), "Others");
 }
 
 TYPED_TEST(EditorTwins, LoadAndSaveKeepTheFilesLineEndsAndEncoding) {

@@ -583,7 +583,7 @@ private:
             // text at Save or closing has that tab in front.
             if (*question != kCollectionChange) {
                 static const std::vector<std::string> buttons[] = {
-                    {}, {"Save", "Discard", "Cancel"}, {"Overwrite", "Reload", "Cancel"}};
+                    {}, {"&Save", "&Discard", "Cancel"}, {"&Overwrite", "&Reload", "Cancel"}};
                 RC_ASSERT(box.buttons == buttons[*question]);
                 const int tab = rig.Tabs().Tab();
                 if (step.kind == Kind::Save || step.kind == Kind::UserClose)
@@ -757,6 +757,53 @@ TEST_F(UserDayFault, AReloadThatFailsTakesNoChangeOfTheOldFileAsRead) {
     rig.Find<headless::Button>("btnFindPath(0)").Click();
     rig.Toolbar().Click("Random");
     EXPECT_EQ(rig.Editor("txtRandom").GetText(), "B1\r\n%\r\nB2\r\n%\r\nB3\r\n%\r\n");
+}
+
+// 4: TypeRandom, Save, TypeRandom twice (back to the saved text, which
+// counts as an edit), ChooseCollection(another, No), then the one in use
+// again with Yes and Discard: the file loaded is the text shown, unedited.
+TEST_F(UserDayFault, ALoadOfTheTextShownLeavesNoEditBehind) {
+    const std::string a = File("a.txt", "A1\r\n%\r\nA2\r\n%\r\n");
+    const std::string b = File("b.txt", "B1\r\n%\r\nB2\r\n%\r\n");
+    rig.Store(SettingKey::RandomFile, b);
+    rig.Start();
+    headless::Editor& random = rig.Editor("txtRandom");
+    random.Type("T1\r\n%\r\nT2\r\n%\r\n");
+    rig.Toolbar().Click("Save");
+    random.Type("no quotes typed");
+    random.Type("T1\r\n%\r\nT2\r\n%\r\n");
+    for (const auto& [path, answers] :
+         {std::pair{a, std::vector<int>{MsgBoxResult::No}},
+          std::pair{b, std::vector<int>{MsgBoxResult::Yes, 1 /* Discard */}}}) {
+        for (int answer : answers) rig.messages.Answer(answer);
+        rig.dialog.Choose(path);
+        rig.Find<headless::Button>("btnFindPath(0)").Click();
+    }
+    EXPECT_FALSE(rig.Form().state.RandomDirty);
+    EXPECT_EQ(rig.Tabs().TabPicture(1), "Clean");
+}
+
+// 1: ChooseTarget(a), ChooseCollection(a, No), then ChooseCollection(b) with
+// a tick while its question waits: a is still the collection chosen, and no
+// signature goes into it.
+TEST_F(UserDayFault, NoTickWritesWhileTheCollectionQuestionWaits) {
+    const std::string a = File("a.txt", "A1\r\n%\r\nA2\r\n%\r\n");
+    const std::string b = File("b.txt", "B1\r\n%\r\nB2\r\n%\r\n");
+    rig.Start();
+    rig.dialog.Choose(a);
+    rig.messages.Answer(MsgBoxResult::No);
+    rig.Find<headless::Button>("btnFindPath(0)").Click();
+    rig.dialog.Choose(a);
+    rig.Find<headless::Button>("btnFindPath(1)").Click();
+    std::string whileAsked;
+    rig.messages.whileOpen = [&] {
+        rig.platform.Advance(25000);
+        whileAsked = test::ReadBytes(a);
+    };
+    rig.dialog.Choose(b);
+    rig.messages.Answer(MsgBoxResult::Yes);
+    rig.Find<headless::Button>("btnFindPath(0)").Click();
+    EXPECT_EQ(whileAsked, "A1\r\n%\r\nA2\r\n%\r\n");
 }
 
 }  // namespace

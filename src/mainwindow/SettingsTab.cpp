@@ -3,6 +3,7 @@
 // reload of a newly chosen collection.
 
 #include <cstdio>
+#include <utility>
 
 #include "engine/Collection.h"
 #include "engine/CollectionChoice.h"
@@ -21,13 +22,14 @@ std::string ZeroPadded(int value, int digits) {
 // Holds the rotation for as long as it lives.
 class HoldingRotation {
 public:
-    explicit HoldingRotation(bool& hold) : hold_(hold) { hold_ = true; }
-    ~HoldingRotation() { hold_ = false; }
+    explicit HoldingRotation(bool& hold) : hold_(hold), was_(std::exchange(hold, true)) {}
+    ~HoldingRotation() { hold_ = was_; }
     HoldingRotation(const HoldingRotation&) = delete;
     HoldingRotation& operator=(const HoldingRotation&) = delete;
 
 private:
     bool& hold_;
+    const bool was_;
 };
 
 }  // namespace
@@ -100,6 +102,9 @@ void frmMain::btnFindPath_Click(int index) {
                            MsgBoxStyle::Exclamation, kAppName);
         return;
     }
+    // While the questions wait, the collection chosen before stays one that
+    // no tick may write a signature into.
+    HoldingRotation hold(holdRotation_);
     txtRPath->SetText(fileName);
     state.Files.ChooseNextCollection(fileName);
     if (txtRPath->GetText() == oldPath) return;

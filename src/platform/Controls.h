@@ -33,7 +33,9 @@ public:
 // written so that a save keeps that format.
 class ITextEditor : public virtual ITextControl {
 public:
-    // Replaces the text with the file's text. On failure the text is unchanged.
+    // Replaces the text with the file's text, as a fresh document: unmodified,
+    // with nothing to undo, even where it holds the text shown already. On
+    // failure the text is unchanged.
     // Contents read ahead are taken instead of reading the file again when
     // they are still the file's (see TakeOrReadTextFile).
     virtual FileStatus LoadFile(const std::string& path,

@@ -53,7 +53,14 @@ void TextEditor::Redo() {
 
 FileStatus TextEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
     return backing_.Load(
-        path, [this](const std::string& text) { SetText(text); }, std::move(prefetched));
+        path,
+        [this](const std::string& text) {
+            SetText(text);
+            history_.assign(1, GetText());
+            step_ = 0;
+            clean_ = 0;
+        },
+        std::move(prefetched));
 }
 
 FileStatus TextEditor::SaveFile(const std::string& path) {

@@ -217,21 +217,21 @@ void QtScintillaEditor::SetText(const std::string& text) {
     Replace(ToCrLf(text));
 }
 
-void QtScintillaEditor::Replace(std::string wanted) {
-    if (!view_ || filling_) {
-        if (held_ ? wanted == *held_ : wanted.empty()) return;
-    } else if (wanted == GetText()) {
-        return;
-    }
+void QtScintillaEditor::Replace(std::string wanted, bool fresh) {
+    // A fill under way gives a fresh document anyway.
+    const bool shown = view_ && !filling_;
+    const bool same = shown ? wanted == GetText() : held_ ? wanted == *held_ : wanted.empty();
+    if (same && !(fresh && shown)) return;
     held_ = wanted.empty() ? nullptr : std::make_shared<const std::string>(std::move(wanted));
     if (view_) StartFill();
-    if (onChange_) onChange_();
+    if (onChange_ && !same) onChange_();
 }
 
 FileStatus QtScintillaEditor::LoadFile(const std::string& path,
                                        std::optional<PrefetchedText> prefetched) {
     return backing_.Load(
-        path, [this](std::string&& text) { Replace(std::move(text)); }, std::move(prefetched));
+        path, [this](std::string&& text) { Replace(std::move(text), true); },
+        std::move(prefetched));
 }
 
 FileStatus QtScintillaEditor::SaveFile(const std::string& path) {

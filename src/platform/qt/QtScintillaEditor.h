@@ -93,7 +93,9 @@ private:
     void AfterEvent();
     // Puts text with CR LF line ends in place of the current one; a change
     // notifies.
-    void Replace(std::string wanted);
+    // `fresh`: a file loaded, which starts the document anew even where it
+    // holds the text shown.
+    void Replace(std::string wanted, bool fresh = false);
 
     ScintillaFrame* frame_;
     std::unique_ptr<IScintillaView> view_;

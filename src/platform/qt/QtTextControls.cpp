@@ -255,7 +255,15 @@ void QtEditor::Replace(std::string wanted) {
 
 FileStatus QtEditor::LoadFile(const std::string& path, std::optional<PrefetchedText> prefetched) {
     return backing_.Load(
-        path, [this](std::string&& text) { Replace(std::move(text)); }, std::move(prefetched));
+        path,
+        [this](std::string&& text) {
+            Replace(std::move(text));
+            // A fresh document where the text was the same already.
+            if (!filled_) return;
+            edit_->document()->clearUndoRedoStacks();
+            edit_->document()->setModified(false);
+        },
+        std::move(prefetched));
 }
 
 FileStatus QtEditor::SaveFile(const std::string& path) {
