@@ -16,7 +16,9 @@
 // A copy that holds the lock is running, whatever else happens: a later
 // start or `--rotate` waits for its answer as long as it is busy (a long
 // load keeps its event loop from answering), and gives up only once it has
-// stopped using the processor for a few seconds.
+// stopped using the processor for a few seconds. `--print` waits at most a
+// short while, then composes from the files. The naming and the asking side
+// are InstanceChannel's, shared with the command line, which has no Qt.
 
 #include <QSocketNotifier>
 #include <QString>
