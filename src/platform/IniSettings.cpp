@@ -172,7 +172,12 @@ IniSettingsReader::Parsed IniSettingsReader::Parse(std::string_view text) {
         std::string_view part = text.substr(at, end - at);
         at = end;
         while (at < text.size() && (text[at] == '\r' || text[at] == '\n')) ++at;
-        if (!part.empty() && part.back() == '\\' && at < text.size()) {
+        // A "\\" escapes the character after it: only one left alone at
+        // the end (an odd run of them) joins the lines.
+        const std::size_t lastOther = part.find_last_not_of('\\');
+        const std::size_t run =
+            part.size() - (lastOther == std::string_view::npos ? 0 : lastOther + 1);
+        if (run % 2 == 1 && at < text.size()) {
             line.append(part.substr(0, part.size() - 1));
             continue;
         }
