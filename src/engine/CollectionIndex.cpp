@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <new>
 
 #include "engine/Collection.h"
 #include "engine/CollectionChoice.h"
@@ -63,7 +64,13 @@ std::optional<CollectionIndex> CollectionIndex::Open(const std::string& path,
         if (std::optional<ReadOnlyFile> kept = ReadOnlyFile::OpenPrivate(keptAt);
             kept && index.TakeKept(std::move(*kept)))
             return index;
-    if (!index.Make()) return std::nullopt;
+    // A file that memory cannot hold twice over with its index is left to
+    // the whole read, which says so.
+    try {
+        if (!index.Make()) return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
     // Kept where it can be; a run that cannot keep it makes it again next time.
     if (!keptAt.empty()) WritePrivateFile(keptAt, index.made_);
     return index;
