@@ -63,6 +63,7 @@ bench: deps
 	$(BENCH_BUILD)/bench/tagrota_bench
 	$(BENCH_BUILD)/bench/tagrota_table
 	$(BENCH_BUILD)/bench/tagrota_editor_table
+	$(BENCH_BUILD)/bench/tagrota_print_table
 
 # Each fuzz target for FUZZ_SECONDS seconds, under ASan and UBSan (clang).
 fuzz: deps

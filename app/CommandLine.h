@@ -1,12 +1,14 @@
 #pragma once
 // The command line: `tagrota` alone starts the program; the options below do
 // their one job and end, without a window and without handing over to a copy
-// that runs already.
+// that runs already. This part of the program needs nothing but the standard
+// library: a mail reader that runs `tagrota --print` for every mail loads no
+// GUI library.
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
-namespace tagrota::qt {
+namespace tagrota::cli {
 
 enum class CommandAction {
     Start,    // no option of ours: the program starts as usual
@@ -19,16 +21,26 @@ enum class CommandAction {
 
 struct Command {
     CommandAction action = CommandAction::Start;
-    QString text;  // the help or version text, or the error message
+    std::string text;  // the help or version text, or the error message
 };
 
 // Reads the arguments (the program's name first). Qt's own options
-// (-platform, -style, -display and the like) are left for the application
-// object. Needs the application object for the help text.
-Command ParseCommandLine(const QStringList& arguments);
+// (-platform, -style, -display and the like) are left for the window.
+Command ParseCommandLine(const std::vector<std::string>& arguments);
 
-// Runs the command line of this process before any window exists: the exit
-// status of an option that did its job, or -1 when the program is to start.
+// Runs the command line of this process: the exit status of an option that
+// did its job, or -1 when the program is to start.
 int RunCommandLine(int argc, char* argv[]);
 
-}  // namespace tagrota::qt
+// The window program that a usual start hands over to: tagrota-window beside
+// this executable, or in the installed copy's program library folder. "" with
+// the reason when there is none that is safe to run.
+struct WindowProgram {
+    std::string path, refused;
+};
+WindowProgram FindWindowProgram(const std::string& programFolder);
+
+// The folder of this executable.
+std::string ProgramFolder();
+
+}  // namespace tagrota::cli

@@ -1,116 +1,33 @@
 // Tagrota: keeps a mail or news signature file fresh.
 //
-// The run is the main window: created, loaded, shown, and ended when it
-// closes. Every way of ending the program (the window, SIGTERM, SIGINT or
-// SIGHUP, the end of the desktop session, the loss of the display) goes
-// through the window's ordinary closing, so the settings are always written.
+// This executable runs the command-line options itself (--print, --rotate,
+// --help, --version) with nothing but the standard library, and for a usual
+// start becomes the window program (tagrota-window) in its place: the same
+// process, with the same arguments, so that a signal sent to it reaches the
+// window.
 
-#include <QApplication>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "CommandLine.h"
-#include "mainwindow/ProgramRun.h"
-#include "mainwindow/frmMain.h"
-#include "platform/ProgramFolders.h"
-#include "platform/Registry.h"
-#include "platform/SystemServices.h"
-#include "platform/VersionInfo.h"
-#include "platform/qt/FontWarmUp.h"
-#include "platform/qt/QtDisplayWatch.h"
-#include "platform/qt/QtProgramEvents.h"
-#include "platform/qt/QtServices.h"
-#include "platform/qt/QtSingleInstance.h"
-#include "platform/qt/QtTrayShell.h"
-#include "platform/qt/QtWindow.h"
-#include "platform/qt/WorkerThreads.h"
 
-namespace {
-
-// The program's run, from the command line to the end of the event loop.
-int Run(int argc, char* argv[]) {
-    // --help, --version, --print and --rotate do their one job and end here.
-    if (const int status = tagrota::qt::RunCommandLine(argc, argv); status >= 0) return status;
-
-    // The fonts load while Qt starts and the window is built.
-    const tagrota::qt::FontConfigWarmUp fontConfig;
-    tagrota::qt::QtDisplayWatch display;
-    QApplication app(argc, argv);
-    display.Reached();
-    const tagrota::qt::FontDatabaseWarmUp fontDatabase(fontConfig);
-    QApplication::setApplicationName(QStringLiteral("Tagrota"));
-    const tagrota::VersionInfo& version = tagrota::ProgramVersion();
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(version.Major).arg(version.Minor).arg(version.Revision));
-    // The desktop entry's name: task bars group the windows under its icon.
-    QApplication::setDesktopFileName(QStringLiteral(TAGROTA_APP_ID));
-    QApplication::setWindowIcon(tagrota::qt::ImageIcon("tagrota"));
-    // The program ends when the main window has closed, not when the last
-    // window of any kind goes (a tray-mode window is hidden, not closed).
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    using namespace tagrota;
-    qt::QtMessageBox messages;
-
-    // One copy per settings file: a later start brings this one to the front.
-    qt::QtSingleInstance instance(qt::QtSettingsStore::Location("Tagrota"));
-    switch (instance.Acquire()) {
-        case qt::QtSingleInstance::Claim::First:
-            break;
-        case qt::QtSingleInstance::Claim::HandedOver:
-            return 0;
-        case qt::QtSingleInstance::Claim::NoAnswer:
-            messages.MsgBox("Tagrota is already running with the settings in " +
-                                qt::QtSettingsStore::Location("Tagrota") +
-                                ", but it did not answer.\r\nClose it, or end it from a "
-                                "system monitor, then start Tagrota again.",
-                            MsgBoxStyle::Exclamation, "Tagrota");
-            return 1;
-    }
-
-    // Where the default files live, and where the help is.
-    const ProgramFolders folders =
-        LocateProgramFolders(qt::ProgramDirectory(), CurrentUserEnvironment());
-    if (const std::string why = EnsureFolder(folders.dataDir); !why.empty())
-        messages.MsgBox("Tagrota cannot create the folder for its files, " + folders.dataDir +
-                            ": " + why + ".\r\nThe files that belong there cannot be kept.",
-                        MsgBoxStyle::Exclamation, "Tagrota");
-
-    StdFileSystem files;
-    qt::QtSettingsStore store;
-    qt::QtFileDialog fileDialog;
-    qt::QtUserInterface ui(files);
-    SystemClock clock;
-    SplitMixRandom random;
-    qt::QtTrayShell trayShell;
-    const std::unique_ptr<IRegistry> registry = SystemRegistry();
-    qt::QtProgramLauncher programs;
-
-    frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
-                                    trayShell, folders.dataDir, *registry, programs,
-                                    folders.helpDir});
-    ProgramRun run(form);
-    run.onClosed = &qt::QtProgramEvents::Quit;
-    run.deliverWaiting = &qt::QtProgramEvents::DeliverWaiting;
-    // Caught before the start-up, so that a signal or the end of the session
-    // while it shows a message still closes with the settings written.
-    qt::QtProgramEvents events;
-    events.onTerminate = [&run] { run.Terminate(); };
-    events.onSessionEnd = [&run](ISessionEnd& session) { run.SessionEnds(session); };
-    events.onDisplayLost = [&run] { run.DisplayLost(); };
-    instance.onActivate = [&] { run.Activate(); };
-    instance.onRotate = [&] { run.Rotate(); };
-
-    if (!run.Start()) return 0;
-    const int result = QApplication::exec();
-    run.LoopEnded();
-    return result;
-}
-
-}  // namespace
-
-// The process ends only once the threads Qt ended with the application
-// object have gone (WorkerThreads.h).
 int main(int argc, char* argv[]) {
-    const int status = Run(argc, argv);
-    tagrota::qt::AwaitWorkerThreadsEnd();
-    return status;
+    using namespace tagrota::cli;
+    if (const int status = RunCommandLine(argc, argv); status >= 0) return status;
+    const std::string folder = ProgramFolder();
+    const WindowProgram window = FindWindowProgram(folder);
+    std::string why = window.refused;
+    if (!window.path.empty()) {
+        ::setenv("TAGROTA_LAUNCHER_DIR", folder.c_str(), 1);
+        ::execv(window.path.c_str(), argv);
+        why = "Tagrota's window program " + window.path +
+              " could not be started: " + std::strerror(errno) + ".";
+    }
+    std::fprintf(stderr, "tagrota: %s\n", why.c_str());
+    return 1;
 }

@@ -41,11 +41,14 @@ protected:
         fs::create_directories(dir.Path() / "runtime");
         fs::permissions(dir.Path() / "runtime", fs::perms::owner_all);
         fs::copy_file(TAGROTA_EXECUTABLE, dir.Path() / "Tagrota" / "tagrota");
+        fs::copy_file(TAGROTA_WINDOW_EXECUTABLE, dir.Path() / "Tagrota" / "tagrota-window");
         ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
         ::setenv("XDG_RUNTIME_DIR", dir.File("runtime").c_str(), 1);
+        ::setenv("XDG_CACHE_HOME", dir.File("cache").c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     ~Program() override {
+        ::unsetenv("XDG_CACHE_HOME");
         ::unsetenv("XDG_CONFIG_HOME");
         ::unsetenv("XDG_RUNTIME_DIR");
     }
@@ -124,7 +127,9 @@ protected:
     std::string Sig() const { return dir.File("Tagrota/sig.txt"); }
     std::string Ini() const { return dir.File("config/Tagrota/Tagrota.ini"); }
 
-    test::TempDir dir;
+    // The window program is run only from a safe place, as the build tree is.
+    test::TempDir dir{test::TrustedFolder().empty() ? fs::temp_directory_path()
+                                                    : fs::path(test::TrustedFolder())};
 };
 
 TEST_F(Program, FirstRunWritesItsFilesAndEndsOnASignalThroughItsClosing) {
@@ -427,11 +432,13 @@ TEST_F(Program, ABusyCopyIsWaitedForUntilItAnswers) {
     EXPECT_EQ(activated, 1);
 }
 
-using qt::CommandAction;
-using qt::ParseCommandLine;
+using cli::CommandAction;
+using cli::ParseCommandLine;
+using Arguments = std::vector<std::string>;
 
-CommandAction ActionOf(const QStringList& arguments) {
-    return ParseCommandLine(QStringList{QStringLiteral("tagrota")} + arguments).action;
+CommandAction ActionOf(Arguments arguments) {
+    arguments.insert(arguments.begin(), "tagrota");
+    return ParseCommandLine(arguments).action;
 }
 
 TEST(CommandLine, EachOptionIsOneActionAndQtsOwnOptionsStartTheProgram) {
@@ -445,13 +452,14 @@ TEST(CommandLine, EachOptionIsOneActionAndQtsOwnOptionsStartTheProgram) {
     // Help and version win over the options that would do something.
     EXPECT_EQ(ActionOf({"--print", "--version"}), CommandAction::Version);
     EXPECT_EQ(ActionOf({"--rotate", "--help"}), CommandAction::Help);
-    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"file.txt"},
-                                     QStringList{"--print", "--rotate"}, QStringList{"-platform"}})
-        EXPECT_EQ(ActionOf(wrong), CommandAction::Error) << wrong.join(' ').toStdString();
+    for (const Arguments& wrong :
+         {Arguments{"--bogus"}, Arguments{"file.txt"}, Arguments{"--print", "--rotate"},
+          Arguments{"-platform"}, Arguments{"--print=yes"}})
+        EXPECT_EQ(ActionOf(wrong), CommandAction::Error) << wrong.front();
 
-    const qt::Command version = ParseCommandLine({"tagrota", "-v"});
-    EXPECT_EQ(version.text.toStdString(), "Tagrota 1.1.0\n");
-    const std::string help = ParseCommandLine({"tagrota", "--help"}).text.toStdString();
+    const cli::Command version = ParseCommandLine({"tagrota", "-v"});
+    EXPECT_EQ(version.text, "Tagrota 1.1.0\n");
+    const std::string help = ParseCommandLine({"tagrota", "--help"}).text;
     for (const char* option : {"--help", "--version", "--print", "--rotate"})
         EXPECT_NE(help.find(option), std::string::npos) << option << " in\n" << help;
     EXPECT_EQ(help.find("platform"), std::string::npos) << "Qt's options stay out of the help";

@@ -8,10 +8,14 @@
 set -eu
 program=$1 grab=$2 picture=$3
 
-work=$(mktemp -d)
+# Beside the picture, in the build tree: tagrota hands over only to a window
+# program in a place closed to other users' writes, which /tmp is not.
+work=$(mktemp -d "$(dirname "$picture")/end-to-end.XXXXXX")
+chmod 755 "$work"
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/app" "$work/config"
 cp "$program" "$work/app/tagrota"
+cp "$(dirname "$program")/tagrota-window" "$work/app/tagrota-window"
 
 cat > "$work/run.sh" <<'INNER'
 #!/bin/sh

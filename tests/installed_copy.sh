@@ -50,6 +50,7 @@ check_layout() {
     (cd "$1" && find usr -type f | LC_ALL=C sort) > "$work/files"
     cat > "$work/expected" <<LIST
 usr/bin/tagrota
+usr/lib/$multiarch/tagrota/tagrota-window
 usr/lib/$multiarch/tagrota/tagrota_scintilla.so
 usr/share/applications/$id.desktop
 usr/share/doc/tagrota/changelog.gz
@@ -73,8 +74,12 @@ LIST
     appstreamcli validate --no-net "$1/usr/share/metainfo/$id.metainfo.xml" || fail "metadata"
     # QScintilla is loaded with the Scintilla module, when the Random tab is
     # first shown, not at every start.
-    readelf -d "$1/usr/bin/tagrota" | grep NEEDED | grep -q qscintilla &&
-        fail "the program links QScintilla itself"
+    # The command line (--print, --rotate) loads no GUI library: Qt is the
+    # window program's alone.
+    readelf -d "$1/usr/bin/tagrota" | grep NEEDED | grep -qi -e qt6 -e qscintilla &&
+        fail "the command line links Qt"
+    readelf -d "$1/usr/lib/$multiarch/tagrota/tagrota-window" | grep NEEDED | grep -q qscintilla &&
+        fail "the window program links QScintilla itself"
     readelf -d "$1/usr/lib/$multiarch/tagrota/tagrota_scintilla.so" | grep NEEDED | grep -q qscintilla ||
         fail "the Scintilla module does not link QScintilla"
 }

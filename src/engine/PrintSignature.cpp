@@ -2,6 +2,7 @@
 
 #include "engine/Collection.h"
 #include "engine/CollectionChoice.h"
+#include "engine/CollectionIndex.h"
 #include "engine/Settings.h"
 #include "engine/SignatureEngine.h"
 #include "platform/TextFile.h"
@@ -10,7 +11,8 @@ namespace tagrota {
 
 PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& files,
                                          IClock& clock, IRandom& random,
-                                         const std::string& programDir) {
+                                         const std::string& programDir,
+                                         const std::optional<std::string>& indexFolder) {
     PrintedSignature out;
     ProgramState state;
     SettingsReader(settings, programDir).ReadProgramSettings(state);
@@ -27,6 +29,14 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
             out.problems.push_back("The fixed signature file " + fixPath + " could not be read: " +
                                    read.status.reason + "; the default fixed signature is used.");
     }
+
+    // The usual case, a collection with quotations, reads one entry of it.
+    if (indexFolder)
+        if (const std::optional<std::string> quotation =
+                DrawIndexedQuotation(state.Files.RandomPath(), *indexFolder, clock, random)) {
+            out.text = ComposeSignature(fixed, *quotation, {state.DoWrap, state.WrapCount});
+            return out;
+        }
 
     CollectionRules rules;
     rules.writeFiles = false;

@@ -3,6 +3,7 @@
 // random mode would write, made from the files and settings on disk, without
 // a window and without writing any file.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,13 @@ struct PrintedSignature {
 // start-up chooses it (a missing file gives the placeholder, one without
 // quotations the default collection), but nothing is created: where the start-up
 // would write a file, its text is used as it would be written.
+//
+// With `indexFolder`, a collection that holds quotations is not read whole:
+// the entry drawn is read through the collection's index (CollectionIndex),
+// kept in that folder ("" : made in memory). The entry is the same either way.
 PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& files,
                                          IClock& clock, IRandom& random,
-                                         const std::string& programDir);
+                                         const std::string& programDir,
+                                         const std::optional<std::string>& indexFolder = {});
 
 }  // namespace tagrota

@@ -60,6 +60,11 @@ void ProgramRun::Rotate() {
     if (Running()) form_.RotateNow();
 }
 
+std::optional<std::string> ProgramRun::Print() {
+    if (!Running()) return std::nullopt;
+    return form_.ComposeForPrint();
+}
+
 void ProgramRun::LoopEnded() {
     End(UnloadMode::AppWindows);
 }

@@ -6,6 +6,8 @@
 // the start-up runs waits until it is done; after the closing there is none.
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "platform/Window.h"
 
@@ -45,6 +47,9 @@ public:
     void Activate();
     // `tagrota --rotate`; the start-up rotates anyway.
     void Rotate();
+    // `tagrota --print`: a signature as this copy would compose it, without
+    // rotating; nothing before the start-up has ended or after the closing.
+    std::optional<std::string> Print();
     // The event loop ended without the window closing.
     void LoopEnded();
 

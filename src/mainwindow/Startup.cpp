@@ -268,6 +268,16 @@ void frmMain::Rotate() {
         MsgBoxStyle::Exclamation, kAppName);
 }
 
+std::string frmMain::ComposeForPrint() {
+    const Long lastUsed = state.QuoteNumber;
+    const Boolean inSequence = state.UseSeq;
+    state.UseSeq = false;  // a fresh draw, as `--print` always makes
+    std::string s = engine_.NextSignature(txtFixedSig->GetText());
+    state.UseSeq = inSequence;
+    state.QuoteNumber = lastUsed;
+    return s;
+}
+
 void frmMain::Reactivate() {
     if (window->State() == WindowState::Minimized) window->SetState(WindowState::Normal);
     window->Show();

@@ -70,6 +70,11 @@ public:
     // Another start asks for a new signature now (`tagrota --rotate`): one
     // rotation, also while the rotation is stopped; the timer keeps its period.
     void RotateNow();
+    // `tagrota --print` beside this copy: a signature composed as a rotation
+    // in random mode composes it, from the Fixed tab's text as it stands, the
+    // collection in use and this copy's wrapping; nothing is shown, written or
+    // noted as the entry last used.
+    std::string ComposeForPrint();
 
     // Runs after the window has closed (the program then ends).
     std::function<void()> onClosed;

@@ -207,6 +207,14 @@ DecodedText DecodeOwnedText(std::string bytes) {
     return result;
 }
 
+std::string DecodeTextAs(std::string_view bytes, TextEncoding encoding) {
+    if (encoding != TextEncoding::Windows1252) return ToCrLf(bytes);
+    std::string utf8;
+    utf8.reserve(bytes.size() + bytes.size() / 8);
+    for (char ch : bytes) AppendUtf8(utf8, Cp1252Char(static_cast<unsigned char>(ch)));
+    return ToCrLf(utf8);
+}
+
 std::string EncodeText(std::string_view text, const TextFormat& format, TextFormat* written) {
     TextFormat used = format;
     std::string lines;

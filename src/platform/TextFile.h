@@ -51,6 +51,11 @@ DecodedText DecodeText(std::string_view bytes);
 // CR LF line ends, their own buffer becomes the text, without a copy.
 DecodedText DecodeOwnedText(std::string bytes);
 
+// Decodes bytes of a file whose encoding was decided from the whole file: a
+// piece of it, cut between two line ends, comes out as it does in the whole
+// file's text.
+std::string DecodeTextAs(std::string_view bytes, TextEncoding encoding);
+
 // Encodes editor text (CR LF line ends) for a file of the given format. Text
 // that Windows-1252 cannot hold is written as UTF-8 instead, so nothing typed is
 // ever lost; `written`, when given, receives the format actually used.

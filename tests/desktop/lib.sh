@@ -8,12 +8,16 @@
 set -eu
 
 PROGRAM=$(realpath "$1")
-WORK=$(mktemp -d)
+# In the build tree beside the program's folder: tagrota hands over only to a
+# window program in a place closed to other users' writes, which /tmp is not.
+WORK=$(mktemp -d "$(dirname "$(dirname "$PROGRAM")")/desktop-test.XXXXXX")
+chmod 755 "$WORK"
 APP="$WORK/app"         # the program folder: sig.txt, fixed.txt, the collection
 INI="$WORK/config/Tagrota/Tagrota.ini"
 mkdir -p "$APP" "$WORK/config/Tagrota" "$WORK/data" "$WORK/runtime"
 chmod 700 "$WORK/runtime"
 cp "$PROGRAM" "$APP/tagrota"
+cp "$(dirname "$PROGRAM")/tagrota-window" "$APP/tagrota-window"
 
 XVFB_PID='' WM_PID='' TRAY_PID='' TAGROTA_PID=''
 

@@ -16,15 +16,19 @@
 // A copy that holds the lock is running, whatever else happens: a later
 // start or `--rotate` waits for its answer as long as it is busy (a long
 // load keeps its event loop from answering), and gives up only once it has
-// stopped using the processor for a few seconds.
+// stopped using the processor for a few seconds. `--print` waits at most a
+// short while, then composes from the files. The naming and the asking side
+// are InstanceChannel's, shared with the command line, which has no Qt.
 
 #include <QSocketNotifier>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/InstanceChannel.h"
 
 namespace tagrota::qt {
 
@@ -56,6 +60,10 @@ public:
     Rotation AskToRotate();
     // Called in the running copy for each such request.
     std::function<void()> onRotate;
+    // Called in the running copy when `tagrota --print` asks for a signature:
+    // a freshly composed one, or nothing where the copy cannot compose one
+    // now (the asker then composes its own).
+    std::function<std::optional<std::string>()> onPrint;
 
     // The name shared by the lock file and the socket of a settings file in
     // the runtime folder; in a private folder of the program's own, the
@@ -66,16 +74,10 @@ public:
     const std::string& LockPath() const { return lockPath_; }
 
 private:
-    enum class Reply { Heard, NoAnswer, NoHolder };
     void Listen();
     void Answer();
-    // Whether a copy holds the lock.
-    bool LockHeld() const;
-    // Sends one request to the copy that holds the lock, and waits until it
-    // has been heard, the copy stopped answering, or no copy holds the lock.
-    Reply Send(const char* request, std::size_t length);
 
-    QString base_;
+    InstanceClient client_;
     std::string socketPath_, lockPath_;  // "" where there is no private folder
     std::unique_ptr<OwnFile> ownSocket_, ownLock_;
     int lock_ = -1;
