@@ -114,7 +114,7 @@ TEST_F(PrintCommand, PrintFollowsTheRunningCopyWhileItAnswersAndLoadsNoGuiLibrar
     UseCollection(first);
     Result r = Run("--print");
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.ends_with("\r\nFrom the first")) << r.out;
+    EXPECT_TRUE(r.out.ends_with("\nFrom the first\n")) << r.out;
     EXPECT_TRUE(NoGuiLibrary(r));
     std::size_t kept = 0;
     for (const auto& entry : fs::directory_iterator(dir.Path() / "cache" / "tagrota")) {
@@ -134,7 +134,7 @@ TEST_F(PrintCommand, PrintFollowsTheRunningCopyWhileItAnswersAndLoadsNoGuiLibrar
     for (int run = 0; run < 3; ++run) {
         r = Run("--print");
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_TRUE(r.out.ends_with("\r\nFrom the first")) << r.out;
+        EXPECT_TRUE(r.out.ends_with("\nFrom the first\n")) << r.out;
         EXPECT_TRUE(NoGuiLibrary(r));
     }
     EXPECT_EQ(ReadBytes(Sig()), shown) << "the copy did not rotate for it";
@@ -143,7 +143,7 @@ TEST_F(PrintCommand, PrintFollowsTheRunningCopyWhileItAnswersAndLoadsNoGuiLibrar
     ::kill(copy, SIGSTOP);
     r = Run("--print");
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.ends_with("\r\nFrom the second")) << r.out;
+    EXPECT_TRUE(r.out.ends_with("\nFrom the second\n")) << r.out;
     EXPECT_NE(r.err.find("did not answer within 2 seconds"), std::string::npos) << r.err;
     ::kill(copy, SIGCONT);
     ::kill(copy, SIGTERM);

@@ -275,7 +275,7 @@ std::string frmMain::ComposeForPrint() {
     std::string s = engine_.NextSignature(txtFixedSig->GetText());
     state.UseSeq = inSequence;
     state.QuoteNumber = lastUsed;
-    return s;
+    return SignatureFileText(s, state.SigLineEnds);  // the bytes the signature file would hold
 }
 
 void frmMain::Reactivate() {
