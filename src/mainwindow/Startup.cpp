@@ -125,6 +125,7 @@ void frmMain::Form_Load() {
     SSTab1->SetTabCaption(TabIndex::Random, state.UseSeq ? "Sequential" : "Random");
     SSTab1->SetTab(TabIndex::Fixed);
 
+    WatchFiles();
     window->Show();
     TellOfRecoveryFiles();
 }

@@ -87,4 +87,15 @@ public:
     virtual void SetOnTick(std::function<void()> handler) = 0;
 };
 
+// Work on a thread beside the user interface, started by
+// IUserInterface::RunBeside. Its end runs on the user-interface thread, on a
+// later turn of the event loop.
+class IBackgroundWork {
+public:
+    // Waits for the work to end; the end does not run after this.
+    virtual ~IBackgroundWork() = default;
+    // Whether the work and its end have run.
+    virtual bool Done() const = 0;
+};
+
 }  // namespace tagrota

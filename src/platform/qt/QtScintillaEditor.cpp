@@ -217,10 +217,23 @@ void QtScintillaEditor::SetText(const std::string& text) {
     Replace(ToCrLf(text));
 }
 
+namespace {
+
+// Whether the view's text reads as `wanted` (CR LF line ends), without a
+// copy of a large text where the two cannot be alike: a lone CR or LF reads
+// as two bytes, so a view text with one is shorter than what it reads as.
+bool ReadsAs(std::string_view now, std::string_view wanted) {
+    if (now.size() > wanted.size()) return false;
+    if (now.size() == wanted.size()) return now == wanted;
+    return ToCrLf(now) == wanted;
+}
+
+}  // namespace
+
 void QtScintillaEditor::Replace(std::string wanted) {
     if (!view_ || filling_) {
         if (held_ ? wanted == *held_ : wanted.empty()) return;
-    } else if (wanted == GetText()) {
+    } else if (ReadsAs(view_->Text(), wanted)) {
         return;
     }
     held_ = wanted.empty() ? nullptr : std::make_shared<const std::string>(std::move(wanted));
