@@ -138,6 +138,7 @@ TEST_F(Outside, WhileACollectionIsReadTheWindowAnswersAndNothingRotatesFromHalfO
     // tick rotates, and a rotation asked for by another start waits too.
     const std::string before = rig.Signature();
     EXPECT_EQ(Random().GetText(), kOld);
+    EXPECT_TRUE(Random().Locked()) << "no edit to be replaced unasked";
     rig.platform.Advance(20000);
     rig.Form().RotateNow();
     EXPECT_EQ(rig.Signature(), before);
@@ -149,6 +150,7 @@ TEST_F(Outside, WhileACollectionIsReadTheWindowAnswersAndNothingRotatesFromHalfO
     rig.Find<headless::Button>("btnFindPath(0)").Click();
     rig.ui.FinishBackgroundWork();
     EXPECT_EQ(Random().GetText(), "Third\r\n%\r\n");
+    EXPECT_FALSE(Random().Locked());
     EXPECT_EQ(rig.Signature(), "-- \r\nMe\r\nThird") << "one rotation once it is in place";
     EXPECT_EQ(rig.Form().state.Files.CollectionInUse(), third);
     EXPECT_TRUE(RotatesFrom("-- \r\nMe", "Third\r\n%\r\n"));

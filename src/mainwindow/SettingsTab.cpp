@@ -126,6 +126,9 @@ void frmMain::ReloadCollection(const std::string& oldPath) {
     // No tick may rotate until the new collection is in place, not even one
     // that arrives while a message box below is open.
     holdRotation_ = true;
+    // The Random tab takes no edits until the new text replaces its own.
+    txtRandom->SetLocked(true);
+    txtRandom->SetBusyNote("Reading " + txtRPath->GetText() + "\u2026");
     auto read = std::make_shared<ReadCollection>();
     read->path = txtRPath->GetText();
     read->oldPath = oldPath;
@@ -210,6 +213,8 @@ void frmMain::FinishReload(std::uint64_t generation, const std::shared_ptr<ReadC
         }
     }
     if (generation != reloadGeneration_) return;
+    txtRandom->SetBusyNote({});
+    txtRandom->SetLocked(false);
     holdRotation_ = false;
     ShowDirtyState(TabIndex::Random);
     Rotate();

@@ -51,6 +51,9 @@ public:
     virtual bool Modified() const = 0;
     // Takes the text as it is now as the unchanged one: after a save.
     virtual void MarkUnmodified() = 0;
+    // A note over the text saying what the program is doing (reading a new
+    // file for it); empty for none. An editor may show none at all.
+    virtual void SetBusyNote(const std::string& note) { (void)note; }
     // The text as a string that stays as it is and may be kept. An editor that
     // holds its text as such a string hands out that one rather than a copy.
     virtual std::shared_ptr<const std::string> SharedText() const {

@@ -165,7 +165,19 @@ void QtScintillaEditor::EndFill() {
     filling_ = false;
     changed_ = false;
     held_.reset();
-    if (note_) note_->hide();
+    if (!busy_.empty())
+        ShowNote();
+    else if (note_)
+        note_->hide();
+}
+
+void QtScintillaEditor::SetBusyNote(const std::string& note) {
+    busy_ = note;
+    if (filling_) return;  // the fill's own note stands until it ends
+    if (!busy_.empty())
+        ShowNote();
+    else if (note_)
+        note_->hide();
 }
 
 void QtScintillaEditor::ShowNote() {
@@ -180,7 +192,10 @@ void QtScintillaEditor::ShowNote() {
     const std::size_t size = held_ ? held_->size() : 0;
     const std::size_t loaded = view_ && filling_ ? view_->Loaded() : size;
     const int percent = size ? static_cast<int>(loaded * 100 / size) : 100;
-    note_->setText(QStringLiteral("Loading the text\u2026 %1 %").arg(percent));
+    if (!filling_ && !busy_.empty())
+        note_->setText(QString::fromStdString(busy_));
+    else
+        note_->setText(QStringLiteral("Loading the text\u2026 %1 %").arg(percent));
     note_->adjustSize();
     // In the bottom right corner, clear of the scroll bars.
     constexpr int kClearance = 24;
