@@ -178,6 +178,10 @@ public:
         view_->setFont(parent->font());
         for (int margin = 0; margin < 5; ++margin) view_->setMarginWidth(margin, 0);
         view_->SendScintilla(Sci::SCI_SETMARGINLEFT, 0UL, 4L);
+        // No annotations: with them shown (QScintilla's default) every
+        // change of document sets the height of each line, 300 ms for a
+        // text of five million lines.
+        view_->SendScintilla(Sci::SCI_ANNOTATIONSETVISIBLE, 0UL);
         view_->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1UL);
         view_->SendScintilla(Sci::SCI_SETSCROLLWIDTHTRACKING, 1UL);
         QObject::connect(view_, &QsciScintillaBase::SCN_MODIFIED, &context_, [this](int, int type) {
