@@ -18,7 +18,10 @@ click "$MAIN_WIN" $RANDOM_BUTTON
 click "$MAIN_WIN" $FIXED_EDITOR
 sleep 0.3
 press ctrl+Home
-type_text "T😀Y"
+# Slowly: xdotool types a character that no key has by mapping a spare key to
+# it first, and a key pressed before the program has seen the new mapping is
+# lost on a busy machine.
+xdotool type --delay 250 "T😀Y"
 sleep 0.3
 press ctrl+s
 wait_until 10 sh -c "head -c 6 '$APP/old.txt' | od -An -tx1 | tr -d ' \n' | grep -qx '54f09f988059'" ||
