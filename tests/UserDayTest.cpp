@@ -13,7 +13,11 @@
 //  4. unsaved text goes only after an answer, or into a recovery file that the
 //     next start names while it exists;
 //  5. "changed by another program" is asked only where the content changed;
-//  6. `--print` composes what the next start's first rotation writes.
+//  6. `--print` composes what the next start's first rotation writes;
+//  7. a file that another program changed reaches a tab without unsaved
+//     edits at once, and the rotation draws from the collection as it now
+//     is; a tab with edits keeps them, and a removed file leaves the text in
+//     use as it was.
 
 #include <gtest/gtest.h>
 #include <rapidcheck.h>
@@ -220,15 +224,18 @@ public:
                 break;
             case Kind::WorldWrite:
                 Write(WorldFile(s.a), Content(WorldFile(s.a), 1 + s.b % 4));
+                Watched(WorldFile(s.a));
                 break;
             case Kind::WorldDelete:
                 fs::remove(WorldFile(s.a));
                 m.disk[WorldFile(s.a)] = std::nullopt;
                 Chmod(WorldFile(s.a), 0);
+                Watched(WorldFile(s.a));
                 break;
             case Kind::WorldChmod:
                 if (s.a % 4 != 3) {
                     Chmod(WorldFile(s.a), s.b);
+                    Watched(WorldFile(s.a));
                     break;
                 }
                 ::chmod(sub.c_str(), s.b % 2 ? 0555 : 0755);
@@ -321,6 +328,18 @@ private:
         return bytes;
     }
 
+    // The program's watch tells of the change (some of which the day makes
+    // while the file is locked, where the program cannot read it): a tab
+    // without edits takes its file anew.
+    void Watched(const std::string& path) {
+        for (int t : {0, 1}) {
+            const EditorModel& e = m.editor[t];
+            if (e.origin == path && !e.Dirty() && Readable(path) && m.disk[path] != e.read)
+                TakeFromDisk(t);
+        }
+        rig.ui.FileChanged(path);
+    }
+
     const std::string& WorldFile(int i) const {
         const std::string* files[] = {&fixed, &byDefault, &sig, &a, &b, &c, &out};
         return *files[i % 7];
@@ -381,7 +400,7 @@ private:
             t = stride ? (t + stride) % 4 : tab;
             if (t < 2 && !m.editor[t].Dirty() && Readable(m.editor[t].origin) &&
                 m.disk[m.editor[t].origin] != m.editor[t].read)
-                Reload(m.editor[t]);
+                TakeFromDisk(t);
         }
     }
 
@@ -398,6 +417,13 @@ private:
         e.read = m.disk[e.origin];
     }
 
+    // The tab takes its file as it is now, and the rotation the quotations
+    // of the collection's, where it holds any.
+    void TakeFromDisk(int t) {
+        Reload(m.editor[t]);
+        if (t == 1 && Usable(m.editor[1].origin)) m.quotes = m.editor[1].text;
+    }
+
     // Save of the tab: asks first where the file changed since it was read.
     // True when the edits are gone (saved, or dropped by a reload).
     bool PredictSave(int t) {
@@ -405,7 +431,7 @@ private:
         if (Exists(e.origin) && m.disk[e.origin] != e.read) {
             expectedQuestions.push_back({kChanged, e.origin});
             const int pressed = NextAnswer();
-            if (pressed == 1 && Readable(e.origin)) Reload(e);
+            if (pressed == 1 && Readable(e.origin)) TakeFromDisk(t);
             if (pressed != 0) return pressed == 1 && Readable(e.origin);
         }
         if (!Writable(e.origin)) return false;

@@ -53,14 +53,19 @@ std::vector<std::string_view> SplitCollection(std::string_view text) {
 }
 
 SigList::SigList(std::shared_ptr<const std::string> text) : text_(std::move(text)) {
-    if (!text_) return;
+    if (text_) starts_ = PieceStarts(*text_);
+}
+
+std::vector<std::size_t> SigList::PieceStarts(std::string_view text) {
+    std::vector<std::size_t> starts;
     // Room for one entry in every 128 characters; most entries are longer, so
     // a large list is seldom moved while it grows.
-    starts_.reserve(text_->size() / 128 + 1);
-    const char* const begin = text_->data();
-    ForEachPiece(*text_, [&](const char* start, const char*) {
-        starts_.push_back(static_cast<std::size_t>(start - begin));
+    starts.reserve(text.size() / 128 + 1);
+    const char* const begin = text.data();
+    ForEachPiece(text, [&](const char* start, const char*) {
+        starts.push_back(static_cast<std::size_t>(start - begin));
     });
+    return starts;
 }
 
 std::string_view SigList::Piece(std::size_t index) const {

@@ -22,6 +22,12 @@ public:
     SigList() = default;
     // Keeps the text and cuts it at every separator (see SplitCollection).
     explicit SigList(std::shared_ptr<const std::string> text);
+    // Keeps the text with the starts of its pieces, found beforehand over the
+    // same bytes (PieceStarts), perhaps on another thread.
+    SigList(std::shared_ptr<const std::string> text, std::vector<std::size_t> starts)
+        : text_(std::move(text)), starts_(std::move(starts)) {}
+    // Where each piece of the text starts.
+    static std::vector<std::size_t> PieceStarts(std::string_view text);
 
     std::size_t size() const { return starts_.size(); }
     bool empty() const { return starts_.empty(); }

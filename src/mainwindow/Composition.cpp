@@ -138,6 +138,9 @@ void frmMain::Compose() {
     Timer2->SetOnTick([this] { Timer2_Timer(); });
     txtFixedSig->SetOnChange([this] { txtFixedSig_Change(); });
     txtRandom->SetOnChange([this] { txtRandom_Change(); });
+    w.SetOnFileDrop([this](const std::string& path) { Form_FileDrop(path); });
+    watch_ = s_.ui.CreateFileWatch();
+    if (watch_) watch_->SetOnChange([this](const std::string& path) { FileWatch_Change(path); });
     HScroll1->SetOnChange([this] { HScroll1_Change(); });
     HScroll2->SetOnChange([this] { HScroll2_Change(); });
     chkWordWrap->SetOnClick([this] { chkWordWrap_Click(); });

@@ -1,8 +1,14 @@
 // Editing the Fixed and Random tabs: a tab's picture shows "Dirty2" while its
 // editor's text differs from its file, and Save writes the tab in front back
-// to its file. A file that another program changed meanwhile is not written
-// over without a question, and a tab without edits shows such a file anew.
+// to its file. Both files are watched: a tab without edits takes a change
+// that another program made at once, and the rotation uses it from then on; a
+// tab with edits shows the picture "Dirty" instead and says so once, and its
+// file is not written over without a question.
 
+#include <utility>
+
+#include "engine/Collection.h"
+#include "engine/CollectionChoice.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 
@@ -85,6 +91,7 @@ bool frmMain::SaveTab(int tab) {
     RememberStamp(tab);
     SSTab1->SetTabPicture(tab, "Clean");
     *f.dirty = false;
+    changedTold_[tab] = goneTold_[tab] = false;
     return true;
 }
 
@@ -105,22 +112,71 @@ bool frmMain::ReloadTab(int tab) {
     }
     // Read while it was being replaced: the next look finds it changed again.
     state.Files.Held(f.role, before);
+    changedTold_[tab] = false;
+    TookFileText(tab);
     ShowDirtyState(tab);
     return true;
 }
 
-void frmMain::RefreshFromDisk(int tab) {
+void frmMain::TookFileText(int tab) {
+    // The rotation draws from the collection as its file now holds it; a
+    // text without quotations is shown, and the quotations in use stay.
+    if (tab != TabIndex::Random) return;
+    std::shared_ptr<const std::string> text = txtRandom->SharedText();
+    if (HoldsQuotations(*text)) SplitInto(state, std::move(text));
+}
+
+bool frmMain::RefreshFromDisk(int tab) {
     const TabFile f = FileOfTab(tab);
-    if (*f.dirty || !state.Files.ChangedOnDisk(f.role, s_.files)) return;
+    if (*f.dirty || !state.Files.ChangedOnDisk(f.role, s_.files)) return false;
     const std::optional<FileStamp> now = s_.files.Stamp(f.path);
     {
         IgnoringEvents ignoring(state);
-        if (!Fits(f) || !f.editor->LoadFile(f.path)) return;
+        if (!Fits(f) || !f.editor->LoadFile(f.path)) return false;
     }
     state.Files.Held(f.role, now);
-    // The collection's quotations come from its file: an outside edit of the
-    // file is only shown, the rotation keeps its list until the next load.
+    TookFileText(tab);
     ShowDirtyState(tab);
+    return true;
+}
+
+void frmMain::WatchFiles() {
+    if (watch_) watch_->Watch({state.Files.FixPath(), state.Files.CollectionInUse()});
+}
+
+void frmMain::FileWatch_Change(const std::string& path) {
+    // The fixed signature may be the collection as well.
+    for (int tab : {TabIndex::Fixed, TabIndex::Random})
+        if (FileOfTab(tab).path == path) TakeOutsideChange(tab);
+}
+
+void frmMain::TakeOutsideChange(int tab) {
+    const TabFile f = FileOfTab(tab);
+    const char* const tabName = tab == TabIndex::Fixed ? "Fixed" : "Random";
+    if (s_.files.IsMissing(f.path)) {
+        // The text in use stays, and goes on being used: a file deleted by
+        // mistake can be saved anew from the tab.
+        if (std::exchange(goneTold_[tab], true)) return;
+        s_.messages.ShowNotice(std::string("The ") + f.what + " file " + f.path +
+                                   " has been removed by another program.\r\nTagrota goes on " +
+                                   "with the text in the " + tabName +
+                                   " tab; Save writes it there anew.",
+                               MsgBoxStyle::Information, kAppName);
+        return;
+    }
+    goneTold_[tab] = false;
+    if (!state.Files.ChangedOnDisk(f.role, s_.files)) return;
+    if (!*f.dirty) {
+        RefreshFromDisk(tab);
+        return;
+    }
+    SSTab1->SetTabPicture(tab, "Dirty");
+    if (std::exchange(changedTold_[tab], true)) return;
+    s_.messages.ShowNotice("The file " + f.path + " has been changed by another program.\r\n" +
+                               "Your unsaved changes in the " + tabName +
+                               " tab are kept; Save asks whether to overwrite the file or " +
+                               "reload it.",
+                           MsgBoxStyle::Information, kAppName);
 }
 
 bool frmMain::SettleUnsaved(int tab, const std::string& before) {

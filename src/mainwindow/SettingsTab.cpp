@@ -3,7 +3,9 @@
 // reload of a newly chosen collection.
 
 #include <cstdio>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "engine/Collection.h"
 #include "engine/CollectionChoice.h"
@@ -18,19 +20,6 @@ std::string ZeroPadded(int value, int digits) {
     std::snprintf(text, sizeof text, "%0*d", digits, value);
     return text;
 }
-
-// Holds the rotation for as long as it lives.
-class HoldingRotation {
-public:
-    explicit HoldingRotation(bool& hold) : hold_(hold), was_(std::exchange(hold, true)) {}
-    ~HoldingRotation() { hold_ = was_; }
-    HoldingRotation(const HoldingRotation&) = delete;
-    HoldingRotation& operator=(const HoldingRotation&) = delete;
-
-private:
-    bool& hold_;
-    const bool was_;
-};
 
 }  // namespace
 
@@ -94,6 +83,16 @@ void frmMain::btnFindPath_Click(int index) {
         state.Files.ChooseCurrentPath(fileName);
         return;
     }
+    UseCollectionFile(fileName, oldPath);
+}
+
+void frmMain::Form_FileDrop(const std::string& path) {
+    // Not while a question or a dialog holds the user.
+    if (path.empty() || s_.ui.ModalWindowOpen()) return;
+    UseCollectionFile(path, txtRPath->GetText());
+}
+
+void frmMain::UseCollectionFile(const std::string& fileName, const std::string& oldPath) {
     // The Fixed tab holds that file: it cannot be the Random tab's as well.
     if (NameOneFile(s_.files, fileName, state.Files.FixPath())) {
         s_.messages.MsgBox("The file " + fileName +
@@ -102,80 +101,139 @@ void frmMain::btnFindPath_Click(int index) {
                            MsgBoxStyle::Exclamation, kAppName);
         return;
     }
-    // While the questions wait, the collection chosen before stays one that
-    // no tick may write a signature into.
-    HoldingRotation hold(holdRotation_);
     txtRPath->SetText(fileName);
     state.Files.ChooseNextCollection(fileName);
     if (txtRPath->GetText() == oldPath) return;
 
+    // While the questions wait, the collection chosen before is no longer
+    // the one for the next start, yet no tick may write a signature into it:
+    // the rotation is held until they are answered (and, after Yes, until
+    // the new collection is in place).
+    const bool held = std::exchange(holdRotation_, true);
     const int answer = s_.messages.MsgBox(
         "You have selected a different collection file to use.\r\n"
         "Do you want to load the new file now? If you answer 'No'\r\n"
         "it will be loaded the next time you start Tagrota.",
         MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation, "Collection Change");
-    if (answer != MsgBoxResult::Yes) return;
+    if (answer != MsgBoxResult::Yes) {
+        holdRotation_ = held;
+        return;
+    }
     // The reload replaces the Random tab's text: its edits are saved or
     // dropped first, or the whole change of file is called off.
     if (!SettleUnsaved(TabIndex::Random, "before the new collection is loaded")) {
         txtRPath->SetText(oldPath);
         state.Files.ChooseNextCollection(oldPath);
+        holdRotation_ = held;
         return;
     }
     ReloadCollection(oldPath);
-    ShowDirtyState(TabIndex::Random);
 }
 
+// What the reading beside the event loop found: the choice, and where the
+// pieces of its text start.
+struct frmMain::ReadCollection {
+    std::string path, oldPath;
+    CollectionChoice choice;
+    std::vector<std::size_t> starts;
+    int attempts = 0;
+};
+
 void frmMain::ReloadCollection(const std::string& oldPath) {
-    {
-        // No tick may rotate while the reload runs, not even one that arrives
-        // while a message box below is open.
-        HoldingRotation hold(holdRotation_);
-        const std::string path = txtRPath->GetText();
+    // No tick may rotate until the new collection is in place, not even one
+    // that arrives while a message box below is open.
+    holdRotation_ = true;
+    // The Random tab takes no edits until the new text replaces its own.
+    txtRandom->SetLocked(true);
+    txtRandom->SetBusyNote("Reading " + txtRPath->GetText() + "\u2026");
+    auto read = std::make_shared<ReadCollection>();
+    read->path = txtRPath->GetText();
+    read->oldPath = oldPath;
+    const std::uint64_t generation = ++reloadGeneration_;
+    // Readings that ended are dropped; one still under way ends unheeded.
+    std::erase_if(reloads_, [](const std::unique_ptr<IBackgroundWork>& w) { return w->Done(); });
+    ReadBeside(generation, read);
+}
 
-        // Read and checked before anything is replaced: a file that gives no
-        // collection leaves the Random tab, the list and the count as they are.
-        CollectionRules rules;
-        rules.placeholderIfMissing = false;
-        rules.fallBackToDefault = false;
-        rules.writeFiles = false;
-        CollectionChoice choice = ChooseCollection(s_.files, path, s_.programDir, rules);
-        bool usable = choice.source == CollectionSource::Configured;
-        if (usable) {
-            const std::string oldText = txtRandom->GetText();
-            FileStatus loaded;
-            {
-                IgnoringEvents ignoring(state);
-                loaded = txtRandom->LoadFile(path, std::move(choice.read));
-            }
-            usable = loaded && HoldsQuotations(txtRandom->GetText());
-            if (usable) {
-                SplitInto(state, txtRandom->SharedText());
-                state.Files.Loaded(EditedRole::Collection, path, choice.stamp);
-            } else {
-                // The file changed between the two reads: the collection in
-                // use stays, its text as it was.
-                IgnoringEvents ignoring(state);
-                txtRandom->SetText(oldText);
-                if (!loaded) choice.chosenUnreadable = loaded.reason;
-            }
+void frmMain::ReadBeside(std::uint64_t generation, const std::shared_ptr<ReadCollection>& read) {
+    ++read->attempts;
+    // Read and checked before anything is replaced: a file that gives no
+    // collection leaves the Random tab, the list and the count as they are.
+    CollectionRules rules;
+    rules.placeholderIfMissing = false;
+    rules.fallBackToDefault = false;
+    rules.writeFiles = false;
+    IFileSystem& files = s_.files;
+    reloads_.push_back(s_.ui.RunBeside(
+        [read, &files, programDir = s_.programDir, rules] {
+            read->choice = ChooseCollection(files, read->path, programDir, rules);
+            read->starts.clear();
+            if (read->choice.source == CollectionSource::Configured)
+                read->starts = SigList::PieceStarts(ChosenText(read->choice));
+        },
+        [this, read, generation] { FinishReload(generation, read); }));
+}
+
+void frmMain::FinishReload(std::uint64_t generation, const std::shared_ptr<ReadCollection>& read) {
+    // A later choice of collection has taken over.
+    if (generation != reloadGeneration_) return;
+    CollectionChoice& choice = read->choice;
+    const std::string& path = read->path;
+    bool usable = choice.source == CollectionSource::Configured;
+    // Changed while it was read: read again, a few times at most.
+    if (usable && s_.files.Stamp(path) != choice.stamp && read->attempts < 3) {
+        ReadBeside(generation, read);
+        return;
+    }
+    if (usable) {
+        const std::size_t size = ChosenText(choice).size();
+        FileStatus loaded;
+        {
+            IgnoringEvents ignoring(state);
+            loaded = txtRandom->LoadFile(path, std::move(choice.read));
         }
-
-        if (!usable) {
-            if (choice.chosenUnreadable.empty())
-                s_.messages.MsgBox(
-                    "The file " + s_.ui.UpperCase(path) + " is invalid. This file was NOT loaded.",
-                    MsgBoxStyle::OkOnly, "");
+        if (loaded) {
+            std::shared_ptr<const std::string> text = txtRandom->SharedText();
+            // The pieces found beside the event loop, where the editor took
+            // the text that was read; else the text it read itself.
+            if (text->size() == size && !read->starts.empty())
+                state.Sigs = SigList(std::move(text), std::move(read->starts));
             else
-                s_.messages.MsgBox("The file " + path + " could not be read: " +
-                                       choice.chosenUnreadable + ". This file was NOT loaded.",
-                                   MsgBoxStyle::OkOnly, "");
-            // The path as it was before the question; the Random tab's text
-            // still comes from the file it came from.
-            txtRPath->SetText(oldPath);
-            state.Files.ChooseNextCollection(oldPath);
+                state.Sigs = SigList(std::move(text));
+            state.SigCount = static_cast<Long>(state.Sigs.size()) - 1;
+            state.Files.Loaded(EditedRole::Collection, path, choice.stamp);
+            goneTold_[TabIndex::Random] = changedTold_[TabIndex::Random] = false;
+            WatchFiles();
+        } else {
+            usable = false;
+            choice.chosenUnreadable = loaded.reason;
         }
     }
+
+    if (!usable) {
+        // Told with the rotation held, so that no tick rotates while the
+        // message is open.
+        if (choice.chosenUnreadable.empty())
+            s_.messages.MsgBox(
+                "The file " + s_.ui.UpperCase(path) + " is invalid. This file was NOT loaded.",
+                MsgBoxStyle::OkOnly, "");
+        else
+            s_.messages.MsgBox("The file " + path + " could not be read: " +
+                                   choice.chosenUnreadable + ". This file was NOT loaded.",
+                               MsgBoxStyle::OkOnly, "");
+        // The path as it was before the question; the Random tab's text
+        // still comes from the file it came from. Unless the user chose
+        // again while the message was open.
+        if (generation == reloadGeneration_) {
+            txtRPath->SetText(read->oldPath);
+            state.Files.ChooseNextCollection(read->oldPath);
+        }
+    }
+    if (generation != reloadGeneration_) return;
+    txtRandom->SetBusyNote({});
+    txtRandom->SetLocked(false);
+    holdRotation_ = false;
+    ShowDirtyState(TabIndex::Random);
     Rotate();
 }
 

@@ -131,6 +131,7 @@ void frmMain::Form_Load() {
     SSTab1->SetTabCaption(TabIndex::Random, state.UseSeq ? "Sequential" : "Random");
     SSTab1->SetTab(TabIndex::Fixed);
 
+    WatchFiles();
     window->Show();
     TellOfRecoveryFiles();
 }

@@ -10,6 +10,7 @@
 // TrayMode (tray/TrayMode.h) that the window owns.
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -100,6 +101,11 @@ public:
     void chkMin_Click();
     void chkSysTray_Click();
     void btnFindPath_Click(int index);
+    // A file dropped on the window (an editor included) is offered as the
+    // collection, as if chosen with the collection's browse button.
+    void Form_FileDrop(const std::string& path);
+    // Another program changed, replaced or removed a watched file.
+    void FileWatch_Change(const std::string& path);
 
     // --- Commands ---
     void SaveCommand();
@@ -153,7 +159,20 @@ private:
     // One rotation: the engine's next signature into the Current tab and the
     // current signature file; a failed write is told once per run of failures.
     void Rotate();
+    // The collection chosen on the Settings tab (by browsing or a drop): for
+    // the next start, or after Yes loaded now.
+    void UseCollectionFile(const std::string& fileName, const std::string& oldPath);
+    // Reads and checks the new collection beside the event loop; the rotation
+    // waits until FinishReload has put it in place.
     void ReloadCollection(const std::string& oldPath);
+    struct ReadCollection;
+    void ReadBeside(std::uint64_t generation, const std::shared_ptr<ReadCollection>& read);
+    void FinishReload(std::uint64_t generation, const std::shared_ptr<ReadCollection>& read);
+    // Watches the files the editors show, as they are now.
+    void WatchFiles();
+    // A watched file of the tab changed: a tab without edits shows it anew,
+    // one with edits is marked; a removed file is told of once.
+    void TakeOutsideChange(int tab);
     void ReportSaveFailure(const std::string& path, const std::string& reason);
 
     // The editor of tab 0 or 1 and the file behind it.
@@ -175,8 +194,11 @@ private:
     bool SaveTab(int tab);
     // The file read into the editor again, its edits dropped.
     bool ReloadTab(int tab);
-    // A tab without edits shows its file as it is now.
-    void RefreshFromDisk(int tab);
+    // After the editor of the tab took its file's text: the rotation's
+    // quotations follow the collection's.
+    void TookFileText(int tab);
+    // A tab without edits shows its file as it is now; true when it read it.
+    bool RefreshFromDisk(int tab);
     // Save, Discard or Cancel for the tab's unsaved edits; `before` says what
     // is about to happen. False for Cancel (or a save that did not happen).
     bool SettleUnsaved(int tab, const std::string& before);
@@ -201,6 +223,12 @@ private:
     // nor while a collection is being reloaded.
     bool holdRotation_ = true;
     bool writeFailureShown_ = false;
+    std::unique_ptr<IFileWatch> watch_;
+    // Per tab: its file's removal, and a change under unsaved edits, told.
+    std::array<bool, 2> goneTold_{}, changedTold_{};
+    // Collections read beside the event loop; only the newest is put in place.
+    std::vector<std::unique_ptr<IBackgroundWork>> reloads_;
+    std::uint64_t reloadGeneration_ = 0;
 };
 
 }  // namespace tagrota

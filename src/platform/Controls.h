@@ -56,6 +56,9 @@ public:
     virtual bool Modified() const = 0;
     // Takes the text as it is now as the unchanged one: after a save.
     virtual void MarkUnmodified() = 0;
+    // A note over the text saying what the program is doing (reading a new
+    // file for it); empty for none. An editor may show none at all.
+    virtual void SetBusyNote(const std::string& note) { (void)note; }
     // The text as a string that stays as it is and may be kept. An editor that
     // holds its text as such a string hands out that one rather than a copy.
     virtual std::shared_ptr<const std::string> SharedText() const {
@@ -91,6 +94,17 @@ public:
     virtual void SetEnabled(bool enabled) = 0;
     virtual bool Enabled() const = 0;
     virtual void SetOnTick(std::function<void()> handler) = 0;
+};
+
+// Work on a thread beside the user interface, started by
+// IUserInterface::RunBeside. Its end runs on the user-interface thread, on a
+// later turn of the event loop.
+class IBackgroundWork {
+public:
+    // Waits for the work to end; the end does not run after this.
+    virtual ~IBackgroundWork() = default;
+    // Whether the work and its end have run.
+    virtual bool Done() const = 0;
 };
 
 }  // namespace tagrota

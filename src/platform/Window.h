@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/Controls.h"
+#include "platform/FileWatch.h"
 #include "platform/ImageList.h"
 #include "platform/Services.h"
 
@@ -279,6 +280,12 @@ public:
     virtual void SetOnQueryUnload(std::function<void(bool& cancel, UnloadMode mode)> handler) = 0;
     // Runs when the window has closed.
     virtual void SetOnUnload(std::function<void()> handler) = 0;
+    // Runs with the file's path when the user drops a file (from a file
+    // manager) anywhere on the window, an editor included: a dropped file is
+    // never put into an editor as its address. Dropped text still goes into
+    // the editor it is dropped on, as text. Without a handler a file dropped
+    // is refused.
+    virtual void SetOnFileDrop(std::function<void(const std::string& path)> handler) = 0;
 
     // The controls, created in this order and owned by the window.
     virtual IToolbar& AddToolbar(const std::string& name, int height, int tabIndex,
@@ -356,6 +363,13 @@ public:
     // Whether a window of the program (a dialog, a message box) holds the
     // user inside it now.
     virtual bool ModalWindowOpen() const = 0;
+    // A watch over files that other programs may change (FileWatch.h).
+    virtual std::unique_ptr<IFileWatch> CreateFileWatch() = 0;
+    // Runs `work` on a thread of its own, then `then` on the user-interface
+    // thread. The work must touch nothing that the user interface uses
+    // meanwhile.
+    virtual std::unique_ptr<IBackgroundWork> RunBeside(std::function<void()> work,
+                                                       std::function<void()> then) = 0;
 };
 
 }  // namespace tagrota

@@ -250,4 +250,54 @@ std::unique_ptr<IWindow> UserInterface::CreateDialogWindow(DialogFrame frame,
     return std::make_unique<Window>(files_, this, frame, &owner);
 }
 
+FileWatch::FileWatch(UserInterface& ui) : ui_(ui) {
+    ui_.watches.push_back(this);
+}
+
+FileWatch::~FileWatch() {
+    std::erase(ui_.watches, this);
+}
+
+void FileWatch::Changed(const std::string& path) {
+    if (onChange_ && std::find(watched.begin(), watched.end(), path) != watched.end())
+        onChange_(path);
+}
+
+void UserInterface::FileChanged(const std::string& path) {
+    // A watch may go while another one reports.
+    const std::vector<FileWatch*> now = watches;
+    for (FileWatch* watch : now)
+        if (std::find(watches.begin(), watches.end(), watch) != watches.end()) watch->Changed(path);
+}
+
+BackgroundWork::BackgroundWork(UserInterface& ui, std::function<void()> work,
+                               std::function<void()> then)
+    : ui_(ui), work_(std::move(work)), then_(std::move(then)) {}
+
+BackgroundWork::~BackgroundWork() {
+    std::erase(ui_.heldWork, this);
+}
+
+void BackgroundWork::Run() {
+    std::erase(ui_.heldWork, this);
+    if (done_) return;
+    done_ = true;
+    if (work_) work_();
+    if (then_) then_();
+}
+
+std::unique_ptr<IBackgroundWork> UserInterface::RunBeside(std::function<void()> work,
+                                                          std::function<void()> then) {
+    auto started = std::make_unique<BackgroundWork>(*this, std::move(work), std::move(then));
+    if (holdBackgroundWork)
+        heldWork.push_back(started.get());
+    else
+        started->Run();
+    return started;
+}
+
+void UserInterface::FinishBackgroundWork() {
+    while (!heldWork.empty()) heldWork.front()->Run();
+}
+
 }  // namespace tagrota::headless

@@ -279,6 +279,9 @@ public:
         onQueryUnload_ = std::move(handler);
     }
     void SetOnUnload(std::function<void()> handler) override { onUnload_ = std::move(handler); }
+    void SetOnFileDrop(std::function<void(const std::string&)> handler) override {
+        onFileDrop_ = std::move(handler);
+    }
 
     IToolbar& AddToolbar(const std::string& name, int height, int tabIndex, const ImageList& images,
                          const std::vector<ToolbarEntry>& buttons) override;
@@ -302,6 +305,12 @@ public:
     // resized) and the keyboard.
     void UserResize(int width, int height);
     void UserClose() { Close(UnloadMode::FormControlMenu); }
+    // A file dropped on the window; false when the window takes no files.
+    bool DropFile(const std::string& path) {
+        if (!onFileDrop_) return false;
+        onFileDrop_(path);
+        return true;
+    }
     // Enter and Escape click the button that answers them; false when none.
     bool PressKey(int buttonKey);
     // Keys with a shortcut: the menu entry they choose, else the window's own
@@ -353,6 +362,7 @@ private:
     std::unique_ptr<MenuBar> menu_;
     std::function<void()> onResize_, onUnload_;
     std::function<void(bool&, UnloadMode)> onQueryUnload_;
+    std::function<void(const std::string&)> onFileDrop_;
     std::map<std::string, std::function<void()>> shortcuts_;
 };
 
@@ -369,6 +379,43 @@ private:
     std::deque<std::string> answers_;
 };
 
+// A watch that the test tells of changes: UserInterface::FileChanged.
+class FileWatch final : public IFileWatch {
+public:
+    explicit FileWatch(UserInterface& ui);
+    ~FileWatch() override;
+    FileWatch(const FileWatch&) = delete;
+    FileWatch& operator=(const FileWatch&) = delete;
+    void Watch(const std::vector<std::string>& paths) override { watched = paths; }
+    void SetOnChange(std::function<void(const std::string&)> handler) override {
+        onChange_ = std::move(handler);
+    }
+    // Tells of a change to the path when it is watched.
+    void Changed(const std::string& path);
+    std::vector<std::string> watched;
+
+private:
+    UserInterface& ui_;
+    std::function<void(const std::string&)> onChange_;
+};
+
+// Work "beside" the user interface: run at once, or held until the test lets
+// it run (UserInterface::holdBackgroundWork).
+class BackgroundWork final : public IBackgroundWork {
+public:
+    BackgroundWork(UserInterface& ui, std::function<void()> work, std::function<void()> then);
+    ~BackgroundWork() override;
+    BackgroundWork(const BackgroundWork&) = delete;
+    BackgroundWork& operator=(const BackgroundWork&) = delete;
+    bool Done() const override { return done_; }
+    void Run();
+
+private:
+    UserInterface& ui_;
+    std::function<void()> work_, then_;
+    bool done_ = false;
+};
+
 // Windows on a headless platform, with timers on its virtual clock.
 class UserInterface final : public IUserInterface {
 public:
@@ -380,6 +427,21 @@ public:
     std::vector<Rect> ScreenWorkAreas() const override { return screens; }
     std::string UpperCase(const std::string& text) const override { return BasicUpperCase(text); }
     bool ModalWindowOpen() const override { return modalDepth > 0; }
+    std::unique_ptr<IFileWatch> CreateFileWatch() override {
+        return std::make_unique<FileWatch>(*this);
+    }
+    // Another program changed the file at the path: every watch over it says
+    // so, as a real one would after the change.
+    void FileChanged(const std::string& path);
+    // The watches that exist.
+    std::vector<FileWatch*> watches;
+    std::unique_ptr<IBackgroundWork> RunBeside(std::function<void()> work,
+                                               std::function<void()> then) override;
+    // While set, work started beside waits for FinishBackgroundWork.
+    bool holdBackgroundWork = false;
+    // Runs the work held so far, and its ends, in the order started.
+    void FinishBackgroundWork();
+    std::vector<BackgroundWork*> heldWork;
 
     // The screens a test gives the desktop; none by default.
     std::vector<Rect> screens;

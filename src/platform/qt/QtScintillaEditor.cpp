@@ -165,7 +165,19 @@ void QtScintillaEditor::EndFill() {
     filling_ = false;
     changed_ = false;
     held_.reset();
-    if (note_) note_->hide();
+    if (!busy_.empty())
+        ShowNote();
+    else if (note_)
+        note_->hide();
+}
+
+void QtScintillaEditor::SetBusyNote(const std::string& note) {
+    busy_ = note;
+    if (filling_) return;  // the fill's own note stands until it ends
+    if (!busy_.empty())
+        ShowNote();
+    else if (note_)
+        note_->hide();
 }
 
 void QtScintillaEditor::ShowNote() {
@@ -180,7 +192,10 @@ void QtScintillaEditor::ShowNote() {
     const std::size_t size = held_ ? held_->size() : 0;
     const std::size_t loaded = view_ && filling_ ? view_->Loaded() : size;
     const int percent = size ? static_cast<int>(loaded * 100 / size) : 100;
-    note_->setText(QStringLiteral("Loading the text\u2026 %1 %").arg(percent));
+    if (!filling_ && !busy_.empty())
+        note_->setText(QString::fromStdString(busy_));
+    else
+        note_->setText(QStringLiteral("Loading the text\u2026 %1 %").arg(percent));
     note_->adjustSize();
     // In the bottom right corner, clear of the scroll bars.
     constexpr int kClearance = 24;
@@ -217,10 +232,25 @@ void QtScintillaEditor::SetText(const std::string& text) {
     Replace(ToCrLf(text));
 }
 
+namespace {
+
+// Whether the view's text reads as `wanted` (CR LF line ends), without a
+// copy of a large text where the two cannot be alike: a lone CR or LF reads
+// as two bytes, so a view text with one is shorter than what it reads as.
+bool ReadsAs(std::string_view now, std::string_view wanted) {
+    if (now.size() > wanted.size()) return false;
+    if (now.size() == wanted.size()) return now == wanted;
+    return ToCrLf(now) == wanted;
+}
+
+}  // namespace
+
 void QtScintillaEditor::Replace(std::string wanted, bool fresh) {
     // A fill under way gives a fresh document anyway.
     const bool shown = view_ && !filling_;
-    const bool same = shown ? wanted == GetText() : held_ ? wanted == *held_ : wanted.empty();
+    const bool same = shown   ? ReadsAs(view_->Text(), wanted)
+                      : held_ ? wanted == *held_
+                              : wanted.empty();
     if (same && !(fresh && shown)) return;
     held_ = wanted.empty() ? nullptr : std::make_shared<const std::string>(std::move(wanted));
     if (view_) StartFill();

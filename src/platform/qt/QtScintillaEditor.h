@@ -59,6 +59,7 @@ public:
     void SetLocked(bool locked) override;
     bool Modified() const override;
     void MarkUnmodified() override;
+    void SetBusyNote(const std::string& note) override;
 
     // The view, made and filled with the whole text first, at once.
     QsciScintilla* scintilla();
@@ -109,6 +110,7 @@ private:
     bool filling_ = false;  // the view is loading the text
     bool locked_ = false;   // read only for the user, also once filled
     bool changed_ = false;  // the text changed since the last notification
+    std::string busy_;      // the program's note, shown while no fill is
     std::function<void()> onChange_;
 };
 

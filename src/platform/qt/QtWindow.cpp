@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +21,8 @@
 #include <algorithm>
 
 #include "platform/IconHandles.h"
+#include "platform/qt/QtBackgroundWork.h"
+#include "platform/qt/QtFileWatch.h"
 #include "platform/qt/QtScintillaEditor.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSimpleControls.h"
@@ -120,7 +124,74 @@ void QtWindow::HideIcon() {
     widget_->setWindowIcon(QIcon(none));
 }
 
+namespace {
+
+// The one local file a drag carries; empty for text, a web address, or more
+// than one file.
+std::string DraggedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
+    const QUrl url = mime->urls().front();
+    return url.isLocalFile() ? url.toLocalFile().toStdString() : std::string();
+}
+
+bool CarriesFiles(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return false;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) return true;
+    return false;
+}
+
+// Sees every drag over the application, and takes those that carry files
+// over its window: an editor would insert their addresses as text. A drag of
+// text goes on to the widget under it.
+class FileDropFilter final : public QObject {
+public:
+    FileDropFilter(QWidget& window, std::function<void(const std::string&)>& handler)
+        : window_(window), handler_(handler) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != &window_) return false;
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!CarriesFiles(drop->mimeData())) return false;
+        const std::string path = DraggedFile(drop->mimeData());
+        if (path.empty()) {
+            drop->ignore();
+            return true;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        if (type == QEvent::Drop && handler_) {
+            // After the drop has ended: the handler may ask a question, and
+            // the program the file came from waits for the drop's end.
+            QTimer::singleShot(0, this, [this, path] {
+                if (handler_) handler_(path);
+            });
+        }
+        return true;
+    }
+
+private:
+    QWidget& window_;
+    std::function<void(const std::string&)>& handler_;
+};
+
+}  // namespace
+
+void QtWindow::SetOnFileDrop(std::function<void(const std::string&)> handler) {
+    onFileDrop_ = std::move(handler);
+    if (dropFilter_) return;
+    dropFilter_ = std::make_unique<FileDropFilter>(*widget_, onFileDrop_);
+    qApp->installEventFilter(dropFilter_.get());
+    widget_->setAcceptDrops(true);
+}
+
 QtWindow::~QtWindow() {
+    dropFilter_.reset();
     if (modalLoop_) modalLoop_->quit();
     // The wrappers go first and take their connections with them; then the
     // widgets, none of whose signals reaches anything any more.
@@ -610,6 +681,15 @@ std::unique_ptr<ITimer> QtUserInterface::CreateTimer() {
 
 std::string QtUserInterface::UpperCase(const std::string& text) const {
     return QString::fromStdString(text).toUpper().toStdString();
+}
+
+std::unique_ptr<IFileWatch> QtUserInterface::CreateFileWatch() {
+    return std::make_unique<QtFileWatch>();
+}
+
+std::unique_ptr<IBackgroundWork> QtUserInterface::RunBeside(std::function<void()> work,
+                                                            std::function<void()> then) {
+    return std::make_unique<QtBackgroundWork>(std::move(work), std::move(then));
 }
 
 bool QtUserInterface::ModalWindowOpen() const {

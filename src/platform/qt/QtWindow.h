@@ -124,6 +124,7 @@ public:
         onQueryUnload_ = std::move(handler);
     }
     void SetOnUnload(std::function<void()> handler) override { onUnload_ = std::move(handler); }
+    void SetOnFileDrop(std::function<void(const std::string&)> handler) override;
 
     IToolbar& AddToolbar(const std::string& name, int height, int tabIndex, const ImageList& images,
                          const std::vector<ToolbarEntry>& buttons) override;
@@ -211,6 +212,9 @@ private:
     std::function<void()> onResize_;
     std::function<void(bool&, UnloadMode)> onQueryUnload_;
     std::function<void()> onUnload_;
+    // Takes the files dropped anywhere on the window before its widgets do.
+    std::unique_ptr<QObject> dropFilter_;
+    std::function<void(const std::string&)> onFileDrop_;
 };
 
 // A modal file-open dialog of Qt's own (not the desktop's), so that a name
@@ -235,6 +239,9 @@ public:
     std::vector<Rect> ScreenWorkAreas() const override;
     std::string UpperCase(const std::string& text) const override;
     bool ModalWindowOpen() const override;
+    std::unique_ptr<IFileWatch> CreateFileWatch() override;
+    std::unique_ptr<IBackgroundWork> RunBeside(std::function<void()> work,
+                                               std::function<void()> then) override;
 
 private:
     IFileSystem& files_;

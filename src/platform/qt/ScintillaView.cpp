@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -122,6 +123,24 @@ public:
     std::function<void()> afterEvent;
 
 protected:
+    // QScintilla types a key's text only when its first UTF-16 unit is a
+    // printable character; a character outside the Basic Multilingual Plane
+    // (an emoji) comes as a surrogate pair, whose first unit is not, and was
+    // dropped. Such text goes in as typed text here, in place of the
+    // selection.
+    void keyPressEvent(QKeyEvent* e) override {
+        const QString text = e->text();
+        const auto commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        if (!text.isEmpty() && text.front().isHighSurrogate() && !(e->modifiers() & commands)) {
+            if (!isReadOnly()) {
+                const QByteArray bytes = text.toUtf8();
+                SendScintilla(SCI_REPLACESEL, 0UL, bytes.constData());
+            }
+            e->accept();
+            return;
+        }
+        QsciScintilla::keyPressEvent(e);
+    }
     bool event(QEvent* e) override {
         const bool handled = QsciScintilla::event(e);
         if (afterEvent) afterEvent();
@@ -159,6 +178,10 @@ public:
         view_->setFont(parent->font());
         for (int margin = 0; margin < 5; ++margin) view_->setMarginWidth(margin, 0);
         view_->SendScintilla(Sci::SCI_SETMARGINLEFT, 0UL, 4L);
+        // No annotations: with them shown (QScintilla's default) every
+        // change of document sets the height of each line, 300 ms for a
+        // text of five million lines.
+        view_->SendScintilla(Sci::SCI_ANNOTATIONSETVISIBLE, 0UL);
         view_->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1UL);
         view_->SendScintilla(Sci::SCI_SETSCROLLWIDTHTRACKING, 1UL);
         QObject::connect(view_, &QsciScintillaBase::SCN_MODIFIED, &context_, [this](int, int type) {
