@@ -12,6 +12,7 @@
 #include "TestSupport.h"
 #include "engine/Collection.h"
 #include "engine/Settings.h"
+#include "engine/SignatureEngine.h"
 
 namespace tagrota {
 namespace {
@@ -58,7 +59,9 @@ protected:
             const std::string sig = rig.Signature();
             bool found = false;
             for (std::size_t e = 0; e + 1 < entries.size(); ++e)
-                found = found || sig == fixedText + "\r\n" + std::string(entries[e]);
+                found =
+                    found || sig == SignatureFileText(fixedText + "\r\n" + std::string(entries[e]),
+                                                      LineEnding::Lf);
             if (!found) return false;
         }
         return true;
@@ -79,7 +82,7 @@ TEST_F(Outside, UnsavedEditsAreMarkedAndToldOnceAndRemovalsToldOnceWithTheTextKe
     // Save still asks; Reload takes their text and the mark goes.
     rig.messages.Answer(1);
     rig.Toolbar().Click("Save");
-    EXPECT_EQ(rig.messages.shown.back().buttons[0], "Overwrite");
+    EXPECT_EQ(rig.messages.shown.back().buttons[0], "&Overwrite");
     EXPECT_EQ(Fixed().GetText(), "-- \r\nTheirs again");
     EXPECT_EQ(rig.Tabs().TabPicture(0), "Clean");
 
@@ -151,7 +154,7 @@ TEST_F(Outside, WhileACollectionIsReadTheWindowAnswersAndNothingRotatesFromHalfO
     rig.ui.FinishBackgroundWork();
     EXPECT_EQ(Random().GetText(), "Third\r\n%\r\n");
     EXPECT_FALSE(Random().Locked());
-    EXPECT_EQ(rig.Signature(), "-- \r\nMe\r\nThird") << "one rotation once it is in place";
+    EXPECT_EQ(rig.Signature(), "-- \nMe\nThird\n") << "one rotation once it is in place";
     EXPECT_EQ(rig.Form().state.Files.CollectionInUse(), third);
     EXPECT_TRUE(RotatesFrom("-- \r\nMe", "Third\r\n%\r\n"));
 

@@ -156,13 +156,13 @@ TEST_F(QtOutside, OutsideChangesArriveByThemselvesThroughRenamesRewritesAndRemov
     test::WriteBytes(fixed, "-- \r\nRewritten\r\n");
     ASSERT_TRUE(Until([&] { return fixedText() == "-- \r\nRewritten\r\n"; }));
     form->RotateNow();
-    EXPECT_EQ(test::ReadBytes(dir.File("sig.txt")).rfind("-- \r\nRewritten\r\n", 0), 0u);
+    EXPECT_EQ(test::ReadBytes(dir.File("sig.txt")).rfind("-- \nRewritten\n", 0), 0u);
 
     // The collection: the next rotation draws from what it now holds.
     test::WriteBytes(quotes, "Three\r\n%\r\n");
     ASSERT_TRUE(Until([&] { return form->txtRandom->GetText() == "Three\r\n%\r\n"; }));
     form->RotateNow();
-    EXPECT_EQ(test::ReadBytes(dir.File("sig.txt")), "-- \r\nRewritten\r\n\r\nThree");
+    EXPECT_EQ(test::ReadBytes(dir.File("sig.txt")), "-- \nRewritten\n\nThree\n");
 
     // Removed: told once, the text kept; made again: taken.
     fs::remove(fixed);

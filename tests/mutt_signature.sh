@@ -1,6 +1,7 @@
 #!/bin/sh
 # mutt sends a message with Tagrota's signature: once from the signature file
-# the running program wrote, once from `tagrota --print|`. mutt leaves the
+# the running program wrote, and from `tagrota --print|` beside that running
+# copy and with none. mutt leaves the
 # signature out in batch mode, so it runs as a user runs it, on a terminal
 # (script(1) gives it one): its editor is a stand-in that types a line at the
 # end of the draft, below the signature, and "y" sends. A sendmail stand-in
@@ -14,7 +15,9 @@ program=$(realpath "$1")
 
 command -v mutt >/dev/null || { echo "FAIL: mutt is missing (tools/install-deps installs it)"; exit 1; }
 
-work=$(mktemp -d)
+# Beside the program, not in /tmp: the launcher starts no window program from
+# a folder every user can write to.
+work=$(mktemp -d "$(dirname "$program")/mutt.XXXXXX")
 pid=''
 cleanup() {
     [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
@@ -30,6 +33,7 @@ app="$work/app"
 mkdir -p "$app" "$work/config/Tagrota" "$work/data" "$work/runtime" "$work/sent" "$work/Mail"
 chmod 700 "$work/runtime"
 cp "$program" "$app/tagrota"
+cp "$(dirname "$program")/tagrota-window" "$app/tagrota-window"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
     XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS=disabled:
 
@@ -113,18 +117,23 @@ $body"
 QT_QPA_PLATFORM=offscreen "$app/tagrota" >"$work/program.log" 2>&1 &
 pid=$!
 wait_for 30 test -s "$app/sig.txt" || fail "no signature file after 30 s: $(cat "$work/program.log")"
-kill -TERM "$pid"
-wait "$pid" || fail "the program did not end cleanly: $(cat "$work/program.log")"
-pid=''
 send "$app/sig.txt" file
 check file
 
-# A fresh signature for the message, from the command.
+# A fresh signature for the message, from the command, beside the running
+# copy: it gives the collection that copy uses, even when the settings file
+# (written at closing) names another.
+printf 'Another collection.\r\n%%\r\n' >"$app/other.txt"
+printf '[Settings]\nRandomFile=%s\nSigDuration=5\n' "$app/other.txt" \
+    >"$work/config/Tagrota/Tagrota.ini"
+send "$app/tagrota --print|" running
+check running
+kill -TERM "$pid"
+wait "$pid" || fail "the program did not end cleanly: $(cat "$work/program.log")"
+pid=''
+
+# With no running copy, from the files: the closing wrote the collection in use.
 send "$app/tagrota --print|" print
 check print
 
-# Still to come: `tagrota --print|` beside a running copy that has loaded
-# another collection must give that copy's collection. It waits for --print to
-# ask the running copy.
-
-echo "ok: mutt sent Tagrota's signature from the file and from --print, as Unix text"
+echo "ok: mutt sent Tagrota's signature from the file and from --print (beside a running copy and alone), as Unix text"

@@ -34,7 +34,9 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
     if (indexFolder)
         if (const std::optional<std::string> quotation =
                 DrawIndexedQuotation(state.Files.RandomPath(), *indexFolder, clock, random)) {
-            out.text = ComposeSignature(fixed, *quotation, {state.DoWrap, state.WrapCount});
+            out.text = SignatureFileText(
+                ComposeSignature(fixed, *quotation, {state.DoWrap, state.WrapCount}),
+                state.SigLineEnds);
             return out;
         }
 

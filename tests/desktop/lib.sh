@@ -303,17 +303,21 @@ keeps_bytes() {
     done
 }
 
-# is_signature <file> <fixed> <collection>: whether the file holds exactly the
-# fixed signature, CR LF and one whole entry of the collection.
+# is_signature <file> <fixed> <collection>: whether the file holds exactly a
+# signature as it is written for mail readers: the fixed signature, a line
+# end and one whole entry of the collection (either may have CR LF), in LF line ends
+# with one closing the text.
 is_signature() {
-    fixed_size=$(wc -c <"$2")
-    head -c "$fixed_size" "$1" | cmp -s - "$2" || return 1
-    [ "$(tail -c +"$((fixed_size + 1))" "$1" | head -c 2 | od -An -c | tr -d ' ')" = '\r\n' ] ||
+    tr -d '\r' <"$2" >"$WORK/fixed.lf"
+    fixed_size=$(wc -c <"$WORK/fixed.lf")
+    head -c "$fixed_size" "$1" | cmp -s - "$WORK/fixed.lf" || return 1
+    [ "$(tail -c +"$((fixed_size + 1))" "$1" | head -c 1 | od -An -c | tr -d ' ')" = '\n' ] ||
         return 1
-    tail -c +"$((fixed_size + 3))" "$1" >"$WORK/quotation"
+    tail -c +"$((fixed_size + 2))" "$1" >"$WORK/quotation"
     [ -s "$WORK/quotation" ] || return 1
     rm -rf "$WORK/entries" && mkdir "$WORK/entries"
-    awk -v dir="$WORK/entries" 'BEGIN { RS = "\r\n%\r\n" } { printf "%s", $0 > (dir "/" NR) }' "$3"
+    awk -v dir="$WORK/entries" 'BEGIN { RS = "\r?\n%\r?\n" }
+        { gsub(/\r/, ""); sub(/\n+$/, ""); printf "%s\n", $0 > (dir "/" NR) }' "$3"
     for entry in "$WORK"/entries/*; do
         cmp -s "$WORK/quotation" "$entry" && return 0
     done
