@@ -11,6 +11,7 @@
 
 #include "mainwindow/ProgramRun.h"
 #include "mainwindow/frmMain.h"
+#include "platform/PrivateCache.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
 #include "platform/SystemServices.h"
@@ -94,9 +95,13 @@ int Run(int argc, char* argv[]) {
     const std::unique_ptr<IRegistry> registry = SystemRegistry();
     qt::QtProgramLauncher programs;
 
+    // The first signature comes through the collection's index, kept where
+    // `tagrota --print` keeps it.
+    std::optional<std::string> indexFolder;
+    if (std::string cache = PrivateCacheFolder(); !cache.empty()) indexFolder = std::move(cache);
     frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
                                     trayShell, folders.dataDir, *registry, programs,
-                                    folders.helpDir});
+                                    folders.helpDir, std::move(indexFolder)});
     ProgramRun run(form);
     run.onClosed = &qt::QtProgramEvents::Quit;
     run.deliverWaiting = &qt::QtProgramEvents::DeliverWaiting;

@@ -5,7 +5,10 @@
 //   signature file lands, beside a bare Qt Widgets program whose main window
 //   shows a label and a few lines in a plain-text editor, and that writes a
 //   small file; with two entries at most the bare program + 20 ms, with a
-//   collection at most two entries + 12 ms (+ 150 ms for 100 MB);
+//   collection at most two entries + 12 ms (medians), and with 100 MB at most
+//   two entries + 20 ms in the worst of five runs (the first signature comes
+//   through the collection's index, kept in the workspace's cache folder by
+//   the unmeasured round);
 // - the program's own memory at that moment (anonymous memory, which no other
 //   program shares; the Random tab has not been shown): at most the bare
 //   program's + 3 MB + 1.2 x the collection; and the peak memory (VmHWM), for
@@ -324,6 +327,7 @@ struct Options {
 
 struct StartFigures {
     double tagrotaMs = 0, bareMs = 0, tagrotaPeakMb = 0, barePeakMb = 0;
+    double tagrotaWorstMs = 0;  // the slowest measured start
     double tagrotaOwnMb = 0, bareOwnMb = 0;
     bool ok = true;
 };
@@ -341,7 +345,8 @@ public:
         WriteAll(config / "Tagrota" / "Tagrota.ini",
                  "[Settings]\nRandomFile=" + collection.string() +
                      "\nCurrentFile=" + Signature(tag).string() + "\n");
-        return EnvironmentWith({"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + config.string()});
+        return EnvironmentWith({"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + config.string(),
+                                "XDG_CACHE_HOME=" + (root_ / "cache").string()});
     }
     fs::path Signature(const std::string& tag) const { return root_ / ("sig-" + tag + ".txt"); }
     const fs::path& Root() const { return root_; }
@@ -375,8 +380,8 @@ std::vector<StartFigures> MeasureStarts(const Options& o, const Workspace& ws,
             // Every other round backwards, so that no collection always follows
             // the same one.
             const std::size_t i = round % 2 ? sets.size() - 1 - k : k;
-            // The largest collections take long; fewer rounds of them do.
-            if (sets[i].bytes > (50u << 20) && round >= std::max(3, rounds / 2)) continue;
+            // The largest collections take long; five rounds of them do.
+            if (sets[i].bytes > (50u << 20) && round >= 5) continue;
             const ProcessRun t =
                 RunUntilFile({o.tagrota}, envs[i], ws.Signature(FileTag(sets[i].name)), true);
             if (round < 0) continue;
@@ -388,6 +393,8 @@ std::vector<StartFigures> MeasureStarts(const Options& o, const Workspace& ws,
     }
     for (std::size_t i = 0; i < sets.size(); ++i) {
         f[i].tagrotaMs = Median(times[i]);
+        f[i].tagrotaWorstMs =
+            times[i].empty() ? 0 : *std::max_element(times[i].begin(), times[i].end());
         f[i].tagrotaPeakMb = Median(peaks[i]);
         f[i].bareMs = Median(bareTimes);
         f[i].barePeakMb = Median(barePeaks);
@@ -622,7 +629,7 @@ int main() {
     if (!o.quick) sizes.push_back(100);
     for (int mb : sizes)
         add(std::to_string(mb) + " MB",
-            CollectionText::Generate(static_cast<std::size_t>(mb) << 20), mb >= 100 ? 150.0 : 12.0);
+            CollectionText::Generate(static_cast<std::size_t>(mb) << 20), mb >= 100 ? 20.0 : 12.0);
     const std::string fortunes = DebianFortunes();
     if (!fortunes.empty()) add("Debian fortunes", WithLineEnds(fortunes, "\r\n"), 12.0);
 
@@ -667,11 +674,15 @@ int main() {
             std::to_string(sp.entries) + " entries)";
 
         const double extra = s.tagrotaMs - s.bareMs;
-        const double overTwo = s.tagrotaMs - fixedCost.tagrotaMs;
+        // The largest collection is held to its worst run, the others to
+        // their medians.
+        const bool worst = d.bytes > (50u << 20);
+        const double overTwo = (worst ? s.tagrotaWorstMs : s.tagrotaMs) - fixedCost.tagrotaMs;
         constexpr double kBareLimitMs = 20;
         const bool startMet = s.ok && (sized ? overTwo <= *d.overTwoMs : extra <= kBareLimitMs);
         const std::string startTarget = sized ? "at most two entries + " + Fixed(*d.overTwoMs, 0) +
-                                                    " ms; here two entries + " + Fixed(overTwo, 1) +
+                                                    (worst ? " ms in the worst of five" : " ms") +
+                                                    "; here two entries + " + Fixed(overTwo, 1) +
                                                     " (bare + " + Fixed(extra, 1) + ")"
                                               : "at most bare + " + Fixed(kBareLimitMs, 0) +
                                                     " ms; here bare + " + Fixed(extra, 1);

@@ -152,6 +152,55 @@ RC_GTEST_PROP(CollectionIndex, GivesTheWholeFilesEntriesWhateverBecameOfTheKeptI
     RC_ASSERT(drawn.problems == read.problems);
 }
 
+// A start writes its first signature through the kept index, before the
+// collection is read whole, and it is the signature a start that reads the
+// whole collection first writes: the same entry, in random and in sequential
+// mode, wrapped or not. After the start both hold the whole collection.
+RC_GTEST_PROP(CollectionIndex, TheFirstSignatureOfAStartIsTheOneTheWholeCollectionGives, ()) {
+    const std::string collection = *ACollection();
+    const bool inSequence = *rc::gen::arbitrary<bool>();
+    const bool wrap = *rc::gen::arbitrary<bool>();
+    struct Start {
+        std::string written, randomTabWhenWritten, randomTab;
+    };
+    auto start = [&](bool throughIndex, bool indexKept) {
+        test::MainRig rig;
+        if (!throughIndex) rig.indexFolder.reset();
+        const std::string quotes = rig.dir.File("quotes.txt");
+        WriteBytes(quotes, collection);
+        WriteBytes(rig.dir.File("fixed.txt"), "-- \r\nMe\r\n");
+        rig.Store(SettingKey::RandomFile, quotes);
+        rig.Store(SettingKey::UseSeq, inSequence ? "True" : "False");
+        rig.Store(SettingKey::DoWrap, wrap ? "True" : "False");
+        rig.Store(SettingKey::WrapCount, "12");
+        if (indexKept) RC_ASSERT(CollectionIndex::Open(quotes, *rig.indexFolder).has_value());
+        Start s;
+        rig.files.onWritten = [&](const std::string& path, std::string_view bytes) {
+            if (path != rig.dir.File("sig.txt") || !s.written.empty()) return;
+            s.written = bytes;
+            s.randomTabWhenWritten = rig.Editor("txtRandom").GetText();
+        };
+        rig.Start();
+        s.randomTab = rig.Editor("txtRandom").GetText();
+        return s;
+    };
+    const test::TempDir dir;
+    WriteBytes(dir.File("quotes.txt"), collection);
+    const Whole read(dir.File("quotes.txt"));
+    const bool hasEntry = read.holds && UsableEntryCount(read.state) >= 1;
+
+    const Start whole = start(false, false);
+    RC_ASSERT(!whole.written.empty());
+    RC_ASSERT(!whole.randomTabWhenWritten.empty());
+    for (const bool kept : {false, true}) {
+        const Start indexed = start(true, kept);
+        RC_ASSERT(indexed.written == whole.written);
+        RC_ASSERT(indexed.randomTab == whole.randomTab);
+        // Read whole first only where the index gives no entry.
+        RC_ASSERT(indexed.randomTabWhenWritten.empty() == hasEntry);
+    }
+}
+
 TEST(CollectionIndex, IsKeptOnlyInAFolderOfTheUsersOwn) {
     const test::TempDir dir;
     const std::string path = dir.File("quotes.txt");

@@ -64,6 +64,10 @@ struct EngineRig {
 
     TempDir dir;
     TempDir backups;  // the backup folder, not the user's data folder
+    TempDir cache;    // where collection indexes are kept
+    // The window's index folder, as the program has it; reset for a start that
+    // reads the collection whole before its first signature.
+    std::optional<std::string> indexFolder = cache.File("tagrota");
     headless::HeadlessPlatform platform;
     headless::FaultyFileSystem files;
     SplitMixRandom random;
@@ -96,6 +100,10 @@ struct MainRig {
 
     TempDir dir;
     TempDir backups;  // the backup folder, not the user's data folder
+    TempDir cache;    // where collection indexes are kept
+    // The window's index folder, as the program has it; reset for a start that
+    // reads the collection whole before its first signature.
+    std::optional<std::string> indexFolder = cache.File("tagrota");
     headless::HeadlessPlatform platform;
     headless::FaultyFileSystem files;
     headless::MessageBox messages;

@@ -1,6 +1,7 @@
 #include "engine/SignatureEngine.h"
 
 #include "engine/Collection.h"
+#include "engine/CollectionIndex.h"
 #include "engine/Module1.h"
 #include "platform/TextFile.h"
 
@@ -67,7 +68,10 @@ void SignatureEngine::Randomize() {
 }
 
 Long SignatureEngine::ChooseIndex() {
-    const Long m = UsableEntryCount(st_);
+    return ChooseIndex(UsableEntryCount(st_));
+}
+
+Long SignatureEngine::ChooseIndex(Long m) {
     if (m < 1) return -1;
     if (st_.UseSeq) {
         Long p = st_.QuoteNumber + 1;
@@ -82,6 +86,17 @@ std::string SignatureEngine::NextSignature(std::string_view fixedText) {
     st_.QuoteNumber = p;
     return ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(p)),
                             {st_.DoWrap, st_.WrapCount});
+}
+
+std::optional<std::string> SignatureEngine::NextSignature(std::string_view fixedText,
+                                                          const CollectionIndex& index) {
+    if (!index.HoldsQuotations()) return std::nullopt;
+    const Long p = ChooseIndex(index.UsableCount());
+    if (p < 0) return std::nullopt;
+    const std::optional<std::string> quotation = index.Piece(static_cast<std::uint64_t>(p));
+    if (!quotation) return std::nullopt;
+    st_.QuoteNumber = p;
+    return ComposeSignature(fixedText, *quotation, {st_.DoWrap, st_.WrapCount});
 }
 
 FileStatus SignatureEngine::WriteSignature(const ProgramFiles& files, std::string_view signature) {

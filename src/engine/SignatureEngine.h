@@ -15,6 +15,8 @@
 
 namespace tagrota {
 
+class CollectionIndex;
+
 // The text the Fixed tab starts with when there is no fixed-signature file.
 std::string DefaultFixedText();
 
@@ -57,12 +59,19 @@ public:
 
     // The index of the entry the next rotation uses; -1 when there is none.
     Long ChooseIndex();
+    // The same among `usable` entries.
+    Long ChooseIndex(Long usable);
 
     // One rotation's signature: the next entry chosen (and noted as the last
     // one used) and put under the fixed text. With no usable entry the
     // signature is the fixed text alone, so that the file never keeps a
     // quotation from before.
     std::string NextSignature(std::string_view fixedText);
+    // The same, drawn through the collection's index before the collection is
+    // read whole (the first signature of a start): the entry NextSignature
+    // would take from the whole text. Nothing when the index gives no entry.
+    std::optional<std::string> NextSignature(std::string_view fixedText,
+                                             const CollectionIndex& index);
 
     // Replaces the current signature file with the signature, in the line ends
     // of the state's SigLineEnds (see SignatureFileText), unless it is a file

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/Collection.h"
+#include "engine/CollectionIndex.h"
 #include "engine/Settings.h"
 #include "mainwindow/WindowConstants.h"
 #include "mainwindow/frmMain.h"
@@ -97,13 +98,15 @@ void frmMain::Form_Load() {
     if (state.DoWrap) chkWordWrap->SetValue(1);
 
     OfferLeftBackups();
+    bool firstWritten = false;
     {
         IgnoringEvents ignoring(state);
         state.FixedDirty = false;
         state.RandomDirty = false;
         LoadFixedSignature();
+        firstWritten = WriteFirstSignatureThroughIndex();
         LoadCollectionAtStartUp();
-        LoadCurrentSignature();
+        if (!firstWritten) LoadCurrentSignature();
     }
 
     for (IEditor* editor : {txtFixedSig, txtRandom, txtCurrent}) {
@@ -118,7 +121,7 @@ void frmMain::Form_Load() {
     if (ShowCollectionProblems()) SSTab1->SetTab(TabIndex::Settings);
     // Everything is loaded: from now on the timer rotates.
     holdRotation_ = false;
-    Rotate();
+    if (!firstWritten) Rotate();
 
     if (state.InSysTray) chkSysTray->SetValue(1);
     if (state.StartMin) {
@@ -249,7 +252,27 @@ void frmMain::LoadCurrentSignature() {
 }
 
 void frmMain::Rotate() {
-    const std::string s = engine_.NextSignature(txtFixedSig->GetText());
+    ShowAndWrite(engine_.NextSignature(txtFixedSig->GetText()));
+}
+
+bool frmMain::WriteFirstSignatureThroughIndex() {
+    // Only the collection the start-up is about to use as it is configured:
+    // one that is not there, holds no quotation or cannot be read that way is
+    // read whole, and any message about it comes before the first signature.
+    if (!s_.indexFolder) return false;
+    const std::string& path = state.Files.RandomPath();
+    if (path.empty() || !s_.files.MayRead(path) ||
+        NameOneFile(s_.files, path, state.Files.FixPath()))
+        return false;
+    const std::optional<CollectionIndex> index = CollectionIndex::Open(path, *s_.indexFolder);
+    if (!index) return false;
+    const std::optional<std::string> s = engine_.NextSignature(txtFixedSig->GetText(), *index);
+    if (!s) return false;
+    ShowAndWrite(*s);
+    return true;
+}
+
+void frmMain::ShowAndWrite(const std::string& s) {
     txtCurrent->SetText(s);
     const FileStatus written = engine_.WriteSignature(state.Files, s);
     if (written) {

@@ -47,6 +47,10 @@ struct MainWindowServices {
     IProgramLauncher& programs;
     // The folder of the help pages; "" for the program directory.
     std::string helpDir = {};
+    // Where collection indexes are kept (see CollectionIndex): with one, the
+    // first signature of a start is drawn through the collection's index
+    // before the collection is read whole. Without, it waits for the read.
+    std::optional<std::string> indexFolder = {};
 };
 
 // Tabs of SSTab1.
@@ -152,6 +156,9 @@ private:
     // fall-back), the last current signature. The collection's messages wait
     // for ShowCollectionProblems.
     void LoadFixedSignature();
+    // The first signature drawn through the collection's index, written before
+    // the collection is read whole; false when it could not be.
+    bool WriteFirstSignatureThroughIndex();
     void LoadCollectionAtStartUp();
     void LoadCurrentSignature();
     // Tells what became of the configured collection; true after a fall-back.
@@ -159,6 +166,7 @@ private:
     // One rotation: the engine's next signature into the Current tab and the
     // current signature file; a failed write is told once per run of failures.
     void Rotate();
+    void ShowAndWrite(const std::string& signature);
     // The collection chosen on the Settings tab (by browsing or a drop): for
     // the next start, or after Yes loaded now.
     void UseCollectionFile(const std::string& fileName, const std::string& oldPath);

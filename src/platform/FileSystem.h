@@ -92,6 +92,13 @@ public:
 
     // The file's bytes, whole.
     virtual FileContents ReadFile(const std::string& path) = 0;
+    // Whether this file system lets the file be read at all, for a reader that
+    // opens it itself to read a piece at a time (a collection's index). Only a
+    // file system that refuses reads of its own says no.
+    virtual bool MayRead(const std::string& path) {
+        (void)path;
+        return true;
+    }
 
     // The stamp of the regular file at the path; nothing when there is none,
     // or where this file system cannot tell versions apart. Only files with a

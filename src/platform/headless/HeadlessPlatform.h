@@ -194,6 +194,7 @@ public:
         return real.FindSameFile(path, candidates);
     }
     FileContents ReadFile(const std::string& path) override;
+    bool MayRead(const std::string& path) override { return !failReads.count(path); }
     std::optional<FileStamp> Stamp(const std::string& path) override { return real.Stamp(path); }
     FileStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                                Durability durability) override;
