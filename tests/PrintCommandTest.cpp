@@ -13,9 +13,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "ProgramCopy.h"
 #include "TestSupport.h"
-
-extern char** environ;
 
 namespace tagrota {
 namespace {
@@ -24,67 +23,12 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::WriteBytes;
 
-class PrintCommand : public ::testing::Test {
+class PrintCommand : public test::ProgramCopy {
 protected:
-    PrintCommand() {
-        fs::create_directories(dir.Path() / "Tagrota");
-        fs::create_directories(dir.Path() / "config" / "Tagrota");
-        fs::create_directories(dir.Path() / "runtime");
-        fs::permissions(dir.Path() / "runtime", fs::perms::owner_all);
-        fs::copy_file(TAGROTA_EXECUTABLE, dir.Path() / "Tagrota" / "tagrota");
-        fs::copy_file(TAGROTA_WINDOW_EXECUTABLE, dir.Path() / "Tagrota" / "tagrota-window");
-        ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
-        ::setenv("XDG_RUNTIME_DIR", dir.File("runtime").c_str(), 1);
-        ::setenv("XDG_CACHE_HOME", dir.File("cache").c_str(), 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    ~PrintCommand() override {
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME"})
-            ::unsetenv(name);
-    }
-
-    struct Result {
-        int status = -1;
-        std::string out, err;
-    };
     // Runs `tagrota <arguments>` to its end; the dynamic loader names on
     // standard error every library it maps.
     Result Run(const std::string& arguments) {
-        const std::string err = dir.File("stderr.txt");
-        const std::string command = "LD_DEBUG=files '" + dir.File("Tagrota/tagrota") + "' " +
-                                    arguments + " 2>'" + err + "'";
-        Result result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) return result;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            result.out.append(buffer, n);
-        const int status = ::pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = ReadBytes(err);
-        return result;
-    }
-    // Starts a copy and waits up to half a minute for its first signature.
-    pid_t StartCopy() {
-        std::string exe = dir.File("Tagrota/tagrota");
-        char* argv[] = {exe.data(), nullptr};
-        pid_t pid = 0;
-        if (::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) != 0) return 0;
-        for (int i = 0; i < 600 && !fs::exists(Sig()); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        EXPECT_TRUE(fs::exists(Sig())) << "the copy did not start";
-        return pid;
-    }
-    static bool EndsWithSuccess(pid_t pid) {
-        int status = 0;
-        for (int i = 0; i < 600; ++i) {
-            if (::waitpid(pid, &status, WNOHANG) == pid)
-                return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
-        return false;
+        return ProgramCopy::Run(arguments, "LD_DEBUG=files ");
     }
     void UseCollection(const std::string& path) {
         WriteBytes(Ini(), "[Settings]\nSigDuration=60\nRandomFile=" + path + "\n");
@@ -97,12 +41,6 @@ protected:
                 return ::testing::AssertionFailure() << gui << " was mapped";
         return ::testing::AssertionSuccess();
     }
-    std::string Sig() const { return dir.File("Tagrota/sig.txt"); }
-    std::string Ini() const { return dir.File("config/Tagrota/Tagrota.ini"); }
-
-    // The window program is run only from a safe place, as the build tree is.
-    test::TempDir dir{test::TrustedFolder().empty() ? fs::temp_directory_path()
-                                                    : fs::path(test::TrustedFolder())};
 };
 
 TEST_F(PrintCommand, PrintFollowsTheRunningCopyWhileItAnswersAndLoadsNoGuiLibrary) {
