@@ -189,7 +189,8 @@ public:
     std::string Problem() {
         if (!problem.empty()) return problem;
         const FileContents written = files.ReadFile(state.Files.CurrentPath());
-        if (!written.status || written.bytes != current.GetText())
+        if (!written.status ||
+            written.bytes != SignatureFileText(current.GetText(), state.SigLineEnds))
             return "the signature file does not hold the last rotation's text";
         return {};
     }

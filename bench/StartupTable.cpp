@@ -467,7 +467,9 @@ RotationFigures MeasureRotation(int rounds, const fs::path& base) {
         auto start = Clock::now();
         rig.Rotate();
         rotation.push_back(MillisecondsBetween(start, Clock::now()) * 1000);
-        const std::string signature = rig.current.GetText();  // the same bytes, copied untimed
+        // The same bytes as the signature file holds, made untimed.
+        const std::string signature =
+            tagrota::SignatureFileText(rig.current.GetText(), rig.state.SigLineEnds);
         start = Clock::now();
         if (!bareReplace(signature)) break;
         replace.push_back(MillisecondsBetween(start, Clock::now()) * 1000);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "engine/CollectionIndex.h"
 #include "engine/Settings.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/WindowConstants.h"
@@ -47,9 +48,15 @@ ImageList MakeTabPictures() {
 
 frmMain::frmMain(MainWindowServices services)
     : s_(std::move(services)), engine_(state, s_.files, s_.clock, s_.random) {
-    collectionAhead_ = std::make_unique<TextReadAhead>(
-        s_.files, SettingsReader(s_.settings, s_.programDir)
-                      .ReadPath(SettingKey::RandomFile, DefaultCollectionPath(s_.programDir)));
+    const std::string collection =
+        SettingsReader(s_.settings, s_.programDir)
+            .ReadPath(SettingKey::RandomFile, DefaultCollectionPath(s_.programDir));
+    // With an index kept for the collection, the first signature is drawn
+    // through it and the collection is read after: reading it ahead would only
+    // take processor time and fresh memory from the window meanwhile.
+    if (!s_.indexFolder ||
+        !s_.files.FileExists(CollectionIndex::KeptAt(collection, *s_.indexFolder)))
+        collectionAhead_ = std::make_unique<TextReadAhead>(s_.files, collection);
     Compose();
 }
 

@@ -165,8 +165,9 @@ void frmMain::LoadCollectionAtStartUp() {
     CollectionRules rules;
     rules.fixedSignature = state.Files.FixPath();
     rules.lineEnds = state.SigLineEnds;  // for the placeholder or default it writes
-    CollectionChoice choice = ChooseCollection(s_.files, txtRPath->GetText(), s_.programDir, rules,
-                                               collectionAhead_->Take());
+    CollectionChoice choice =
+        ChooseCollection(s_.files, txtRPath->GetText(), s_.programDir, rules,
+                         collectionAhead_ ? collectionAhead_->Take() : std::nullopt);
     collectionAhead_.reset();
     if (choice.read) {
         const std::string path = choice.read->path;

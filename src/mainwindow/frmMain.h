@@ -221,8 +221,9 @@ private:
     void OfferLeftBackups();
 
     MainWindowServices s_;
-    // The collection, read on a thread of its own while the window is built;
-    // the start-up hands the result to the collection load.
+    // The collection, read on a thread of its own while the window is built
+    // (unless its index is kept); the start-up hands the result to the
+    // collection load.
     std::unique_ptr<TextReadAhead> collectionAhead_;
     SignatureEngine engine_;
     // What start-up's collection load found, until its messages are shown.
