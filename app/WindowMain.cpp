@@ -96,7 +96,8 @@ int Run(int argc, char* argv[]) {
 
     frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
                                     trayShell, folders.dataDir, *registry, programs,
-                                    folders.helpDir});
+                                    folders.helpDir,
+                                    UserDataFolder(CurrentUserEnvironment()) + "/rounds"});
     ProgramRun run(form);
     run.onClosed = &qt::QtProgramEvents::Quit;
     run.deliverWaiting = &qt::QtProgramEvents::DeliverWaiting;

@@ -96,6 +96,7 @@ struct MainRig {
 
     TempDir dir;
     TempDir backups;  // the backup folder, not the user's data folder
+    TempDir data;     // where random mode keeps its rounds
     headless::HeadlessPlatform platform;
     headless::FaultyFileSystem files;
     headless::MessageBox messages;

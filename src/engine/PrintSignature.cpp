@@ -61,7 +61,9 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
 
     SplitInto(state, ChosenText(choice));
     SignatureEngine engine(state, files, clock, random);
-    state.UseSeq = false;  // every call is a fresh draw
+    // Every call is a fresh draw, which leaves the window's round alone.
+    state.UseSeq = false;
+    state.NoRepeats = false;
     out.text = SignatureFileText(engine.NextSignature(fixed), state.SigLineEnds);
     return out;
 }

@@ -71,6 +71,8 @@ struct ProgramState {
     // The line ends of the signature file and of the files the program creates:
     // LF (with one at the close of the signature) or CR LF (none at the close).
     LineEnding SigLineEnds = LineEnding::Lf;
+    // Random mode draws every usable entry once, in rounds, before any again.
+    Boolean NoRepeats = false;
     Integer CurrentTab = 0;  // the tab in front when the Bullets command began
     Long QuoteNumber = 0;    // index in Sigs of the last rotation's quotation
     SigList Sigs;            // the collection's pieces, 0 to SigCount

@@ -150,6 +150,7 @@ void SettingsReader::ReadProgramSettings(ProgramState& state) {
     state.StartMin = ReadBoolean(SettingKey::StartMin, false);
     state.UseSeq = ReadBoolean(SettingKey::UseSeq, false);
     state.SigLineEnds = ParseLineEnds(Get(SettingKey::SigLineEnds, FormatLineEnds(LineEnding::Lf)));
+    state.NoRepeats = ReadBoolean(SettingKey::NoRepeats, true);
 }
 
 void WriteSettings(ISettingsStore& store, const ProgramState& state,
@@ -173,6 +174,7 @@ void WriteSettings(ISettingsStore& store, const ProgramState& state,
     save(SettingKey::StartMin, FormatBoolean(state.StartMin));
     save(SettingKey::UseSeq, FormatBoolean(state.UseSeq));
     save(SettingKey::SigLineEnds, FormatLineEnds(state.SigLineEnds));
+    save(SettingKey::NoRepeats, FormatBoolean(state.NoRepeats));
 }
 
 }  // namespace tagrota

@@ -1,5 +1,5 @@
 #pragma once
-// The persisted settings: fourteen keys under application "Tagrota", section
+// The persisted settings: the keys under application "Tagrota", section
 // "Settings", read once at start-up and written once at closing.
 
 #include <optional>
@@ -30,6 +30,8 @@ inline constexpr const char* UseSeq = "UseSeq";
 // The line ends of the signature file and of `tagrota --print`: "LF" or "CRLF".
 // Kept in the settings file only; the Settings tab has no control for it.
 inline constexpr const char* SigLineEnds = "SigLineEnds";
+// Random mode in rounds without repeats: True or False.
+inline constexpr const char* NoRepeats = "NoRepeats";
 }  // namespace SettingKey
 
 // The ranges of the duration and wrap-width controls.
@@ -82,7 +84,7 @@ public:
 
     // "MainLeft", "MainTop", "MainWidth", "MainHeight", in that order.
     WindowGeometry ReadGeometry();
-    // The other ten keys, in table order, into the state. A stored duration or
+    // The other keys, in table order, into the state. A stored duration or
     // wrap width outside its control's range is brought to the nearest end.
     void ReadProgramSettings(ProgramState& state);
 
@@ -94,7 +96,7 @@ private:
 
 // Writes the settings in closing order: the geometry first when there is one
 // (none while the window is minimised), then the nine program keys, then
-// "SigLineEnds".
+// "SigLineEnds" and the keys added after it.
 void WriteSettings(ISettingsStore& store, const ProgramState& state,
                    const std::optional<WindowGeometry>& geometry);
 

@@ -73,6 +73,10 @@ Long SignatureEngine::ChooseIndex() {
         Long p = st_.QuoteNumber + 1;
         return p > m - 1 || p < 0 ? 0 : p;
     }
+    if (st_.NoRepeats) {
+        const EditedFile& collection = st_.Files.Edited(EditedRole::Collection);
+        return rounds_.Next(m, collection.path, collection.stamp, random_);
+    }
     return ChooseRandomIndex(m, clock_, random_);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/DrawRounds.h"
 #include "engine/ProgramFiles.h"
 #include "engine/ProgramState.h"
 #include "platform/FileSystem.h"
@@ -55,7 +56,12 @@ public:
     // Reseeds the random source from the time of day.
     void Randomize();
 
+    // Keeps the rounds of draws without repeats in the folder, so that a
+    // round goes on after a restart ("" keeps them for this run alone).
+    void KeepRoundsIn(std::string folder) { rounds_ = DrawRounds(std::move(folder)); }
+
     // The index of the entry the next rotation uses; -1 when there is none.
+    // In random mode with NoRepeats, the next of the collection's round.
     Long ChooseIndex();
 
     // One rotation's signature: the next entry chosen (and noted as the last
@@ -74,6 +80,7 @@ private:
     IFileSystem& files_;
     IClock& clock_;
     IRandom& random_;
+    DrawRounds rounds_;
 };
 
 }  // namespace tagrota

@@ -47,6 +47,7 @@ ImageList MakeTabPictures() {
 
 frmMain::frmMain(MainWindowServices services)
     : s_(std::move(services)), engine_(state, s_.files, s_.clock, s_.random) {
+    engine_.KeepRoundsIn(s_.roundsDir);
     collectionAhead_ = std::make_unique<TextReadAhead>(
         s_.files, SettingsReader(s_.settings, s_.programDir)
                       .ReadPath(SettingKey::RandomFile, DefaultCollectionPath(s_.programDir)));
@@ -146,6 +147,7 @@ void frmMain::Compose() {
     chkWordWrap->SetOnClick([this] { chkWordWrap_Click(); });
     chkMin->SetOnClick([this] { chkMin_Click(); });
     chkSysTray->SetOnClick([this] { chkSysTray_Click(); });
+    chkNoRepeats->SetOnClick([this] { chkNoRepeats_Click(); });
     for (int i = 0; i < 2; ++i) btnFindPath[i]->SetOnClick([this, i] { btnFindPath_Click(i); });
 }
 
@@ -178,6 +180,8 @@ void frmMain::ComposeSettingsTab() {
     txtCPath = &w.AddTextBox(place("txtCPath", {180, 3510, 4300, 360}, 10, kDialogFont));
     btnFindPath[1] =
         &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 11), "browse");
+    chkNoRepeats = &w.AddCheckBox(place("chkNoRepeats", {180, 4050, 4300, 260}, 19, kDialogFont),
+                                  "&No Repeats Until Every Quotation Was Used");
     // The paths show the chosen files; the browse buttons choose them.
     txtRPath->SetLocked(true);
     txtCPath->SetLocked(true);

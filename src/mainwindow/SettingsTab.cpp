@@ -1,6 +1,6 @@
 // The Settings tab: rotation period, word wrapping and its width, starting
 // minimised, and choosing the collection and current signature files, with the
-// reload of a newly chosen collection.
+// reload of a newly chosen collection; random draws without repeats.
 
 #include <cstdio>
 #include <memory>
@@ -62,6 +62,10 @@ void frmMain::chkSysTray_Click() {
 
 void frmMain::chkMin_Click() {
     state.StartMin = chkMin->Value() != 0;
+}
+
+void frmMain::chkNoRepeats_Click() {
+    state.NoRepeats = chkNoRepeats->Value() != 0;
 }
 
 void frmMain::btnFindPath_Click(int index) {

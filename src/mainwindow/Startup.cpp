@@ -95,6 +95,7 @@ void frmMain::Form_Load() {
     else
         HScroll1->SetValue(state.WrapCount);
     if (state.DoWrap) chkWordWrap->SetValue(1);
+    if (state.NoRepeats) chkNoRepeats->SetValue(1);
 
     OfferLeftBackups();
     {
@@ -271,10 +272,13 @@ void frmMain::Rotate() {
 
 std::string frmMain::ComposeForPrint() {
     const Long lastUsed = state.QuoteNumber;
-    const Boolean inSequence = state.UseSeq;
-    state.UseSeq = false;  // a fresh draw, as `--print` always makes
+    const Boolean inSequence = state.UseSeq, inRounds = state.NoRepeats;
+    // A fresh draw, as `--print` always makes, which leaves the round alone.
+    state.UseSeq = false;
+    state.NoRepeats = false;
     std::string s = engine_.NextSignature(txtFixedSig->GetText());
     state.UseSeq = inSequence;
+    state.NoRepeats = inRounds;
     state.QuoteNumber = lastUsed;
     return SignatureFileText(s, state.SigLineEnds);  // the bytes the signature file would hold
 }

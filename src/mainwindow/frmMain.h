@@ -47,6 +47,9 @@ struct MainWindowServices {
     IProgramLauncher& programs;
     // The folder of the help pages; "" for the program directory.
     std::string helpDir = {};
+    // Where random mode keeps its rounds of draws without repeats (the
+    // user's data folder); "" keeps them for the run alone.
+    std::string roundsDir = {};
 };
 
 // Tabs of SSTab1.
@@ -100,6 +103,7 @@ public:
     void chkWordWrap_Click();
     void chkMin_Click();
     void chkSysTray_Click();
+    void chkNoRepeats_Click();
     void btnFindPath_Click(int index);
     // A file dropped on the window (an editor included) is offered as the
     // collection, as if chosen with the collection's browse button.
@@ -130,6 +134,7 @@ public:
     ICheckBox* chkSysTray = nullptr;
     ICheckBox* chkMin = nullptr;
     ICheckBox* chkWordWrap = nullptr;
+    ICheckBox* chkNoRepeats = nullptr;
     IScrollBar* HScroll1 = nullptr;
     IScrollBar* HScroll2 = nullptr;
     ILabel* lblWordWrap = nullptr;
