@@ -30,8 +30,9 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
                                    read.status.reason + "; the default fixed signature is used.");
     }
 
-    // The usual case, a collection with quotations, reads one entry of it.
-    if (indexFolder)
+    // The usual case, a collection with quotations, reads one entry of it;
+    // length limits need every entry at hand.
+    if (indexFolder && !SignatureLimits{state.MaxSigLines, state.MaxSigColumns}.Any())
         if (const std::optional<std::string> quotation =
                 DrawIndexedQuotation(state.Files.RandomPath(), *indexFolder, clock, random)) {
             out.text = SignatureFileText(

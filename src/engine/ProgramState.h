@@ -73,6 +73,10 @@ struct ProgramState {
     LineEnding SigLineEnds = LineEnding::Lf;
     // Random mode draws every usable entry once, in rounds, before any again.
     Boolean NoRepeats = false;
+    // The longest signature written, in lines and in display columns; 0 is no
+    // limit. Entries that would make a longer one are passed over.
+    Integer MaxSigLines = 0;
+    Integer MaxSigColumns = 0;
     Integer CurrentTab = 0;  // the tab in front when the Bullets command began
     Long QuoteNumber = 0;    // index in Sigs of the last rotation's quotation
     SigList Sigs;            // the collection's pieces, 0 to SigCount

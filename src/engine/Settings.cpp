@@ -151,6 +151,8 @@ void SettingsReader::ReadProgramSettings(ProgramState& state) {
     state.UseSeq = ReadBoolean(SettingKey::UseSeq, false);
     state.SigLineEnds = ParseLineEnds(Get(SettingKey::SigLineEnds, FormatLineEnds(LineEnding::Lf)));
     state.NoRepeats = ReadBoolean(SettingKey::NoRepeats, true);
+    state.MaxSigLines = Clamp(ReadInteger(SettingKey::MaxSigLines, 0), 0, kMaxSigLinesLimit);
+    state.MaxSigColumns = Clamp(ReadInteger(SettingKey::MaxSigColumns, 0), 0, kMaxSigColumnsLimit);
 }
 
 void WriteSettings(ISettingsStore& store, const ProgramState& state,
@@ -175,6 +177,8 @@ void WriteSettings(ISettingsStore& store, const ProgramState& state,
     save(SettingKey::UseSeq, FormatBoolean(state.UseSeq));
     save(SettingKey::SigLineEnds, FormatLineEnds(state.SigLineEnds));
     save(SettingKey::NoRepeats, FormatBoolean(state.NoRepeats));
+    save(SettingKey::MaxSigLines, FormatInteger(state.MaxSigLines));
+    save(SettingKey::MaxSigColumns, FormatInteger(state.MaxSigColumns));
 }
 
 }  // namespace tagrota

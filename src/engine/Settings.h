@@ -32,11 +32,15 @@ inline constexpr const char* UseSeq = "UseSeq";
 inline constexpr const char* SigLineEnds = "SigLineEnds";
 // Random mode in rounds without repeats: True or False.
 inline constexpr const char* NoRepeats = "NoRepeats";
+// The longest signature, in lines and in columns: 0 for no limit.
+inline constexpr const char* MaxSigLines = "MaxSigLines";
+inline constexpr const char* MaxSigColumns = "MaxSigColumns";
 }  // namespace SettingKey
 
 // The ranges of the duration and wrap-width controls.
 inline constexpr Integer kMinSigDuration = 5, kMaxSigDuration = 60;
 inline constexpr Integer kMinWrapCount = 32, kMaxWrapCount = 128;
+inline constexpr Integer kMaxSigLinesLimit = 40, kMaxSigColumnsLimit = 200;
 
 // Default file names in the program directory.
 inline constexpr const char* kFixedFileName = "fixed.txt";
@@ -84,8 +88,9 @@ public:
 
     // "MainLeft", "MainTop", "MainWidth", "MainHeight", in that order.
     WindowGeometry ReadGeometry();
-    // The other keys, in table order, into the state. A stored duration or
-    // wrap width outside its control's range is brought to the nearest end.
+    // The other keys, in table order, into the state. A stored duration, wrap
+    // width or length limit outside its control's range is brought to the
+    // nearest end.
     void ReadProgramSettings(ProgramState& state);
 
 private:

@@ -4,7 +4,11 @@
 #include "engine/Module1.h"
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
+
+#include "platform/Unicode.h"
 
 namespace tagrota {
 namespace {
@@ -66,22 +70,75 @@ void SignatureEngine::Randomize() {
     random_.Reseed(clock_.SecondsSinceMidnight());
 }
 
-Long SignatureEngine::ChooseIndex() {
+SignatureSize MeasureSignature(std::string_view signature) {
+    const std::string text = SignatureFileText(signature, LineEnding::Lf);
+    SignatureSize size;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        ++size.lines;
+        size.columns =
+            std::max(size.columns, DisplayWidth(std::string_view(text).substr(start, end - start)));
+        start = end + 1;
+    }
+    return size;
+}
+
+SignatureSize SignatureEngine::SizeWith(std::string_view fixedText, Long index) const {
+    return MeasureSignature(ComposeSignature(
+        fixedText, st_.Sigs.Piece(static_cast<std::size_t>(index)), {st_.DoWrap, st_.WrapCount}));
+}
+
+Long SignatureEngine::Shortest(std::string_view fixedText, Long count) {
+    noneFits_ = true;
+    Long best = 0;
+    SignatureSize bestSize = SizeWith(fixedText, 0);
+    for (Long i = 1; i < count; ++i)
+        if (const SignatureSize size = SizeWith(fixedText, i); size < bestSize) {
+            best = i;
+            bestSize = size;
+        }
+    return best;
+}
+
+Long SignatureEngine::ChooseIndex(std::string_view fixedText) {
+    noneFits_ = false;
     const Long m = UsableEntryCount(st_);
     if (m < 1) return -1;
+    const SignatureLimits limits{st_.MaxSigLines, st_.MaxSigColumns};
+    auto fits = [&](Long p) { return limits.Admit(SizeWith(fixedText, p)); };
     if (st_.UseSeq) {
         Long p = st_.QuoteNumber + 1;
-        return p > m - 1 || p < 0 ? 0 : p;
+        p = p > m - 1 || p < 0 ? 0 : p;
+        if (!limits.Any()) return p;
+        for (Long tries = 0; tries<m; ++tries, p = p + 1> m - 1 ? 0 : p + 1)
+            if (fits(p)) return p;
+        return Shortest(fixedText, m);
     }
     if (st_.NoRepeats) {
         const EditedFile& collection = st_.Files.Edited(EditedRole::Collection);
-        return rounds_.Next(m, collection.path, collection.stamp, random_);
+        const Long p = limits.Any()
+                           ? rounds_.Next(m, collection.path, collection.stamp, random_, fits)
+                           : rounds_.Next(m, collection.path, collection.stamp, random_);
+        return p >= 0 ? p : Shortest(fixedText, m);
     }
-    return ChooseRandomIndex(m, clock_, random_);
+    Long p = ChooseRandomIndex(m, clock_, random_);
+    if (!limits.Any() || fits(p)) return p;
+    // Most entries fit: a few more draws find one.
+    for (int tries = 0; tries < 32; ++tries)
+        if (p = std::min(static_cast<Long>(random_.Next() * m), m - 1); fits(p)) return p;
+    // Few do: an even choice among them.
+    std::vector<Long> fitting;
+    for (Long i = 0; i < m; ++i)
+        if (fits(i)) fitting.push_back(i);
+    if (fitting.empty()) return Shortest(fixedText, m);
+    const auto k =
+        std::min(static_cast<std::size_t>(random_.Next() * static_cast<double>(fitting.size())),
+                 fitting.size() - 1);
+    return fitting[k];
 }
 
 std::string SignatureEngine::NextSignature(std::string_view fixedText) {
-    const Long p = ChooseIndex();
+    const Long p = ChooseIndex(fixedText);
     if (p < 0) return ComposeSignature(fixedText, std::nullopt, {});
     st_.QuoteNumber = p;
     return ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(p)),

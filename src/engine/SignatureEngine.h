@@ -44,6 +44,26 @@ std::string ComposeSignature(std::string_view fixed, std::optional<std::string_v
 // LF, the composed text as it is: CR LF between lines, none at the close.
 std::string SignatureFileText(std::string_view signature, LineEnding ends);
 
+// A signature's length: its lines as the signature file holds them (line ends
+// that close it count as one) and the display columns of its widest line
+// (East Asian wide characters count two).
+struct SignatureSize {
+    std::size_t lines = 0, columns = 0;
+    // Fewer lines first, then fewer columns.
+    auto operator<=>(const SignatureSize&) const = default;
+};
+SignatureSize MeasureSignature(std::string_view signature);
+
+// The longest signature written, in lines and in columns; 0 is no limit.
+struct SignatureLimits {
+    Integer MaxLines = 0, MaxColumns = 0;
+    bool Any() const { return MaxLines > 0 || MaxColumns > 0; }
+    bool Admit(const SignatureSize& size) const {
+        return (MaxLines <= 0 || size.lines <= static_cast<std::size_t>(MaxLines)) &&
+               (MaxColumns <= 0 || size.columns <= static_cast<std::size_t>(MaxColumns));
+    }
+};
+
 // The random mode's choice among `count` usable entries (count at least 1): the
 // source reseeded from the time of day, then one draw.
 Long ChooseRandomIndex(Long count, IClock& clock, IRandom& random);
@@ -60,9 +80,12 @@ public:
     // round goes on after a restart ("" keeps them for this run alone).
     void KeepRoundsIn(std::string folder) { rounds_ = DrawRounds(std::move(folder)); }
 
-    // The index of the entry the next rotation uses; -1 when there is none.
-    // In random mode with NoRepeats, the next of the collection's round.
-    Long ChooseIndex();
+    // The index of the entry the next rotation uses under the fixed text; -1
+    // when there is none. In random mode with NoRepeats, the next of the
+    // collection's round. With length limits, entries whose signature would
+    // be longer are passed over; when none fits, the shortest is used and
+    // NoneFits says so.
+    Long ChooseIndex(std::string_view fixedText);
 
     // One rotation's signature: the next entry chosen (and noted as the last
     // one used) and put under the fixed text. With no usable entry the
@@ -70,17 +93,26 @@ public:
     // quotation from before.
     std::string NextSignature(std::string_view fixedText);
 
+    // Whether the last rotation's signature is longer than the limits because
+    // no entry gives a shorter one.
+    bool NoneFits() const { return noneFits_; }
+
     // Replaces the current signature file with the signature, in the line ends
     // of the state's SigLineEnds (see SignatureFileText), unless it is a file
     // the program holds (see ProgramFiles::SignatureRefusal).
     FileStatus WriteSignature(const ProgramFiles& files, std::string_view signature);
 
 private:
+    SignatureSize SizeWith(std::string_view fixedText, Long index) const;
+    // The entry that gives the shortest signature, the first of equals.
+    Long Shortest(std::string_view fixedText, Long count);
+
     ProgramState& st_;
     IFileSystem& files_;
     IClock& clock_;
     IRandom& random_;
     DrawRounds rounds_;
+    bool noneFits_ = false;
 };
 
 }  // namespace tagrota

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "engine/Collection.h"
 #include "engine/Settings.h"
@@ -96,6 +97,9 @@ void frmMain::Form_Load() {
         HScroll1->SetValue(state.WrapCount);
     if (state.DoWrap) chkWordWrap->SetValue(1);
     if (state.NoRepeats) chkNoRepeats->SetValue(1);
+    // The limits' bars start at 0 (no limit); the values read move them.
+    HScroll3->SetValue(state.MaxSigLines);
+    HScroll4->SetValue(state.MaxSigColumns);
 
     OfferLeftBackups();
     {
@@ -252,6 +256,7 @@ void frmMain::LoadCurrentSignature() {
 void frmMain::Rotate() {
     const std::string s = engine_.NextSignature(txtFixedSig->GetText());
     txtCurrent->SetText(s);
+    TellIfNoneFits();
     const FileStatus written = engine_.WriteSignature(state.Files, s);
     if (written) {
         writeFailureShown_ = false;
@@ -268,6 +273,25 @@ void frmMain::Rotate() {
             "Tagrota keeps trying at every rotation and tells you again only after a write "
             "has succeeded.",
         MsgBoxStyle::Exclamation, kAppName);
+}
+
+void frmMain::TellIfNoneFits() {
+    if (!engine_.NoneFits()) {
+        noneFitShown_ = false;
+        return;
+    }
+    // Once, until an entry fits again: a notice at every rotation would
+    // bury the user.
+    if (std::exchange(noneFitShown_, true)) return;
+    std::string limit;
+    if (state.MaxSigLines > 0)
+        limit = std::to_string(state.MaxSigLines) + (state.MaxSigLines == 1 ? " line" : " lines");
+    if (state.MaxSigColumns > 0)
+        limit += (limit.empty() ? "" : " of ") + std::to_string(state.MaxSigColumns) + " columns";
+    s_.messages.ShowNotice("No quotation of the collection makes a signature within " + limit +
+                               " with your fixed signature, so the shortest one is used.\r\n" +
+                               "Tagrota tells you again only after a quotation has fit.",
+                           MsgBoxStyle::Information, kAppName);
 }
 
 std::string frmMain::ComposeForPrint() {

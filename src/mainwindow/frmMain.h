@@ -104,6 +104,9 @@ public:
     void chkMin_Click();
     void chkSysTray_Click();
     void chkNoRepeats_Click();
+    void HScroll3_Change();
+    void HScroll4_Change();
+    void btnLimitPreset_Click();
     void btnFindPath_Click(int index);
     // A file dropped on the window (an editor included) is offered as the
     // collection, as if chosen with the collection's browse button.
@@ -135,11 +138,17 @@ public:
     ICheckBox* chkMin = nullptr;
     ICheckBox* chkWordWrap = nullptr;
     ICheckBox* chkNoRepeats = nullptr;
+    // The length limits: lines and columns, their values, and the preset.
+    IScrollBar* HScroll3 = nullptr;
+    IScrollBar* HScroll4 = nullptr;
+    ILabel* lblMaxLines = nullptr;
+    ILabel* lblMaxColumns = nullptr;
+    IButton* btnLimitPreset = nullptr;
     IScrollBar* HScroll1 = nullptr;
     IScrollBar* HScroll2 = nullptr;
     ILabel* lblWordWrap = nullptr;
     ILabel* lblDur = nullptr;
-    std::array<ILabel*, 3> Label1{};
+    std::array<ILabel*, 4> Label1{};
     ITextBox* txtRPath = nullptr;
     ITextBox* txtCPath = nullptr;
     std::array<IButton*, 2> btnFindPath{};
@@ -164,6 +173,8 @@ private:
     // One rotation: the engine's next signature into the Current tab and the
     // current signature file; a failed write is told once per run of failures.
     void Rotate();
+    // After a rotation: tells, once, that no entry fits the length limits.
+    void TellIfNoneFits();
     // The collection chosen on the Settings tab (by browsing or a drop): for
     // the next start, or after Yes loaded now.
     void UseCollectionFile(const std::string& fileName, const std::string& oldPath);
@@ -228,6 +239,8 @@ private:
     // nor while a collection is being reloaded.
     bool holdRotation_ = true;
     bool writeFailureShown_ = false;
+    // No entry fitting the length limits has been told since one last fit.
+    bool noneFitShown_ = false;
     std::unique_ptr<IFileWatch> watch_;
     // Per tab: its file's removal, and a change under unsaved edits, told.
     std::array<bool, 2> goneTold_{}, changedTold_{};
