@@ -377,11 +377,11 @@ TEST_F(MainWindow, ClosingWritesEverySettingInOrder) {
     rig.Window().UserResize(8000, 7000);
     rig.Window().SetState(WindowState::Maximized);
     Click("Exit");
-    EXPECT_EQ(rig.store.saves,
-              (std::vector<std::string>{
-                  "MainLeft", "MainTop", "MainWidth", "MainHeight", "WrapCount", "InSysTray",
-                  "SigPath", "DoWrap", "RandomFile", "CurrentFile", "SigDuration", "StartMin",
-                  "UseSeq", "SigLineEnds", "NoRepeats", "MaxSigLines", "MaxSigColumns"}));
+    EXPECT_EQ(rig.store.saves, (std::vector<std::string>{
+                                   "MainLeft", "MainTop", "MainWidth", "MainHeight", "WrapCount",
+                                   "InSysTray", "SigPath", "DoWrap", "RandomFile", "CurrentFile",
+                                   "SigDuration", "StartMin", "UseSeq", "SigLineEnds", "NoRepeats",
+                                   "MaxSigLines", "MaxSigColumns", "WrapStrict"}));
     EXPECT_EQ(rig.Stored(SettingKey::MainWidth), "8000");
     EXPECT_EQ(rig.Stored(SettingKey::SigPath), rig.dir.Path().string());
     const int written = Rotations();

@@ -101,7 +101,7 @@ RC_GTEST_PROP(SignatureLimitsDraws, NoSignatureIsLongerThanTheLimitsWhileAnEntry
     for (Long i = 0; i < UsableEntryCount(rig.state); ++i)
         sizes.push_back(MeasureSignature(ComposeSignature(
             rig.txtFixedSig.GetText(), rig.state.Sigs.Piece(static_cast<std::size_t>(i)),
-            {rig.state.DoWrap, rig.state.WrapCount})));
+            {rig.state.DoWrap, rig.state.WrapCount, rig.state.WrapStrict})));
     const bool someFit = std::ranges::any_of(sizes, [&](auto s) { return limits.Admit(s); });
     for (std::size_t i = 0; i < 3 * sizes.size(); ++i) {
         const SignatureSize size =

@@ -597,7 +597,7 @@ private:
             if (printed ==
                 SignatureFileText(
                     ComposeSignature(fixedText, st.Sigs.Piece(static_cast<std::size_t>(i)),
-                                     {st.DoWrap, st.WrapCount}),
+                                     {st.DoWrap, st.WrapCount, st.WrapStrict}),
                     st.SigLineEnds))
                 return true;
         return false;

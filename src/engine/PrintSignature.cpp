@@ -36,7 +36,8 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
         if (const std::optional<std::string> quotation =
                 DrawIndexedQuotation(state.Files.RandomPath(), *indexFolder, clock, random)) {
             out.text = SignatureFileText(
-                ComposeSignature(fixed, *quotation, {state.DoWrap, state.WrapCount}),
+                ComposeSignature(fixed, *quotation,
+                                 {state.DoWrap, state.WrapCount, state.WrapStrict}),
                 state.SigLineEnds);
             return out;
         }

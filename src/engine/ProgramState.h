@@ -64,6 +64,7 @@ struct ProgramState {
     Boolean FixedDirty = false;   // the Fixed tab holds unsaved edits
     Boolean RandomDirty = false;  // the Random tab holds unsaved edits
     Boolean DoWrap = false;       // quotations are re-wrapped before use
+    Boolean WrapStrict = false;   // ... strictly within the width
     Boolean InSysTray = false;    // the program lives in the notification area
     Integer SigDuration = 0;      // rotation period in seconds
     Boolean StartMin = false;     // the main window starts minimised

@@ -153,6 +153,7 @@ void SettingsReader::ReadProgramSettings(ProgramState& state) {
     state.NoRepeats = ReadBoolean(SettingKey::NoRepeats, true);
     state.MaxSigLines = Clamp(ReadInteger(SettingKey::MaxSigLines, 0), 0, kMaxSigLinesLimit);
     state.MaxSigColumns = Clamp(ReadInteger(SettingKey::MaxSigColumns, 0), 0, kMaxSigColumnsLimit);
+    state.WrapStrict = ReadBoolean(SettingKey::WrapStrict, false);
 }
 
 void WriteSettings(ISettingsStore& store, const ProgramState& state,
@@ -179,6 +180,7 @@ void WriteSettings(ISettingsStore& store, const ProgramState& state,
     save(SettingKey::NoRepeats, FormatBoolean(state.NoRepeats));
     save(SettingKey::MaxSigLines, FormatInteger(state.MaxSigLines));
     save(SettingKey::MaxSigColumns, FormatInteger(state.MaxSigColumns));
+    save(SettingKey::WrapStrict, FormatBoolean(state.WrapStrict));
 }
 
 }  // namespace tagrota

@@ -35,6 +35,8 @@ inline constexpr const char* NoRepeats = "NoRepeats";
 // The longest signature, in lines and in columns: 0 for no limit.
 inline constexpr const char* MaxSigLines = "MaxSigLines";
 inline constexpr const char* MaxSigColumns = "MaxSigColumns";
+// Wrapping strictly within the width: True or False.
+inline constexpr const char* WrapStrict = "WrapStrict";
 }  // namespace SettingKey
 
 // The ranges of the duration and wrap-width controls.

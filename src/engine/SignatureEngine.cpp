@@ -33,7 +33,9 @@ std::string ComposeSignature(std::string_view fixed, std::optional<std::string_v
     std::string s(fixed);
     if (quotation) {
         s += kCrLf;
-        if (wrap.DoWrap)
+        if (wrap.DoWrap && wrap.WrapStrict)
+            s += StrictWrapQuotation(*quotation, wrap.WrapCount);
+        else if (wrap.DoWrap)
             s += RewrapQuotation(*quotation, wrap.WrapCount);
         else
             s += *quotation;
@@ -84,8 +86,9 @@ SignatureSize MeasureSignature(std::string_view signature) {
 }
 
 SignatureSize SignatureEngine::SizeWith(std::string_view fixedText, Long index) const {
-    return MeasureSignature(ComposeSignature(
-        fixedText, st_.Sigs.Piece(static_cast<std::size_t>(index)), {st_.DoWrap, st_.WrapCount}));
+    return MeasureSignature(ComposeSignature(fixedText,
+                                             st_.Sigs.Piece(static_cast<std::size_t>(index)),
+                                             {st_.DoWrap, st_.WrapCount, st_.WrapStrict}));
 }
 
 Long SignatureEngine::Shortest(std::string_view fixedText, Long count) {
@@ -142,7 +145,7 @@ std::string SignatureEngine::NextSignature(std::string_view fixedText) {
     if (p < 0) return ComposeSignature(fixedText, std::nullopt, {});
     st_.QuoteNumber = p;
     return ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(p)),
-                            {st_.DoWrap, st_.WrapCount});
+                            {st_.DoWrap, st_.WrapCount, st_.WrapStrict});
 }
 
 FileStatus SignatureEngine::WriteSignature(const ProgramFiles& files, std::string_view signature) {

@@ -28,6 +28,8 @@ FileStatus FixedSignatureFits(IFileSystem& files, const std::string& path);
 struct WrapSettings {
     Boolean DoWrap = false;
     Integer WrapCount = 0;
+    // Wrapping keeps strictly within the width (StrictWrapQuotation).
+    Boolean WrapStrict = false;
 };
 
 // A signature: the fixed text, CR LF, then the quotation (re-flowed when

@@ -148,6 +148,7 @@ void frmMain::Compose() {
     chkMin->SetOnClick([this] { chkMin_Click(); });
     chkSysTray->SetOnClick([this] { chkSysTray_Click(); });
     chkNoRepeats->SetOnClick([this] { chkNoRepeats_Click(); });
+    chkWrapStrict->SetOnClick([this] { chkWrapStrict_Click(); });
     HScroll3->SetOnChange([this] { HScroll3_Change(); });
     HScroll4->SetOnChange([this] { HScroll4_Change(); });
     btnLimitPreset->SetOnClick([this] { btnLimitPreset_Click(); });
@@ -165,6 +166,8 @@ void frmMain::ComposeSettingsTab() {
                             "Start &Minimized");
     chkWordWrap = &w.AddCheckBox(place("chkWordWrap", {180, 990, 2490, 260}, 6, kDialogFont),
                                  "Enable Word Wrapping");
+    chkWrapStrict = &w.AddCheckBox(place("chkWrapStrict", {3100, 990, 2900, 260}, 26, kDialogFont),
+                                   "Strictly &Within the Width");
     HScroll1 = &w.AddScrollBar(place("HScroll1", {180, 1305, 2800, 285}, 13), kMinWrapCount,
                                kMaxWrapCount, 1, 10, kMinWrapCount);
     lblWordWrap = &w.AddLabel(place("lblWordWrap", {3240, 1260, 540, 360}, 14, kValueFont), "065");

@@ -1,7 +1,7 @@
 // The Settings tab: rotation period, word wrapping and its width, starting
 // minimised, and choosing the collection and current signature files, with the
-// reload of a newly chosen collection; random draws without repeats and the
-// length limits.
+// reload of a newly chosen collection; random draws without repeats, the
+// length limits and the strict wrap.
 
 #include <cstdio>
 #include <memory>
@@ -67,6 +67,10 @@ void frmMain::chkMin_Click() {
 
 void frmMain::chkNoRepeats_Click() {
     state.NoRepeats = chkNoRepeats->Value() != 0;
+}
+
+void frmMain::chkWrapStrict_Click() {
+    state.WrapStrict = chkWrapStrict->Value() != 0;
 }
 
 void frmMain::HScroll3_Change() {

@@ -96,6 +96,7 @@ void frmMain::Form_Load() {
     else
         HScroll1->SetValue(state.WrapCount);
     if (state.DoWrap) chkWordWrap->SetValue(1);
+    if (state.WrapStrict) chkWrapStrict->SetValue(1);
     if (state.NoRepeats) chkNoRepeats->SetValue(1);
     // The limits' bars start at 0 (no limit); the values read move them.
     HScroll3->SetValue(state.MaxSigLines);

@@ -104,6 +104,7 @@ public:
     void chkMin_Click();
     void chkSysTray_Click();
     void chkNoRepeats_Click();
+    void chkWrapStrict_Click();
     void HScroll3_Change();
     void HScroll4_Change();
     void btnLimitPreset_Click();
@@ -138,6 +139,7 @@ public:
     ICheckBox* chkMin = nullptr;
     ICheckBox* chkWordWrap = nullptr;
     ICheckBox* chkNoRepeats = nullptr;
+    ICheckBox* chkWrapStrict = nullptr;
     // The length limits: lines and columns, their values, and the preset.
     IScrollBar* HScroll3 = nullptr;
     IScrollBar* HScroll4 = nullptr;
