@@ -142,6 +142,12 @@ TEST(DrawRounds, TheMainWindowGoesOnWithItsRoundAfterARestart) {
     rig.Start();
     EXPECT_EQ(rig.Find<headless::CheckBox>("chkNoRepeats").Value(), 1) << "on by default";
     for (int i = 0; i < 4; ++i) used.push_back(quotation(i == 0));
+    // `--print` beside the window draws afresh and leaves the round alone.
+    const std::string kept =
+        DrawRounds(rig.data.File("rounds")).KeptAt(rig.dir.File("collections-political.txt"));
+    const std::string round = test::ReadBytes(kept);
+    for (int i = 0; i < 5; ++i) rig.Form().ComposeForPrint();
+    EXPECT_EQ(test::ReadBytes(kept), round);
     rig.Window().Menu().Click("mnuExit");
     EXPECT_EQ(rig.Stored(SettingKey::NoRepeats), "True");
     rig.Start();
