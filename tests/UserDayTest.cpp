@@ -2,6 +2,8 @@
 // typing back, saves, goes from tab to tab, chooses files and answers the
 // questions; the world lets time pass, changes, deletes and locks files, and
 // ends the program, which then starts again on the same folder and settings.
+// A day draws its quotations in rounds or as they come, with or without a
+// limit on the signature's lines.
 // A model kept beside the program says what every file and editor should
 // hold; after every step:
 //  1. no rotation writes over a file an editor holds or the program uses;
@@ -13,7 +15,8 @@
 //  4. unsaved text goes only after an answer, or into a recovery file that the
 //     next start names while it exists;
 //  5. "changed by another program" is asked only where the content changed;
-//  6. `--print` composes what the next start's first rotation writes;
+//  6. `--print` composes what the next start's first rotation writes (in
+//     rounds, what it could write with another entry);
 //  7. a file that another program changed reaches a tab without unsaved
 //     edits at once, and the rotation draws from the collection as it now
 //     is; a tab with edits keeps them, and a removed file leaves the text in
@@ -169,6 +172,9 @@ public:
         // as they come.
         if (const int rounds = *rc::gen::inRange(0, 3); rounds < 2)
             rig.Store(SettingKey::NoRepeats, rounds ? "True" : "False");
+        // Signatures of at most four lines (the fixed part's lines included),
+        // or of any length.
+        if (*rc::gen::arbitrary<bool>()) rig.Store(SettingKey::MaxSigLines, "4");
         const int damagedSettings = *rc::gen::arbitrary<bool>() ? 2 : 0;
         Restart({Kind::Signal,
                  0,
