@@ -99,9 +99,10 @@ int Run(int argc, char* argv[]) {
     // `tagrota --print` keeps it.
     std::optional<std::string> indexFolder;
     if (std::string cache = PrivateCacheFolder(); !cache.empty()) indexFolder = std::move(cache);
-    frmMain form(MainWindowServices{ui, store, files, messages, fileDialog, clock, random,
-                                    trayShell, folders.dataDir, *registry, programs,
-                                    folders.helpDir, std::move(indexFolder)});
+    frmMain form(MainWindowServices{
+        ui, store, files, messages, fileDialog, clock, random, trayShell, folders.dataDir,
+        *registry, programs, folders.helpDir, UserDataFolder(CurrentUserEnvironment()) + "/rounds",
+        std::move(indexFolder)});
     ProgramRun run(form);
     run.onClosed = &qt::QtProgramEvents::Quit;
     run.deliverWaiting = &qt::QtProgramEvents::DeliverWaiting;

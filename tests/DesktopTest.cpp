@@ -90,12 +90,12 @@ TEST(WindowPlace, AStoredPlaceIsKeptWhereItsTitleBarCanBeGrabbedElseBroughtBack)
         Rect placed;
     };
     const Row rows[] = {
-        {"on any screen", {primary, second}, "30000", "2000", {30000, 2000, 9000, 7000}},
-        {"mostly off the screen", {primary}, "27000", "15000", {27000, 15000, 9000, 7000}},
-        {"title bar above the top", {primary}, "27000", "-300", {19800, 0, 9000, 7000}},
-        {"on a screen that is gone", {primary}, "30000", "2000", {19800, 2000, 9000, 7000}},
-        {"far away", {second, primary}, "-99999999", "99999999", {28800, 8600, 9000, 7000}},
-        {"no screens known", {}, "-50000", "2000", {-50000, 2000, 9000, 7000}},
+        {"on any screen", {primary, second}, "30000", "2000", {30000, 2000, 9000, 7500}},
+        {"mostly off the screen", {primary}, "27000", "15000", {27000, 15000, 9000, 7500}},
+        {"title bar above the top", {primary}, "27000", "-300", {19800, 0, 9000, 7500}},
+        {"on a screen that is gone", {primary}, "30000", "2000", {19800, 2000, 9000, 7500}},
+        {"far away", {second, primary}, "-99999999", "99999999", {28800, 8100, 9000, 7500}},
+        {"no screens known", {}, "-50000", "2000", {-50000, 2000, 9000, 7500}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -104,7 +104,7 @@ TEST(WindowPlace, AStoredPlaceIsKeptWhereItsTitleBarCanBeGrabbedElseBroughtBack)
         rig.Store(SettingKey::MainLeft, row.left);
         rig.Store(SettingKey::MainTop, row.top);
         rig.Store(SettingKey::MainWidth, "9000");
-        rig.Store(SettingKey::MainHeight, "7000");
+        rig.Store(SettingKey::MainHeight, "7500");
         rig.Start();
         EXPECT_EQ(rig.Window().Bounds(), row.placed);
     }

@@ -522,7 +522,7 @@ TEST_F(FaultRun, ClosingWritesTheSettingsFileOnceWholeAndLeavesNoLock) {
     rig.platform.Advance(65000);
     rig.Window().UserClose();
 
-    ASSERT_EQ(watched.seen.size(), 14u);
+    ASSERT_EQ(watched.seen.size(), 18u);
     for (const std::string& seen : watched.seen)
         EXPECT_EQ(seen, "[Settings]\nSigDuration=30\nWrapCount=70\n")
             << "a kill while closing would leave a mix of old and new keys";

@@ -116,8 +116,8 @@ TEST_F(LineEnds, TheSettingIsReadAndWrittenAfterTheOtherKeys) {
     EXPECT_FALSE(rig.Signature().ends_with('\n'));
     EXPECT_TRUE(rig.Editor("txtCurrent").GetText() == rig.Signature());
     rig.Toolbar().Click("Exit");
-    ASSERT_EQ(rig.store.saves.size(), 14u);
-    EXPECT_EQ(rig.store.saves.back(), "SigLineEnds");
+    ASSERT_EQ(rig.store.saves.size(), 18u);
+    EXPECT_EQ(rig.store.saves[13], "SigLineEnds");
     EXPECT_EQ(rig.Stored(SettingKey::SigLineEnds), "CRLF");
 
     test::MainRig fresh;

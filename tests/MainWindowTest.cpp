@@ -37,7 +37,7 @@ protected:
 
 TEST_F(MainWindow, FirstRunInAnEmptyFolder) {
     rig.Start();
-    EXPECT_EQ(rig.Window().Bounds(), (Rect{1000, 1000, 6300, 5500}))
+    EXPECT_EQ(rig.Window().Bounds(), (Rect{1000, 1000, 6300, 7200}))
         << "grown from 5000 by 5000 to the minimum";
     EXPECT_EQ(rig.Signature(), "---\nhttps://example.org/\n\n\nEmpty Signature Collection File\n");
     EXPECT_EQ(ReadBytes(rig.dir.File("collections-political.txt")),
@@ -88,7 +88,7 @@ TEST_F(MainWindow, StoredSettingsComeBack) {
     EXPECT_EQ(rig.Find<CheckBox>("chkWordWrap").Value() + rig.Find<CheckBox>("chkMin").Value(), 2);
     EXPECT_EQ(rig.Window().State(), WindowState::Minimized);
     EXPECT_TRUE(rig.Window().Visible()) << "minimised in the taskbar, not hidden, without tray";
-    EXPECT_EQ(rig.Window().Bounds(), (Rect{300, 1000, 9000, 5500}))
+    EXPECT_EQ(rig.Window().Bounds(), (Rect{300, 1000, 9000, 7200}))
         << "laid out when placed, before it was minimised";
 
     // A rotation every 5 seconds, the first one at start-up.
@@ -179,6 +179,7 @@ TEST_F(MainWindow, BulletsFromTheSettingsTabComesBackAndLaysItOut) {
 TEST_F(MainWindow, DirtyPicturesAndSaveOnEachTab) {
     const std::string quotes = Collection("q.txt", "A\r\n%\r\nB\r\n%\r\n");
     rig.Store(SettingKey::RandomFile, quotes);
+    rig.Store(SettingKey::NoRepeats, "False");  // the draws below are the plain ones
     rig.Start();
     auto& fixed = rig.Editor("txtFixedSig");
     auto& random = rig.Editor("txtRandom");
@@ -379,7 +380,8 @@ TEST_F(MainWindow, ClosingWritesEverySettingInOrder) {
     EXPECT_EQ(rig.store.saves, (std::vector<std::string>{
                                    "MainLeft", "MainTop", "MainWidth", "MainHeight", "WrapCount",
                                    "InSysTray", "SigPath", "DoWrap", "RandomFile", "CurrentFile",
-                                   "SigDuration", "StartMin", "UseSeq", "SigLineEnds"}));
+                                   "SigDuration", "StartMin", "UseSeq", "SigLineEnds", "NoRepeats",
+                                   "MaxSigLines", "MaxSigColumns", "WrapStrict"}));
     EXPECT_EQ(rig.Stored(SettingKey::MainWidth), "8000");
     EXPECT_EQ(rig.Stored(SettingKey::SigPath), rig.dir.Path().string());
     const int written = Rotations();
@@ -408,9 +410,9 @@ TEST_F(MainWindow, LayoutFollowsTheWindow) {
     rig.Start();
     auto expectLayout = [&](int width, int height) {
         const int tab = std::max(width, 6300) - 230;
-        EXPECT_EQ(At("SSTab1"), (Rect{45, 720, tab, std::max(height, 5500) - 1500}));
+        EXPECT_EQ(At("SSTab1"), (Rect{45, 720, tab, std::max(height, 7200) - 1500}));
         for (const char* e : {"txtFixedSig", "txtRandom", "txtCurrent"})
-            EXPECT_EQ(At(e), (Rect{130, 520, tab - 270, std::max(height, 5500) - 2170})) << e;
+            EXPECT_EQ(At(e), (Rect{130, 520, tab - 270, std::max(height, 7200) - 2170})) << e;
     };
     Click("Settings");
     rig.Window().UserResize(8000, 7000);

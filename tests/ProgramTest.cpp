@@ -63,7 +63,7 @@ TEST_F(Program, FirstRunWritesItsFilesAndEndsOnASignalThroughItsClosing) {
         EXPECT_TRUE(EndsWithSuccess(pid)) << "signal " << signal;
         const std::string settings = ReadBytes(Ini());
         for (const char* key :
-             {"MainLeft=1000", "MainTop=1000", "MainWidth=6300", "MainHeight=5500", "WrapCount=65",
+             {"MainLeft=1000", "MainTop=1000", "MainWidth=6300", "MainHeight=7200", "WrapCount=65",
               "InSysTray=False", "DoWrap=False", "SigDuration=20", "StartMin=False", "UseSeq=False",
               "SigPath=", "RandomFile=", "CurrentFile="})
             EXPECT_NE(settings.find(key), std::string::npos) << key << " in\n" << settings;

@@ -105,9 +105,9 @@ void MainRig::Start() {
 }
 
 void MainRig::Create() {
-    form = std::make_unique<frmMain>(
-        MainWindowServices{ui, *settings, files, messages, dialog, platform.clock, random, tray,
-                           dir.Path().string(), registry, programs, "", indexFolder});
+    form = std::make_unique<frmMain>(MainWindowServices{
+        ui, *settings, files, messages, dialog, platform.clock, random, tray, dir.Path().string(),
+        registry, programs, "", data.File("rounds"), indexFolder});
     form->onClosed = [this] { ++closed; };
 }
 

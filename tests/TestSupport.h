@@ -100,6 +100,7 @@ struct MainRig {
 
     TempDir dir;
     TempDir backups;  // the backup folder, not the user's data folder
+    TempDir data;     // where random mode keeps its rounds
     TempDir cache;    // where collection indexes are kept
     // The window's index folder, as the program has it; reset for a start that
     // reads the collection whole before its first signature.

@@ -2,6 +2,8 @@
 // typing back, saves, goes from tab to tab, chooses files and answers the
 // questions; the world lets time pass, changes, deletes and locks files, and
 // ends the program, which then starts again on the same folder and settings.
+// A day draws its quotations in rounds or as they come, with or without a
+// limit on the signature's lines.
 // A model kept beside the program says what every file and editor should
 // hold; after every step:
 //  1. no rotation writes over a file an editor holds or the program uses;
@@ -13,7 +15,8 @@
 //  4. unsaved text goes only after an answer, or into a recovery file that the
 //     next start names while it exists;
 //  5. "changed by another program" is asked only where the content changed;
-//  6. `--print` composes what the next start's first rotation writes;
+//  6. `--print` composes what the next start's first rotation writes (in
+//     rounds, what it could write with another entry);
 //  7. a file that another program changed reaches a tab without unsaved
 //     edits at once, and the rotation draws from the collection as it now
 //     is; a tab with edits keeps them, and a removed file leaves the text in
@@ -165,6 +168,13 @@ public:
         // The model's files are CR LF text, as the editors show it; the LF
         // signature file is LineEndsTest's.
         rig.Store(SettingKey::SigLineEnds, "CRLF");
+        // Random draws in rounds (also by default, with no value stored) or
+        // as they come.
+        if (const int rounds = *rc::gen::inRange(0, 3); rounds < 2)
+            rig.Store(SettingKey::NoRepeats, rounds ? "True" : "False");
+        // Signatures of at most four lines (the fixed part's lines included),
+        // or of any length.
+        if (*rc::gen::arbitrary<bool>()) rig.Store(SettingKey::MaxSigLines, "4");
         const int damagedSettings = *rc::gen::arbitrary<bool>() ? 2 : 0;
         Restart({Kind::Signal,
                  0,
@@ -498,9 +508,12 @@ private:
         // 3: the first rotation has written a complete signature.
         if (Writable(m.target) && !Protected(m.target))
             RC_ASSERT(m.disk[m.target] && Complete(*m.disk[m.target]));
-        // 6: what `--print` composed is what the first rotation wrote.
+        // 6: what `--print` composed is what the first rotation wrote; with
+        // draws in rounds, which `--print` leaves alone, what it could have
+        // written with another entry of the same collection.
         const std::string first = rig.Editor("txtCurrent").GetText();
-        if (rig.platform.Now() == now && printed != first)
+        if (rig.platform.Now() == now && printed != first &&
+            !(rig.Form().state.NoRepeats && AnotherEntryGives(printed)))
             RC_FAIL("6: --print gives " + Quote(printed.substr(0, 200)) + ", the first rotation " +
                     Quote(first));
         // 4: the note names the recovery files, and only those that exist,
@@ -578,6 +591,21 @@ private:
                         return true;
             }
         }
+        return false;
+    }
+
+    // Whether the first rotation, drawing another entry, would have written
+    // the signature: the same fixed text, collection, wrapping and line ends.
+    bool AnotherEntryGives(const std::string& printed) {
+        const ProgramState& st = rig.Form().state;
+        const std::string fixedText = rig.Editor("txtFixedSig").GetText();
+        for (Long i = 0; i < UsableEntryCount(st); ++i)
+            if (printed ==
+                SignatureFileText(
+                    ComposeSignature(fixedText, st.Sigs.Piece(static_cast<std::size_t>(i)),
+                                     {st.DoWrap, st.WrapCount, st.WrapStrict}),
+                    st.SigLineEnds))
+                return true;
         return false;
     }
 
@@ -736,6 +764,7 @@ protected:
     }
     // What `--print` composes, then the start-up.
     std::string PrintThenStart() {
+        rig.Store(SettingKey::NoRepeats, "False");  // the start draws as `--print` does
         SplitMixRandom random;
         const PrintedSignature printed = ComposePrintedSignature(
             rig.store, rig.files, rig.platform.clock, random, rig.dir.Path().string());

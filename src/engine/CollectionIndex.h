@@ -41,6 +41,8 @@ public:
     // (UsableEntryCount).
     std::uint64_t PieceCount() const { return pieces_; }
     Long UsableCount() const { return usable_; }
+    // The stamp the collection had when it was opened for this index.
+    const FileStamp& CollectionStamp() const { return collection_.Stamp(); }
     // Whether it was taken from the cache rather than made now.
     bool Kept() const { return kept_; }
 

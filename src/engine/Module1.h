@@ -23,4 +23,14 @@ std::string WrapText(const std::string& text, const Integer& width);
 // WrapText; then spaces (only spaces) are trimmed from both ends.
 std::string RewrapQuotation(std::string_view quotation, Integer width);
 
+// A wrap that keeps within the width: every line takes at most `width`
+// display columns (East Asian wide characters count two) and none ends in
+// white space. The quotation's lines are joined into paragraphs, except that
+// a blank line ends a paragraph (and stays, one for a run of them), and a
+// line that begins with white space or with "--" (an attribution) stays a
+// paragraph of its own, its indent kept on its first line. Words are split at
+// spaces and tabs and filled greedily, one space apart; a word is split only
+// when it is wider than the width. Blank lines at both ends are dropped.
+std::string StrictWrapQuotation(std::string_view quotation, Integer width);
+
 }  // namespace tagrota

@@ -30,12 +30,14 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
                                    read.status.reason + "; the default fixed signature is used.");
     }
 
-    // The usual case, a collection with quotations, reads one entry of it.
-    if (indexFolder)
+    // The usual case, a collection with quotations, reads one entry of it;
+    // length limits need every entry at hand.
+    if (indexFolder && !SignatureLimits{state.MaxSigLines, state.MaxSigColumns}.Any())
         if (const std::optional<std::string> quotation =
                 DrawIndexedQuotation(state.Files.RandomPath(), *indexFolder, clock, random)) {
             out.text = SignatureFileText(
-                ComposeSignature(fixed, *quotation, {state.DoWrap, state.WrapCount}),
+                ComposeSignature(fixed, *quotation,
+                                 {state.DoWrap, state.WrapCount, state.WrapStrict}),
                 state.SigLineEnds);
             return out;
         }
@@ -61,7 +63,9 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
 
     SplitInto(state, ChosenText(choice));
     SignatureEngine engine(state, files, clock, random);
-    state.UseSeq = false;  // every call is a fresh draw
+    // Every call is a fresh draw, which leaves the window's round alone.
+    state.UseSeq = false;
+    state.NoRepeats = false;
     out.text = SignatureFileText(engine.NextSignature(fixed), state.SigLineEnds);
     return out;
 }

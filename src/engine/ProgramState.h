@@ -64,6 +64,7 @@ struct ProgramState {
     Boolean FixedDirty = false;   // the Fixed tab holds unsaved edits
     Boolean RandomDirty = false;  // the Random tab holds unsaved edits
     Boolean DoWrap = false;       // quotations are re-wrapped before use
+    Boolean WrapStrict = false;   // ... strictly within the width
     Boolean InSysTray = false;    // the program lives in the notification area
     Integer SigDuration = 0;      // rotation period in seconds
     Boolean StartMin = false;     // the main window starts minimised
@@ -71,6 +72,12 @@ struct ProgramState {
     // The line ends of the signature file and of the files the program creates:
     // LF (with one at the close of the signature) or CR LF (none at the close).
     LineEnding SigLineEnds = LineEnding::Lf;
+    // Random mode draws every usable entry once, in rounds, before any again.
+    Boolean NoRepeats = false;
+    // The longest signature written, in lines and in display columns; 0 is no
+    // limit. Entries that would make a longer one are passed over.
+    Integer MaxSigLines = 0;
+    Integer MaxSigColumns = 0;
     Integer CurrentTab = 0;  // the tab in front when the Bullets command began
     Long QuoteNumber = 0;    // index in Sigs of the last rotation's quotation
     SigList Sigs;            // the collection's pieces, 0 to SigCount

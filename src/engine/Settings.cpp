@@ -150,6 +150,10 @@ void SettingsReader::ReadProgramSettings(ProgramState& state) {
     state.StartMin = ReadBoolean(SettingKey::StartMin, false);
     state.UseSeq = ReadBoolean(SettingKey::UseSeq, false);
     state.SigLineEnds = ParseLineEnds(Get(SettingKey::SigLineEnds, FormatLineEnds(LineEnding::Lf)));
+    state.NoRepeats = ReadBoolean(SettingKey::NoRepeats, true);
+    state.MaxSigLines = Clamp(ReadInteger(SettingKey::MaxSigLines, 0), 0, kMaxSigLinesLimit);
+    state.MaxSigColumns = Clamp(ReadInteger(SettingKey::MaxSigColumns, 0), 0, kMaxSigColumnsLimit);
+    state.WrapStrict = ReadBoolean(SettingKey::WrapStrict, false);
 }
 
 void WriteSettings(ISettingsStore& store, const ProgramState& state,
@@ -173,6 +177,10 @@ void WriteSettings(ISettingsStore& store, const ProgramState& state,
     save(SettingKey::StartMin, FormatBoolean(state.StartMin));
     save(SettingKey::UseSeq, FormatBoolean(state.UseSeq));
     save(SettingKey::SigLineEnds, FormatLineEnds(state.SigLineEnds));
+    save(SettingKey::NoRepeats, FormatBoolean(state.NoRepeats));
+    save(SettingKey::MaxSigLines, FormatInteger(state.MaxSigLines));
+    save(SettingKey::MaxSigColumns, FormatInteger(state.MaxSigColumns));
+    save(SettingKey::WrapStrict, FormatBoolean(state.WrapStrict));
 }
 
 }  // namespace tagrota

@@ -1,5 +1,5 @@
 #pragma once
-// The persisted settings: fourteen keys under application "Tagrota", section
+// The persisted settings: the keys under application "Tagrota", section
 // "Settings", read once at start-up and written once at closing.
 
 #include <optional>
@@ -30,11 +30,19 @@ inline constexpr const char* UseSeq = "UseSeq";
 // The line ends of the signature file and of `tagrota --print`: "LF" or "CRLF".
 // Kept in the settings file only; the Settings tab has no control for it.
 inline constexpr const char* SigLineEnds = "SigLineEnds";
+// Random mode in rounds without repeats: True or False.
+inline constexpr const char* NoRepeats = "NoRepeats";
+// The longest signature, in lines and in columns: 0 for no limit.
+inline constexpr const char* MaxSigLines = "MaxSigLines";
+inline constexpr const char* MaxSigColumns = "MaxSigColumns";
+// Wrapping strictly within the width: True or False.
+inline constexpr const char* WrapStrict = "WrapStrict";
 }  // namespace SettingKey
 
 // The ranges of the duration and wrap-width controls.
 inline constexpr Integer kMinSigDuration = 5, kMaxSigDuration = 60;
 inline constexpr Integer kMinWrapCount = 32, kMaxWrapCount = 128;
+inline constexpr Integer kMaxSigLinesLimit = 40, kMaxSigColumnsLimit = 200;
 
 // Default file names in the program directory.
 inline constexpr const char* kFixedFileName = "fixed.txt";
@@ -82,8 +90,9 @@ public:
 
     // "MainLeft", "MainTop", "MainWidth", "MainHeight", in that order.
     WindowGeometry ReadGeometry();
-    // The other ten keys, in table order, into the state. A stored duration or
-    // wrap width outside its control's range is brought to the nearest end.
+    // The other keys, in table order, into the state. A stored duration, wrap
+    // width or length limit outside its control's range is brought to the
+    // nearest end.
     void ReadProgramSettings(ProgramState& state);
 
 private:
@@ -94,7 +103,7 @@ private:
 
 // Writes the settings in closing order: the geometry first when there is one
 // (none while the window is minimised), then the nine program keys, then
-// "SigLineEnds".
+// "SigLineEnds" and the keys added after it.
 void WriteSettings(ISettingsStore& store, const ProgramState& state,
                    const std::optional<WindowGeometry>& geometry);
 

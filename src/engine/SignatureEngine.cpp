@@ -5,7 +5,11 @@
 #include "engine/Module1.h"
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
+
+#include "platform/Unicode.h"
 
 namespace tagrota {
 namespace {
@@ -30,7 +34,9 @@ std::string ComposeSignature(std::string_view fixed, std::optional<std::string_v
     std::string s(fixed);
     if (quotation) {
         s += kCrLf;
-        if (wrap.DoWrap)
+        if (wrap.DoWrap && wrap.WrapStrict)
+            s += StrictWrapQuotation(*quotation, wrap.WrapCount);
+        else if (wrap.DoWrap)
             s += RewrapQuotation(*quotation, wrap.WrapCount);
         else
             s += *quotation;
@@ -67,36 +73,106 @@ void SignatureEngine::Randomize() {
     random_.Reseed(clock_.SecondsSinceMidnight());
 }
 
-Long SignatureEngine::ChooseIndex() {
-    return ChooseIndex(UsableEntryCount(st_));
+SignatureSize MeasureSignature(std::string_view signature) {
+    const std::string text = SignatureFileText(signature, LineEnding::Lf);
+    SignatureSize size;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        ++size.lines;
+        size.columns =
+            std::max(size.columns, DisplayWidth(std::string_view(text).substr(start, end - start)));
+        start = end + 1;
+    }
+    return size;
 }
 
-Long SignatureEngine::ChooseIndex(Long m) {
+SignatureSize SignatureEngine::SizeWith(std::string_view fixedText, Long index) const {
+    return MeasureSignature(ComposeSignature(fixedText,
+                                             st_.Sigs.Piece(static_cast<std::size_t>(index)),
+                                             {st_.DoWrap, st_.WrapCount, st_.WrapStrict}));
+}
+
+Long SignatureEngine::Shortest(std::string_view fixedText, Long count) {
+    noneFits_ = true;
+    Long best = 0;
+    SignatureSize bestSize = SizeWith(fixedText, 0);
+    for (Long i = 1; i < count; ++i)
+        if (const SignatureSize size = SizeWith(fixedText, i); size < bestSize) {
+            best = i;
+            bestSize = size;
+        }
+    return best;
+}
+
+Long SignatureEngine::ChooseIndex(std::string_view fixedText) {
+    noneFits_ = false;
+    const Long m = UsableEntryCount(st_);
     if (m < 1) return -1;
+    const SignatureLimits limits{st_.MaxSigLines, st_.MaxSigColumns};
+    auto fits = [&](Long p) { return limits.Admit(SizeWith(fixedText, p)); };
     if (st_.UseSeq) {
         Long p = st_.QuoteNumber + 1;
-        return p > m - 1 || p < 0 ? 0 : p;
+        p = p > m - 1 || p < 0 ? 0 : p;
+        if (!limits.Any()) return p;
+        for (Long tries = 0; tries<m; ++tries, p = p + 1> m - 1 ? 0 : p + 1)
+            if (fits(p)) return p;
+        return Shortest(fixedText, m);
     }
-    return ChooseRandomIndex(m, clock_, random_);
+    if (st_.NoRepeats) {
+        const EditedFile& collection = st_.Files.Edited(EditedRole::Collection);
+        const Long p = limits.Any()
+                           ? rounds_.Next(m, collection.path, collection.stamp, random_, fits)
+                           : rounds_.Next(m, collection.path, collection.stamp, random_);
+        return p >= 0 ? p : Shortest(fixedText, m);
+    }
+    Long p = ChooseRandomIndex(m, clock_, random_);
+    if (!limits.Any() || fits(p)) return p;
+    // Most entries fit: a few more draws find one.
+    for (int tries = 0; tries < 32; ++tries)
+        if (p = std::min(static_cast<Long>(random_.Next() * m), m - 1); fits(p)) return p;
+    // Few do: an even choice among them.
+    std::vector<Long> fitting;
+    for (Long i = 0; i < m; ++i)
+        if (fits(i)) fitting.push_back(i);
+    if (fitting.empty()) return Shortest(fixedText, m);
+    const auto k =
+        std::min(static_cast<std::size_t>(random_.Next() * static_cast<double>(fitting.size())),
+                 fitting.size() - 1);
+    return fitting[k];
 }
 
 std::string SignatureEngine::NextSignature(std::string_view fixedText) {
-    const Long p = ChooseIndex();
+    const Long p = ChooseIndex(fixedText);
     if (p < 0) return ComposeSignature(fixedText, std::nullopt, {});
     st_.QuoteNumber = p;
     return ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(p)),
-                            {st_.DoWrap, st_.WrapCount});
+                            {st_.DoWrap, st_.WrapCount, st_.WrapStrict});
 }
 
 std::optional<std::string> SignatureEngine::NextSignature(std::string_view fixedText,
                                                           const CollectionIndex& index) {
-    if (!index.HoldsQuotations()) return std::nullopt;
-    const Long p = ChooseIndex(index.UsableCount());
-    if (p < 0) return std::nullopt;
+    // Length limits measure every entry they pass over: those starts read the
+    // collection whole.
+    if (!index.HoldsQuotations() || SignatureLimits{st_.MaxSigLines, st_.MaxSigColumns}.Any())
+        return std::nullopt;
+    noneFits_ = false;
+    const Long m = index.UsableCount();
+    if (m < 1) return std::nullopt;
+    Long p = 0;
+    if (st_.UseSeq) {
+        p = st_.QuoteNumber + 1;
+        p = p > m - 1 || p < 0 ? 0 : p;
+    } else if (st_.NoRepeats) {
+        // The collection is the one the start is about to load, with the stamp
+        // the index was checked against.
+        p = rounds_.Next(m, st_.Files.RandomPath(), index.CollectionStamp(), random_);
+    } else {
+        p = ChooseRandomIndex(m, clock_, random_);
+    }
     const std::optional<std::string> quotation = index.Piece(static_cast<std::uint64_t>(p));
     if (!quotation) return std::nullopt;
     st_.QuoteNumber = p;
-    return ComposeSignature(fixedText, *quotation, {st_.DoWrap, st_.WrapCount});
+    return ComposeSignature(fixedText, *quotation, {st_.DoWrap, st_.WrapCount, st_.WrapStrict});
 }
 
 FileStatus SignatureEngine::WriteSignature(const ProgramFiles& files, std::string_view signature) {

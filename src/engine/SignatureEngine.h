@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/DrawRounds.h"
 #include "engine/ProgramFiles.h"
 #include "engine/ProgramState.h"
 #include "platform/FileSystem.h"
@@ -29,6 +30,8 @@ FileStatus FixedSignatureFits(IFileSystem& files, const std::string& path);
 struct WrapSettings {
     Boolean DoWrap = false;
     Integer WrapCount = 0;
+    // Wrapping keeps strictly within the width (StrictWrapQuotation).
+    Boolean WrapStrict = false;
 };
 
 // A signature: the fixed text, CR LF, then the quotation (re-flowed when
@@ -45,6 +48,26 @@ std::string ComposeSignature(std::string_view fixed, std::optional<std::string_v
 // LF, the composed text as it is: CR LF between lines, none at the close.
 std::string SignatureFileText(std::string_view signature, LineEnding ends);
 
+// A signature's length: its lines as the signature file holds them (line ends
+// that close it count as one) and the display columns of its widest line
+// (East Asian wide characters count two).
+struct SignatureSize {
+    std::size_t lines = 0, columns = 0;
+    // Fewer lines first, then fewer columns.
+    auto operator<=>(const SignatureSize&) const = default;
+};
+SignatureSize MeasureSignature(std::string_view signature);
+
+// The longest signature written, in lines and in columns; 0 is no limit.
+struct SignatureLimits {
+    Integer MaxLines = 0, MaxColumns = 0;
+    bool Any() const { return MaxLines > 0 || MaxColumns > 0; }
+    bool Admit(const SignatureSize& size) const {
+        return (MaxLines <= 0 || size.lines <= static_cast<std::size_t>(MaxLines)) &&
+               (MaxColumns <= 0 || size.columns <= static_cast<std::size_t>(MaxColumns));
+    }
+};
+
 // The random mode's choice among `count` usable entries (count at least 1): the
 // source reseeded from the time of day, then one draw.
 Long ChooseRandomIndex(Long count, IClock& clock, IRandom& random);
@@ -57,10 +80,16 @@ public:
     // Reseeds the random source from the time of day.
     void Randomize();
 
-    // The index of the entry the next rotation uses; -1 when there is none.
-    Long ChooseIndex();
-    // The same among `usable` entries.
-    Long ChooseIndex(Long usable);
+    // Keeps the rounds of draws without repeats in the folder, so that a
+    // round goes on after a restart ("" keeps them for this run alone).
+    void KeepRoundsIn(std::string folder) { rounds_ = DrawRounds(std::move(folder)); }
+
+    // The index of the entry the next rotation uses under the fixed text; -1
+    // when there is none. In random mode with NoRepeats, the next of the
+    // collection's round. With length limits, entries whose signature would
+    // be longer are passed over; when none fits, the shortest is used and
+    // NoneFits says so.
+    Long ChooseIndex(std::string_view fixedText);
 
     // One rotation's signature: the next entry chosen (and noted as the last
     // one used) and put under the fixed text. With no usable entry the
@@ -69,9 +98,14 @@ public:
     std::string NextSignature(std::string_view fixedText);
     // The same, drawn through the collection's index before the collection is
     // read whole (the first signature of a start): the entry NextSignature
-    // would take from the whole text. Nothing when the index gives no entry.
+    // would take from the whole text. Nothing when the index gives no entry,
+    // and with length limits set.
     std::optional<std::string> NextSignature(std::string_view fixedText,
                                              const CollectionIndex& index);
+
+    // Whether the last rotation's signature is longer than the limits because
+    // no entry gives a shorter one.
+    bool NoneFits() const { return noneFits_; }
 
     // Replaces the current signature file with the signature, in the line ends
     // of the state's SigLineEnds (see SignatureFileText), unless it is a file
@@ -79,10 +113,16 @@ public:
     FileStatus WriteSignature(const ProgramFiles& files, std::string_view signature);
 
 private:
+    SignatureSize SizeWith(std::string_view fixedText, Long index) const;
+    // The entry that gives the shortest signature, the first of equals.
+    Long Shortest(std::string_view fixedText, Long count);
+
     ProgramState& st_;
     IFileSystem& files_;
     IClock& clock_;
     IRandom& random_;
+    DrawRounds rounds_;
+    bool noneFits_ = false;
 };
 
 }  // namespace tagrota

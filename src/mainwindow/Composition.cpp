@@ -48,6 +48,7 @@ ImageList MakeTabPictures() {
 
 frmMain::frmMain(MainWindowServices services)
     : s_(std::move(services)), engine_(state, s_.files, s_.clock, s_.random) {
+    engine_.KeepRoundsIn(s_.roundsDir);
     const std::string collection =
         SettingsReader(s_.settings, s_.programDir)
             .ReadPath(SettingKey::RandomFile, DefaultCollectionPath(s_.programDir));
@@ -153,6 +154,11 @@ void frmMain::Compose() {
     chkWordWrap->SetOnClick([this] { chkWordWrap_Click(); });
     chkMin->SetOnClick([this] { chkMin_Click(); });
     chkSysTray->SetOnClick([this] { chkSysTray_Click(); });
+    chkNoRepeats->SetOnClick([this] { chkNoRepeats_Click(); });
+    chkWrapStrict->SetOnClick([this] { chkWrapStrict_Click(); });
+    HScroll3->SetOnChange([this] { HScroll3_Change(); });
+    HScroll4->SetOnChange([this] { HScroll4_Change(); });
+    btnLimitPreset->SetOnClick([this] { btnLimitPreset_Click(); });
     for (int i = 0; i < 2; ++i) btnFindPath[i]->SetOnClick([this, i] { btnFindPath_Click(i); });
 }
 
@@ -167,6 +173,8 @@ void frmMain::ComposeSettingsTab() {
                             "Start &Minimized");
     chkWordWrap = &w.AddCheckBox(place("chkWordWrap", {180, 990, 2490, 260}, 6, kDialogFont),
                                  "Enable Word Wrapping");
+    chkWrapStrict = &w.AddCheckBox(place("chkWrapStrict", {3100, 990, 2900, 260}, 26, kDialogFont),
+                                   "Strictly &Within the Width");
     HScroll1 = &w.AddScrollBar(place("HScroll1", {180, 1305, 2800, 285}, 13), kMinWrapCount,
                                kMaxWrapCount, 1, 10, kMinWrapCount);
     lblWordWrap = &w.AddLabel(place("lblWordWrap", {3240, 1260, 540, 360}, 14, kValueFont), "065");
@@ -185,6 +193,20 @@ void frmMain::ComposeSettingsTab() {
     txtCPath = &w.AddTextBox(place("txtCPath", {180, 3510, 4300, 360}, 10, kDialogFont));
     btnFindPath[1] =
         &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 11), "browse");
+    chkNoRepeats = &w.AddCheckBox(place("chkNoRepeats", {180, 4050, 4300, 260}, 19, kDialogFont),
+                                  "&No Repeats Until Every Quotation Was Used");
+    Label1[3] = &w.AddLabel(place("Label1(3)", {180, 4440, 5000, 240}, 20, kDialogFont),
+                            "Longest signature, in lines and columns (0 = no limit):");
+    HScroll3 = &w.AddScrollBar(place("HScroll3", {180, 4710, 1800, 285}, 21), 0, kMaxSigLinesLimit,
+                               1, 4, 0);
+    lblMaxLines = &w.AddLabel(place("lblMaxLines", {2040, 4665, 420, 360}, 22, kValueFont), "00");
+    HScroll4 = &w.AddScrollBar(place("HScroll4", {2640, 4710, 1800, 285}, 23), 0,
+                               kMaxSigColumnsLimit, 1, 10, 0);
+    lblMaxColumns =
+        &w.AddLabel(place("lblMaxColumns", {4500, 4665, 540, 360}, 24, kValueFont), "000");
+    btnLimitPreset =
+        &w.AddButton(place("btnLimitPreset", {180, 5100, 4860, 405}, 25, kDialogFont),
+                     "4 lines of 80 columns (news and mailing lists)", ButtonKeys::None);
     // The paths show the chosen files; the browse buttons choose them.
     txtRPath->SetLocked(true);
     txtCPath->SetLocked(true);

@@ -1,6 +1,7 @@
 // The Settings tab: rotation period, word wrapping and its width, starting
 // minimised, and choosing the collection and current signature files, with the
-// reload of a newly chosen collection.
+// reload of a newly chosen collection; random draws without repeats, the
+// length limits and the strict wrap.
 
 #include <cstdio>
 #include <memory>
@@ -62,6 +63,30 @@ void frmMain::chkSysTray_Click() {
 
 void frmMain::chkMin_Click() {
     state.StartMin = chkMin->Value() != 0;
+}
+
+void frmMain::chkNoRepeats_Click() {
+    state.NoRepeats = chkNoRepeats->Value() != 0;
+}
+
+void frmMain::chkWrapStrict_Click() {
+    state.WrapStrict = chkWrapStrict->Value() != 0;
+}
+
+void frmMain::HScroll3_Change() {
+    state.MaxSigLines = static_cast<Integer>(HScroll3->Value());
+    lblMaxLines->SetCaption(ZeroPadded(state.MaxSigLines, 2));
+}
+
+void frmMain::HScroll4_Change() {
+    state.MaxSigColumns = static_cast<Integer>(HScroll4->Value());
+    lblMaxColumns->SetCaption(ZeroPadded(state.MaxSigColumns, 3));
+}
+
+void frmMain::btnLimitPreset_Click() {
+    // The usual limit of news and mailing lists.
+    HScroll3->SetValue(4);
+    HScroll4->SetValue(80);
 }
 
 void frmMain::btnFindPath_Click(int index) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "engine/Collection.h"
 #include "engine/CollectionIndex.h"
@@ -96,8 +97,16 @@ void frmMain::Form_Load() {
     else
         HScroll1->SetValue(state.WrapCount);
     if (state.DoWrap) chkWordWrap->SetValue(1);
+    if (state.WrapStrict) chkWrapStrict->SetValue(1);
+    if (state.NoRepeats) chkNoRepeats->SetValue(1);
+    // The limits' bars start at 0 (no limit); the values read move them.
+    HScroll3->SetValue(state.MaxSigLines);
+    HScroll4->SetValue(state.MaxSigColumns);
 
     OfferLeftBackups();
+    // Seeded once, before the first draw, whether that comes through the
+    // collection's index or from the whole collection.
+    engine_.Randomize();
     bool firstWritten = false;
     {
         IgnoringEvents ignoring(state);
@@ -114,7 +123,6 @@ void frmMain::Form_Load() {
         editor->SetTop(kEditorTopAtLoad);
     }
 
-    engine_.Randomize();
     SplitInto(state, txtRandom->SharedText());
     SSTab1->SetTab(TabIndex::Fixed);
     // After a fall-back the Settings tab shows which collection is in use.
@@ -275,6 +283,7 @@ bool frmMain::WriteFirstSignatureThroughIndex() {
 
 void frmMain::ShowAndWrite(const std::string& s) {
     txtCurrent->SetText(s);
+    TellIfNoneFits();
     const FileStatus written = engine_.WriteSignature(state.Files, s);
     if (written) {
         writeFailureShown_ = false;
@@ -293,12 +302,34 @@ void frmMain::ShowAndWrite(const std::string& s) {
         MsgBoxStyle::Exclamation, kAppName);
 }
 
+void frmMain::TellIfNoneFits() {
+    if (!engine_.NoneFits()) {
+        noneFitShown_ = false;
+        return;
+    }
+    // Once, until an entry fits again: a notice at every rotation would
+    // bury the user.
+    if (std::exchange(noneFitShown_, true)) return;
+    std::string limit;
+    if (state.MaxSigLines > 0)
+        limit = std::to_string(state.MaxSigLines) + (state.MaxSigLines == 1 ? " line" : " lines");
+    if (state.MaxSigColumns > 0)
+        limit += (limit.empty() ? "" : " of ") + std::to_string(state.MaxSigColumns) + " columns";
+    s_.messages.ShowNotice("No quotation of the collection makes a signature within " + limit +
+                               " with your fixed signature, so the shortest one is used.\r\n" +
+                               "Tagrota tells you again only after a quotation has fit.",
+                           MsgBoxStyle::Information, kAppName);
+}
+
 std::string frmMain::ComposeForPrint() {
     const Long lastUsed = state.QuoteNumber;
-    const Boolean inSequence = state.UseSeq;
-    state.UseSeq = false;  // a fresh draw, as `--print` always makes
+    const Boolean inSequence = state.UseSeq, inRounds = state.NoRepeats;
+    // A fresh draw, as `--print` always makes, which leaves the round alone.
+    state.UseSeq = false;
+    state.NoRepeats = false;
     std::string s = engine_.NextSignature(txtFixedSig->GetText());
     state.UseSeq = inSequence;
+    state.NoRepeats = inRounds;
     state.QuoteNumber = lastUsed;
     return SignatureFileText(s, state.SigLineEnds);  // the bytes the signature file would hold
 }

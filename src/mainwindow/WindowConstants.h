@@ -6,7 +6,7 @@
 namespace tagrota {
 
 // The smallest the window may be, in twips.
-inline constexpr int kMinWidth = 6300, kMinHeight = 5500;
+inline constexpr int kMinWidth = 6300, kMinHeight = 7200;
 
 // The About button's animation: the images of ImageList1 ("About", "About2",
 // "About3", "About4") it shows in turn, one every 20 seconds, from the first.

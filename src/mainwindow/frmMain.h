@@ -47,6 +47,9 @@ struct MainWindowServices {
     IProgramLauncher& programs;
     // The folder of the help pages; "" for the program directory.
     std::string helpDir = {};
+    // Where random mode keeps its rounds of draws without repeats (the
+    // user's data folder); "" keeps them for the run alone.
+    std::string roundsDir = {};
     // Where collection indexes are kept (see CollectionIndex): with one, the
     // first signature of a start is drawn through the collection's index
     // before the collection is read whole. Without, it waits for the read.
@@ -104,6 +107,11 @@ public:
     void chkWordWrap_Click();
     void chkMin_Click();
     void chkSysTray_Click();
+    void chkNoRepeats_Click();
+    void chkWrapStrict_Click();
+    void HScroll3_Change();
+    void HScroll4_Change();
+    void btnLimitPreset_Click();
     void btnFindPath_Click(int index);
     // A file dropped on the window (an editor included) is offered as the
     // collection, as if chosen with the collection's browse button.
@@ -134,11 +142,19 @@ public:
     ICheckBox* chkSysTray = nullptr;
     ICheckBox* chkMin = nullptr;
     ICheckBox* chkWordWrap = nullptr;
+    ICheckBox* chkNoRepeats = nullptr;
+    ICheckBox* chkWrapStrict = nullptr;
+    // The length limits: lines and columns, their values, and the preset.
+    IScrollBar* HScroll3 = nullptr;
+    IScrollBar* HScroll4 = nullptr;
+    ILabel* lblMaxLines = nullptr;
+    ILabel* lblMaxColumns = nullptr;
+    IButton* btnLimitPreset = nullptr;
     IScrollBar* HScroll1 = nullptr;
     IScrollBar* HScroll2 = nullptr;
     ILabel* lblWordWrap = nullptr;
     ILabel* lblDur = nullptr;
-    std::array<ILabel*, 3> Label1{};
+    std::array<ILabel*, 4> Label1{};
     ITextBox* txtRPath = nullptr;
     ITextBox* txtCPath = nullptr;
     std::array<IButton*, 2> btnFindPath{};
@@ -167,6 +183,8 @@ private:
     // current signature file; a failed write is told once per run of failures.
     void Rotate();
     void ShowAndWrite(const std::string& signature);
+    // After a rotation: tells, once, that no entry fits the length limits.
+    void TellIfNoneFits();
     // The collection chosen on the Settings tab (by browsing or a drop): for
     // the next start, or after Yes loaded now.
     void UseCollectionFile(const std::string& fileName, const std::string& oldPath);
@@ -232,6 +250,8 @@ private:
     // nor while a collection is being reloaded.
     bool holdRotation_ = true;
     bool writeFailureShown_ = false;
+    // No entry fitting the length limits has been told since one last fit.
+    bool noneFitShown_ = false;
     std::unique_ptr<IFileWatch> watch_;
     // Per tab: its file's removal, and a change under unsaved edits, told.
     std::array<bool, 2> goneTold_{}, changedTold_{};

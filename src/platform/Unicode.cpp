@@ -145,4 +145,40 @@ std::string BasicUpperCase(std::string_view utf8) {
     return out;
 }
 
+int DisplayColumns(char32_t c) {
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return 0;
+    struct Range {
+        char32_t first, last;
+    };
+    // Combining marks and other characters that take no room of their own.
+    static constexpr Range kNone[] = {{0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD},
+                                      {0x0610, 0x061A}, {0x064B, 0x065F}, {0x200B, 0x200F},
+                                      {0x20D0, 0x20FF}, {0xFE00, 0xFE0F}, {0xFE20, 0xFE2F}};
+    // East Asian wide and full-width characters, and wide emoji.
+    static constexpr Range kWide[] = {{0x1100, 0x115F},   {0x231A, 0x231B},   {0x2329, 0x232A},
+                                      {0x23E9, 0x23EC},   {0x2E80, 0x303E},   {0x3041, 0x33FF},
+                                      {0x3400, 0x4DBF},   {0x4E00, 0x9FFF},   {0xA000, 0xA4CF},
+                                      {0xA960, 0xA97F},   {0xAC00, 0xD7A3},   {0xF900, 0xFAFF},
+                                      {0xFE10, 0xFE19},   {0xFE30, 0xFE6F},   {0xFF00, 0xFF60},
+                                      {0xFFE0, 0xFFE6},   {0x1F300, 0x1F64F}, {0x1F680, 0x1F6FF},
+                                      {0x1F900, 0x1F9FF}, {0x20000, 0x2FFFD}, {0x30000, 0x3FFFD}};
+    for (const Range& r : kNone)
+        if (c >= r.first && c <= r.last) return 0;
+    for (const Range& r : kWide)
+        if (c >= r.first && c <= r.last) return 2;
+    return 1;
+}
+
+std::size_t DisplayWidth(std::string_view utf8) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = NextCodePoint(utf8, i);
+        if (c == U'\t')
+            width += 8 - width % 8;
+        else
+            width += static_cast<std::size_t>(DisplayColumns(c));
+    }
+    return width;
+}
+
 }  // namespace tagrota

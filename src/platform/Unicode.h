@@ -21,6 +21,14 @@ std::string FromUtf16(std::u16string_view utf16);
 // are. For platforms without case mapping of their own.
 std::string BasicUpperCase(std::string_view utf8);
 
+// The columns a character takes on a terminal or in a fixed-width font: two
+// for East Asian wide and full-width characters (and the wide emoji), none for
+// combining marks and control characters, one for the rest.
+int DisplayColumns(char32_t c);
+// The columns of a line of text (UTF-8): a tab goes on to the next multiple
+// of eight.
+std::size_t DisplayWidth(std::string_view utf8);
+
 // The Windows-1252 byte of a code point, or -1 when the code page has none.
 int Cp1252Byte(char32_t c);
 // The code point of a Windows-1252 byte. The five bytes the code page leaves
