@@ -814,6 +814,25 @@ TEST_F(UserDayFault, AReloadThatFailsTakesNoChangeOfTheOldFileAsRead) {
     EXPECT_EQ(rig.Editor("txtRandom").GetText(), "B1\r\n%\r\nB2\r\n%\r\nB3\r\n%\r\n");
 }
 
+// 5: with the Random tab in front, a collection dropped and loaded with Yes,
+// TypeRandom, Save: the collection just read is saved without a question,
+// since nobody else changed it.
+TEST_F(UserDayFault, ACollectionJustLoadedIsSavedWithoutAQuestion) {
+    const std::string a = File("a.txt", "A1\r\n%\r\nA2\r\n%\r\n");
+    const std::string b = File("b.txt", "B1\r\n%\r\nB2\r\n%\r\n");
+    rig.Store(SettingKey::RandomFile, a);
+    rig.Start();
+    rig.Toolbar().Click("Random");
+    rig.messages.Answer(MsgBoxResult::Yes);
+    ASSERT_TRUE(rig.Window().DropFile(b));
+    rig.messages.shown.clear();
+    rig.Editor("txtRandom").Type("T1\r\n%\r\nT2\r\n%\r\n");
+    rig.Toolbar().Click("Save");
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_EQ(test::ReadBytes(b), "T1\r\n%\r\nT2\r\n%\r\n");
+    EXPECT_EQ(test::ReadBytes(a), "A1\r\n%\r\nA2\r\n%\r\n");
+}
+
 // 4: TypeRandom, Save, TypeRandom twice (back to the saved text, which
 // counts as an edit), ChooseCollection(another, No), then the one in use
 // again with Yes and Discard: the file loaded is the text shown, unedited.
