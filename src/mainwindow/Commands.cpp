@@ -36,6 +36,8 @@ constexpr Command kCommands[] = {
     {"About", "About", "mnuAbout", "&About", Keys{}, [](frmMain& f) { f.AboutCommand(); }},
     {"Help", "Brief Help on Tab", "mnuBriefHelp", "&Brief Help on Tab", Keys{"F1"},
      [](frmMain& f) { f.BriefHelpCommand(); }},
+    {"Next", "Next Quotation", "mnuNext", "&Next Quotation", Keys{"Ctrl+N"},
+     [](frmMain& f) { f.NextQuotation(); }},
     {"Stop", "Stop changing the signature", "mnuStop", "S&top Changing", Keys{"Ctrl+T"},
      [](frmMain& f) { f.StopCommand(); }},
     {"Bullets", "Random or Sequencial", "mnuBullets", "&Random or Sequential", Keys{"Ctrl+R"},

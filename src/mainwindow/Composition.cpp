@@ -36,7 +36,8 @@ ImageList MakeToolbarImages() {
                       {"About4", "about4"},
                       {"", "spare"},
                       {"Help", "help"},
-                      {"Bullets", "bullets"}});
+                      {"Bullets", "bullets"},
+                      {"Next", "next"}});
 }
 
 ImageList MakeTabPictures() {
@@ -59,6 +60,7 @@ void frmMain::Compose() {
     window = s_.ui.CreateWindow();
     IWindow& w = *window;
     trayMode = std::make_unique<TrayMode>(w, s_.trayShell, state.InSysTray);
+    trayMode->onNextQuotation = [this] { NextQuotation(); };
     w.SetCaption("Tagrota!");
     w.SetIcon("tagrota");
     w.SetBounds({0, 0, 7020, 5250});
@@ -84,6 +86,7 @@ void frmMain::Compose() {
                               {},
                               button("About", "About"),
                               button("Help", ""),
+                              button("Next", "Next"),
                               button("Stop", "Stop Changing"),
                               button("Bullets", "")});
 
@@ -113,6 +116,7 @@ void frmMain::Compose() {
                           {"sp1", "-", "mnuFile"},
                           MenuItemOf("mnuExit", "mnuFile"),
                           {"mnuCommands", "&Commands", ""},
+                          MenuItemOf("mnuNext", "mnuCommands"),
                           MenuItemOf("mnuStop", "mnuCommands"),
                           MenuItemOf("mnuBullets", "mnuCommands"),
                           {"sp2", "-", "mnuCommands"},

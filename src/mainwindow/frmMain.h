@@ -68,9 +68,11 @@ public:
     // A later start of the program hands over to this one: the window comes
     // back from the taskbar or the tray, as it was, in front of the others.
     void Reactivate();
-    // Another start asks for a new signature now (`tagrota --rotate`): one
-    // rotation, also while the rotation is stopped; the timer keeps its period.
-    void RotateNow();
+    // Next Quotation (also `tagrota --rotate` from another start): one
+    // rotation now, and the next tick a whole period later. A stopped rotation
+    // stays stopped. Nothing rotates while the rotation is held (start-up, the
+    // collection question, a collection being read).
+    void NextQuotation();
     // `tagrota --print` beside this copy: a signature composed as a rotation
     // in random mode composes it, from the Fixed tab's text as it stands, the
     // collection in use and this copy's wrapping; nothing is shown, written or
