@@ -86,7 +86,7 @@ void frmMain::Compose() {
                               {},
                               button("About", "About"),
                               button("Help", ""),
-                              button("Next", "Next"),
+                              button("Next", ""),
                               button("Stop", "Stop Changing"),
                               button("Bullets", "")});
 
