@@ -105,6 +105,10 @@ void frmMain::Compose() {
     txtFixedSig = &w.AddEditor(onTab("txtFixedSig", {90, 520, 4500, 3075}, 1, TabIndex::Fixed));
     txtRandom = &w.AddEditor(onTab("txtRandom", {90, 520, 4515, 3075}, 2, TabIndex::Random));
     txtCurrent = &w.AddEditor(onTab("txtCurrent", {90, 520, 4560, 3075}, 3, TabIndex::Current));
+    findBar = &w.AddFindBar({"findBar", {45, 4720, 5470, kFindBarHeight}, 19, kDialogFont});
+    findBar->SetVisible(false);
+    findBar->SetOnFind([this](bool forward) { FindStep(forward); });
+    findBar->SetOnClose([this] { CloseFindBar(); });
     // The signature written last is for reading: the next rotation replaces it.
     txtCurrent->SetLocked(true);
     ComposeSettingsTab();
@@ -115,10 +119,15 @@ void frmMain::Compose() {
                           MenuItemOf("mnuSave", "mnuFile"),
                           {"sp1", "-", "mnuFile"},
                           MenuItemOf("mnuExit", "mnuFile"),
+                          {"mnuEdit", "&Edit", ""},
+                          MenuItemOf("mnuFind", "mnuEdit"),
+                          MenuItemOf("mnuFindNext", "mnuEdit"),
+                          MenuItemOf("mnuFindPrevious", "mnuEdit"),
                           {"mnuCommands", "&Commands", ""},
                           MenuItemOf("mnuNext", "mnuCommands"),
                           MenuItemOf("mnuStop", "mnuCommands"),
                           MenuItemOf("mnuBullets", "mnuCommands"),
+                          MenuItemOf("mnuCheck", "mnuCommands"),
                           {"sp2", "-", "mnuCommands"},
                           MenuItemOf("mnuBriefHelp", "mnuCommands"),
                           MenuItemOf("mnuSettings"),

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/CollectionCheck.h"
 #include "engine/CollectionChoice.h"
 #include "engine/ProgramState.h"
 #include "engine/SignatureEngine.h"
@@ -119,6 +120,17 @@ public:
     void FullHelpCommand();
     // The next (1) or previous (-1) tab, round from the last to the first.
     void StepTab(int step);
+    // The find bar, on the Fixed and Random tabs: opened with the keyboard in
+    // its box, a step to the next or previous match in the tab in front
+    // (opening the bar first), and closed with the keyboard back in the
+    // editor.
+    void FindCommand();
+    void FindStep(bool forward);
+    void CloseFindBar();
+    // Lists what a check of the Random tab's collection finds, in a window
+    // of its own that stays open beside the main window; a double click on a
+    // line selects its place in the Random tab.
+    void CheckCollectionCommand();
 
     // --- State and controls ---
     ProgramState state;
@@ -141,6 +153,8 @@ public:
     ITextBox* txtCPath = nullptr;
     std::array<IButton*, 2> btnFindPath{};
     IMenuBar* menu = nullptr;
+    // Below the tab control while it is open.
+    IFindBar* findBar = nullptr;
     std::unique_ptr<ITimer> Timer1, Timer2;
     // Tray mode, with the tray icon while it is on.
     std::unique_ptr<TrayMode> trayMode;
@@ -149,6 +163,9 @@ private:
     void Compose();
     void ComposeSettingsTab();
     void PlacePathRows();
+    // The editor the find bar searches: that of the tab in front, if it has
+    // one to search.
+    IEditor* SearchedEditor() const;
 
     // Start-up's loads: the fixed signature, the collection (with its
     // fall-back), the last current signature. The collection's messages wait
@@ -214,7 +231,13 @@ private:
     // midway may have cut short from the backup that save kept.
     void OfferLeftBackups();
 
+    // Takes the user to a finding of the last check.
+    void ShowFinding(std::size_t index);
+
     MainWindowServices s_;
+    // The last check's listing and what it found.
+    std::unique_ptr<IWindow> checkWindow_;
+    std::vector<CollectionFinding> findings_;
     // The collection, read on a thread of its own while the window is built;
     // the start-up hands the result to the collection load.
     std::unique_ptr<TextReadAhead> collectionAhead_;
