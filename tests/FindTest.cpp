@@ -167,8 +167,14 @@ TEST_F(FindBar, OnlyOnTheFixedAndRandomTabs) {
     Press("Ctrl+F");
     EXPECT_FALSE(Bar().Visible());
 
-    // F3 on the Random tab opens the bar with the text it had and finds it.
+    // F3 on the Random tab searches for the text the bar had, the bar
+    // closed; it opens to tell that nothing was found.
     rig.Tabs().ClickTab(TabIndex::Random);
+    Bar().Type("delta");
+    Press("F3");
+    EXPECT_FALSE(Bar().Visible());
+    EXPECT_EQ(Selected("txtRandom"), "delta");
+    Bar().Type("example");
     Press("F3");
     EXPECT_TRUE(Bar().Visible());
     EXPECT_EQ(Bar().Note(), "Not found");

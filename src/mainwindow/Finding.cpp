@@ -37,14 +37,17 @@ void frmMain::FindCommand() {
 void frmMain::FindStep(bool forward) {
     IEditor* editor = SearchedEditor();
     if (!editor) return;
-    if (!findBar->Visible() || findBar->FindText().empty()) {
+    // Nothing to find yet: the bar asks for it.
+    if (findBar->FindText().empty()) {
         FindCommand();
-        if (findBar->FindText().empty()) return;
+        return;
     }
     const TextQuery query{findBar->FindText(), forward, findBar->MatchCase(),
                           findBar->WrapAround()};
     const std::optional<TextFound> found = editor->Find(query);
     if (!found) {
+        // A closed bar opens to say so.
+        FindCommand();
         findBar->SetNote("Not found");
         return;
     }

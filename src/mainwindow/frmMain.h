@@ -121,9 +121,9 @@ public:
     // The next (1) or previous (-1) tab, round from the last to the first.
     void StepTab(int step);
     // The find bar, on the Fixed and Random tabs: opened with the keyboard in
-    // its box, a step to the next or previous match in the tab in front
-    // (opening the bar first), and closed with the keyboard back in the
-    // editor.
+    // its box; a step to the next or previous match in the tab in front, also
+    // with the bar closed (which opens when there is nothing to find yet, or
+    // nothing found); closed with the keyboard back in the editor.
     void FindCommand();
     void FindStep(bool forward);
     void CloseFindBar();
