@@ -186,8 +186,15 @@ TEST_F(MainWindow, NextQuotationRotatesAtOnceAndRestartsThePeriod) {
     ASSERT_NE(button, buttons.end());
     EXPECT_EQ(button->ToolTip, "Next Quotation (Ctrl+N)");
 
-    Click("Stop");
+    // Not from the tray while a window of the program waits for an answer.
+    rig.ui.modalDepth = 1;
     int before = Rotations();
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
+    EXPECT_EQ(Rotations(), before);
+    rig.ui.modalDepth = 0;
+
+    Click("Stop");
+    before = Rotations();
     Click("Next");
     rig.platform.Advance(60000);
     EXPECT_EQ(Rotations(), before + 1);

@@ -60,7 +60,12 @@ void frmMain::Compose() {
     window = s_.ui.CreateWindow();
     IWindow& w = *window;
     trayMode = std::make_unique<TrayMode>(w, s_.trayShell, state.InSysTray);
-    trayMode->onNextQuotation = [this] { NextQuotation(); };
+    // The tray menu stays within reach while a window of the program waits for
+    // an answer (a start-up message, a question): it rotates only when none
+    // does.
+    trayMode->onNextQuotation = [this] {
+        if (!s_.ui.ModalWindowOpen()) NextQuotation();
+    };
     w.SetCaption("Tagrota!");
     w.SetIcon("tagrota");
     w.SetBounds({0, 0, 7020, 5250});
