@@ -6,7 +6,8 @@
 //
 // The handlers live in one file per concern: Composition.cpp (the controls),
 // Startup.cpp, Commands.cpp (toolbar, menu and tabs), Editing.cpp (dirty state
-// and Save), SettingsTab.cpp, Closing.cpp and Layout.cpp; tray mode is a
+// and Save), SettingsTab.cpp, Closing.cpp, Layout.cpp and Finding.cpp (the
+// find bar and the collection check); tray mode is a
 // TrayMode (tray/TrayMode.h) that the window owns.
 
 #include <array>
