@@ -1,8 +1,8 @@
 #pragma once
 // Finding a text in an editor's text: forward or back from the selection,
-// with or without regard to case, round the end when asked. The search skips
-// ahead as Boyer-Moore-Horspool does, so that a step through a collection of
-// a hundred megabytes stays well under a tenth of a second.
+// with or without regard to case, round the end when asked. The search looks
+// for the query's rarest byte with memchr, so that a step through a
+// collection of a hundred megabytes stays under a tenth of a second.
 
 #include <cstddef>
 #include <optional>
