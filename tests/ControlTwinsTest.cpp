@@ -260,6 +260,28 @@ TYPED_TEST(EditorTwins, ModifiedFollowsTheUndoHistoryNotTheText) {
     EXPECT_EQ(editor.GetText(), "Others");
 }
 
+// Offsets are bytes of the CR LF text in every editor, whatever the widget
+// counts: a find selects what it found, the user's typing after it replaces
+// exactly that, and the next find goes on from there.
+TYPED_TEST(EditorTwins, FindSelectsByTheTextsBytesPastLineEndsAndWideLetters) {
+    IEditor& editor = this->editor;
+    editor.SetText("Jos\u00e9 \U0001F600 m\u00fcller\r\n%\r\nM\u00fcller\t\u65e5\r\n");
+    EXPECT_EQ(editor.Selection(), TextSpan{});
+    const TextQuery query{"m\u00fcller", true, false, true};
+    const auto first = editor.Find(query);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->Span, (TextSpan{11, 7}));
+    editor.Select(first->Span);
+    EXPECT_EQ(editor.Selection(), first->Span);
+    const auto second = editor.Find(query);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->Span, (TextSpan{23, 7})) << "past the CR LF ends";
+    editor.Select(second->Span);
+    EXPECT_EQ(editor.Selection(), second->Span);
+    editor.Select({34, 0});
+    EXPECT_EQ(editor.Selection(), (TextSpan{34, 0})) << "after the wide letter";
+}
+
 TYPED_TEST(EditorTwins, LoadAndSaveKeepTheFilesLineEndsAndEncoding) {
     IEditor& editor = this->editor;
     const test::TempDir& dir = this->dir;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestSupport.h"
 #include "engine/Collection.h"
 #include "engine/Settings.h"
@@ -148,6 +150,67 @@ TEST_F(MainWindow, DurationChangeAndStopRestartTheRotationWithAFullPeriod) {
     EXPECT_EQ(Rotations(), before);
     rig.platform.Advance(1);
     EXPECT_EQ(Rotations(), before + 1);
+}
+
+// From the toolbar, the menu, Ctrl+N and the tray menu alike: a rotation at
+// once and the next tick a whole period later; a stopped rotation stays
+// stopped; the collection question holds it.
+TEST_F(MainWindow, NextQuotationRotatesAtOnceAndRestartsThePeriod) {
+    rig.Store(SettingKey::SigDuration, "10");
+    rig.Start();
+    rig.Find<CheckBox>("chkSysTray").Click();
+    rig.tray.choose = [](const TrayPopupMenu& menu) {
+        for (std::size_t i = 0; i < menu.Items.size(); ++i)
+            if (menu.Items[i].Caption == "&Next Quotation") return static_cast<int>(i);
+        return -1;
+    };
+    const std::vector<std::function<void()>> ways = {
+        [&] { Click("Next"); },
+        [&] { rig.Window().Menu().Click("mnuNext"); },
+        [&] { EXPECT_TRUE(rig.Window().PressShortcut("Ctrl+N")); },
+        [&] { rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN); },
+    };
+    for (const auto& next : ways) {
+        rig.platform.Advance(7000);
+        const int before = Rotations();
+        next();
+        EXPECT_EQ(Rotations(), before + 1);
+        rig.platform.Advance(9999);
+        EXPECT_EQ(Rotations(), before + 1) << "the period starts afresh";
+        rig.platform.Advance(1);
+        EXPECT_EQ(Rotations(), before + 2);
+    }
+    const auto& buttons = rig.Toolbar().Buttons();
+    const auto button = std::find_if(buttons.begin(), buttons.end(),
+                                     [](const ToolbarEntry& b) { return b.Key == "Next"; });
+    ASSERT_NE(button, buttons.end());
+    EXPECT_EQ(button->ToolTip, "Next Quotation (Ctrl+N)");
+
+    // Not from the tray while a window of the program waits for an answer.
+    rig.ui.modalDepth = 1;
+    int before = Rotations();
+    rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
+    EXPECT_EQ(Rotations(), before);
+    rig.ui.modalDepth = 0;
+
+    Click("Stop");
+    before = Rotations();
+    Click("Next");
+    rig.platform.Advance(60000);
+    EXPECT_EQ(Rotations(), before + 1);
+    EXPECT_EQ(rig.Toolbar().ButtonValue("Stop"), 1);
+
+    // While the user is asked whether to load another collection now.
+    WriteBytes(rig.dir.File("other.txt"), "A\r\n%\r\nB\r\n%\r\n");
+    rig.dialog.Choose(rig.dir.File("other.txt"));
+    rig.messages.whileOpen = [&] {
+        before = Rotations();
+        Click("Next");
+        rig.Form().NextQuotation();
+        EXPECT_EQ(Rotations(), before);
+    };
+    rig.Find<headless::Button>("btnFindPath(0)").Click();
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
 }
 
 TEST_F(MainWindow, BulletsFromTheSettingsTabComesBackAndLaysItOut) {

@@ -143,7 +143,7 @@ TEST_F(Outside, WhileACollectionIsReadTheWindowAnswersAndNothingRotatesFromHalfO
     EXPECT_EQ(Random().GetText(), kOld);
     EXPECT_TRUE(Random().Locked()) << "no edit to be replaced unasked";
     rig.platform.Advance(20000);
-    rig.Form().RotateNow();
+    rig.Form().NextQuotation();
     EXPECT_EQ(rig.Signature(), before);
     // The user goes on meanwhile, and chooses again: only the newest choice
     // is put in place.

@@ -155,13 +155,13 @@ TEST_F(QtOutside, OutsideChangesArriveByThemselvesThroughRenamesRewritesAndRemov
     // The watch follows the new file: a rewrite in place arrives as well.
     test::WriteBytes(fixed, "-- \r\nRewritten\r\n");
     ASSERT_TRUE(Until([&] { return fixedText() == "-- \r\nRewritten\r\n"; }));
-    form->RotateNow();
+    form->NextQuotation();
     EXPECT_EQ(test::ReadBytes(dir.File("sig.txt")).rfind("-- \nRewritten\n", 0), 0u);
 
     // The collection: the next rotation draws from what it now holds.
     test::WriteBytes(quotes, "Three\r\n%\r\n");
     ASSERT_TRUE(Until([&] { return form->txtRandom->GetText() == "Three\r\n%\r\n"; }));
-    form->RotateNow();
+    form->NextQuotation();
     EXPECT_EQ(test::ReadBytes(dir.File("sig.txt")), "-- \nRewritten\n\nThree\n");
 
     // Removed: told once, the text kept; made again: taken.

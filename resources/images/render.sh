@@ -20,7 +20,7 @@ render() {
 
 # Toolbar images: 32x32 drawings, normal and double resolution.
 for name in stop exit random current fixed settings \
-            about about2 about3 about4 spare help bullets; do
+            about about2 about3 about4 spare help bullets next; do
     render "$name" "$name.png" 32 32
     render "$name" "$name@2x.png" 64 64
 done

@@ -36,10 +36,19 @@ constexpr Command kCommands[] = {
     {"About", "About", "mnuAbout", "&About", Keys{}, [](frmMain& f) { f.AboutCommand(); }},
     {"Help", "Brief Help on Tab", "mnuBriefHelp", "&Brief Help on Tab", Keys{"F1"},
      [](frmMain& f) { f.BriefHelpCommand(); }},
+    {"Next", "Next Quotation", "mnuNext", "&Next Quotation", Keys{"Ctrl+N"},
+     [](frmMain& f) { f.NextQuotation(); }},
     {"Stop", "Stop changing the signature", "mnuStop", "S&top Changing", Keys{"Ctrl+T"},
      [](frmMain& f) { f.StopCommand(); }},
     {"Bullets", "Random or Sequencial", "mnuBullets", "&Random or Sequential", Keys{"Ctrl+R"},
      [](frmMain& f) { f.BulletsCommand(); }},
+    {"", "", "mnuCheck", "&Check the Collection...", Keys{},
+     [](frmMain& f) { f.CheckCollectionCommand(); }},
+    {"", "", "mnuFind", "&Find...", Keys{"Ctrl+F"}, [](frmMain& f) { f.FindCommand(); }},
+    {"", "", "mnuFindNext", "Find &Next", Keys{"F3"}, [](frmMain& f) { f.FindStep(true); }},
+    {"", "", "mnuFindPrevious", "Find &Previous", Keys{"Shift+F3"},
+     [](frmMain& f) { f.FindStep(false); }},
+    {"", "", "", "", Keys{"Escape"}, [](frmMain& f) { f.CloseFindBar(); }},
     {"", "", "mnuHelp", "&Help", Keys{}, [](frmMain& f) { f.FullHelpCommand(); }},
     {"", "", "", "", Keys{"Ctrl+Tab", "Ctrl+PgDown"}, [](frmMain& f) { f.StepTab(1); }},
     {"", "", "", "", Keys{"Ctrl+Shift+Tab", "Ctrl+PgUp"}, [](frmMain& f) { f.StepTab(-1); }},
@@ -109,6 +118,9 @@ void frmMain::SSTab1_Click(int /*previousTab*/) {
     if (SSTab1->Tab() == TabIndex::Settings) PlacePathRows();
     if (SSTab1->Tab() == TabIndex::Fixed || SSTab1->Tab() == TabIndex::Random)
         RefreshFromDisk(SSTab1->Tab());
+    // The bar searches the Fixed and Random tabs only.
+    else if (findBar->Visible())
+        CloseFindBar();
 }
 
 void frmMain::StopCommand() {

@@ -37,7 +37,8 @@ ImageList MakeToolbarImages() {
                       {"About4", "about4"},
                       {"", "spare"},
                       {"Help", "help"},
-                      {"Bullets", "bullets"}});
+                      {"Bullets", "bullets"},
+                      {"Next", "next"}});
 }
 
 ImageList MakeTabPictures() {
@@ -67,6 +68,12 @@ void frmMain::Compose() {
     window = s_.ui.CreateWindow();
     IWindow& w = *window;
     trayMode = std::make_unique<TrayMode>(w, s_.trayShell, state.InSysTray);
+    // The tray menu stays within reach while a window of the program waits for
+    // an answer (a start-up message, a question): it rotates only when none
+    // does.
+    trayMode->onNextQuotation = [this] {
+        if (!s_.ui.ModalWindowOpen()) NextQuotation();
+    };
     w.SetCaption("Tagrota!");
     w.SetIcon("tagrota");
     w.SetBounds({0, 0, 7020, 5250});
@@ -92,6 +99,7 @@ void frmMain::Compose() {
                               {},
                               button("About", "About"),
                               button("Help", ""),
+                              button("Next", ""),
                               button("Stop", "Stop Changing"),
                               button("Bullets", "")});
 
@@ -110,6 +118,10 @@ void frmMain::Compose() {
     txtFixedSig = &w.AddEditor(onTab("txtFixedSig", {90, 520, 4500, 3075}, 1, TabIndex::Fixed));
     txtRandom = &w.AddEditor(onTab("txtRandom", {90, 520, 4515, 3075}, 2, TabIndex::Random));
     txtCurrent = &w.AddEditor(onTab("txtCurrent", {90, 520, 4560, 3075}, 3, TabIndex::Current));
+    findBar = &w.AddFindBar({"findBar", {45, 4720, 5470, kFindBarHeight}, 19, kDialogFont});
+    findBar->SetVisible(false);
+    findBar->SetOnFind([this](bool forward) { FindStep(forward); });
+    findBar->SetOnClose([this] { CloseFindBar(); });
     // The signature written last is for reading: the next rotation replaces it.
     txtCurrent->SetLocked(true);
     ComposeSettingsTab();
@@ -120,9 +132,15 @@ void frmMain::Compose() {
                           MenuItemOf("mnuSave", "mnuFile"),
                           {"sp1", "-", "mnuFile"},
                           MenuItemOf("mnuExit", "mnuFile"),
+                          {"mnuEdit", "&Edit", ""},
+                          MenuItemOf("mnuFind", "mnuEdit"),
+                          MenuItemOf("mnuFindNext", "mnuEdit"),
+                          MenuItemOf("mnuFindPrevious", "mnuEdit"),
                           {"mnuCommands", "&Commands", ""},
+                          MenuItemOf("mnuNext", "mnuCommands"),
                           MenuItemOf("mnuStop", "mnuCommands"),
                           MenuItemOf("mnuBullets", "mnuCommands"),
+                          MenuItemOf("mnuCheck", "mnuCommands"),
                           {"sp2", "-", "mnuCommands"},
                           MenuItemOf("mnuBriefHelp", "mnuCommands"),
                           MenuItemOf("mnuSettings"),

@@ -11,6 +11,7 @@ namespace {
 constexpr int kTabWidthMargin = 230, kTabHeightMargin = 1500;
 constexpr int kEditorWidthMargin = 270, kEditorHeightMargin = 2170, kEditorTop = 520;
 constexpr int kBrowseOffset = 790, kPathGap = 400;
+constexpr int kFindBarGap = 45;
 
 }  // namespace
 
@@ -35,12 +36,17 @@ void frmMain::Form_Resize() {
         r = window->Bounds();
     }
 
+    // An open find bar takes its height from the bottom of the tab control.
+    const int bar = findBar->Visible() ? kFindBarHeight + kFindBarGap : 0;
     SSTab1->SetWidth(r.Width - kTabWidthMargin);
-    SSTab1->SetHeight(r.Height - kTabHeightMargin);
+    SSTab1->SetHeight(r.Height - kTabHeightMargin - bar);
+    if (bar)
+        findBar->SetBounds({SSTab1->Left(), SSTab1->Top() + SSTab1->Height() + kFindBarGap,
+                            SSTab1->Width(), kFindBarHeight});
     for (IEditor* editor : {txtFixedSig, txtRandom, txtCurrent}) {
         Rect e = editor->Bounds();
         e.Width = SSTab1->Width() - kEditorWidthMargin;
-        e.Height = r.Height - kEditorHeightMargin;
+        e.Height = r.Height - kEditorHeightMargin - bar;
         e.Top = kEditorTop;
         editor->SetBounds(e);
     }

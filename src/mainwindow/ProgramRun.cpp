@@ -57,7 +57,7 @@ void ProgramRun::Activate() {
 }
 
 void ProgramRun::Rotate() {
-    if (Running()) form_.RotateNow();
+    if (Running()) form_.NextQuotation();
 }
 
 std::optional<std::string> ProgramRun::Print() {

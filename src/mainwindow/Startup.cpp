@@ -340,9 +340,14 @@ void frmMain::Reactivate() {
     window->BringToFront();
 }
 
-void frmMain::RotateNow() {
+void frmMain::NextQuotation() {
     if (holdRotation_) return;
     Rotate();
+    if (Timer1->Enabled()) {
+        // Enabling starts a full period afresh.
+        Timer1->SetEnabled(false);
+        Timer1->SetEnabled(true);
+    }
 }
 
 void frmMain::Timer1_Timer() {

@@ -8,6 +8,9 @@ namespace tagrota {
 // The smallest the window may be, in twips.
 inline constexpr int kMinWidth = 6300, kMinHeight = 7200;
 
+// The find bar's height, in twips.
+inline constexpr int kFindBarHeight = 480;
+
 // The About button's animation: the images of ImageList1 ("About", "About2",
 // "About3", "About4") it shows in turn, one every 20 seconds, from the first.
 inline constexpr Integer kAboutImages[] = {7, 9, 10, 11};

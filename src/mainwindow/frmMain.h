@@ -6,7 +6,8 @@
 //
 // The handlers live in one file per concern: Composition.cpp (the controls),
 // Startup.cpp, Commands.cpp (toolbar, menu and tabs), Editing.cpp (dirty state
-// and Save), SettingsTab.cpp, Closing.cpp and Layout.cpp; tray mode is a
+// and Save), SettingsTab.cpp, Closing.cpp, Layout.cpp and Finding.cpp (the
+// find bar and the collection check); tray mode is a
 // TrayMode (tray/TrayMode.h) that the window owns.
 
 #include <array>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/CollectionCheck.h"
 #include "engine/CollectionChoice.h"
 #include "engine/ProgramState.h"
 #include "engine/SignatureEngine.h"
@@ -75,9 +77,11 @@ public:
     // A later start of the program hands over to this one: the window comes
     // back from the taskbar or the tray, as it was, in front of the others.
     void Reactivate();
-    // Another start asks for a new signature now (`tagrota --rotate`): one
-    // rotation, also while the rotation is stopped; the timer keeps its period.
-    void RotateNow();
+    // Next Quotation (also `tagrota --rotate` from another start): one
+    // rotation now, and the next tick a whole period later. A stopped rotation
+    // stays stopped. Nothing rotates while the rotation is held (start-up, the
+    // collection question, a collection being read).
+    void NextQuotation();
     // `tagrota --print` beside this copy: a signature composed as a rotation
     // in random mode composes it, from the Fixed tab's text as it stands, the
     // collection in use and this copy's wrapping; nothing is shown, written or
@@ -129,6 +133,17 @@ public:
     void FullHelpCommand();
     // The next (1) or previous (-1) tab, round from the last to the first.
     void StepTab(int step);
+    // The find bar, on the Fixed and Random tabs: opened with the keyboard in
+    // its box; a step to the next or previous match in the tab in front, also
+    // with the bar closed (which opens when there is nothing to find yet, or
+    // nothing found); closed with the keyboard back in the editor.
+    void FindCommand();
+    void FindStep(bool forward);
+    void CloseFindBar();
+    // Lists what a check of the Random tab's collection finds, in a window
+    // of its own that stays open beside the main window; a double click on a
+    // line selects its place in the Random tab.
+    void CheckCollectionCommand();
 
     // --- State and controls ---
     ProgramState state;
@@ -159,6 +174,8 @@ public:
     ITextBox* txtCPath = nullptr;
     std::array<IButton*, 2> btnFindPath{};
     IMenuBar* menu = nullptr;
+    // Below the tab control while it is open.
+    IFindBar* findBar = nullptr;
     std::unique_ptr<ITimer> Timer1, Timer2;
     // Tray mode, with the tray icon while it is on.
     std::unique_ptr<TrayMode> trayMode;
@@ -167,6 +184,9 @@ private:
     void Compose();
     void ComposeSettingsTab();
     void PlacePathRows();
+    // The editor the find bar searches: that of the tab in front, if it has
+    // one to search.
+    IEditor* SearchedEditor() const;
 
     // Start-up's loads: the fixed signature, the collection (with its
     // fall-back), the last current signature. The collection's messages wait
@@ -238,7 +258,13 @@ private:
     // midway may have cut short from the backup that save kept.
     void OfferLeftBackups();
 
+    // Takes the user to a finding of the last check.
+    void ShowFinding(std::size_t index);
+
     MainWindowServices s_;
+    // The last check's listing and what it found.
+    std::unique_ptr<IWindow> checkWindow_;
+    std::vector<CollectionFinding> findings_;
     // The collection, read on a thread of its own while the window is built
     // (unless its index is kept); the start-up hands the result to the
     // collection load.

@@ -10,6 +10,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "platform/TextSearch.h"
 
 namespace tagrota {
 
@@ -64,6 +65,19 @@ public:
     virtual std::shared_ptr<const std::string> SharedText() const {
         return std::make_shared<const std::string>(GetText());
     }
+
+    // The selection (or the caret, as an empty span), as byte offsets into
+    // the text that GetText gives.
+    virtual TextSpan Selection() const = 0;
+    // Selects the span and scrolls it into view; the keyboard stays where it
+    // is.
+    virtual void Select(TextSpan span) = 0;
+    // The query's match from the selection on (FindInText), in this text.
+    virtual std::optional<TextFound> Find(const TextQuery& query) const {
+        return FindInText(*SharedText(), query, Selection());
+    }
+    // Gives the editor the keyboard.
+    virtual void TakeFocus() {}
 };
 
 // The file side of an editor, shared by every implementation: loads through

@@ -132,6 +132,35 @@ class ITextBox : public virtual IControl, public virtual ITextControl {};
 // A multi-line plain-text editor with scroll bars.
 class IEditor : public virtual IControl, public virtual ITextEditor {};
 
+// A bar for finding text: a box for the text to find, a Next and a Previous
+// button, "Match case" and "Wrap around" boxes (wrap around ticked at first),
+// a note, and a button that closes it. Enter in the box finds the next match,
+// Shift+Enter the previous one. (Escape is the window's: see AddShortcut.)
+class IFindBar : public virtual IControl {
+public:
+    virtual std::string FindText() const = 0;
+    virtual void SetFindText(const std::string& text) = 0;
+    virtual bool MatchCase() const = 0;
+    virtual bool WrapAround() const = 0;
+    // What the last step found, beside the buttons; empty for nothing.
+    virtual void SetNote(const std::string& note) = 0;
+    // Gives the box the keyboard, its text selected.
+    virtual void TakeFocus() = 0;
+    // Runs for Next (true) and Previous (false).
+    virtual void SetOnFind(std::function<void(bool forward)> handler) = 0;
+    // Runs when the user closes the bar.
+    virtual void SetOnClose(std::function<void()> handler) = 0;
+};
+
+// A list of lines of text. A double click on a line, or Enter on the line
+// selected, runs the activation handler with the line's index (from 0).
+class IListBox : public virtual IControl {
+public:
+    virtual void SetItems(const std::vector<std::string>& items) = 0;
+    virtual int Count() const = 0;
+    virtual void SetOnActivate(std::function<void(int index)> handler) = 0;
+};
+
 // A web page viewer for the program's own HTML pages.
 class IWebBrowser : public virtual IControl {
 public:
@@ -310,6 +339,8 @@ public:
     virtual void AddLine(const LineShape& line) = 0;
     virtual IWebBrowser& AddWebBrowser(const ControlPlace& place) = 0;
     virtual IRichTextBox& AddRichTextBox(const ControlPlace& place) = 0;
+    virtual IFindBar& AddFindBar(const ControlPlace& place) = 0;
+    virtual IListBox& AddListBox(const ControlPlace& place) = 0;
 };
 
 // The settings of one file-open dialog.

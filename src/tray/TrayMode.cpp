@@ -25,6 +25,7 @@ void TrayMode::EnterTrayMode() {
     };
     m_frmSysTray = frmSysTray::Create(shell_, std::move(events), ProgramVersion().FileDescription);
     m_frmSysTray->AddMenuItem("&Restore Tagrota!", "open", true);
+    m_frmSysTray->AddMenuItem("&Next Quotation", "next", false);
     m_frmSysTray->AddMenuItem("-", "", false);
     m_frmSysTray->AddMenuItem("&Close", "close", false);
     m_frmSysTray->ToolTip("Tagrota! Signature Changer");
@@ -47,6 +48,8 @@ void TrayMode::m_frmSysTray_MenuClick(std::int32_t /*lIndex*/, const std::string
         window_.SetState(WindowState::Normal);
         window_.Show();
         window_.BringToFront();
+    } else if (sKey == "next") {
+        if (onNextQuotation) onNextQuotation();
     } else if (sKey == "close") {
         window_.Close(UnloadMode::FormCode);
     }

@@ -1,13 +1,14 @@
 #pragma once
 // Tray mode: while it is on, the program lives as an icon in the desktop's
 // notification area. The icon's menu brings the main window back or closes
-// it, a double-click brings it back, and the right button opens the menu.
+// it or rotates at once, a double-click brings it back, and the right button opens the menu.
 //
 // The main window owns its tray mode and hands it what it works on: the
 // window, the tray shell the icon lives in, and the program's flag that
 // records whether tray mode is on.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,9 @@ public:
     void EnterTrayMode();
     void LeaveTrayMode();
     void RemoveTrayIcon();
+
+    // The menu's Next Quotation.
+    std::function<void()> onNextQuotation;
 
     // The tray icon while tray mode is on; empty otherwise.
     const std::shared_ptr<frmSysTray>& Icon() const { return m_frmSysTray; }

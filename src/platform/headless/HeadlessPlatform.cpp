@@ -220,4 +220,11 @@ void SettingsStore::SaveSetting(const std::string& appName, const std::string& s
     saves.push_back(key);
 }
 
+TextSpan TextEditor::Selection() const {
+    // Within the text as it is now.
+    const std::size_t size = GetText().size();
+    const std::size_t start = std::min(selection_.Start, size);
+    return {start, std::min(selection_.Length, size - start)};
+}
+
 }  // namespace tagrota::headless

@@ -68,8 +68,13 @@ public:
     // redo types it again, until the next Type.
     void Undo();
     void Redo();
+    TextSpan Selection() const override;
+    void Select(TextSpan span) override { selection_ = span; }
+    void TakeFocus() override { ++focusTaken; }
 
     const TextFormat& Format() const { return backing_.Format(); }
+    // How often the program gave it the keyboard.
+    int focusTaken = 0;
 
 private:
     EditorFileBacking backing_;
@@ -79,6 +84,7 @@ private:
     std::vector<std::string> history_{std::string()};
     std::size_t step_ = 0;
     std::optional<std::size_t> clean_ = 0;
+    TextSpan selection_;
 };
 
 class Timer final : public ITimer {

@@ -233,6 +233,14 @@ IRichTextBox& Window::AddRichTextBox(const ControlPlace& place) {
     return Add<RichTextBox>(place.Name, place);
 }
 
+IFindBar& Window::AddFindBar(const ControlPlace& place) {
+    return Add<FindBar>(place.Name, place);
+}
+
+IListBox& Window::AddListBox(const ControlPlace& place) {
+    return Add<ListBox>(place.Name, place);
+}
+
 std::string FileDialog::ShowOpen(const FileDialogOptions& options) {
     shown.push_back(options);
     if (answers_.empty()) return {};

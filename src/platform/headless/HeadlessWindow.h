@@ -107,6 +107,55 @@ private:
     RichDocument document_;
 };
 
+class FindBar final : public Control, public IFindBar {
+public:
+    explicit FindBar(const ControlPlace& place) : Control(place) {}
+    std::string FindText() const override { return text_; }
+    void SetFindText(const std::string& text) override { text_ = text; }
+    bool MatchCase() const override { return matchCase; }
+    bool WrapAround() const override { return wrapAround; }
+    void SetNote(const std::string& note) override { note_ = note; }
+    void TakeFocus() override { focused = true; }
+    void SetOnFind(std::function<void(bool)> handler) override { onFind_ = std::move(handler); }
+    void SetOnClose(std::function<void()> handler) override { onClose_ = std::move(handler); }
+    // The user's doing: typing into the box, Next or Enter, Previous or
+    // Shift+Enter, the close button or Escape.
+    void Type(const std::string& text) { text_ = text; }
+    void Step(bool forward) {
+        if (onFind_) onFind_(forward);
+    }
+    void Close() {
+        focused = false;
+        if (onClose_) onClose_();
+    }
+    const std::string& Note() const { return note_; }
+    bool matchCase = false, wrapAround = true, focused = false;
+
+private:
+    std::string text_, note_;
+    std::function<void(bool)> onFind_;
+    std::function<void()> onClose_;
+};
+
+class ListBox final : public Control, public IListBox {
+public:
+    explicit ListBox(const ControlPlace& place) : Control(place) {}
+    void SetItems(const std::vector<std::string>& items) override { items_ = items; }
+    int Count() const override { return static_cast<int>(items_.size()); }
+    void SetOnActivate(std::function<void(int)> handler) override {
+        onActivate_ = std::move(handler);
+    }
+    const std::vector<std::string>& Items() const { return items_; }
+    // A user's double click on the line.
+    void Activate(int index) {
+        if (onActivate_) onActivate_(index);
+    }
+
+private:
+    std::vector<std::string> items_;
+    std::function<void(int)> onActivate_;
+};
+
 class CheckBox final : public Control, public ICheckBox {
 public:
     CheckBox(const ControlPlace& place, std::string caption)
@@ -300,6 +349,8 @@ public:
     void AddLine(const LineShape& line) override { lines_.push_back(line); }
     IWebBrowser& AddWebBrowser(const ControlPlace& place) override;
     IRichTextBox& AddRichTextBox(const ControlPlace& place) override;
+    IFindBar& AddFindBar(const ControlPlace& place) override;
+    IListBox& AddListBox(const ControlPlace& place) override;
 
     // What a user does with the window's frame (a fixed frame cannot be
     // resized) and the keyboard.

@@ -290,4 +290,28 @@ void QtScintillaEditor::MarkUnmodified() {
     if (view_ && !filling_) view_->MarkUnmodified();
 }
 
+TextSpan QtScintillaEditor::Selection() const {
+    if (!view_ || filling_) return {};
+    const auto [start, end] = view_->Selection();
+    return {start, end - start};
+}
+
+void QtScintillaEditor::Select(TextSpan span) {
+    scintilla();
+    if (!view_) return;
+    const std::size_t size = view_->Text().size();
+    const std::size_t start = std::min(span.Start, size);
+    view_->Select(start, start + std::min(span.Length, size - start));
+}
+
+std::optional<TextFound> QtScintillaEditor::Find(const TextQuery& query) const {
+    if (!view_ || filling_) return FindInText(held_ ? *held_ : std::string_view(), query, {});
+    return FindInText(view_->Text(), query, Selection());
+}
+
+void QtScintillaEditor::TakeFocus() {
+    scintilla();
+    if (view_) view_->Widget()->setFocus();
+}
+
 }  // namespace tagrota::qt

@@ -60,6 +60,13 @@ public:
     bool Modified() const override;
     void MarkUnmodified() override;
     void SetBusyNote(const std::string& note) override;
+    // A view with lone CR or LF line ends (rare: Enter and pasting give CR LF)
+    // selects by its own bytes, where each of them is one.
+    TextSpan Selection() const override;
+    void Select(TextSpan span) override;
+    // Searched in the view's own bytes, without a copy.
+    std::optional<TextFound> Find(const TextQuery& query) const override;
+    void TakeFocus() override;
 
     // The view, made and filled with the whole text first, at once.
     QsciScintilla* scintilla();

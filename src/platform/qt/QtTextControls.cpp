@@ -12,7 +12,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <algorithm>
 #include <functional>
+#include <string_view>
 
 #include "platform/RichDocument.h"
 #include "platform/TextFile.h"
@@ -227,6 +229,48 @@ std::string QtEditor::GetText() const {
     QString text = edit_->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return text.toStdString();
+}
+
+namespace {
+
+// Positions in the document count a line end as one and the rest in UTF-16;
+// the program's text has CR LF and UTF-8.
+std::size_t BytesBefore(const QString& raw, int position) {
+    const QStringView before = QStringView(raw).left(position);
+    // U+2029 is three bytes in UTF-8, CR LF two.
+    return static_cast<std::size_t>(before.toUtf8().size() -
+                                    before.count(QChar::ParagraphSeparator));
+}
+
+int PositionAt(std::string_view text, std::size_t offset) {
+    const std::string_view before = text.substr(0, std::min(offset, text.size()));
+    const auto crLf = static_cast<qsizetype>(std::count(before.begin(), before.end(), '\n'));
+    return static_cast<int>(
+        QString::fromUtf8(before.data(), static_cast<qsizetype>(before.size())).size() - crLf);
+}
+
+}  // namespace
+
+TextSpan QtEditor::Selection() const {
+    if (!filled_) return {};
+    const QTextCursor cursor = edit_->textCursor();
+    const QString raw = edit_->document()->toRawText();
+    const std::size_t start = BytesBefore(raw, cursor.selectionStart());
+    return {start, BytesBefore(raw, cursor.selectionEnd()) - start};
+}
+
+void QtEditor::Select(TextSpan span) {
+    QPlainTextEdit* edit = textEdit();
+    const std::shared_ptr<const std::string> text = SharedText();
+    QTextCursor cursor(edit->document());
+    cursor.setPosition(PositionAt(*text, span.Start));
+    cursor.setPosition(PositionAt(*text, span.Start + span.Length), QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+    edit->ensureCursorVisible();
+}
+
+void QtEditor::TakeFocus() {
+    textEdit()->setFocus();
 }
 
 std::shared_ptr<const std::string> QtEditor::SharedText() const {

@@ -94,6 +94,9 @@ public:
     bool Modified() const override;
     void MarkUnmodified() override;
     std::shared_ptr<const std::string> SharedText() const override;
+    TextSpan Selection() const override;
+    void Select(TextSpan span) override;
+    void TakeFocus() override;
     // The widget, filled with the text first.
     QPlainTextEdit* textEdit() const;
     // Whether the widget holds the text yet.

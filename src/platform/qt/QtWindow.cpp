@@ -23,6 +23,7 @@
 #include "platform/IconHandles.h"
 #include "platform/qt/QtBackgroundWork.h"
 #include "platform/qt/QtFileWatch.h"
+#include "platform/qt/QtFindBar.h"
 #include "platform/qt/QtScintillaEditor.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSimpleControls.h"
@@ -650,6 +651,14 @@ IWebBrowser& QtWindow::AddWebBrowser(const ControlPlace& place) {
 
 IRichTextBox& QtWindow::AddRichTextBox(const ControlPlace& place) {
     return Keep(std::make_unique<QtRichTextBox>(*this, place));
+}
+
+IFindBar& QtWindow::AddFindBar(const ControlPlace& place) {
+    return Keep(std::make_unique<QtFindBar>(*this, place));
+}
+
+IListBox& QtWindow::AddListBox(const ControlPlace& place) {
+    return Keep(std::make_unique<QtListBox>(*this, place));
 }
 
 IMenuBar& QtWindow::AddMenuBar(const std::vector<MenuEntry>& items) {

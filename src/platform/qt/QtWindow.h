@@ -143,6 +143,8 @@ public:
     void AddLine(const LineShape& line) override;
     IWebBrowser& AddWebBrowser(const ControlPlace& place) override;
     IRichTextBox& AddRichTextBox(const ControlPlace& place) override;
+    IFindBar& AddFindBar(const ControlPlace& place) override;
+    IListBox& AddListBox(const ControlPlace& place) override;
 
     QMainWindow* widget() const;
     // The area below the menu bar that the controls are placed on.

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QWidget;
 class QsciScintilla;
@@ -57,6 +58,10 @@ public:
     // back to it makes it unmodified again).
     virtual bool Modified() const = 0;
     virtual void MarkUnmodified() = 0;
+    // The selection as byte offsets into Text(): its start and its end.
+    virtual std::pair<std::size_t, std::size_t> Selection() const = 0;
+    // Selects from `start` to `end` and scrolls the selection into view.
+    virtual void Select(std::size_t start, std::size_t end) = 0;
 };
 
 // The function the module exports under this name.

@@ -299,6 +299,17 @@ public:
     }
     bool Modified() const override { return view_->SendScintilla(Sci::SCI_GETMODIFY) != 0; }
     void MarkUnmodified() override { view_->SendScintilla(Sci::SCI_SETSAVEPOINT); }
+    std::pair<std::size_t, std::size_t> Selection() const override {
+        return {static_cast<std::size_t>(view_->SendScintilla(Sci::SCI_GETSELECTIONSTART)),
+                static_cast<std::size_t>(view_->SendScintilla(Sci::SCI_GETSELECTIONEND))};
+    }
+    void Select(std::size_t start, std::size_t end) override {
+        // The caret at the end, scrolled into view with its line.
+        view_->SendScintilla(Sci::SCI_SETSEL, static_cast<unsigned long>(start),
+                             static_cast<long>(end));
+        view_->SendScintilla(Sci::SCI_SCROLLRANGE, static_cast<unsigned long>(end),
+                             static_cast<long>(start));
+    }
 
 private:
     QPointer<ScintillaWidget> view_;
