@@ -14,7 +14,7 @@ desktop_start
 ini MainLeft 1500
 ini MainTop 1200
 ini MainWidth 7500
-ini MainHeight 6000
+ini MainHeight 7800
 ini StartMin True
 for run in 1 2 3 4 5; do
     rm -f "$APP/sig.txt"
@@ -27,6 +27,6 @@ for run in 1 2 3 4 5; do
         fail "run $run: the window came back at $(client_origin "$MAIN_WIN"), $(window_size "$MAIN_WIN")"
     tagrota_close
     stored="$(ini_value MainWidth) x $(ini_value MainHeight) at $(ini_value MainLeft), $(ini_value MainTop)"
-    [ "$stored" = "7500 x 6000 at 1500, 1200" ] || fail "run $run stored $stored"
+    [ "$stored" = "7500 x 7800 at 1500, 1200" ] || fail "run $run stored $stored"
 done
-echo "ok: five minimised starts kept 7500 x 6000 at 1500, 1200"
+echo "ok: five minimised starts kept 7500 x 7800 at 1500, 1200"
