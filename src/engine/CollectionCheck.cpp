@@ -71,7 +71,8 @@ std::vector<CollectionFinding> CheckCollection(std::string_view text, std::strin
         entryLine[i] = line;
         const std::string where =
             "Entry " + std::to_string(i + 1) + " (line " + std::to_string(line) + "): ";
-        auto add = [&](FindingKind kind, std::size_t atLine, TextSpan span, std::string message) {
+        auto add = [&](FindingKind kind, std::size_t atLine, TextSpan span,
+                       const std::string& message) {
             found.push_back({kind, i + 1, atLine, span, where + message});
         };
         if (entry.find_first_not_of(kBlank) == std::string_view::npos) {

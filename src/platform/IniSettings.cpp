@@ -199,8 +199,10 @@ IniSettingsReader::Parsed IniSettingsReader::Parse(std::string_view text) {
             if (key.empty()) {
                 parsed.valid = false;
             } else {
-                parsed.values[group.empty() ? key : group + "/" + key] =
-                    ValueText(trimmed.substr(eq + 1));
+                std::string name = group;
+                if (!name.empty()) name += '/';
+                name += key;
+                parsed.values[name] = ValueText(trimmed.substr(eq + 1));
             }
         }
         line.clear();
