@@ -97,8 +97,8 @@ std::vector<CollectionFinding> CheckCollection(std::string_view text, std::strin
             lineStart = end + 2;
         }
         if (rules.overLimits)
-            if (std::string why = rules.overLimits(entry); !why.empty())
-                add(FindingKind::OverLimits, line, {start, entry.size()}, std::move(why));
+            if (const std::string why = rules.overLimits(entry); !why.empty())
+                add(FindingKind::OverLimits, line, {start, entry.size()}, why);
     }
     std::stable_sort(
         found.begin(), found.end(),
