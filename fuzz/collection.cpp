@@ -57,10 +57,13 @@ public:
     void SetLocked(bool) override {}
     bool Modified() const override { return false; }
     void MarkUnmodified() override {}
+    TextSpan Selection() const override { return selection_; }
+    void Select(TextSpan span) override { selection_ = span; }
 
 private:
     EditorFileBacking backing_;
     std::string text_;
+    TextSpan selection_;
 };
 
 class Clock final : public IClock {
