@@ -53,6 +53,7 @@ public:
             path, [this](const std::string& text) { text_ = text; }, std::move(prefetched));
     }
     FileStatus SaveFile(const std::string& path) override { return backing_.Save(path, text_); }
+    void SetSaveFormat(const TextFormat& format) override { backing_.SetFormat(format); }
     bool Locked() const override { return false; }
     void SetLocked(bool) override {}
     bool Modified() const override { return false; }
