@@ -141,7 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         current.SetText(signature);
         FUZZ_CHECK(engine.WriteSignature(state.Files, signature));
         if (usable < 1) {
-            FUZZ_CHECK(files.files["/sig"] == ToCrLf(fixed.GetText()));
+            FUZZ_CHECK(files.files["/sig"] ==
+                       SignatureFileText(ToCrLf(fixed.GetText()), state.SigLineEnds));
             FUZZ_CHECK(state.QuoteNumber == before);
             continue;
         }
@@ -152,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string quote = state.Sigs[static_cast<std::size_t>(p)];
         if (state.DoWrap) quote = RewrapQuotation(quote, state.WrapCount);
         const std::string expected = ToCrLf(fixed.GetText() + "\r\n" + quote);
-        FUZZ_CHECK(files.files["/sig"] == expected);
+        FUZZ_CHECK(files.files["/sig"] == SignatureFileText(expected, state.SigLineEnds));
         FUZZ_CHECK(current.GetText() == expected);
     }
     return 0;
