@@ -35,10 +35,8 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
     if (indexFolder && !SignatureLimits{state.MaxSigLines, state.MaxSigColumns}.Any())
         if (const std::optional<std::string> quotation =
                 DrawIndexedQuotation(state.Files.RandomPath(), *indexFolder, clock, random)) {
-            out.text = SignatureFileText(
-                ComposeSignature(fixed, *quotation,
-                                 {state.DoWrap, state.WrapCount, state.WrapStrict}),
-                state.SigLineEnds);
+            out.text = SignatureFileText(ComposeSignature(fixed, *quotation, WrapOf(state)),
+                                         state.SigLineEnds);
             return out;
         }
 

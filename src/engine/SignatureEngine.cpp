@@ -87,9 +87,8 @@ SignatureSize MeasureSignature(std::string_view signature) {
 }
 
 SignatureSize SignatureEngine::SizeWith(std::string_view fixedText, Long index) const {
-    return MeasureSignature(ComposeSignature(fixedText,
-                                             st_.Sigs.Piece(static_cast<std::size_t>(index)),
-                                             {st_.DoWrap, st_.WrapCount, st_.WrapStrict}));
+    return MeasureSignature(
+        ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(index)), WrapOf(st_)));
 }
 
 Long SignatureEngine::Shortest(std::string_view fixedText, Long count) {
@@ -104,29 +103,35 @@ Long SignatureEngine::Shortest(std::string_view fixedText, Long count) {
     return best;
 }
 
+Long SignatureEngine::Draw(Long m, const std::string& path, const std::optional<FileStamp>& stamp) {
+    if (st_.UseSeq) {
+        const Long p = st_.QuoteNumber + 1;
+        return p > m - 1 || p < 0 ? 0 : p;
+    }
+    if (st_.NoRepeats) return rounds_.Next(m, path, stamp, random_);
+    return ChooseRandomIndex(m, clock_, random_);
+}
+
 Long SignatureEngine::ChooseIndex(std::string_view fixedText) {
     noneFits_ = false;
     const Long m = UsableEntryCount(st_);
     if (m < 1) return -1;
+    const EditedFile& collection = st_.Files.Edited(EditedRole::Collection);
     const SignatureLimits limits{st_.MaxSigLines, st_.MaxSigColumns};
+    if (!limits.Any()) return Draw(m, collection.path, collection.stamp);
     auto fits = [&](Long p) { return limits.Admit(SizeWith(fixedText, p)); };
     if (st_.UseSeq) {
-        Long p = st_.QuoteNumber + 1;
-        p = p > m - 1 || p < 0 ? 0 : p;
-        if (!limits.Any()) return p;
+        Long p = Draw(m, collection.path, collection.stamp);  // the next in turn
         for (Long tries = 0; tries<m; ++tries, p = p + 1> m - 1 ? 0 : p + 1)
             if (fits(p)) return p;
         return Shortest(fixedText, m);
     }
     if (st_.NoRepeats) {
-        const EditedFile& collection = st_.Files.Edited(EditedRole::Collection);
-        const Long p = limits.Any()
-                           ? rounds_.Next(m, collection.path, collection.stamp, random_, fits)
-                           : rounds_.Next(m, collection.path, collection.stamp, random_);
+        const Long p = rounds_.Next(m, collection.path, collection.stamp, random_, fits);
         return p >= 0 ? p : Shortest(fixedText, m);
     }
     Long p = ChooseRandomIndex(m, clock_, random_);
-    if (!limits.Any() || fits(p)) return p;
+    if (fits(p)) return p;
     // Most entries fit: a few more draws find one.
     for (int tries = 0; tries < 32; ++tries)
         if (p = std::min(static_cast<Long>(random_.Next() * m), m - 1); fits(p)) return p;
@@ -145,8 +150,7 @@ std::string SignatureEngine::NextSignature(std::string_view fixedText) {
     const Long p = ChooseIndex(fixedText);
     if (p < 0) return ComposeSignature(fixedText, std::nullopt, {});
     st_.QuoteNumber = p;
-    return ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(p)),
-                            {st_.DoWrap, st_.WrapCount, st_.WrapStrict});
+    return ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(p)), WrapOf(st_));
 }
 
 std::optional<std::string> SignatureEngine::NextSignature(std::string_view fixedText,
@@ -158,21 +162,13 @@ std::optional<std::string> SignatureEngine::NextSignature(std::string_view fixed
     noneFits_ = false;
     const Long m = index.UsableCount();
     if (m < 1) return std::nullopt;
-    Long p = 0;
-    if (st_.UseSeq) {
-        p = st_.QuoteNumber + 1;
-        p = p > m - 1 || p < 0 ? 0 : p;
-    } else if (st_.NoRepeats) {
-        // The collection is the one the start is about to load, with the stamp
-        // the index was checked against.
-        p = rounds_.Next(m, st_.Files.RandomPath(), index.CollectionStamp(), random_);
-    } else {
-        p = ChooseRandomIndex(m, clock_, random_);
-    }
+    // The collection is the one the start is about to load, with the stamp the
+    // index was checked against.
+    const Long p = Draw(m, st_.Files.RandomPath(), index.CollectionStamp());
     const std::optional<std::string> quotation = index.Piece(static_cast<std::uint64_t>(p));
     if (!quotation) return std::nullopt;
     st_.QuoteNumber = p;
-    return ComposeSignature(fixedText, *quotation, {st_.DoWrap, st_.WrapCount, st_.WrapStrict});
+    return ComposeSignature(fixedText, *quotation, WrapOf(st_));
 }
 
 FileStatus SignatureEngine::WriteSignature(const ProgramFiles& files, std::string_view signature) {

@@ -33,6 +33,10 @@ struct WrapSettings {
     // Wrapping keeps strictly within the width (StrictWrapQuotation).
     Boolean WrapStrict = false;
 };
+// The wrap settings of the program state.
+inline WrapSettings WrapOf(const ProgramState& state) {
+    return {state.DoWrap, state.WrapCount, state.WrapStrict};
+}
 
 // A signature: the fixed text, CR LF, then the quotation (re-flowed when
 // wrapping is on), with CR LF line ends throughout. Without a quotation, the
@@ -113,6 +117,9 @@ public:
     FileStatus WriteSignature(const ProgramFiles& files, std::string_view signature);
 
 private:
+    // The next of `count` entries in the mode's order, limits aside: in turn,
+    // the round's next (the collection at `path` with `stamp`), or at random.
+    Long Draw(Long count, const std::string& path, const std::optional<FileStamp>& stamp);
     SignatureSize SizeWith(std::string_view fixedText, Long index) const;
     // The entry that gives the shortest signature, the first of equals.
     Long Shortest(std::string_view fixedText, Long count);
