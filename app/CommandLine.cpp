@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "engine/NeverAgain.h"
 #include "engine/PrintSignature.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceChannel.h"
@@ -129,7 +130,8 @@ int PrintSignature() {
     const ProgramFolders folders = LocateProgramFolders(ProgramFolder(), CurrentUserEnvironment());
     // The collection's index is the one file this may write.
     const PrintedSignature signature = ComposePrintedSignature(
-        settings, files, clock, random, folders.dataDir, PrivateCacheFolder());
+        settings, files, clock, random, folders.dataDir, PrivateCacheFolder(),
+        NeverAgainFolder(UserDataFolder(CurrentUserEnvironment())));
     if (const FileStatus read = settings.ReadStatus("Tagrota"); !read)
         Write(stderr, "tagrota: The settings file " + location +
                           " could not be read whole: " + read.reason +

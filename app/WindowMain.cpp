@@ -102,7 +102,7 @@ int Run(int argc, char* argv[]) {
     frmMain form(MainWindowServices{
         ui, store, files, messages, fileDialog, clock, random, trayShell, folders.dataDir,
         *registry, programs, folders.helpDir, UserDataFolder(CurrentUserEnvironment()) + "/rounds",
-        std::move(indexFolder)});
+        std::move(indexFolder), NeverAgainFolder(UserDataFolder(CurrentUserEnvironment()))});
     ProgramRun run(form);
     run.onClosed = &qt::QtProgramEvents::Quit;
     run.deliverWaiting = &qt::QtProgramEvents::DeliverWaiting;

@@ -107,8 +107,12 @@ void MainRig::Start() {
 void MainRig::Create() {
     form = std::make_unique<frmMain>(MainWindowServices{
         ui, *settings, files, messages, dialog, platform.clock, random, tray, dir.Path().string(),
-        registry, programs, "", data.File("rounds"), indexFolder});
+        registry, programs, "", data.File("rounds"), indexFolder, SetAsideFolder()});
     form->onClosed = [this] { ++closed; };
+}
+
+std::string MainRig::SetAsideFolder() const {
+    return NeverAgainFolder(data.Path().string());
 }
 
 void MainRig::Store(const char* key, const std::string& value) {

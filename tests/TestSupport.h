@@ -86,6 +86,8 @@ struct MainRig {
     void Create();
     void Store(const char* key, const std::string& value);
     std::string Stored(const char* key) const;
+    // Where the window keeps its lists of quotations set aside.
+    std::string SetAsideFolder() const;
 
     frmMain& Form() { return *form; }
     headless::Window& Window() { return dynamic_cast<headless::Window&>(*form->window); }
@@ -100,7 +102,7 @@ struct MainRig {
 
     TempDir dir;
     TempDir backups;  // the backup folder, not the user's data folder
-    TempDir data;     // where random mode keeps its rounds
+    TempDir data;     // the user's data folder: rounds, quotations set aside
     TempDir cache;    // where collection indexes are kept
     // The window's index folder, as the program has it; reset for a start that
     // reads the collection whole before its first signature.

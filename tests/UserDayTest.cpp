@@ -3,15 +3,17 @@
 // questions; the world lets time pass, changes, deletes and locks files, and
 // ends the program, which then starts again on the same folder and settings.
 // A day draws its quotations in rounds or as they come, with or without a
-// limit on the signature's lines.
+// limit on the signature's lines; the user sets quotations aside with Never
+// This One Again and takes them back.
 // A model kept beside the program says what every file and editor should
 // hold; after every step:
 //  1. no rotation writes over a file an editor holds or the program uses;
 //  2. Save writes its editor's text to the file that text came from, and no
 //     file of the user's is written otherwise;
 //  3. every signature written is complete: a fixed text and a quotation of the
-//     collection in use (the fixed text alone where no collection holds any),
-//     never one composed before the start-up has loaded the files;
+//     collection in use that is not set aside for it (the fixed text alone
+//     where no collection holds any, or every one is set aside), never one
+//     composed before the start-up has loaded the files;
 //  4. unsaved text goes only after an answer, or into a recovery file that the
 //     next start names while it exists;
 //  5. "changed by another program" is asked only where the content changed;
@@ -28,6 +30,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -40,6 +43,7 @@
 
 #include "TestSupport.h"
 #include "engine/Collection.h"
+#include "engine/NeverAgain.h"
 #include "engine/PrintSignature.h"
 #include "engine/Settings.h"
 
@@ -66,7 +70,9 @@ enum class Kind {
     WorldChmod,
     Signal,
     SessionEnd,
-    UserClose
+    UserClose,
+    NeverAgain,
+    TakeBack
 };
 
 // One step. `a` and `b` pick what the step acts on; `answers` are the
@@ -82,9 +88,9 @@ struct Step {
 
 std::ostream& operator<<(std::ostream& out, const Step& s) {
     static const char* const names[] = {
-        "TypeFixed",        "TypeRandom",   "Undo",   "Save",       "SwitchTab",
-        "ChooseCollection", "ChooseTarget", "Tick",   "Stop",       "WorldWrite",
-        "WorldDelete",      "WorldChmod",   "Signal", "SessionEnd", "UserClose"};
+        "TypeFixed",    "TypeRandom", "Undo",      "Save",       "SwitchTab",   "ChooseCollection",
+        "ChooseTarget", "Tick",       "Stop",      "WorldWrite", "WorldDelete", "WorldChmod",
+        "Signal",       "SessionEnd", "UserClose", "NeverAgain", "TakeBack"};
     out << names[static_cast<int>(s.kind)] << "(" << s.a << ", " << s.b << ") answers";
     for (int answer : s.answers) out << " " << answer;
     return out << " tick while asked " << s.tickWhileAsked;
@@ -262,6 +268,41 @@ public:
                 Check();
                 Restart(s);
                 return;
+            case Kind::NeverAgain: {
+                // The current quotation is set aside for the collection in
+                // use, and the next one comes at once.
+                const std::optional<std::string> q = rig.Form().CurrentQuotation();
+                const std::string path = m.editor[1].origin;
+                if (q) {
+                    std::vector<std::string>& list = m.setAside[path];
+                    if (std::find(list.begin(), list.end(), NeverAgainKey(*q)) == list.end())
+                        list.push_back(NeverAgainKey(*q));
+                }
+                if (s.a % 2)
+                    rig.Window().Menu().Click("mnuNever");
+                else
+                    rig.Window().PressShortcut("Ctrl+Shift+N");
+                if (q) RC_ASSERT(NeverAgain(rig.SetAsideFolder()).For(path).Holds(*q));
+                break;
+            }
+            case Kind::TakeBack: {
+                rig.Window().Menu().Click("mnuSetAside");
+                headless::Window* listing = nullptr;
+                for (headless::Window* w : rig.ui.windows)
+                    if (w->Caption() == "Set-Aside Quotations" && w->Visible()) listing = w;
+                RC_ASSERT(listing != nullptr);
+                auto& list = listing->Find<headless::ListBox>("lstSetAside");
+                std::vector<std::string>& model = m.setAside[m.editor[1].origin];
+                RC_ASSERT(static_cast<std::size_t>(list.Count()) == model.size());
+                if (!model.empty()) {
+                    const int i = s.b % list.Count();
+                    list.Select(i);
+                    listing->Find<headless::Button>("btnTakeBack").Click();
+                    model.erase(model.begin() + i);
+                }
+                listing->Find<headless::Button>("btnClose").Click();
+                break;
+            }
             case Kind::UserClose: {
                 // It closes once every unsaved text is saved or dropped.
                 const bool settled = PredictSettle(0) && PredictSettle(1);
@@ -282,6 +323,8 @@ private:
         std::string quotes;  // the collection text whose quotations rotate
         std::string next;    // the collection chosen for the next start
         std::string target;  // the current signature file
+        // Per collection, the quotations set aside, as NeverAgainKey has them.
+        std::map<std::string, std::vector<std::string>> setAside;
     };
     struct Kept {
         std::string path, bytes, origin;
@@ -494,7 +537,7 @@ private:
         SplitMixRandom random;
         const std::string printed =
             ComposePrintedSignature(rig.store, rig.files, rig.platform.clock, random,
-                                    rig.dir.Path().string())
+                                    rig.dir.Path().string(), std::nullopt, rig.SetAsideFolder())
                 .text;
         const std::int64_t now = rig.platform.Now();
         PredictStart();
@@ -583,11 +626,21 @@ private:
         for (const Model* state : {&before, &m}) {
             ProgramState program;
             SplitInto(program, state->quotes);
+            const auto list = state->setAside.find(state->editor[1].origin);
+            auto setAside = [&](Long i) {
+                return list != state->setAside.end() &&
+                       std::find(list->second.begin(), list->second.end(),
+                                 NeverAgainKey(program.Sigs[static_cast<std::size_t>(i)])) !=
+                           list->second.end();
+            };
+            bool anyKept = false;
+            for (Long i = 0; i < UsableEntryCount(program); ++i) anyKept = anyKept || !setAside(i);
             for (const Model* fixedFrom : {&before, &m}) {
                 const std::string& fixedText = fixedFrom->editor[0].text;
-                if (UsableEntryCount(program) == 0 && bytes == fixedText) return true;
+                if (!anyKept && bytes == fixedText) return true;
                 for (Long i = 0; i < UsableEntryCount(program); ++i)
-                    if (bytes == fixedText + "\r\n" + program.Sigs[static_cast<std::size_t>(i)])
+                    if (!setAside(i) &&
+                        bytes == fixedText + "\r\n" + program.Sigs[static_cast<std::size_t>(i)])
                         return true;
             }
         }
@@ -713,9 +766,9 @@ private:
 
 // The kinds of step, each as often as its weight (in the order of Kind).
 std::vector<Kind> KindPool() {
-    const int weights[] = {6, 6, 3, 6, 5, 6, 3, 5, 1, 5, 2, 3, 2, 1, 2};
+    const int weights[] = {6, 6, 3, 6, 5, 6, 3, 5, 1, 5, 2, 3, 2, 1, 2, 3, 2};
     std::vector<Kind> pool;
-    for (int k = 0; k < 15; ++k) pool.insert(pool.end(), weights[k], static_cast<Kind>(k));
+    for (int k = 0; k < 17; ++k) pool.insert(pool.end(), weights[k], static_cast<Kind>(k));
     return pool;
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <numeric>
 #include <sstream>
+#include <utility>
 
 #include "platform/Digest.h"
 #include "platform/PrivateCache.h"
@@ -11,7 +12,7 @@
 namespace tagrota {
 namespace {
 
-constexpr const char* kFirstLine = "tagrota round 1";
+constexpr const char* kFirstLine = "tagrota round 2";
 // A round's file is a few lines; anything longer is no round.
 constexpr std::uint64_t kMostRoundBytes = 4096;
 
@@ -75,6 +76,7 @@ std::string FormatRound(const DrawRound& round) {
          << "next " << round.next << '\n'
          << "before " << round.before << '\n'
          << "last " << round.last << '\n'
+         << "deferred " << round.deferred << '\n'
          << "device " << round.stamp.device << '\n'
          << "inode " << round.stamp.inode << '\n'
          << "size " << round.stamp.size << '\n'
@@ -93,15 +95,15 @@ std::optional<DrawRound> ParseRound(const std::string& text) {
     if (!std::getline(lines, first) || first != kFirstLine || !Take(lines, "seed", r.seed) ||
         !Take(lines, "count", r.count) || !Take(lines, "next", r.next) ||
         !Take(lines, "before", r.before) || !Take(lines, "last", r.last) ||
-        !Take(lines, "device", r.stamp.device) || !Take(lines, "inode", r.stamp.inode) ||
-        !Take(lines, "size", r.stamp.size) || !Take(lines, "modified", r.stamp.modified) ||
-        !Take(lines, "check", check))
+        !Take(lines, "deferred", r.deferred) || !Take(lines, "device", r.stamp.device) ||
+        !Take(lines, "inode", r.stamp.inode) || !Take(lines, "size", r.stamp.size) ||
+        !Take(lines, "modified", r.stamp.modified) || !Take(lines, "check", check))
         return std::nullopt;
     if (static_cast<std::size_t>(lines.tellg()) != text.size() ||
         check != Check(std::string_view(text).substr(0, checkAt)))
         return std::nullopt;
     if (r.count < 1 || r.next < 1 || r.next > r.count || r.before < -1 || r.before >= r.count ||
-        r.last < -1 || r.last >= r.count)
+        r.last < -1 || r.last >= r.count || r.deferred < -1 || r.deferred >= r.count)
         return std::nullopt;
     return r;
 }
@@ -133,7 +135,7 @@ void DrawRounds::Keep() const {
 
 void DrawRounds::NewRound(Long count, const FileStamp& stamp, IRandom& random) {
     const Long last = round_ && round_->last < count ? round_->last : -1;
-    round_ = DrawRound{NewSeed(random), count, 0, last, last, stamp};
+    round_ = DrawRound{NewSeed(random), count, 0, last, last, -1, stamp};
     order_ = round_->Order();
 }
 
@@ -149,10 +151,23 @@ Long DrawRounds::Next(Long count, const std::string& path, const std::optional<F
     // The rest of this round and a whole new one at most: by then every
     // entry has had its turn.
     for (std::int64_t tries = 0; tries < 2 * std::int64_t{count}; ++tries) {
-        if (round_->next >= count) NewRound(count, now, random);
+        if (round_->next >= count) {
+            // The entry put off because it had just come ends its round.
+            if (const Long put = std::exchange(round_->deferred, -1);
+                put >= 0 && put != round_->last && (!fits || fits(put))) {
+                round_->last = put;
+                Keep();
+                return put;
+            }
+            NewRound(count, now, random);
+        }
         const Long p = order_[static_cast<std::size_t>(round_->next++)];
         if (fits && !fits(p)) continue;
-        if (p == round_->last) continue;
+        // The entry that came last is put off to the end of the round.
+        if (p == round_->last) {
+            round_->deferred = p;
+            continue;
+        }
         round_->last = p;
         Keep();
         return p;

@@ -24,14 +24,17 @@
 namespace tagrota {
 
 // One round: which shuffle, of how many entries, how far it has come, the
-// entry used last before it began and the one used last of all (-1 for none),
-// for the collection with the stamp.
+// entry used last before it began, the one used last of all and the one put
+// off to the round's end (-1 for none), for the collection with the stamp.
 struct DrawRound {
     std::uint64_t seed = 0;
     Long count = 0;
     Long next = 0;
     Long before = -1;
     Long last = -1;
+    // An entry of this round put off to its end, because it had come just
+    // before its turn; -1 for none.
+    Long deferred = -1;
     FileStamp stamp;
 
     // The round's order of the entries 0 to count - 1.
@@ -52,8 +55,9 @@ public:
     // The next of `count` usable entries of the collection at `path` with
     // `stamp`: the round's next one, or the first of a new round shuffled with
     // `random`. Entries that do not `fit` are passed over (they count as drawn
-    // in their round), and so is the one used last, unless it alone fits; -1
-    // when no entry fits. The round is kept before the entry is given.
+    // in their round); the one used last, when its turn comes next, is put
+    // off to the round's end, and comes then unless it alone fits; -1 when no
+    // entry fits. The round is kept before the entry is given.
     Long Next(Long count, const std::string& path, const std::optional<FileStamp>& stamp,
               IRandom& random, const std::function<bool(Long)>& fits = {});
 

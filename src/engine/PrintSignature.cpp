@@ -12,7 +12,8 @@ namespace tagrota {
 PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& files,
                                          IClock& clock, IRandom& random,
                                          const std::string& programDir,
-                                         const std::optional<std::string>& indexFolder) {
+                                         const std::optional<std::string>& indexFolder,
+                                         const std::string& setAsideFolder) {
     PrintedSignature out;
     ProgramState state;
     SettingsReader(settings, programDir).ReadProgramSettings(state);
@@ -31,8 +32,9 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
     }
 
     // The usual case, a collection with quotations, reads one entry of it;
-    // length limits need every entry at hand.
-    if (indexFolder && !SignatureLimits{state.MaxSigLines, state.MaxSigColumns}.Any())
+    // length limits and quotations set aside need every entry at hand.
+    if (indexFolder && !SignatureLimits{state.MaxSigLines, state.MaxSigColumns}.Any() &&
+        NeverAgain(setAsideFolder).For(state.Files.RandomPath()).Empty())
         if (const std::optional<std::string> quotation =
                 DrawIndexedQuotation(state.Files.RandomPath(), *indexFolder, clock, random)) {
             out.text = SignatureFileText(ComposeSignature(fixed, *quotation, WrapOf(state)),
@@ -60,11 +62,11 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
             "signature alone.");
 
     SplitInto(state, ChosenText(choice));
+    state.Files.Loaded(EditedRole::Collection, choice.path, files.Stamp(choice.path));
     SignatureEngine engine(state, files, clock, random);
+    engine.KeepSetAsideIn(setAsideFolder);
     // Every call is a fresh draw, which leaves the window's round alone.
-    state.UseSeq = false;
-    state.NoRepeats = false;
-    out.text = SignatureFileText(engine.NextSignature(fixed), state.SigLineEnds);
+    out.text = SignatureFileText(engine.FreshSignature(fixed), state.SigLineEnds);
     return out;
 }
 

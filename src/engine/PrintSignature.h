@@ -32,9 +32,12 @@ struct PrintedSignature {
 // With `indexFolder`, a collection that holds quotations is not read whole:
 // the entry drawn is read through the collection's index (CollectionIndex),
 // kept in that folder ("" : made in memory). The entry is the same either way.
+// Quotations set aside for the collection in `setAsideFolder` (NeverAgain)
+// are passed over.
 PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& files,
                                          IClock& clock, IRandom& random,
                                          const std::string& programDir,
-                                         const std::optional<std::string>& indexFolder = {});
+                                         const std::optional<std::string>& indexFolder = {},
+                                         const std::string& setAsideFolder = {});
 
 }  // namespace tagrota

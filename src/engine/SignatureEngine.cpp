@@ -91,15 +91,17 @@ SignatureSize SignatureEngine::SizeWith(std::string_view fixedText, Long index) 
         ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(index)), WrapOf(st_)));
 }
 
-Long SignatureEngine::Shortest(std::string_view fixedText, Long count) {
-    noneFits_ = true;
-    Long best = 0;
-    SignatureSize bestSize = SizeWith(fixedText, 0);
-    for (Long i = 1; i < count; ++i)
-        if (const SignatureSize size = SizeWith(fixedText, i); size < bestSize) {
+Long SignatureEngine::Shortest(std::string_view fixedText, Long count,
+                               const std::function<bool(Long)>& kept) {
+    Long best = -1;
+    SignatureSize bestSize;
+    for (Long i = 0; i < count; ++i) {
+        if (!kept(i)) continue;
+        if (const SignatureSize size = SizeWith(fixedText, i); best < 0 || size < bestSize) {
             best = i;
             bestSize = size;
         }
+    }
     return best;
 }
 
@@ -114,52 +116,87 @@ Long SignatureEngine::Draw(Long m, const std::string& path, const std::optional<
 
 Long SignatureEngine::ChooseIndex(std::string_view fixedText) {
     noneFits_ = false;
+    allSetAside_ = false;
     const Long m = UsableEntryCount(st_);
     if (m < 1) return -1;
     const EditedFile& collection = st_.Files.Edited(EditedRole::Collection);
     const SignatureLimits limits{st_.MaxSigLines, st_.MaxSigColumns};
-    if (!limits.Any()) return Draw(m, collection.path, collection.stamp);
-    auto fits = [&](Long p) { return limits.Admit(SizeWith(fixedText, p)); };
+    const NeverAgainList& setAside = never_.For(collection.path);
+    if (!limits.Any() && setAside.Empty()) return Draw(m, collection.path, collection.stamp);
+
+    const std::function<bool(Long)> kept = [&](Long p) {
+        return !setAside.Holds(st_.Sigs.Piece(static_cast<std::size_t>(p)));
+    };
+    const std::function<bool(Long)> admit = [&](Long p) {
+        return kept(p) && (!limits.Any() || limits.Admit(SizeWith(fixedText, p)));
+    };
+    // Nothing is admitted: the shortest entry not set aside, if any is.
+    auto fallBack = [&] {
+        const Long p = limits.Any() ? Shortest(fixedText, m, kept) : -1;
+        noneFits_ = p >= 0;
+        allSetAside_ = p < 0;
+        return p;
+    };
     if (st_.UseSeq) {
         Long p = Draw(m, collection.path, collection.stamp);  // the next in turn
         for (Long tries = 0; tries<m; ++tries, p = p + 1> m - 1 ? 0 : p + 1)
-            if (fits(p)) return p;
-        return Shortest(fixedText, m);
+            if (admit(p)) return p;
+        return fallBack();
     }
     if (st_.NoRepeats) {
-        const Long p = rounds_.Next(m, collection.path, collection.stamp, random_, fits);
-        return p >= 0 ? p : Shortest(fixedText, m);
+        const Long p = rounds_.Next(m, collection.path, collection.stamp, random_, admit);
+        return p >= 0 ? p : fallBack();
     }
     Long p = ChooseRandomIndex(m, clock_, random_);
-    if (fits(p)) return p;
-    // Most entries fit: a few more draws find one.
+    if (admit(p)) return p;
+    // Most entries are admitted: a few more draws find one.
     for (int tries = 0; tries < 32; ++tries)
-        if (p = std::min(static_cast<Long>(random_.Next() * m), m - 1); fits(p)) return p;
-    // Few do: an even choice among them.
-    std::vector<Long> fitting;
+        if (p = std::min(static_cast<Long>(random_.Next() * m), m - 1); admit(p)) return p;
+    // Few are: an even choice among them.
+    std::vector<Long> admitted;
     for (Long i = 0; i < m; ++i)
-        if (fits(i)) fitting.push_back(i);
-    if (fitting.empty()) return Shortest(fixedText, m);
+        if (admit(i)) admitted.push_back(i);
+    if (admitted.empty()) return fallBack();
     const auto k =
-        std::min(static_cast<std::size_t>(random_.Next() * static_cast<double>(fitting.size())),
-                 fitting.size() - 1);
-    return fitting[k];
+        std::min(static_cast<std::size_t>(random_.Next() * static_cast<double>(admitted.size())),
+                 admitted.size() - 1);
+    return admitted[k];
 }
 
 std::string SignatureEngine::NextSignature(std::string_view fixedText) {
     const Long p = ChooseIndex(fixedText);
-    if (p < 0) return ComposeSignature(fixedText, std::nullopt, {});
+    if (p < 0) {
+        lastQuotation_.reset();
+        return ComposeSignature(fixedText, std::nullopt, {});
+    }
     st_.QuoteNumber = p;
-    return ComposeSignature(fixedText, st_.Sigs.Piece(static_cast<std::size_t>(p)), WrapOf(st_));
+    lastQuotation_ = st_.Sigs[static_cast<std::size_t>(p)];
+    return ComposeSignature(fixedText, *lastQuotation_, WrapOf(st_));
+}
+
+std::string SignatureEngine::FreshSignature(std::string_view fixedText) {
+    const Long lastUsed = st_.QuoteNumber;
+    const Boolean inSequence = st_.UseSeq, inRounds = st_.NoRepeats;
+    std::optional<std::string> lastQuotation = std::move(lastQuotation_);
+    st_.UseSeq = false;
+    st_.NoRepeats = false;
+    std::string s = NextSignature(fixedText);
+    st_.UseSeq = inSequence;
+    st_.NoRepeats = inRounds;
+    st_.QuoteNumber = lastUsed;
+    lastQuotation_ = std::move(lastQuotation);
+    return s;
 }
 
 std::optional<std::string> SignatureEngine::NextSignature(std::string_view fixedText,
                                                           const CollectionIndex& index) {
-    // Length limits measure every entry they pass over: those starts read the
-    // collection whole.
-    if (!index.HoldsQuotations() || SignatureLimits{st_.MaxSigLines, st_.MaxSigColumns}.Any())
+    // Length limits measure every entry they pass over, and quotations set
+    // aside are known by their text: those starts read the collection whole.
+    if (!index.HoldsQuotations() || SignatureLimits{st_.MaxSigLines, st_.MaxSigColumns}.Any() ||
+        !never_.For(st_.Files.RandomPath()).Empty())
         return std::nullopt;
     noneFits_ = false;
+    allSetAside_ = false;
     const Long m = index.UsableCount();
     if (m < 1) return std::nullopt;
     // The collection is the one the start is about to load, with the stamp the
@@ -168,6 +205,7 @@ std::optional<std::string> SignatureEngine::NextSignature(std::string_view fixed
     const std::optional<std::string> quotation = index.Piece(static_cast<std::uint64_t>(p));
     if (!quotation) return std::nullopt;
     st_.QuoteNumber = p;
+    lastQuotation_ = *quotation;
     return ComposeSignature(fixedText, *quotation, WrapOf(st_));
 }
 

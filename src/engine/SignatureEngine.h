@@ -4,11 +4,13 @@
 // program state and on texts, and returns its results; the main window puts
 // them into its controls.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/DrawRounds.h"
+#include "engine/NeverAgain.h"
 #include "engine/ProgramFiles.h"
 #include "engine/ProgramState.h"
 #include "platform/FileSystem.h"
@@ -87,12 +89,18 @@ public:
     // Keeps the rounds of draws without repeats in the folder, so that a
     // round goes on after a restart ("" keeps them for this run alone).
     void KeepRoundsIn(std::string folder) { rounds_ = DrawRounds(std::move(folder)); }
+    // Keeps the lists of quotations set aside in the folder ("" keeps them
+    // for this run alone), and gives them.
+    void KeepSetAsideIn(std::string folder) { never_ = NeverAgain(std::move(folder)); }
+    NeverAgain& SetAside() { return never_; }
 
     // The index of the entry the next rotation uses under the fixed text; -1
     // when there is none. In random mode with NoRepeats, the next of the
     // collection's round. With length limits, entries whose signature would
     // be longer are passed over; when none fits, the shortest is used and
-    // NoneFits says so.
+    // NoneFits says so. Quotations set aside for the collection (NeverAgain)
+    // are passed over always; when every one is, there is none (-1) and
+    // AllSetAside says so.
     Long ChooseIndex(std::string_view fixedText);
 
     // One rotation's signature: the next entry chosen (and noted as the last
@@ -100,16 +108,26 @@ public:
     // signature is the fixed text alone, so that the file never keeps a
     // quotation from before.
     std::string NextSignature(std::string_view fixedText);
+    // A signature as a rotation in random mode composes it, from a fresh draw
+    // (`tagrota --print`): the round, the entry last used and the last
+    // quotation are left as they were.
+    std::string FreshSignature(std::string_view fixedText);
     // The same, drawn through the collection's index before the collection is
     // read whole (the first signature of a start): the entry NextSignature
     // would take from the whole text. Nothing when the index gives no entry,
-    // and with length limits set.
+    // with length limits set, and when quotations of the collection are set
+    // aside.
     std::optional<std::string> NextSignature(std::string_view fixedText,
                                              const CollectionIndex& index);
 
     // Whether the last rotation's signature is longer than the limits because
     // no entry gives a shorter one.
     bool NoneFits() const { return noneFits_; }
+    // Whether the last rotation had no quotation because every one of the
+    // collection is set aside.
+    bool AllSetAside() const { return allSetAside_; }
+    // The quotation of the last signature composed; nothing when it had none.
+    const std::optional<std::string>& LastQuotation() const { return lastQuotation_; }
 
     // Replaces the current signature file with the signature, in the line ends
     // of the state's SigLineEnds (see SignatureFileText), unless it is a file
@@ -121,15 +139,19 @@ private:
     // the round's next (the collection at `path` with `stamp`), or at random.
     Long Draw(Long count, const std::string& path, const std::optional<FileStamp>& stamp);
     SignatureSize SizeWith(std::string_view fixedText, Long index) const;
-    // The entry that gives the shortest signature, the first of equals.
-    Long Shortest(std::string_view fixedText, Long count);
+    // Of the entries `kept`, the one that gives the shortest signature, the
+    // first of equals; -1 when none is kept.
+    Long Shortest(std::string_view fixedText, Long count, const std::function<bool(Long)>& kept);
 
     ProgramState& st_;
     IFileSystem& files_;
     IClock& clock_;
     IRandom& random_;
     DrawRounds rounds_;
+    NeverAgain never_;
     bool noneFits_ = false;
+    bool allSetAside_ = false;
+    std::optional<std::string> lastQuotation_;
 };
 
 }  // namespace tagrota

@@ -50,6 +50,7 @@ ImageList MakeTabPictures() {
 frmMain::frmMain(MainWindowServices services)
     : s_(std::move(services)), engine_(state, s_.files, s_.clock, s_.random) {
     engine_.KeepRoundsIn(s_.roundsDir);
+    engine_.KeepSetAsideIn(s_.setAsideDir);
     const std::string collection =
         SettingsReader(s_.settings, s_.programDir)
             .ReadPath(SettingKey::RandomFile, DefaultCollectionPath(s_.programDir));
@@ -73,6 +74,9 @@ void frmMain::Compose() {
     // does.
     trayMode->onNextQuotation = [this] {
         if (!s_.ui.ModalWindowOpen()) NextQuotation();
+    };
+    trayMode->onNeverAgain = [this] {
+        if (!s_.ui.ModalWindowOpen()) NeverAgainCommand();
     };
     w.SetCaption("Tagrota!");
     w.SetIcon("tagrota");
@@ -138,6 +142,8 @@ void frmMain::Compose() {
                           MenuItemOf("mnuFindPrevious", "mnuEdit"),
                           {"mnuCommands", "&Commands", ""},
                           MenuItemOf("mnuNext", "mnuCommands"),
+                          MenuItemOf("mnuNever", "mnuCommands"),
+                          MenuItemOf("mnuSetAside", "mnuCommands"),
                           MenuItemOf("mnuStop", "mnuCommands"),
                           MenuItemOf("mnuBullets", "mnuCommands"),
                           MenuItemOf("mnuCheck", "mnuCommands"),

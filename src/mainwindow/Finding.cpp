@@ -4,14 +4,10 @@
 // it. The collection check: its listing, and a way from each line of it to
 // its place in the Random tab.
 
+#include "mainwindow/WindowConstants.h"
 #include "mainwindow/frmMain.h"
 
 namespace tagrota {
-namespace {
-
-const TextFont kListFont{"MS Sans Serif", 9.75};
-
-}  // namespace
 
 IEditor* frmMain::SearchedEditor() const {
     switch (SSTab1->Tab()) {

@@ -284,6 +284,7 @@ bool frmMain::WriteFirstSignatureThroughIndex() {
 void frmMain::ShowAndWrite(const std::string& s) {
     txtCurrent->SetText(s);
     TellIfNoneFits();
+    TellIfAllSetAside();
     const FileStatus written = engine_.WriteSignature(state.Files, s);
     if (written) {
         writeFailureShown_ = false;
@@ -322,16 +323,8 @@ void frmMain::TellIfNoneFits() {
 }
 
 std::string frmMain::ComposeForPrint() {
-    const Long lastUsed = state.QuoteNumber;
-    const Boolean inSequence = state.UseSeq, inRounds = state.NoRepeats;
-    // A fresh draw, as `--print` always makes, which leaves the round alone.
-    state.UseSeq = false;
-    state.NoRepeats = false;
-    std::string s = engine_.NextSignature(txtFixedSig->GetText());
-    state.UseSeq = inSequence;
-    state.NoRepeats = inRounds;
-    state.QuoteNumber = lastUsed;
-    return SignatureFileText(s, state.SigLineEnds);  // the bytes the signature file would hold
+    // The bytes the signature file would hold.
+    return SignatureFileText(engine_.FreshSignature(txtFixedSig->GetText()), state.SigLineEnds);
 }
 
 void frmMain::Reactivate() {

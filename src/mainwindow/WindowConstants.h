@@ -2,11 +2,15 @@
 // Figures of the main window that more than one of its files uses.
 
 #include "engine/ProgramState.h"
+#include "platform/Window.h"
 
 namespace tagrota {
 
 // The smallest the window may be, in twips.
 inline constexpr int kMinWidth = 6300, kMinHeight = 7200;
+
+// The font of the windows that list findings and quotations set aside.
+inline const TextFont kListFont{"MS Sans Serif", 9.75};
 
 // The find bar's height, in twips.
 inline constexpr int kFindBarHeight = 480;

@@ -6,8 +6,9 @@
 //
 // The handlers live in one file per concern: Composition.cpp (the controls),
 // Startup.cpp, Commands.cpp (toolbar, menu and tabs), Editing.cpp (dirty state
-// and Save), SettingsTab.cpp, Closing.cpp, Layout.cpp and Finding.cpp (the
-// find bar and the collection check); tray mode is a
+// and Save), SettingsTab.cpp, Closing.cpp, Layout.cpp, Finding.cpp (the
+// find bar and the collection check) and SetAside.cpp (quotations set aside);
+// tray mode is a
 // TrayMode (tray/TrayMode.h) that the window owns.
 
 #include <array>
@@ -56,6 +57,9 @@ struct MainWindowServices {
     // first signature of a start is drawn through the collection's index
     // before the collection is read whole. Without, it waits for the read.
     std::optional<std::string> indexFolder = {};
+    // Where the lists of quotations set aside are kept (see NeverAgain); ""
+    // keeps them for the run alone.
+    std::string setAsideDir = {};
 };
 
 // Tabs of SSTab1.
@@ -87,6 +91,9 @@ public:
     // collection in use and this copy's wrapping; nothing is shown, written or
     // noted as the entry last used.
     std::string ComposeForPrint();
+    // The quotation of the signature last composed for the Current tab (the
+    // one Never This One Again sets aside); nothing when it held none.
+    const std::optional<std::string>& CurrentQuotation() const { return engine_.LastQuotation(); }
 
     // Runs after the window has closed (the program then ends).
     std::function<void()> onClosed;
@@ -144,6 +151,13 @@ public:
     // of its own that stays open beside the main window; a double click on a
     // line selects its place in the Random tab.
     void CheckCollectionCommand();
+    // Never This One Again: the current signature's quotation is set aside
+    // for the collection in use (see NeverAgain), and the next one comes at
+    // once, as with Next Quotation.
+    void NeverAgainCommand();
+    // The quotations set aside for the collection in use, in a window of
+    // their own beside the main window, each to be taken back.
+    void SetAsideListCommand();
 
     // --- State and controls ---
     ProgramState state;
@@ -203,8 +217,14 @@ private:
     // current signature file; a failed write is told once per run of failures.
     void Rotate();
     void ShowAndWrite(const std::string& signature);
-    // After a rotation: tells, once, that no entry fits the length limits.
+    // After a rotation: tells, once, that no entry fits the length limits,
+    // or that every one is set aside.
     void TellIfNoneFits();
+    void TellIfAllSetAside();
+    // The set-aside window's list, as the collection in use has it now.
+    void FillSetAsideList();
+    // The set-aside window's quotation `which` goes back into the rotation.
+    void TakeBackSetAside(int which);
     // The collection chosen on the Settings tab (by browsing or a drop): for
     // the next start, or after Yes loaded now.
     void UseCollectionFile(const std::string& fileName, const std::string& oldPath);
@@ -265,6 +285,10 @@ private:
     // The last check's listing and what it found.
     std::unique_ptr<IWindow> checkWindow_;
     std::vector<CollectionFinding> findings_;
+    // The window of quotations set aside, while it is open.
+    std::unique_ptr<IWindow> setAsideWindow_;
+    ILabel* lblSetAside_ = nullptr;
+    IListBox* setAsideList_ = nullptr;
     // The collection, read on a thread of its own while the window is built
     // (unless its index is kept); the start-up hands the result to the
     // collection load.
@@ -278,6 +302,8 @@ private:
     bool writeFailureShown_ = false;
     // No entry fitting the length limits has been told since one last fit.
     bool noneFitShown_ = false;
+    // Every quotation set aside has been told since one was last drawn.
+    bool allSetAsideShown_ = false;
     std::unique_ptr<IFileWatch> watch_;
     // Per tab: its file's removal, and a change under unsaved edits, told.
     std::array<bool, 2> goneTold_{}, changedTold_{};

@@ -158,6 +158,8 @@ class IListBox : public virtual IControl {
 public:
     virtual void SetItems(const std::vector<std::string>& items) = 0;
     virtual int Count() const = 0;
+    // The line selected: the first after SetItems; -1 with no lines.
+    virtual int ListIndex() const = 0;
     virtual void SetOnActivate(std::function<void(int index)> handler) = 0;
 };
 

@@ -26,6 +26,7 @@ void TrayMode::EnterTrayMode() {
     m_frmSysTray = frmSysTray::Create(shell_, std::move(events), ProgramVersion().FileDescription);
     m_frmSysTray->AddMenuItem("&Restore Tagrota!", "open", true);
     m_frmSysTray->AddMenuItem("&Next Quotation", "next", false);
+    m_frmSysTray->AddMenuItem("Ne&ver This One Again", "never", false);
     m_frmSysTray->AddMenuItem("-", "", false);
     m_frmSysTray->AddMenuItem("&Close", "close", false);
     m_frmSysTray->ToolTip("Tagrota! Signature Changer");
@@ -50,6 +51,8 @@ void TrayMode::m_frmSysTray_MenuClick(std::int32_t /*lIndex*/, const std::string
         window_.BringToFront();
     } else if (sKey == "next") {
         if (onNextQuotation) onNextQuotation();
+    } else if (sKey == "never") {
+        if (onNeverAgain) onNeverAgain();
     } else if (sKey == "close") {
         window_.Close(UnloadMode::FormCode);
     }

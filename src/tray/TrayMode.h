@@ -30,8 +30,9 @@ public:
     void LeaveTrayMode();
     void RemoveTrayIcon();
 
-    // The menu's Next Quotation.
+    // The menu's Next Quotation and Never This One Again.
     std::function<void()> onNextQuotation;
+    std::function<void()> onNeverAgain;
 
     // The tray icon while tray mode is on; empty otherwise.
     const std::shared_ptr<frmSysTray>& Icon() const { return m_frmSysTray; }

@@ -140,8 +140,14 @@ private:
 class ListBox final : public Control, public IListBox {
 public:
     explicit ListBox(const ControlPlace& place) : Control(place) {}
-    void SetItems(const std::vector<std::string>& items) override { items_ = items; }
+    void SetItems(const std::vector<std::string>& items) override {
+        items_ = items;
+        selected_ = items_.empty() ? -1 : 0;
+    }
     int Count() const override { return static_cast<int>(items_.size()); }
+    int ListIndex() const override { return selected_; }
+    // A user's click on the line.
+    void Select(int index) { selected_ = index; }
     void SetOnActivate(std::function<void(int)> handler) override {
         onActivate_ = std::move(handler);
     }
@@ -153,6 +159,7 @@ public:
 
 private:
     std::vector<std::string> items_;
+    int selected_ = -1;
     std::function<void(int)> onActivate_;
 };
 

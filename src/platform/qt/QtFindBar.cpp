@@ -128,4 +128,8 @@ int QtListBox::Count() const {
     return list_->count();
 }
 
+int QtListBox::ListIndex() const {
+    return list_->currentRow();
+}
+
 }  // namespace tagrota::qt

@@ -50,6 +50,7 @@ public:
     QtListBox(QtWindow& window, const ControlPlace& place);
     void SetItems(const std::vector<std::string>& items) override;
     int Count() const override;
+    int ListIndex() const override;
     void SetOnActivate(std::function<void(int)> handler) override {
         onActivate_ = std::move(handler);
     }

@@ -1,0 +1,116 @@
+// Quotations set aside: Never This One Again, the notice when every
+// quotation is, and the window that lists those of the collection in use so
+// that they can be taken back.
+
+#include <utility>
+
+#include "engine/Settings.h"
+#include "mainwindow/WindowConstants.h"
+#include "mainwindow/frmMain.h"
+
+namespace tagrota {
+namespace {
+
+// A quotation on one line of the list: its lines joined, cut at a length a
+// line of the list shows.
+std::string OneLine(const std::string& quotation) {
+    constexpr std::size_t kMostShown = 160;
+    std::string line;
+    for (std::size_t i = 0; i < quotation.size() && line.size() < kMostShown; ++i) {
+        if (quotation[i] == '\n')
+            line += " / ";
+        else if (quotation[i] != '\r')
+            line += quotation[i];
+    }
+    if (line.size() >= kMostShown) {
+        // Cut before a character, never inside one.
+        std::size_t cut = kMostShown;
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+        line.erase(cut);
+        line += "...";
+    }
+    return line;
+}
+
+}  // namespace
+
+void frmMain::NeverAgainCommand() {
+    if (holdRotation_) return;
+    const std::optional<std::string>& quotation = engine_.LastQuotation();
+    const std::string path = state.Files.CollectionInUse();
+    if (!quotation || path.empty()) {
+        s_.messages.MsgBox("The current signature holds no quotation to set aside.",
+                           MsgBoxStyle::Information, kAppName);
+        return;
+    }
+    if (const FileStatus added = engine_.SetAside().Add(path, *quotation); !added) {
+        s_.messages.MsgBox("The quotation could not be set aside for the collection " + path +
+                               ": " + added.reason + ".",
+                           MsgBoxStyle::Exclamation, kAppName);
+        return;
+    }
+    FillSetAsideList();
+    NextQuotation();
+}
+
+void frmMain::TellIfAllSetAside() {
+    if (!engine_.AllSetAside()) {
+        allSetAsideShown_ = false;
+        return;
+    }
+    if (std::exchange(allSetAsideShown_, true)) return;
+    s_.messages.ShowNotice("Every quotation of the collection " + state.Files.CollectionInUse() +
+                               " is set aside, so the signature is your fixed signature "
+                               "alone.\r\nCommands, Set-Aside Quotations takes them back.",
+                           MsgBoxStyle::Information, kAppName);
+}
+
+void frmMain::SetAsideListCommand() {
+    if (setAsideWindow_) setAsideWindow_->Close();
+    setAsideWindow_ = s_.ui.CreateDialogWindow(DialogFrame::Fixed, *window);
+    IWindow& w = *setAsideWindow_;
+    w.SetCaption("Set-Aside Quotations");
+    w.SetClientSize(9000, 5400);
+    lblSetAside_ = &w.AddLabel({"lblSetAside", {120, 90, 8760, 480}, 0, kListFont}, "");
+    setAsideList_ = &w.AddListBox({"lstSetAside", {120, 630, 8760, 4050}, 1, kListFont});
+    IButton& takeBack = w.AddButton({"btnTakeBack", {5160, 4800, 2400, 465}, 2, kListFont},
+                                    "&Take Back", ButtonKeys::None);
+    takeBack.SetOnClick([this] { TakeBackSetAside(setAsideList_->ListIndex()); });
+    IButton& close = w.AddButton({"btnClose", {7680, 4800, 1200, 465}, 3, kListFont}, "&Close",
+                                 ButtonKeys::Escape);
+    close.SetOnClick([this] { setAsideWindow_->Close(); });
+    setAsideList_->SetOnActivate([this](int index) { TakeBackSetAside(index); });
+    FillSetAsideList();
+    w.Show();
+}
+
+void frmMain::FillSetAsideList() {
+    if (!setAsideWindow_) return;
+    const std::string path = state.Files.CollectionInUse();
+    const NeverAgainList& list = engine_.SetAside().For(path);
+    std::vector<std::string> lines;
+    for (const std::string& entry : list.entries) lines.push_back(OneLine(entry));
+    setAsideList_->SetItems(lines);
+    const std::size_t n = lines.size();
+    std::string about;
+    if (!list.problem.empty())
+        about = "Nothing is set aside for " + path + ": " + list.problem + ".";
+    else if (n == 0)
+        about = "No quotation of " + path + " is set aside.";
+    else
+        about = std::to_string(n) + (n == 1 ? " quotation" : " quotations") + " of " + path +
+                " set aside. Take Back (or a double click) puts one back into the rotation.";
+    lblSetAside_->SetCaption(about);
+}
+
+void frmMain::TakeBackSetAside(int which) {
+    if (which < 0) return;
+    const std::string path = state.Files.CollectionInUse();
+    if (const FileStatus taken = engine_.SetAside().TakeBack(path, static_cast<std::size_t>(which));
+        !taken)
+        s_.messages.MsgBox("The quotation could not be taken back: " + taken.reason + ".",
+                           MsgBoxStyle::Exclamation, kAppName);
+    FillSetAsideList();
+}
+
+}  // namespace tagrota
