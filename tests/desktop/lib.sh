@@ -328,3 +328,27 @@ is_signature() {
 bytes() {
     if [ -s "$1" ]; then od -An -c "$1" | tr -s ' ' | tr -d '\n'; else echo "(empty)"; fi
 }
+
+# writes_signature <what> <action...>: runs the action and fails unless it
+# replaces the signature file within 5 seconds.
+writes_signature() {
+    what=$1
+    shift
+    before=$(inode "$APP/sig.txt")
+    "$@"
+    wait_until 5 sh -c "[ \"\$(stat -c %i '$APP/sig.txt')\" != '$before' ]" ||
+        fail "$what did not write a new signature"
+}
+
+# tray_menu <key>: opens the tray icon's menu and presses the key there.
+tray_menu() {
+    xdotool mousemove --window "$(tray_icon)" 8 8 click 3
+    sleep 0.5
+    press "$1"
+}
+
+# tagrota_rotate: `tagrota --rotate` with the running copy's folders.
+tagrota_rotate() {
+    XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" \
+        "$APP/tagrota" --rotate || fail "tagrota --rotate ended with status $?"
+}

@@ -12,24 +12,10 @@ set_aside() { find "$WORK/data" -name '*.never' -exec sed -e '1,3d' -e '/^%$/d' 
 # never_writes <what> <action...>: the action sets the quotation shown aside
 # and writes another.
 never_writes() {
-    what=$1
-    shift
     shown=$(quotation)
-    before=$(inode "$APP/sig.txt")
-    "$@"
-    wait_until 5 sh -c "[ \"\$(stat -c %i '$APP/sig.txt')\" != '$before' ]" ||
-        fail "$what did not write a new signature"
-    [ "$(quotation)" != "$shown" ] || fail "$what wrote $shown again"
-    set_aside | grep -qx "$shown" || fail "$what did not set $shown aside: $(set_aside)"
-}
-tray_never() {
-    xdotool mousemove --window "$(tray_icon)" 8 8 click 3
-    sleep 0.5
-    press v
-}
-rotate_command() {
-    XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" \
-        "$APP/tagrota" --rotate || fail "tagrota --rotate ended with status $?"
+    writes_signature "$@"
+    [ "$(quotation)" != "$shown" ] || fail "$1 wrote $shown again"
+    set_aside | grep -qx "$shown" || fail "$1 did not set $shown aside: $(set_aside)"
 }
 
 desktop_start tray
@@ -39,10 +25,10 @@ tagrota_ready
 sleep 1
 never_writes "Ctrl+Shift+N" press ctrl+shift+n
 wait_until 10 tray_icon >/dev/null || fail "no icon in the notification area"
-never_writes "the tray menu" tray_never
+never_writes "the tray menu" tray_menu v
 left=$(quotation)
 for i in 1 2 3; do
-    rotate_command
+    tagrota_rotate
     sleep 0.5
     [ "$(quotation)" = "$left" ] || fail "rotation $i wrote $(quotation), which is set aside"
 done
