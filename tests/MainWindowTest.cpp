@@ -101,6 +101,30 @@ TEST_F(MainWindow, StoredSettingsComeBack) {
     EXPECT_EQ(Rotations(), before + 1);
 }
 
+// Wayland: a window asked to start minimised may go where the user cannot
+// find it. It starts in the tray where there is one, else as a normal window;
+// the choice stays for a desktop that can.
+TEST_F(MainWindow, WhereTheDesktopCannotStartAWindowMinimisedItStaysWithinReach) {
+    for (auto [inSysTray, trayThere] : {std::pair{false, true}, {true, true}, {true, false}}) {
+        SCOPED_TRACE(std::to_string(inSysTray) + std::to_string(trayThere));
+        test::MainRig r;
+        r.ui.canStartMinimised = false;
+        r.tray.available = trayThere;
+        r.Store(SettingKey::StartMin, "True");
+        r.Store(SettingKey::InSysTray, inSysTray ? "True" : "False");
+        r.Start();
+        EXPECT_NE(r.Window().State(), WindowState::Minimized);
+        if (inSysTray && trayThere) {
+            EXPECT_FALSE(r.Window().Visible()) << "in the tray";
+            ASSERT_TRUE(r.Form().trayMode->Icon());
+            r.tray.SendCode(NotifyCode::WM_LBUTTONDBLCLK);
+        }
+        EXPECT_TRUE(r.Window().Visible());
+        r.Window().Menu().Click("mnuExit");
+        EXPECT_EQ(r.Stored(SettingKey::StartMin), "True");
+    }
+}
+
 TEST_F(MainWindow, FirstRotationComesBeforeTheWindowIsShown) {
     // Plain, start minimised, tray mode, and minimised to the tray.
     for (auto [startMin, inSysTray] :

@@ -132,9 +132,16 @@ void frmMain::Form_Load() {
     if (!firstWritten) Rotate();
 
     if (state.InSysTray) chkSysTray->SetValue(1);
+    // Where the desktop cannot start a window minimised (Wayland), the
+    // window starts in the tray if there is one, and otherwise as a normal
+    // window rather than one the user may not find again.
+    bool startInTray = false;
     if (state.StartMin) {
         chkMin->SetValue(1);
-        window->SetState(WindowState::Minimized);
+        if (s_.ui.CanStartMinimised())
+            window->SetState(WindowState::Minimized);
+        else
+            startInTray = state.InSysTray && s_.trayShell.IsAvailable();
     }
 
     Toolbar1->SetButtonValue("Bullets", state.UseSeq ? 1 : 0);
@@ -143,7 +150,7 @@ void frmMain::Form_Load() {
     SSTab1->SetTab(TabIndex::Fixed);
 
     WatchFiles();
-    window->Show();
+    if (!startInTray) window->Show();
     TellOfRecoveryFiles();
 }
 

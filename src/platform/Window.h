@@ -396,6 +396,11 @@ public:
     // Whether a window of the program (a dialog, a message box) holds the
     // user inside it now.
     virtual bool ModalWindowOpen() const = 0;
+    // Whether the desktop minimises a window the program asks to start
+    // minimised, where the user finds it again. Not on Wayland: a client
+    // there can only ask, and a compositor that heeds it may offer no way
+    // back to the window.
+    virtual bool CanStartMinimised() const = 0;
     // A watch over files that other programs may change (FileWatch.h).
     virtual std::unique_ptr<IFileWatch> CreateFileWatch() = 0;
     // Runs `work` on a thread of its own, then `then` on the user-interface

@@ -485,6 +485,9 @@ public:
     std::vector<Rect> ScreenWorkAreas() const override { return screens; }
     std::string UpperCase(const std::string& text) const override { return BasicUpperCase(text); }
     bool ModalWindowOpen() const override { return modalDepth > 0; }
+    bool CanStartMinimised() const override { return canStartMinimised; }
+    // False plays a Wayland desktop.
+    bool canStartMinimised = true;
     std::unique_ptr<IFileWatch> CreateFileWatch() override {
         return std::make_unique<FileWatch>(*this);
     }

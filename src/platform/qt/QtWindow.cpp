@@ -705,6 +705,10 @@ bool QtUserInterface::ModalWindowOpen() const {
     return QApplication::activeModalWidget() != nullptr;
 }
 
+bool QtUserInterface::CanStartMinimised() const {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 std::vector<Rect> QtUserInterface::ScreenWorkAreas() const {
     // In the primary screen's scale, the one a window is placed in before it
     // is first shown.

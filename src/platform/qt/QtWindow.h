@@ -241,6 +241,7 @@ public:
     std::vector<Rect> ScreenWorkAreas() const override;
     std::string UpperCase(const std::string& text) const override;
     bool ModalWindowOpen() const override;
+    bool CanStartMinimised() const override;
     std::unique_ptr<IFileWatch> CreateFileWatch() override;
     std::unique_ptr<IBackgroundWork> RunBeside(std::function<void()> work,
                                                std::function<void()> then) override;
