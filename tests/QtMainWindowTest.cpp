@@ -269,5 +269,36 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     EXPECT_EQ(random.GetText(), file);
 }
 
+// Where Tab goes on the Settings tab: every control that takes the focus, in
+// turn, each tick box beside the control it belongs with.
+TEST_F(QtMainWindow, TabWalksTheSettingsTabInItsOrder) {
+    store.values[{kAppName, kSettingsSection, "DoWrap"}] = "True";
+    Start();
+    form->Toolbar1_ButtonClick("Settings");
+    QCoreApplication::processEvents();
+    QWidget* top = dynamic_cast<qt::QtWindow&>(*form->window).widget();
+    auto nameOf = [top](QWidget* w) {
+        for (; w && w != top; w = w->parentWidget())
+            if (!w->objectName().isEmpty()) return w->objectName().toStdString();
+        return std::string();
+    };
+    QWidget* start = top->findChild<QWidget*>("chkSysTray");
+    ASSERT_NE(start, nullptr);
+    std::vector<std::string> order;
+    QWidget* w = start;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(top) && w->isEnabled())
+            order.push_back(nameOf(w));
+        w = w->nextInFocusChain();
+    } while (w != start && order.size() < 40);
+    const std::vector<std::string> settings{
+        "chkSysTray",     "chkWordWrap",    "chkWrapStrict", "txtRPath",      "txtCPath",
+        "btnFindPath(1)", "btnFindPath(0)", "HScroll1",      "HScroll2",      "chkMin",
+        "chkNoRepeats",   "HScroll3",       "HScroll4",      "btnLimitPreset"};
+    ASSERT_GE(order.size(), settings.size());
+    order.resize(settings.size());
+    EXPECT_EQ(order, settings);
+}
+
 }  // namespace
 }  // namespace tagrota
