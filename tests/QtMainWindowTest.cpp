@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 
@@ -24,6 +25,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/qt/QtScintillaEditor.h"
 #include "platform/qt/QtTextControls.h"
+#include "platform/qt/QtToolbar.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/ScintillaModule.h"
 
@@ -298,6 +300,22 @@ TEST_F(QtMainWindow, TabWalksTheSettingsTabInItsOrder) {
     ASSERT_GE(order.size(), settings.size());
     order.resize(settings.size());
     EXPECT_EQ(order, settings);
+}
+
+// At the window's first size, which is its smallest width, every toolbar
+// button is on the toolbar itself, none in its overflow menu.
+TEST_F(QtMainWindow, EveryToolbarButtonShowsAtTheFirstWidth) {
+    Start();
+    QCoreApplication::processEvents();
+    auto& toolbar = dynamic_cast<qt::QtToolbar&>(*form->Toolbar1);
+    const QRect bar = toolbar.widget()->rect();
+    for (const char* key : {"Exit", "Save", "Fixed", "Random", "Current", "Settings", "About",
+                            "Help", "Next", "Stop", "Bullets"}) {
+        QToolButton* button = toolbar.button(key);
+        ASSERT_NE(button, nullptr) << key;
+        EXPECT_TRUE(button->isVisible()) << key << " at a width of " << bar.width();
+        EXPECT_TRUE(bar.contains(button->geometry())) << key;
+    }
 }
 
 }  // namespace
