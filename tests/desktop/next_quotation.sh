@@ -4,7 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 
 # The toolbar's Next Quotation button at the window's first size.
-NEXT_BUTTON='303 41'
+NEXT_BUTTON='289 41'
 
 # next_writes <what> <action...>: the action replaces the signature file.
 next_writes() {
