@@ -13,14 +13,23 @@
 namespace tagrota {
 namespace {
 
-// Lines 1 to 11 end in CR LF, 12 and 13 in LF alone.
+// Lines 1 to 17 end in CR LF, 18 and 19 in LF alone. Under the two-line fixed
+// text, wrapped at 40 columns, with the limits at 4 lines of 45 columns:
 constexpr const char* kEveryFinding =
     "First entry\r\n%\r\n"           // entry 1, line 1
     "Second entry \r\n%\r\n"         // 2, line 3: a space at the end
     "\r\n%\r\n"                      // 3, line 5: empty
     "First entry\r\n%\r\n"           // 4, line 7: the same as 1
     "Tabbed\t\r\nline two\r\n%\r\n"  // 5, line 9: a tab at the end
-    "Last\n%\n";                     // 6, line 12: the line ends change
+    // 6, line 12: a wrapped line counts its words' characters, not the spaces
+    "One, two, three, four, five, six, seven, eight, nine, ten, eleven, twelve.\r\n%\r\n"
+    // 7, line 14: 55 columns, which the wrap makes two lines that fit
+    "Words that wrap within the width of forty columns here.\r\n%\r\n"
+    // 8, line 16: a word the wrap can't break, after two lines of words; too
+    // wide and too long
+    "And on and on and on and on and on and on and on and on and on and on "
+    "Supercalifragilisticexpialidocious-and-so-on-and-on\r\n%\r\n"
+    "Last\n%\n";  // 9, line 18: the line ends change
 
 class CollectionCheck : public ::testing::Test {
 protected:
@@ -43,6 +52,11 @@ protected:
 };
 
 TEST_F(CollectionCheck, ListsEveryKindAndEachLineLeadsToItsPlace) {
+    test::WriteBytes(rig.dir.File("fixed.txt"), "Jo Doe\r\nexample.org");
+    rig.Store("DoWrap", "True");
+    rig.Store("WrapCount", "40");
+    rig.Store("MaxSigLines", "4");
+    rig.Store("MaxSigColumns", "45");
     Start(kEveryFinding);
     rig.Window().Menu().Click("mnuCheck");
     headless::Window* listing = Listing();
@@ -50,12 +64,15 @@ TEST_F(CollectionCheck, ListsEveryKindAndEachLineLeadsToItsPlace) {
     auto& list = listing->Find<headless::ListBox>("lstFindings");
     EXPECT_EQ(list.Items(),
               (std::vector<std::string>{
-                  "The file mixes its line ends (11 CR LF, 2 LF); line 12 is the first to end "
+                  "The file mixes its line ends (17 CR LF, 2 LF); line 18 is the first to end "
                   "otherwise than the first line. A save writes them all as the first line does.",
                   "Entry 2 (line 3): white space at the end of line 3",
                   "Entry 3 (line 5): empty",
                   "Entry 4 (line 7): the same as entry 1 (line 1)",
                   "Entry 5 (line 9): white space at the end of line 9",
+                  "Entry 6 (line 12): makes a signature 48 columns wide (limit 45)",
+                  "Entry 8 (line 16): makes a signature of 5 lines (limit 4) and 56 columns wide "
+                  "(limit 45)",
               }));
 
     list.Activate(3);
@@ -68,6 +85,8 @@ TEST_F(CollectionCheck, ListsEveryKindAndEachLineLeadsToItsPlace) {
     EXPECT_EQ(Selected(), "Tabbed\t");
     list.Activate(0);
     EXPECT_EQ(Selected(), "Last");
+    list.Activate(5);
+    EXPECT_EQ(Selected().substr(0, 10), "One, two, ");
     EXPECT_GT(rig.Editor("txtRandom").focusTaken, 0);
     EXPECT_FALSE(rig.Form().state.RandomDirty) << "checking changes nothing";
 
@@ -79,23 +98,24 @@ TEST_F(CollectionCheck, ListsEveryKindAndEachLineLeadsToItsPlace) {
     EXPECT_TRUE(rig.messages.shown.empty());
 }
 
-TEST_F(CollectionCheck, ACleanCollectionSaysSoAndLengthLimitsHaveTheirPlace) {
+TEST_F(CollectionCheck, ACleanCollectionSaysSoNamingTheLengthLimitsOnlyWhenSet) {
+    test::WriteBytes(rig.dir.File("fixed.txt"), "Jo");
     Start("One\r\n%\r\nTwo\r\n  indented\r\n%\r\n");
     rig.Window().Menu().Click("mnuCheck");
     EXPECT_EQ(Listing(), nullptr);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].title, "Collection Check");
+    EXPECT_EQ(rig.messages.shown[0].text.find("limit"), std::string::npos)
+        << rig.messages.shown[0].text;
 
-    // Entries the signature's length limits leave out are listed by the rule
-    // that knows the limits.
-    CheckRules rules;
-    rules.overLimits = [](std::string_view entry) {
-        return entry.size() > 3 ? "over 3 characters" : "";
-    };
-    const auto found = CheckCollection("One\r\n%\r\nThree\r\n%\r\n", "", rules);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].kind, FindingKind::OverLimits);
-    EXPECT_EQ(found[0].message, "Entry 2 (line 3): over 3 characters");
+    rig.Find<headless::Button>("btnLimitPreset").Click();
+    rig.Window().Menu().Click("mnuCheck");
+    EXPECT_EQ(Listing(), nullptr);
+    ASSERT_EQ(rig.messages.shown.size(), 2u);
+    EXPECT_NE(
+        rig.messages.shown[1].text.find("no entries over the length limits (4 lines, 80 columns),"),
+        std::string::npos)
+        << rig.messages.shown[1].text;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "platform/TextSearch.h"
@@ -72,6 +73,74 @@ RC_GTEST_PROP(TextSearch, FindsWhatAPlainScanFinds, ()) {
         RC_ASSERT(found->Span == expected->Span);
         RC_ASSERT(found->Wrapped == expected->Wrapped);
     }
+}
+
+// Whole characters of UTF-8: letters in their cases (the Greek sigma and
+// theta in all their forms), letters that have no other case or fold to one
+// of another length, and separators.
+rc::Gen<std::string> Letters(int longest) {
+    static const std::vector<std::string> kLetters = {
+        "a",      "A",      "\u00e4", "\u00c4", "\u00ff", "\u0178", "\u00b5", "\u03bc",
+        "\u039c", "\u03c3", "\u03a3", "\u03c2", "\u03b8", "\u0398", "\u03d1", "\u03f4",
+        "\u0436", "\u0416", "\u0451", "\u0401", "\u0142", "\u0141", "\u1ea1", "\u1ea0",
+        "\u017f", "s",      "\u1e9e", "\u00df", "\u2019", "%",      "\r\n"};
+    return rc::gen::mapcat(rc::gen::inRange<std::size_t>(0, longest + 1), [](std::size_t n) {
+        return rc::gen::map(
+            rc::gen::container<std::vector<std::string>>(n, rc::gen::elementOf(kLetters)),
+            [](const std::vector<std::string>& letters) {
+                std::string text;
+                for (const std::string& l : letters) text += l;
+                return text;
+            });
+    });
+}
+
+// Without regard to case, a search finds what a plain scan of the folded text
+// finds for the folded query, at the same places.
+RC_GTEST_PROP(TextSearch, WithoutCaseFindsWhatTheFoldedTextHolds, ()) {
+    const std::string text = *Letters(40);
+    TextQuery q;
+    q.What = *Letters(3);
+    q.Forward = *rc::gen::arbitrary<bool>();
+    q.MatchCase = false;
+    q.WrapAround = *rc::gen::arbitrary<bool>();
+    const TextSpan sel{*rc::gen::inRange<std::size_t>(0, text.size() + 3),
+                       *rc::gen::inRange<std::size_t>(0, 5)};
+    const std::string folded = FoldCase(text);
+    RC_ASSERT(folded.size() == text.size());
+    TextQuery exact = q;
+    exact.What = FoldCase(q.What);
+    exact.MatchCase = true;
+    const auto found = FindInText(text, q, sel);
+    const auto expected = Scan(folded, exact, sel);
+    RC_ASSERT(found.has_value() == expected.has_value());
+    if (found) {
+        RC_ASSERT(found->Span == expected->Span);
+        RC_ASSERT(found->Wrapped == expected->Wrapped);
+    }
+}
+
+TEST(TextSearch, LettersBeyondAsciiMatchInEitherCaseUnlessCaseCounts) {
+    EXPECT_EQ(FoldCase("\u00c4RGER \u03a3\u039f\u03a6\u0399\u0391\u03a3 \u0416\u0401 "
+                       "\u0141\u00d3D\u0179 \u1ea0 \u0178 \u1e9e \u017f"),
+              "\u00e4rger \u03c3\u03bf\u03c6\u03b9\u03b1\u03c3 \u0436\u0451 "
+              "\u0142\u00f3d\u017a \u1ea1 \u00ff \u1e9e \u017f")
+        << "the capital sharp s and the long s fold to letters of another length";
+    const std::string text =
+        "Kein \u00e4rger. \u03c3\u03bf\u03c6\u03b9\u03b1\u03c2! "
+        "\u0436\u0443\u0440\u043d\u0430\u043b";
+    auto find = [&](const std::string& what, bool matchCase) -> std::optional<std::size_t> {
+        const auto found = FindInText(text, {what, true, matchCase, true}, {});
+        if (!found) return std::nullopt;
+        return found->Span.Start;
+    };
+    EXPECT_EQ(find("\u00c4RGER", false), text.find("\u00e4rger"));
+    EXPECT_EQ(find("\u03a3\u039f\u03a6\u0399\u0391\u03a3", false), text.find("\u03c3"))
+        << "the final sigma is a sigma";
+    EXPECT_EQ(find("\u0416\u0423\u0420\u041d\u0410\u041b", false), text.find("\u0436"));
+    EXPECT_EQ(find("k\u0395\u0399N \u00c4", false), std::nullopt) << "a Greek E is no Latin e";
+    EXPECT_EQ(find("\u00c4RGER", true), std::nullopt);
+    EXPECT_EQ(find("\u00e4rger", true), text.find("\u00e4rger"));
 }
 
 class FindBar : public ::testing::Test {

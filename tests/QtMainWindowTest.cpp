@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 
@@ -24,6 +25,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/qt/QtScintillaEditor.h"
 #include "platform/qt/QtTextControls.h"
+#include "platform/qt/QtToolbar.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/ScintillaModule.h"
 
@@ -267,6 +269,53 @@ TEST_F(QtMainWindow, ALargeCollectionFillsAcrossTurnsAndAnEditKeepsEveryOtherByt
     EXPECT_EQ(changes, 3) << "the same text again is no change";
     while (random.Filling()) QCoreApplication::processEvents();
     EXPECT_EQ(random.GetText(), file);
+}
+
+// Where Tab goes on the Settings tab: every control that takes the focus, in
+// turn, each tick box beside the control it belongs with.
+TEST_F(QtMainWindow, TabWalksTheSettingsTabInItsOrder) {
+    store.values[{kAppName, kSettingsSection, "DoWrap"}] = "True";
+    Start();
+    form->Toolbar1_ButtonClick("Settings");
+    QCoreApplication::processEvents();
+    QWidget* top = dynamic_cast<qt::QtWindow&>(*form->window).widget();
+    auto nameOf = [top](QWidget* w) {
+        for (; w && w != top; w = w->parentWidget())
+            if (!w->objectName().isEmpty()) return w->objectName().toStdString();
+        return std::string();
+    };
+    QWidget* start = top->findChild<QWidget*>("chkSysTray");
+    ASSERT_NE(start, nullptr);
+    std::vector<std::string> order;
+    QWidget* w = start;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(top) && w->isEnabled())
+            order.push_back(nameOf(w));
+        w = w->nextInFocusChain();
+    } while (w != start && order.size() < 40);
+    const std::vector<std::string> settings{
+        "chkSysTray",     "chkWordWrap",    "chkWrapStrict", "txtRPath",      "txtCPath",
+        "btnFindPath(1)", "btnFindPath(0)", "HScroll1",      "HScroll2",      "chkMin",
+        "chkNoRepeats",   "HScroll3",       "HScroll4",      "btnLimitPreset"};
+    ASSERT_GE(order.size(), settings.size());
+    order.resize(settings.size());
+    EXPECT_EQ(order, settings);
+}
+
+// At the window's first size, which is its smallest width, every toolbar
+// button is on the toolbar itself, none in its overflow menu.
+TEST_F(QtMainWindow, EveryToolbarButtonShowsAtTheFirstWidth) {
+    Start();
+    QCoreApplication::processEvents();
+    auto& toolbar = dynamic_cast<qt::QtToolbar&>(*form->Toolbar1);
+    const QRect bar = toolbar.widget()->rect();
+    for (const char* key : {"Exit", "Save", "Fixed", "Random", "Current", "Settings", "About",
+                            "Help", "Next", "Stop", "Bullets"}) {
+        QToolButton* button = toolbar.button(key);
+        ASSERT_NE(button, nullptr) << key;
+        EXPECT_TRUE(button->isVisible()) << key << " at a width of " << bar.width();
+        EXPECT_TRUE(bar.contains(button->geometry())) << key;
+    }
 }
 
 }  // namespace

@@ -53,6 +53,40 @@ std::string Counted(std::size_t n, const char* what) {
 
 }  // namespace
 
+std::string LimitsText(const SignatureLimits& limits) {
+    std::string text;
+    if (limits.MaxLines > 0) text = Counted(static_cast<std::size_t>(limits.MaxLines), "lines");
+    if (limits.MaxColumns > 0)
+        text += (text.empty() ? "" : ", ") +
+                Counted(static_cast<std::size_t>(limits.MaxColumns), "columns");
+    return text;
+}
+
+CheckRules LengthLimitRules(std::string fixedText, const WrapSettings& wrap,
+                            const SignatureLimits& limits) {
+    CheckRules rules;
+    if (!limits.Any()) return rules;
+    rules.overLimits = [fixed = std::move(fixedText), wrap,
+                        limits](std::string_view entry) -> std::string {
+        const SignatureSize size = MeasureSignature(ComposeSignature(fixed, entry, wrap));
+        const bool tooLong =
+            limits.MaxLines > 0 && size.lines > static_cast<std::size_t>(limits.MaxLines);
+        const bool tooWide =
+            limits.MaxColumns > 0 && size.columns > static_cast<std::size_t>(limits.MaxColumns);
+        if (!tooLong && !tooWide) return {};
+        std::string why = "makes a signature";
+        if (tooLong)
+            why += " of " + Counted(size.lines, "lines") + " (limit " +
+                   std::to_string(limits.MaxLines) + ")";
+        if (tooLong && tooWide) why += " and";
+        if (tooWide)
+            why += " " + Counted(size.columns, "columns") + " wide (limit " +
+                   std::to_string(limits.MaxColumns) + ")";
+        return why;
+    };
+    return rules;
+}
+
 std::vector<CollectionFinding> CheckCollection(std::string_view text, std::string_view fileBytes,
                                                const CheckRules& rules) {
     std::vector<CollectionFinding> found;

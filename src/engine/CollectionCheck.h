@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/SignatureEngine.h"
 #include "platform/TextSearch.h"
 
 namespace tagrota {
@@ -36,6 +37,16 @@ struct CheckRules {
     // Unset: no limits, no such findings.
     std::function<std::string(std::string_view entry)> overLimits;
 };
+
+// The rule that finds the entries whose signature goes over `limits`: each
+// entry put under `fixedText` and wrapped as `wrap` says, measured as the
+// rotation measures it. No limits set: no rule.
+CheckRules LengthLimitRules(std::string fixedText, const WrapSettings& wrap,
+                            const SignatureLimits& limits);
+
+// The limits as the listing names them, e.g. "4 lines, 80 columns"; "" when
+// none is set.
+std::string LimitsText(const SignatureLimits& limits);
 
 // The findings in the collection `text` (CR LF line ends, as the Random tab
 // holds it), by line; `fileBytes` is the collection file as it lies on disk,

@@ -193,43 +193,44 @@ void frmMain::ComposeSettingsTab() {
     };
     chkSysTray = &w.AddCheckBox(place("chkSysTray", {180, 585, 2310, 260}, 5, kDialogFont),
                                 "Place in System Tray");
-    chkMin = &w.AddCheckBox(place("chkMin", {3100, 585, 1905, 285}, 18, kDialogFont),
+    chkMin = &w.AddCheckBox(place("chkMin", {3100, 585, 1905, 285}, 19, kDialogFont),
                             "Start &Minimized");
     chkWordWrap = &w.AddCheckBox(place("chkWordWrap", {180, 990, 2490, 260}, 6, kDialogFont),
                                  "Enable Word Wrapping");
-    chkWrapStrict = &w.AddCheckBox(place("chkWrapStrict", {3100, 990, 2900, 260}, 26, kDialogFont),
+    // Tab takes the user from word wrapping to its strict kind beside it.
+    chkWrapStrict = &w.AddCheckBox(place("chkWrapStrict", {3100, 990, 2900, 260}, 7, kDialogFont),
                                    "Strictly &Within the Width");
-    HScroll1 = &w.AddScrollBar(place("HScroll1", {180, 1305, 2800, 285}, 13), kMinWrapCount,
+    HScroll1 = &w.AddScrollBar(place("HScroll1", {180, 1305, 2800, 285}, 14), kMinWrapCount,
                                kMaxWrapCount, 1, 10, kMinWrapCount);
-    lblWordWrap = &w.AddLabel(place("lblWordWrap", {3240, 1260, 540, 360}, 14, kValueFont), "065");
-    Label1[2] = &w.AddLabel(place("Label1(2)", {180, 1755, 2940, 240}, 15, kDialogFont),
+    lblWordWrap = &w.AddLabel(place("lblWordWrap", {3240, 1260, 540, 360}, 15, kValueFont), "065");
+    Label1[2] = &w.AddLabel(place("Label1(2)", {180, 1755, 2940, 240}, 16, kDialogFont),
                             "Duration of signature, in seconds:");
-    HScroll2 = &w.AddScrollBar(place("HScroll2", {180, 2025, 2800, 285}, 16), kMinSigDuration,
+    HScroll2 = &w.AddScrollBar(place("HScroll2", {180, 2025, 2800, 285}, 17), kMinSigDuration,
                                kMaxSigDuration, 1, 5, kMinSigDuration);
-    lblDur = &w.AddLabel(place("lblDur", {3240, 1980, 420, 360}, 17, kValueFont), "00");
-    Label1[0] = &w.AddLabel(place("Label1(0)", {180, 2565, 3645, 240}, 7, kDialogFont),
+    lblDur = &w.AddLabel(place("lblDur", {3240, 1980, 420, 360}, 18, kValueFont), "00");
+    Label1[0] = &w.AddLabel(place("Label1(0)", {180, 2565, 3645, 240}, 8, kDialogFont),
                             "Random Signatures Path and File Name:");
-    txtRPath = &w.AddTextBox(place("txtRPath", {180, 2835, 4300, 360}, 8, kDialogFont));
+    txtRPath = &w.AddTextBox(place("txtRPath", {180, 2835, 4300, 360}, 9, kDialogFont));
     btnFindPath[0] =
-        &w.AddPictureButton(place("btnFindPath(0)", {4680, 2790, 555, 465}, 12), "browse");
-    Label1[1] = &w.AddLabel(place("Label1(1)", {180, 3240, 3390, 240}, 9, kDialogFont),
+        &w.AddPictureButton(place("btnFindPath(0)", {4680, 2790, 555, 465}, 13), "browse");
+    Label1[1] = &w.AddLabel(place("Label1(1)", {180, 3240, 3390, 240}, 10, kDialogFont),
                             "Current Signature Path and File Name:");
-    txtCPath = &w.AddTextBox(place("txtCPath", {180, 3510, 4300, 360}, 10, kDialogFont));
+    txtCPath = &w.AddTextBox(place("txtCPath", {180, 3510, 4300, 360}, 11, kDialogFont));
     btnFindPath[1] =
-        &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 11), "browse");
-    chkNoRepeats = &w.AddCheckBox(place("chkNoRepeats", {180, 4050, 4300, 260}, 19, kDialogFont),
+        &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 12), "browse");
+    chkNoRepeats = &w.AddCheckBox(place("chkNoRepeats", {180, 4050, 4300, 260}, 20, kDialogFont),
                                   "&No Repeats Until Every Quotation Was Used");
-    Label1[3] = &w.AddLabel(place("Label1(3)", {180, 4440, 5000, 240}, 20, kDialogFont),
+    Label1[3] = &w.AddLabel(place("Label1(3)", {180, 4440, 5000, 240}, 21, kDialogFont),
                             "Longest signature, in lines and columns (0 = no limit):");
-    HScroll3 = &w.AddScrollBar(place("HScroll3", {180, 4710, 1800, 285}, 21), 0, kMaxSigLinesLimit,
+    HScroll3 = &w.AddScrollBar(place("HScroll3", {180, 4710, 1800, 285}, 22), 0, kMaxSigLinesLimit,
                                1, 4, 0);
-    lblMaxLines = &w.AddLabel(place("lblMaxLines", {2040, 4665, 420, 360}, 22, kValueFont), "00");
-    HScroll4 = &w.AddScrollBar(place("HScroll4", {2640, 4710, 1800, 285}, 23), 0,
+    lblMaxLines = &w.AddLabel(place("lblMaxLines", {2040, 4665, 420, 360}, 23, kValueFont), "00");
+    HScroll4 = &w.AddScrollBar(place("HScroll4", {2640, 4710, 1800, 285}, 24), 0,
                                kMaxSigColumnsLimit, 1, 10, 0);
     lblMaxColumns =
-        &w.AddLabel(place("lblMaxColumns", {4500, 4665, 540, 360}, 24, kValueFont), "000");
+        &w.AddLabel(place("lblMaxColumns", {4500, 4665, 540, 360}, 25, kValueFont), "000");
     btnLimitPreset =
-        &w.AddButton(place("btnLimitPreset", {180, 5100, 4860, 405}, 25, kDialogFont),
+        &w.AddButton(place("btnLimitPreset", {180, 5100, 4860, 405}, 26, kDialogFont),
                      "4 lines of 80 columns (news and mailing lists)", ButtonKeys::None);
     // The paths show the chosen files; the browse buttons choose them.
     txtRPath->SetLocked(true);

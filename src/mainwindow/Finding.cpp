@@ -65,13 +65,18 @@ void frmMain::CheckCollectionCommand() {
     const std::string path = state.Files.CollectionInUse();
     // The file's own line ends, which the tab shows all as one kind.
     const FileContents file = s_.files.ReadFile(path);
-    findings_ = CheckCollection(*text, file.status ? file.bytes : std::string());
+    // Each entry measured as the rotation would write it under the Fixed tab.
+    const SignatureLimits limits{state.MaxSigLines, state.MaxSigColumns};
+    findings_ = CheckCollection(*text, file.status ? file.bytes : std::string(),
+                                LengthLimitRules(txtFixedSig->GetText(), WrapOf(state), limits));
     if (checkWindow_) checkWindow_->Close();
     if (findings_.empty()) {
         checkWindow_.reset();
-        s_.messages.MsgBox("The collection " + path +
-                               " holds no duplicate or empty entries, no lines that end in "
-                               "white space, and one kind of line end.",
+        const std::string overLimits =
+            limits.Any() ? " no entries over the length limits (" + LimitsText(limits) + ")," : "";
+        s_.messages.MsgBox("The collection " + path + " holds no duplicate or empty entries," +
+                               overLimits +
+                               " no lines that end in white space, and one kind of line end.",
                            MsgBoxStyle::Information, "Collection Check");
         return;
     }

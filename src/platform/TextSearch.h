@@ -11,6 +11,14 @@
 
 namespace tagrota {
 
+// The text with its letters in one case, as a search without regard to case
+// sees them: simple case folding of the ASCII, Latin-1 Supplement, Latin
+// Extended-A, Latin Extended Additional, Greek and Cyrillic letters ("Ä" and
+// "ä" fold to "ä"; "Σ", "σ" and "ς" to "σ"). Each letter folds to one of the
+// same length in UTF-8, so that a place in the folded text is the same place in
+// the text; bytes that are no UTF-8 stay as they are.
+std::string FoldCase(std::string_view text);
+
 // A part of a text, as byte offsets.
 struct TextSpan {
     std::size_t Start = 0, Length = 0;
@@ -20,7 +28,8 @@ struct TextSpan {
 struct TextQuery {
     std::string What;
     bool Forward = true;
-    // Without it, ASCII letters match either case.
+    // Without it, letters match in either case (FoldCase). A query that is no
+    // UTF-8 matches byte for byte where it is not.
     bool MatchCase = false;
     // On past the end (back past the start) to the other end.
     bool WrapAround = true;

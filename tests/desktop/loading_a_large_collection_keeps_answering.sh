@@ -5,7 +5,7 @@
 # in, the signatures come from it.
 . "$(dirname "$0")/lib.sh"
 
-HELP_BUTTON='270 41'
+HELP_BUTTON='261 41'
 cp "$(dirname "$PROGRAM")/tagrota_scintilla.so" "$(dirname "$PROGRAM")"/tab?.rtf \
     "$(dirname "$PROGRAM")/index.html" "$APP/"
 printf -- '-- \r\nMe\r\n' >"$APP/fixed.txt"

@@ -4,7 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 
 # The toolbar's Next Quotation button at the window's first size.
-NEXT_BUTTON='303 41'
+NEXT_BUTTON='289 41'
 
 desktop_start tray
 ini SigDuration 60

@@ -24,16 +24,16 @@ class HoldButton final : public QToolButton {
 public:
     using QToolButton::QToolButton;
 
-    // Captioned buttons take little more than their caption's width, so that
-    // a row of them fits the window's usual width.
+    // Buttons take little more than their image's or caption's width, so that
+    // the whole row fits the window's smallest width, none of it left over for
+    // the toolbar's overflow menu.
     QSize sizeHint() const override {
         QSize size = QToolButton::sizeHint();
-        if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
-            constexpr int kPadding = 4;
-            const int content =
-                std::max(iconSize().width(), fontMetrics().horizontalAdvance(text()));
-            size.setWidth(std::min(size.width(), content + kPadding));
-        }
+        constexpr int kPadding = 3;
+        int content = iconSize().width();
+        if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
+            content = std::max(content, fontMetrics().horizontalAdvance(text()));
+        size.setWidth(std::min(size.width(), content + kPadding));
         return size;
     }
 

@@ -388,14 +388,19 @@ void QtWindow::PlaceOverOwner() {
     if (haveBounds_) return;
     // The frame is not known before the first show; the owner's is the best
     // guess of it.
-    QRect outer(QPoint(), widget_->size().grownBy(owner_->FrameMargins()));
+    const QMargins frame = owner_->FrameMargins();
+    QRect outer(QPoint(), widget_->size().grownBy(frame));
     outer.moveCenter(over->frameGeometry().center());
     if (const QScreen* screen = over->screen()) {
         const QRect room = screen->availableGeometry();
         outer.moveLeft(std::max(room.left(), std::min(outer.left(), room.right() - outer.width())));
         outer.moveTop(std::max(room.top(), std::min(outer.top(), room.bottom() - outer.height())));
     }
-    widget_->move(outer.topLeft());
+    // Placed by its client area: a window manager may take the position of a
+    // window not yet shown for its client area's even when told it is the
+    // frame's, which would leave the window higher by its title bar.
+    widget_->setGeometry(
+        QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), widget_->size()));
 }
 
 void QtWindow::FocusFirstControl() {
