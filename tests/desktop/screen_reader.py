@@ -58,9 +58,18 @@ def role(node):
     return node.getRoleName()
 
 
+def where(node):
+    """The node's role, its tool tip, and the nearest named object around it."""
+    around = node.parent
+    while around is not None and not around.name and role(around) != "frame":
+        around = around.parent
+    tip = f" ('{node.description}')" if node.description else ""
+    return f"a {role(node)}{tip} in '{around.name if around is not None else ''}'"
+
+
 def unnamed(frame):
-    return [f"a {role(o)} in a {role(o.parent)} '{o.parent.name}'"
-            for o in descendants(frame) if role(o) in INTERACTIVE and not o.name.strip()]
+    return [where(o) for o in descendants(frame)
+            if role(o) in INTERACTIVE and not o.name.strip()]
 
 
 def states(node):

@@ -8,12 +8,12 @@
 PYTHON=/usr/bin/python3
 "$PYTHON" -c 'import pyatspi' 2>/dev/null || fail "no pyatspi (tools/install-deps installs it)"
 cp "$(dirname "$PROGRAM")/tagrota_scintilla.so" "$APP/"
-mkdir -p "$WORK/home" "$WORK/cache"
+export HOME="$WORK/home" XDG_CACHE_HOME="$WORK/cache"
+mkdir -p "$HOME" "$XDG_CACHE_HOME"
 
 desktop_start
-HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" \
-    XDG_CACHE_HOME="$WORK/cache" XDG_RUNTIME_DIR="$WORK/runtime" GSETTINGS_BACKEND=memory \
-    QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" \
+    GSETTINGS_BACKEND=memory QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     dbus-run-session -- "$PYTHON" "$(dirname "$0")/screen_reader.py" "$APP/tagrota" \
     2>"$WORK/stderr" >"$WORK/result" || true
 cat "$WORK/result"
