@@ -550,5 +550,56 @@ TEST_F(MainWindow, KeysDoWhatTheirCommandsDo) {
     EXPECT_EQ(rig.Stored(SettingKey::SigDuration), "20") << "the settings were written";
 }
 
+// What a screen reader calls each control a user works with, in the main
+// window and in each window it opens: its caption or a name of its own. Each
+// tab says what it holds, and the toolbar's toggles are the two buttons that
+// stay pressed.
+TEST_F(MainWindow, EveryControlHasANameForScreenReaders) {
+    WriteBytes(rig.dir.File("collections-political.txt"), "Alpha\r\n%\r\n\r\n%\r\n");
+    for (const char* page : {"tab0.rtf", "index.html"}) WriteBytes(rig.dir.File(page), "Page");
+    rig.Start();
+    std::vector<std::string> unnamed, toggles;
+    const auto check = [&](const headless::Window& w) {
+        const auto lacks = [&](const std::string& what) {
+            unnamed.push_back(w.Caption() + ": " + what);
+        };
+        for (const headless::Control* c : w.Controls()) {
+            std::string name = c->Place().AccessibleName;
+            if (const auto* box = dynamic_cast<const CheckBox*>(c); box && name.empty())
+                name = box->Caption();
+            if (const auto* button = dynamic_cast<const headless::Button*>(c);
+                button && name.empty())
+                name = button->Caption();
+            if (const auto* bar = dynamic_cast<const headless::Toolbar*>(c)) {
+                for (const ToolbarEntry& b : bar->Buttons()) {
+                    if (!b.Key.empty() && b.AccessibleName.empty()) lacks(b.Key);
+                    if (b.Toggle) toggles.push_back(b.Key);
+                }
+            } else if (const auto* tabs = dynamic_cast<const headless::TabControl*>(c)) {
+                for (int tab = 0; tab < tabs->Tabs(); ++tab)
+                    if (tabs->TabCaption(tab).empty() || tabs->TabDescription(tab).empty())
+                        lacks("tab " + std::to_string(tab));
+            } else if (name.empty() && !dynamic_cast<const Label*>(c) &&
+                       !dynamic_cast<const headless::Picture*>(c)) {
+                lacks(c->Place().Name);  // labels and pictures are only read
+            }
+        }
+    };
+    check(rig.Window());
+    rig.ui.whileModal = check;
+    Click("About");
+    Click("Help");
+    rig.Window().Menu().Click("mnuHelp");
+    rig.ui.whileModal = nullptr;
+    rig.Window().Menu().Click("mnuCheck");
+    rig.Window().Menu().Click("mnuSetAside");
+    for (headless::Window* w : rig.ui.windows)
+        if (w != &rig.Window()) check(*w);
+    EXPECT_EQ(rig.ui.modalShows, 3);
+    EXPECT_EQ(rig.ui.windows.size(), 3u) << "the collection check and the set-aside list";
+    EXPECT_EQ(unnamed, std::vector<std::string>{});
+    EXPECT_EQ(toggles, (std::vector<std::string>{"Stop", "Bullets"}));
+}
+
 }  // namespace
 }  // namespace tagrota

@@ -7,8 +7,9 @@ Dialog::Dialog(IUserInterface& ui, const IWindow& owner) {
     IWindow& w = *window;
     w.SetCaption("Tagrota Brief Help");
     w.SetClientSize(6030, 4515);
-    RichTextBox1 =
-        &w.AddRichTextBox({"RichTextBox1", {45, 45, 5910, 3795}, 1, {"MS Sans Serif", 12}});
+    RichTextBox1 = &w.AddRichTextBox(
+        ControlPlace{"RichTextBox1", {45, 45, 5910, 3795}, 1, {"MS Sans Serif", 12}}.Spoken(
+            "Brief Help"));
     // Escape closes it, as it closes any help window.
     OKButton =
         &w.AddButton({"OKButton", {2385, 3960, 1215, 465}, 0, {}}, "&OK", ButtonKeys::Escape);

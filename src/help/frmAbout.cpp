@@ -68,7 +68,9 @@ frmAbout::frmAbout(IUserInterface& ui, const IWindow& owner, AboutServices servi
         &w.AddLabel({"lblDisclaimer", {210, 2760, 3915, 3315}, 4, kLabelFont}, kDisclaimer);
     cmdOK = &w.AddButton({"cmdOK", {4245, 2760, 1260, 615}, 0, {}}, "OK",
                          ButtonKeys::Enter | ButtonKeys::Escape);
-    cmdSysInfo = &w.AddButton({"cmdSysInfo", {4275, 4950, 1245, 345}, 2, {}}, "&System Info...", 0);
+    cmdSysInfo = &w.AddButton(ControlPlace{"cmdSysInfo", {4275, 4950, 1245, 345}, 2, {}}.Spoken(
+                                  "", "Starts the system information program"),
+                              "&System Info...", 0);
 
     cmdOK->SetOnClick([this] { cmdOK_Click(); });
     cmdSysInfo->SetOnClick([this] { cmdSysInfo_Click(); });

@@ -19,7 +19,8 @@ frmHelp::frmHelp(IUserInterface& ui, const IWindow& owner) {
     w.SetCaption("Tagrota Help");
     w.SetIcon("help");
     w.SetClientSize(9990, 6225);
-    WebBrowser1 = &w.AddWebBrowser({"WebBrowser1", {45, 45, 9870, 5505}, 1, {}});
+    WebBrowser1 =
+        &w.AddWebBrowser(ControlPlace{"WebBrowser1", {45, 45, 9870, 5505}, 1, {}}.Spoken("Help"));
     // Escape closes it, as it closes any help window.
     OKButton = &w.AddButton({"OKButton", {4365, 5670, 1215, 510}, 0, kButtonFont}, "&OK",
                             ButtonKeys::Escape);

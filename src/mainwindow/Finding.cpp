@@ -88,7 +88,9 @@ void frmMain::CheckCollectionCommand() {
     w.AddLabel({"lblFindings", {120, 90, 8760, 480}, 0, kListFont},
                std::to_string(n) + (n == 1 ? " finding" : " findings") + " in " + path +
                    ". Double-click a line to go to its place in the Random tab.");
-    IListBox& list = w.AddListBox({"lstFindings", {120, 630, 8760, 4050}, 1, kListFont});
+    IListBox& list =
+        w.AddListBox(ControlPlace{"lstFindings", {120, 630, 8760, 4050}, 1, kListFont}.Spoken(
+            "Findings", "A double click goes to the finding's place"));
     std::vector<std::string> lines;
     for (const CollectionFinding& f : findings_) lines.push_back(f.message);
     list.SetItems(lines);

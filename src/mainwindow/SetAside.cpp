@@ -72,7 +72,9 @@ void frmMain::SetAsideListCommand() {
     w.SetCaption("Set-Aside Quotations");
     w.SetClientSize(9000, 5400);
     lblSetAside_ = &w.AddLabel({"lblSetAside", {120, 90, 8760, 480}, 0, kListFont}, "");
-    setAsideList_ = &w.AddListBox({"lstSetAside", {120, 630, 8760, 4050}, 1, kListFont});
+    setAsideList_ =
+        &w.AddListBox(ControlPlace{"lstSetAside", {120, 630, 8760, 4050}, 1, kListFont}.Spoken(
+            "Set-Aside Quotations", "Take Back or a double click puts one back"));
     IButton& takeBack = w.AddButton({"btnTakeBack", {5160, 4800, 2400, 465}, 2, kListFont},
                                     "&Take Back", ButtonKeys::None);
     takeBack.SetOnClick([this] { TakeBackSetAside(setAsideList_->ListIndex()); });

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Controls.h"
@@ -205,6 +206,10 @@ public:
     // Runs after every change of the tab in front, with the tab that was in
     // front before.
     virtual void SetOnChange(std::function<void(int previousTab)> handler) = 0;
+    // What a screen reader says of the tab besides its caption (and a tool
+    // tip shows); empty for nothing.
+    virtual std::string TabDescription(int tab) const = 0;
+    virtual void SetTabDescription(int tab, const std::string& description) = 0;
 };
 
 // A toolbar entry. An entry without a key and without an image is an empty gap.
@@ -213,6 +218,12 @@ struct ToolbarEntry {
     std::string Caption;  // empty: the button shows its image only
     std::string ToolTip;
     int Image = 0;  // number in the toolbar's image list; 0 for none
+    // What a screen reader calls the button: its caption, or for a button
+    // that shows its image only, what it does.
+    std::string AccessibleName = {};
+    // A button that stays pressed while its state is on (its ButtonValue),
+    // announced as a toggle; every other one is a plain push button.
+    bool Toggle = false;
 };
 
 // A toolbar docked to the top edge of its window, full width, taking its
@@ -266,6 +277,19 @@ struct ControlPlace {
     TextFont Font;
     ITabControl* Container = nullptr;
     int Tab = 0;  // the tab of Container that holds the control
+    // What a screen reader calls the control, and says of it besides; empty
+    // where the control's own caption says it (a check box, a captioned
+    // button, a label). A control without a caption needs a name.
+    std::string AccessibleName = {};
+    std::string AccessibleDescription = {};
+
+    // This place, with what a screen reader says of the control.
+    ControlPlace Spoken(std::string name, std::string description = {}) const {
+        ControlPlace place = *this;
+        place.AccessibleName = std::move(name);
+        place.AccessibleDescription = std::move(description);
+        return place;
+    }
 };
 
 // A top-level window. Its place and size are the outer ones, frame, title bar

@@ -230,6 +230,7 @@ public:
         : Control(place),
           captions_(std::move(captions)),
           pictures_(captions_.size()),
+          descriptions_(captions_.size()),
           images_(pics) {}
     int Tabs() const override { return static_cast<int>(captions_.size()); }
     int Tab() const override { return tab_; }
@@ -241,13 +242,17 @@ public:
     std::string TabPicture(int tab) const override { return pictures_.at(tab); }
     void SetTabPicture(int tab, const std::string& key) override;
     void SetOnChange(std::function<void(int)> handler) override { onChange_ = std::move(handler); }
+    std::string TabDescription(int tab) const override { return descriptions_.at(tab); }
+    void SetTabDescription(int tab, const std::string& description) override {
+        descriptions_.at(tab) = description;
+    }
     // A user's click on a tab header.
     void ClickTab(int tab) { SetTab(tab); }
     // Every tab brought to the front, in order.
     std::vector<int> history;
 
 private:
-    std::vector<std::string> captions_, pictures_;
+    std::vector<std::string> captions_, pictures_, descriptions_;
     ImageList images_;
     int tab_ = 0;
     std::function<void(int)> onChange_;

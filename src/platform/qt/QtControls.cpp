@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/qt/QtAccessibility.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtTabControl.h"
 
@@ -23,6 +24,7 @@ QtControl::QtControl(QtWindow& window, QWidget* widget, const ControlPlace& plac
       container_(dynamic_cast<QtTabControl*>(place.Container)),
       tab_(place.Tab) {
     widget_->setObjectName(Q(place.Name));
+    SetAccessibleText(*widget_, place.AccessibleName, place.AccessibleDescription);
     if (HasFont(place.Font)) widget_->setFont(FontFor(place.Font));
     ApplyGeometry();
     if (container_) container_->Adopt(*this);

@@ -43,17 +43,21 @@ QtFindBar::QtFindBar(QtWindow& window, const ControlPlace& place)
     box_ = new FindBox(bar, [this](bool forward) { Find(forward); });
     box_->setPlaceholderText(QStringLiteral("Find"));
     box_->setClearButtonEnabled(true);
+    box_->setAccessibleName(QStringLiteral("Find"));
+    for (auto* clear : box_->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Clear"));
     // Arrows rather than captions leave the box room at the window's
     // smallest.
-    auto arrow = [bar](Qt::ArrowType type, const char* tip) {
+    auto arrow = [bar](Qt::ArrowType type, const char* name, const char* tip) {
         auto* button = new QToolButton(bar);
         button->setArrowType(type);
+        button->setAccessibleName(QString::fromUtf8(name));
         button->setToolTip(QString::fromUtf8(tip));
         button->setAutoRaise(true);
         return button;
     };
-    next_ = arrow(Qt::DownArrow, "Next (F3, Enter)");
-    previous_ = arrow(Qt::UpArrow, "Previous (Shift+F3, Shift+Enter)");
+    next_ = arrow(Qt::DownArrow, "Find Next", "Next (F3, Enter)");
+    previous_ = arrow(Qt::UpArrow, "Find Previous", "Previous (Shift+F3, Shift+Enter)");
     matchCase_ = new QCheckBox(QStringLiteral("Match case"), bar);
     wrapAround_ = new QCheckBox(QStringLiteral("Wrap around"), bar);
     wrapAround_->setChecked(true);
@@ -61,6 +65,7 @@ QtFindBar::QtFindBar(QtWindow& window, const ControlPlace& place)
     close_ = new QToolButton(bar);
     close_->setText(QStringLiteral("\u00d7"));
     close_->setToolTip(QStringLiteral("Close the find bar (Escape)"));
+    close_->setAccessibleName(QStringLiteral("Close the Find Bar"));
     close_->setAutoRaise(true);
     row->addWidget(box_, 1);
     row->addWidget(next_);

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/TextFile.h"
+#include "platform/qt/QtAccessibility.h"
 #include "platform/qt/ScintillaModule.h"
 
 namespace tagrota::qt {
@@ -106,6 +107,9 @@ void QtScintillaEditor::MakeView() {
     }
     view_.reset(module.make(frame_));
     QWidget* widget = view_->Widget();
+    // The view is what a screen reader meets: it takes the editor's name.
+    SetAccessibleText(*widget, frame_->accessibleName().toStdString(),
+                      frame_->accessibleDescription().toStdString());
     widget->setGeometry(frame_->rect());
     frame_->setFocusProxy(widget);
     view_->SetHandlers(

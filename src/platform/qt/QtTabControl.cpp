@@ -157,6 +157,14 @@ void QtTabControl::SetTabCaption(int tab, const std::string& caption) {
     if (tab >= 0 && tab < Tabs()) tabBar()->setTabText(tab, Q(caption));
 }
 
+std::string QtTabControl::TabDescription(int tab) const {
+    return tabBar()->tabToolTip(tab).toStdString();
+}
+
+void QtTabControl::SetTabDescription(int tab, const std::string& description) {
+    if (tab >= 0 && tab < Tabs()) tabBar()->setTabToolTip(tab, Q(description));
+}
+
 std::string QtTabControl::TabPicture(int tab) const {
     return tab >= 0 && tab < Tabs() ? pictureKeys_[static_cast<std::size_t>(tab)] : std::string();
 }

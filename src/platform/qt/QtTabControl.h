@@ -34,6 +34,9 @@ public:
     void SetOnChange(std::function<void(int previousTab)> handler) override {
         onChange_ = std::move(handler);
     }
+    // The tab's tool tip, which is also what a screen reader says of it.
+    std::string TabDescription(int tab) const override;
+    void SetTabDescription(int tab, const std::string& description) override;
     QWidget* FocusWidget() const override;
 
     QTabBar* tabBar() const;

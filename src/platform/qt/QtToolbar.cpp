@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/qt/QtAccessibility.h"
 #include "platform/qt/QtServices.h"
 
 namespace tagrota::qt {
@@ -54,6 +55,10 @@ QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageLis
     bar_->setContentsMargins(0, 0, 0, 0);
     // Narrow gaps leave room for the captions at the window's smallest width.
     bar_->setStyleSheet(QStringLiteral("QToolBar::separator { width: 5px; }"));
+    // Shown when the window is too narrow for every button: it offers the
+    // others.
+    if (auto* more = bar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More Buttons"));
     if (QLayout* layout = bar_->layout()) {
         layout->setContentsMargins(1, 1, 1, 1);
         layout->setSpacing(1);
@@ -70,6 +75,8 @@ QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageLis
             continue;
         }
         auto* button = new HoldButton(bar_);
+        DescribeToolbarButton(*button, entry.Toggle);
+        button->setAccessibleName(Q(entry.AccessibleName));
         button->setCheckable(true);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
