@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPixmap>
@@ -28,6 +30,15 @@ QIcon TrayImage(std::uint32_t handle) {
         icon = QIcon(blank);
     }
     return icon;
+}
+
+// Whether a StatusNotifierItem host (Plasma, GNOME's AppIndicator extension,
+// XFCE, waybar) shows the icons over D-Bus, as Qt then has them shown: there
+// is a watcher on the session bus.
+bool StatusNotifierHost() {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.interface() &&
+           bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
 }  // namespace
@@ -93,6 +104,7 @@ void QtTrayShell::IconAdded(const Key& key, const Icon& icon) {
         if (auto at = shown_.find(key); at != shown_.end()) at->second.balloonTimer->stop();
         Deliver(key, NotifyCode::NIN_BALLOONUSERCLICK);
     });
+    shown.statusNotifier = StatusNotifierHost();
     shown.tray->setIcon(TrayImage(icon.hIcon));
     shown.tray->setToolTip(Q(icon.tip));
     shown.tray->show();
@@ -151,6 +163,14 @@ void QtTrayShell::Activated(const Key& key, QSystemTrayIcon::ActivationReason re
     using namespace NotifyCode;
     switch (reason) {
         case QSystemTrayIcon::Trigger:
+            // A StatusNotifierItem host has no double click: its activation
+            // (a click, or Enter on the icon) is the way back to the window,
+            // and comes as one.
+            if (const auto at = shown_.find(key); at != shown_.end() && at->second.statusNotifier) {
+                Deliver(key, WM_LBUTTONDBLCLK);
+                Deliver(key, WM_LBUTTONUP);
+                break;
+            }
             Deliver(key, WM_LBUTTONDOWN);
             Deliver(key, WM_LBUTTONUP);
             break;

@@ -54,6 +54,8 @@ private:
     struct Shown {
         QPointer<QSystemTrayIcon> tray;
         QTimer* balloonTimer = nullptr;  // owned by the tray icon
+        // Shown by a StatusNotifierItem host over D-Bus (see Activated).
+        bool statusNotifier = false;
     };
 
     void IconAdded(const Key& key, const Icon& icon) override;
