@@ -2,7 +2,7 @@
 # GNOME's AppIndicator extension, XFCE and waybar show it: a stand-in watcher
 # on a private session bus takes the icon; its tip, image and status read as a
 # host reads them; its activation (the host's click) brings the minimised
-# window back; its context menu offers Next Quotation and Close, and Close
+# window back; its context menu offers Next Quotation, Restore and Close, and Close
 # ends the program with tray mode kept for the next start.
 #
 #   sh tests/tray_status_notifier.sh <tagrota> <tagrota_sni_watcher>
@@ -62,6 +62,11 @@ context_menu() {
     press "$1"
 }
 writes_signature "the context menu's Next Quotation" context_menu n
+xdotool windowminimize "$MAIN_WIN"
+wait_until 5 sh -c "! xwininfo -id $MAIN_WIN | grep -q IsViewable" ||
+    fail "the minimised window did not go to the tray again"
+context_menu r
+wait_until 5 is_viewable "$MAIN_WIN" || fail "the context menu's Restore did not bring the window back"
 context_menu c
 status=0
 wait "$TAGROTA_PID" || status=$?
