@@ -12,15 +12,26 @@ FUZZ_TARGETS = collection wrap richtext settings traytext
 
 .PHONY: run build test tidy package bench fuzz deps clean
 
+# The date of the last change, for everything a build dates (the package's
+# files): the commit's, or the top CMakeLists.txt's outside a git checkout.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
+export SOURCE_DATE_EPOCH
+# Qt's resource compiler dates the images it builds in by this instead.
+export QT_RCC_SOURCE_DATE_OVERRIDE = $(SOURCE_DATE_EPOCH)
+
 deps:
 	@tools/install-deps
 
 # Built with the distribution's hardening (stack protector, fortified
 # functions, read-only relocations, immediate binding), as its packages are.
 HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# The folders of the sources and of the build as "." in what the compiler
+# writes (where several match, the last one counts), so that where the tree
+# lies does not change the program.
+PATH_MAP = -ffile-prefix-map=$(CURDIR)=. -ffile-prefix-map=$(CURDIR)/$(BUILD)=.
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGROTA_BUILD_TESTS=OFF \
-	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) dpkg-buildflags --get CXXFLAGS) $$($(HARDENING) dpkg-buildflags --get CPPFLAGS)" \
+	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) dpkg-buildflags --get CXXFLAGS) $$($(HARDENING) dpkg-buildflags --get CPPFLAGS) $(PATH_MAP)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)" \
 	    -DCMAKE_MODULE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(BUILD) -j $(JOBS)
@@ -43,6 +54,8 @@ test: deps
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) package
+	@$(MAKE) package BUILD=$(BUILD)-twin
+	sh tests/twin_packages.sh "$$(ls -t $(BUILD)/tagrota_*.deb | head -n 1)" "$$(ls -t $(BUILD)-twin/tagrota_*.deb | head -n 1)"
 	APT_INSTALL=$(APT_INSTALL) sh tests/installed_copy.sh package "$$(ls -t $(BUILD)/tagrota_*.deb | head -n 1)"
 	lintian --fail-on error,warning "$$(ls -t $(BUILD)/tagrota_*.deb | head -n 1)"
 
@@ -72,4 +85,4 @@ fuzz: deps
 	fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(BUILD)-twin $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
