@@ -46,9 +46,9 @@ run: build
 
 # Every test, under AddressSanitizer and UndefinedBehaviorSanitizer, built with
 # warnings as errors (the tests include the layers' include check and the
-# format check); then the Debian package, unpacked and run as a user would
-# (APT_INSTALL=1 also installs and removes it with apt-get: for a throw-away
-# machine, as root).
+# format check); then the Debian package, built twice in two folders to the
+# same bytes, unpacked and run as a user would (APT_INSTALL=1 also installs and
+# removes it with apt-get: for a throw-away machine, as root).
 test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAGROTA_SANITIZE=ON -DTAGROTA_WERROR=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
