@@ -21,6 +21,7 @@
 #include "platform/qt/QtProgramEvents.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSingleInstance.h"
+#include "platform/qt/QtTranslation.h"
 #include "platform/qt/QtTrayShell.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/WorkerThreads.h"
@@ -54,6 +55,8 @@ int Run(int argc, char* argv[]) {
     // The desktop entry's name: task bars group the windows under its icon.
     QApplication::setDesktopFileName(QStringLiteral(TAGROTA_APP_ID));
     QApplication::setWindowIcon(tagrota::qt::ImageIcon("tagrota"));
+    // In the user's language where the program has a catalogue for it.
+    tagrota::qt::InstallTranslations();
     // The program ends when the main window has closed, not when the last
     // window of any kind goes (a tray-mode window is hidden, not closed).
     QApplication::setQuitOnLastWindowClosed(false);
