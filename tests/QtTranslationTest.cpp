@@ -1,0 +1,115 @@
+// The user's language on the real widgets: in German and French the window,
+// its menus, the program's messages and Qt's own buttons speak it; in a
+// language the program has no catalogue for, everything stays English, Qt's
+// buttons included.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QWidget>
+
+#include "QtServices.h"
+#include "TestSupport.h"
+#include "engine/Settings.h"
+#include "mainwindow/frmMain.h"
+#include "platform/qt/QtServices.h"
+#include "platform/qt/QtTranslation.h"
+#include "platform/qt/QtWindow.h"
+
+namespace tagrota {
+namespace {
+
+class QtTranslation : public ::testing::Test, protected test::QtServices {
+protected:
+    ~QtTranslation() override {
+        if (form) {
+            messages.Answer(1);  // Discard, where anything is unsaved
+            form->window->Close(UnloadMode::FormControlMenu);
+        }
+        qt::InstallTranslations(QLocale(QLocale::English));
+    }
+    // Starts with a collection that holds no quotations, which the start-up
+    // tells the user about.
+    void Start() {
+        test::WriteBytes(dir.File("bad.txt"), "A\nB\n");
+        store.values[{kAppName, kSettingsSection, SettingKey::RandomFile}] = dir.File("bad.txt");
+        form = std::make_unique<frmMain>(For(dir.Path().string()));
+        form->Form_Load();
+        QCoreApplication::processEvents();
+    }
+    QWidget& Widget() { return *dynamic_cast<qt::QtWindow&>(*form->window).widget(); }
+    std::vector<std::string> Tabs() {
+        for (QTabBar* bar : Widget().findChildren<QTabBar*>())
+            if (bar->count() == 4) {
+                std::vector<std::string> out;
+                for (int i = 0; i < bar->count(); ++i) out.push_back(bar->tabText(i).toStdString());
+                return out;
+            }
+        return {};
+    }
+    std::vector<std::string> Menus() {
+        std::vector<std::string> out;
+        if (auto* bar = Widget().findChild<QMenuBar*>())
+            for (QAction* a : bar->actions()) out.push_back(a->text().toStdString());
+        return out;
+    }
+    // The buttons of a real Yes/No/Cancel question, as shown.
+    static std::vector<std::string> QuestionButtons() {
+        std::vector<std::string> shown;
+        QTimer::singleShot(50, [&shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            for (QAbstractButton* b : box->buttons()) shown.push_back(b->text().toStdString());
+            box->button(QMessageBox::Cancel)->click();
+        });
+        qt::QtMessageBox boxes;
+        boxes.MsgBox("?", MsgBoxStyle::YesNoCancel, "Tagrota");
+        std::sort(shown.begin(), shown.end());
+        return shown;
+    }
+
+    test::TempDir dir;
+    std::unique_ptr<frmMain> form;
+};
+
+TEST_F(QtTranslation, GermanGivesGermanCaptionsMenusMessagesAndQtButtons) {
+    ASSERT_TRUE(qt::InstallTranslations(QLocale(QLocale::German, QLocale::Germany)));
+    Start();
+    EXPECT_EQ(Tabs(), (std::vector<std::string>{"Fest", "Zufällig", "Aktuell", "Einstellungen"}));
+    const std::vector<std::string> menus = Menus();
+    ASSERT_EQ(menus.size(), 6u);
+    EXPECT_EQ(menus[0], "&Datei");
+    for (const char* english : {"&File", "&Edit", "&Commands", "&Settings", "&About", "&Help"})
+        EXPECT_EQ(std::count(menus.begin(), menus.end(), english), 0) << english;
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_TRUE(test::Holds(messages.shown[0].text, {"Signatursammlung", dir.File("bad.txt")}))
+        << messages.shown[0].text;
+    EXPECT_EQ(QuestionButtons(), (std::vector<std::string>{"&Ja", "&Nein", "Abbrechen"}));
+}
+
+TEST_F(QtTranslation, FrenchGivesFrenchCaptionsAndQtButtons) {
+    ASSERT_TRUE(qt::InstallTranslations(QLocale(QLocale::French, QLocale::France)));
+    Start();
+    EXPECT_EQ(Tabs(), (std::vector<std::string>{"Fixe", "Aléatoire", "Actuelle", "Paramètres"}));
+    EXPECT_EQ(QuestionButtons(), (std::vector<std::string>{"&Non", "&Oui", "Annuler"}));
+}
+
+TEST_F(QtTranslation, ALanguageWithoutACatalogueStaysEnglishThroughout) {
+    EXPECT_FALSE(qt::InstallTranslations(QLocale(QLocale::Japanese, QLocale::Japan)));
+    Start();
+    EXPECT_EQ(Tabs(), (std::vector<std::string>{"Fixed", "Random", "Current", "Settings"}));
+    EXPECT_EQ(QuestionButtons(), (std::vector<std::string>{"&No", "&Yes", "Cancel"}));
+}
+
+}  // namespace
+}  // namespace tagrota
