@@ -15,6 +15,7 @@
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
 #include "platform/SystemServices.h"
+#include "platform/Translate.h"
 #include "platform/VersionInfo.h"
 #include "platform/qt/FontWarmUp.h"
 #include "platform/qt/QtDisplayWatch.h"
@@ -72,10 +73,11 @@ int Run(int argc, char* argv[]) {
         case qt::QtSingleInstance::Claim::HandedOver:
             return 0;
         case qt::QtSingleInstance::Claim::NoAnswer:
-            messages.MsgBox("Tagrota is already running with the settings in " +
-                                qt::QtSettingsStore::Location("Tagrota") +
-                                ", but it did not answer.\r\nClose it, or end it from a "
-                                "system monitor, then start Tagrota again.",
+            messages.MsgBox(Format(Tr("WindowMain",
+                                      "Tagrota is already running with the settings in %1, but "
+                                      "it did not answer.\r\nClose it, or end it from a system "
+                                      "monitor, then start Tagrota again."),
+                                   {qt::QtSettingsStore::Location("Tagrota")}),
                             MsgBoxStyle::Exclamation, "Tagrota");
             return 1;
     }
@@ -84,8 +86,10 @@ int Run(int argc, char* argv[]) {
     const ProgramFolders folders = LocateProgramFolders(
         launcherFolder.empty() ? qt::ProgramDirectory() : launcherFolder, CurrentUserEnvironment());
     if (const std::string why = EnsureFolder(folders.dataDir); !why.empty())
-        messages.MsgBox("Tagrota cannot create the folder for its files, " + folders.dataDir +
-                            ": " + why + ".\r\nThe files that belong there cannot be kept.",
+        messages.MsgBox(Format(Tr("WindowMain",
+                                  "Tagrota cannot create the folder for its files, %1: "
+                                  "%2.\r\nThe files that belong there cannot be kept."),
+                               {folders.dataDir, why}),
                         MsgBoxStyle::Exclamation, "Tagrota");
 
     StdFileSystem files;

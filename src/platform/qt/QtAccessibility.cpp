@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QScrollBar>
 
+#include "platform/Translate.h"
 #include "platform/qt/QtServices.h"
 
 namespace tagrota::qt {
@@ -67,8 +68,8 @@ void SetAccessibleText(QWidget& widget, const std::string& name, const std::stri
 void NameScrollBars(QWidget& widget) {
     auto* area = qobject_cast<QAbstractScrollArea*>(&widget);
     if (!area) return;
-    area->verticalScrollBar()->setAccessibleName(QStringLiteral("Vertical"));
-    area->horizontalScrollBar()->setAccessibleName(QStringLiteral("Horizontal"));
+    area->verticalScrollBar()->setAccessibleName(Q(Tr("QtAccessibility", "Vertical")));
+    area->horizontalScrollBar()->setAccessibleName(Q(Tr("QtAccessibility", "Horizontal")));
 }
 
 void DescribeToolbarButton(QAbstractButton& button, bool toggle) {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include "platform/Translate.h"
 #include "platform/qt/QtServices.h"
 
 namespace tagrota::qt {
@@ -41,31 +42,32 @@ QtFindBar::QtFindBar(QtWindow& window, const ControlPlace& place)
     row->setContentsMargins(2, 0, 2, 0);
     row->setSpacing(4);
     box_ = new FindBox(bar, [this](bool forward) { Find(forward); });
-    box_->setPlaceholderText(QStringLiteral("Find"));
+    box_->setPlaceholderText(Q(Tr("QtFindBar", "Find")));
     box_->setClearButtonEnabled(true);
-    box_->setAccessibleName(QStringLiteral("Find"));
+    box_->setAccessibleName(Q(Tr("QtFindBar", "Find")));
     for (auto* clear : box_->findChildren<QToolButton*>())
-        clear->setAccessibleName(QStringLiteral("Clear"));
+        clear->setAccessibleName(Q(Tr("QtFindBar", "Clear")));
     // Arrows rather than captions leave the box room at the window's
     // smallest.
-    auto arrow = [bar](Qt::ArrowType type, const char* name, const char* tip) {
+    auto arrow = [bar](Qt::ArrowType type, const std::string& name, const std::string& tip) {
         auto* button = new QToolButton(bar);
         button->setArrowType(type);
-        button->setAccessibleName(QString::fromUtf8(name));
-        button->setToolTip(QString::fromUtf8(tip));
+        button->setAccessibleName(Q(name));
+        button->setToolTip(Q(tip));
         button->setAutoRaise(true);
         return button;
     };
-    next_ = arrow(Qt::DownArrow, "Find Next", "Next (F3, Enter)");
-    previous_ = arrow(Qt::UpArrow, "Find Previous", "Previous (Shift+F3, Shift+Enter)");
-    matchCase_ = new QCheckBox(QStringLiteral("Match case"), bar);
-    wrapAround_ = new QCheckBox(QStringLiteral("Wrap around"), bar);
+    next_ = arrow(Qt::DownArrow, Tr("QtFindBar", "Find Next"), Tr("QtFindBar", "Next (F3, Enter)"));
+    previous_ = arrow(Qt::UpArrow, Tr("QtFindBar", "Find Previous"),
+                      Tr("QtFindBar", "Previous (Shift+F3, Shift+Enter)"));
+    matchCase_ = new QCheckBox(Q(Tr("QtFindBar", "Match case")), bar);
+    wrapAround_ = new QCheckBox(Q(Tr("QtFindBar", "Wrap around")), bar);
     wrapAround_->setChecked(true);
     note_ = new QLabel(bar);
     close_ = new QToolButton(bar);
     close_->setText(QStringLiteral("\u00d7"));
-    close_->setToolTip(QStringLiteral("Close the find bar (Escape)"));
-    close_->setAccessibleName(QStringLiteral("Close the Find Bar"));
+    close_->setToolTip(Q(Tr("QtFindBar", "Close the find bar (Escape)")));
+    close_->setAccessibleName(Q(Tr("QtFindBar", "Close the Find Bar")));
     close_->setAutoRaise(true);
     row->addWidget(box_, 1);
     row->addWidget(next_);

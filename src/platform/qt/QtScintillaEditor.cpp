@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/TextFile.h"
+#include "platform/Translate.h"
 #include "platform/qt/QtAccessibility.h"
 #include "platform/qt/ScintillaModule.h"
 
@@ -99,8 +100,10 @@ void QtScintillaEditor::MakeView() {
         failure_->setTextInteractionFlags(Qt::TextSelectableByMouse);
         failure_->setTextFormat(Qt::PlainText);
         failure_->setText(QString::fromStdString(
-            "The collection cannot be shown here: its editor is missing.\n\n" + module.error +
-            "\n\nThe collection is kept as it is, and saved unchanged."));
+            Format(Tr("QtScintillaEditor",
+                      "The collection cannot be shown here: its editor is missing.\n\n%1\n\n"
+                      "The collection is kept as it is, and saved unchanged."),
+                   {module.error})));
         failure_->setGeometry(frame_->rect());
         failure_->show();
         return;
@@ -199,7 +202,8 @@ void QtScintillaEditor::ShowNote() {
     if (!filling_ && !busy_.empty())
         note_->setText(QString::fromStdString(busy_));
     else
-        note_->setText(QStringLiteral("Loading the text\u2026 %1 %").arg(percent));
+        note_->setText(QString::fromStdString(Format(
+            Tr("QtScintillaEditor", "Loading the text\u2026 %1 %"), {std::to_string(percent)})));
     note_->adjustSize();
     // In the bottom right corner, clear of the scroll bars.
     constexpr int kClearance = 24;

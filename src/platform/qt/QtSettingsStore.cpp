@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "platform/ProgramFolders.h"
+#include "platform/Translate.h"
 #include "platform/qt/QtServices.h"
 
 namespace tagrota::qt {
@@ -23,9 +24,9 @@ QString ConfigHome() {
 // Why the file cannot be read, in the system's words.
 std::string WhyNotReadable(const QString& file) {
     QFile probe(file);
-    if (QFileInfo(file).isDir()) return "Is a directory";
+    if (QFileInfo(file).isDir()) return Tr("QtSettingsStore", "Is a directory");
     if (!probe.open(QIODevice::ReadOnly)) return probe.errorString().toStdString();
-    return "it could not be read";
+    return Tr("QtSettingsStore", "it could not be read");
 }
 
 // The first of <file>.damaged, <file>.damaged.1, ... that does not exist yet.
@@ -176,25 +177,31 @@ QtSettingsStore::Store& QtSettingsStore::For(const std::string& appName) {
     const QString file = Q(Location(appName));
     store.settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
     store.settings->allKeys();  // parses every group now: some faults show only then
-    store.own = std::make_unique<OwnFile>(file.toStdString(), "settings file");
+    // What the file is, as messages name it ("it is Tagrota's own settings file").
+    store.own =
+        std::make_unique<OwnFile>(file.toStdString(), Tr("QtSettingsStore", "settings file"));
     if (readOnly_) store.mayWrite = false;
     if (store.settings->status() == QSettings::AccessError) {
         store.mayWrite = false;
-        store.read = FileStatus::Failure(WhyNotReadable(file) +
-                                         "; Tagrota leaves it as it is and saves no settings");
+        store.read = FileStatus::Failure(
+            Format(Tr("QtSettingsStore", "%1; Tagrota leaves it as it is and saves no settings"),
+                   {WhyNotReadable(file)}));
     } else if (store.settings->status() == QSettings::FormatError && readOnly_) {
-        store.read = FileStatus::Failure("it is not a valid settings file");
+        store.read = FileStatus::Failure(Tr("QtSettingsStore", "it is not a valid settings file"));
     } else if (store.settings->status() == QSettings::FormatError) {
         // A save writes only what was read: keep the whole file first.
         const QString copy = FreeCopyName(file);
         if (QFile::copy(file, copy)) {
             store.read = FileStatus::Failure(
-                "it is not a valid settings file. A copy of it is kept as " + copy.toStdString());
+                Format(Tr("QtSettingsStore",
+                          "it is not a valid settings file. A copy of it is kept as %1"),
+                       {copy.toStdString()}));
         } else {
             store.mayWrite = false;
             store.read = FileStatus::Failure(
-                "it is not a valid settings file, and no copy of it could be made; Tagrota leaves "
-                "it as it is and saves no settings");
+                Tr("QtSettingsStore",
+                   "it is not a valid settings file, and no copy of it could be made; Tagrota "
+                   "leaves it as it is and saves no settings"));
         }
     }
     return store;
@@ -221,7 +228,8 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
     if (readOnly_) return;
     if (!store.mayWrite) {
         store.saved = FileStatus::Failure(
-            "it could not be read whole when Tagrota started, and is left as it was");
+            Tr("QtSettingsStore",
+               "it could not be read whole when Tagrota started, and is left as it was"));
         return;
     }
     // Kept until Flush writes them all at once: a file written key by key

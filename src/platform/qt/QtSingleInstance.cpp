@@ -13,6 +13,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/Translate.h"
+
 namespace tagrota::qt {
 namespace {
 
@@ -65,8 +67,11 @@ QtSingleInstance::QtSingleInstance(const std::string& settingsLocation)
     if (client_.LockPath().empty()) return;
     socketPath_ = client_.SocketPath();
     lockPath_ = client_.LockPath();
-    ownSocket_ = std::make_unique<OwnFile>(socketPath_, "single-instance socket");
-    ownLock_ = std::make_unique<OwnFile>(lockPath_, "single-instance lock file");
+    // What they are, as messages name them ("it is Tagrota's own ...").
+    ownSocket_ =
+        std::make_unique<OwnFile>(socketPath_, Tr("QtSingleInstance", "single-instance socket"));
+    ownLock_ =
+        std::make_unique<OwnFile>(lockPath_, Tr("QtSingleInstance", "single-instance lock file"));
 }
 
 QtSingleInstance::~QtSingleInstance() {

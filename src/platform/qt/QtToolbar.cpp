@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/Translate.h"
 #include "platform/qt/QtAccessibility.h"
 #include "platform/qt/QtServices.h"
 
@@ -58,7 +59,7 @@ QtToolbar::QtToolbar(QtWindow& window, const ControlPlace& place, const ImageLis
     // Shown when the window is too narrow for every button: it offers the
     // others.
     if (auto* more = bar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More Buttons"));
+        more->setAccessibleName(Q(Tr("QtToolbar", "More Buttons")));
     if (QLayout* layout = bar_->layout()) {
         layout->setContentsMargins(1, 1, 1, 1);
         layout->setSpacing(1);

@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "platform/IconHandles.h"
+#include "platform/Translate.h"
 #include "platform/qt/QtBackgroundWork.h"
 #include "platform/qt/QtFileWatch.h"
 #include "platform/qt/QtFindBar.h"
@@ -607,10 +608,12 @@ IEditor& QtWindow::AddEditor(const ControlPlace& place) {
         const std::string refused = ScintillaModuleRefused();
         if (refused.empty()) return Keep(std::make_unique<QtScintillaEditor>(*this, place, files_));
         auto& plain = Keep(std::make_unique<QtEditor>(*this, place, files_));
-        new TellOnFirstShow(plain.widget(),
-                            refused +
-                                "\r\nThe Random tab shows the collection in a plain editor, "
-                                "which is slow with very large collections.");
+        new TellOnFirstShow(
+            plain.widget(),
+            Format(Tr("QtWindow",
+                      "%1\r\nThe Random tab shows the collection in a plain editor, which is "
+                      "slow with very large collections."),
+                   {refused}));
         return plain;
     }
     return Keep(std::make_unique<QtEditor>(*this, place, files_));

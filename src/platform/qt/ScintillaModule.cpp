@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "platform/ProgramFolders.h"
+#include "platform/Translate.h"
 
 namespace tagrota::qt {
 
@@ -35,14 +36,15 @@ ScintillaModule Load(const std::string& path) {
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = dlerror();
-        module.error =
-            "The module " + path + " could not be loaded: " + (why ? why : "no reason given") + ".";
+        module.error = Format(Tr("ScintillaModule", "The module %1 could not be loaded: %2."),
+                              {path, why ? why : Tr("ScintillaModule", "no reason given")});
         return module;
     }
     void* make = dlsym(handle, kMakeScintillaViewSymbol);
     if (!make) {
-        module.error = "The module " + path + " does not make the view (" +
-                       kMakeScintillaViewSymbol + " is missing).";
+        module.error =
+            Format(Tr("ScintillaModule", "The module %1 does not make the view (%2 is missing)."),
+                   {path, kMakeScintillaViewSymbol});
         return module;
     }
     module.make = reinterpret_cast<MakeScintillaView>(make);
@@ -73,8 +75,10 @@ ScintillaModuleFound FindScintillaModule(const std::string& programFolder) {
             InstalledPlaces(std::string(TAGROTA_MODULE_DIR) + "/" + kScintillaModuleName));
         if (why.empty()) return {real, ""};
         return {real.empty() ? candidate : real,
-                "The editor's module " + (real.empty() ? candidate : real) +
-                    " is not loaded, since it is not in a safe place: " + why + "."};
+                Format(Tr("ScintillaModule",
+                          "The editor's module %1 is not loaded, since it is not in a safe "
+                          "place: %2."),
+                       {real.empty() ? candidate : real, why})};
     }
     return {fs::absolute(installed).lexically_normal().string(), ""};
 }
