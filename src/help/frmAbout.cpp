@@ -6,6 +6,7 @@
 
 #include "platform/IconHandles.h"
 #include "platform/Paths.h"
+#include "platform/Translate.h"
 #include "platform/VersionInfo.h"
 
 namespace tagrota {
@@ -25,13 +26,15 @@ const char* const kSysInfoProgram = "MSINFO32.EXE";
 constexpr std::size_t kValueBufferSize = 1024;
 
 const char* const kDescription =
-    "Tagrota keeps your mail or news signature fresh. By the Tagrota developers. Your "
-    "files: beside the program, or ~/.local/share/Tagrota if installed.";
-const char* const kDisclaimer =
+    TrNoop("frmAbout",
+           "Tagrota keeps your mail or news signature fresh. By the Tagrota developers. Your "
+           "files: beside the program, or ~/.local/share/Tagrota if installed.");
+const char* const kDisclaimer = TrNoop(
+    "frmAbout",
     "Tagrota's sources are free software under the MIT licence. The program as built links "
     "QScintilla and is therefore under the GNU GPL version 3.\n\n"
     "Tagrota comes with no warranty of any kind. You use it at your own risk; its authors are "
-    "not liable for any loss it may cause.";
+    "not liable for any loss it may cause.");
 
 // Closes an open key when it goes out of scope.
 class OpenKey {
@@ -60,17 +63,17 @@ frmAbout::frmAbout(IUserInterface& ui, const IWindow& owner, AboutServices servi
     // Both are centred on the same line down the dialog.
     lblTitle->SetAlignment(LabelAlignment::Center);
     lblVersion->SetAlignment(LabelAlignment::Center);
-    lblDescription =
-        &w.AddLabel({"lblDescription", {195, 1125, 5280, 1350}, 3, kLabelFont}, kDescription);
+    lblDescription = &w.AddLabel({"lblDescription", {195, 1125, 5280, 1350}, 3, kLabelFont},
+                                 Translated("frmAbout", kDescription));
     w.AddLine({"Line1(1)", 90, 2580, 5654, 2580, 0x808080, 1});
     w.AddLine({"Line1(0)", 105, 2595, 5654, 2595, 0xFFFFFF, 2});
-    lblDisclaimer =
-        &w.AddLabel({"lblDisclaimer", {210, 2760, 3915, 3315}, 4, kLabelFont}, kDisclaimer);
-    cmdOK = &w.AddButton({"cmdOK", {4245, 2760, 1260, 615}, 0, {}}, "OK",
+    lblDisclaimer = &w.AddLabel({"lblDisclaimer", {210, 2760, 3915, 3315}, 4, kLabelFont},
+                                Translated("frmAbout", kDisclaimer));
+    cmdOK = &w.AddButton({"cmdOK", {4245, 2760, 1260, 615}, 0, {}}, Tr("frmAbout", "OK"),
                          ButtonKeys::Enter | ButtonKeys::Escape);
     cmdSysInfo = &w.AddButton(ControlPlace{"cmdSysInfo", {4275, 4950, 1245, 345}, 2, {}}.Spoken(
-                                  "", "Starts the system information program"),
-                              "&System Info...", 0);
+                                  "", Tr("frmAbout", "Starts the system information program")),
+                              Tr("frmAbout", "&System Info..."), 0);
 
     cmdOK->SetOnClick([this] { cmdOK_Click(); });
     cmdSysInfo->SetOnClick([this] { cmdSysInfo_Click(); });
@@ -78,9 +81,10 @@ frmAbout::frmAbout(IUserInterface& ui, const IWindow& owner, AboutServices servi
 
 void frmAbout::Form_Load() {
     const VersionInfo& app = ProgramVersion();
-    window->SetCaption("About " + app.Title);
-    lblVersion->SetCaption("Version " + std::to_string(app.Major) + "." +
-                           std::to_string(app.Minor) + "." + std::to_string(app.Revision));
+    window->SetCaption(Format(Tr("frmAbout", "About %1"), {app.Title}));
+    const std::string number = std::to_string(app.Major) + "." + std::to_string(app.Minor) + "." +
+                               std::to_string(app.Revision);
+    lblVersion->SetCaption(Format(Tr("frmAbout", "Version %1"), {number}));
     lblTitle->SetCaption(app.Title);
 }
 
@@ -106,7 +110,8 @@ void frmAbout::StartSysInfo() {
     } catch (const std::exception&) {
         // Whatever went wrong, the user hears the one message below.
     }
-    s_.messages.MsgBox("System Information Is Unavailable At This Time", MsgBoxStyle::OkOnly, "");
+    s_.messages.MsgBox(Tr("frmAbout", "System Information Is Unavailable At This Time"),
+                       MsgBoxStyle::OkOnly, "");
 }
 
 bool GetKeyValue(IRegistry& registry, std::uint32_t KeyRoot, const std::string& KeyName,

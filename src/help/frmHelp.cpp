@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Translate.h"
+
 namespace tagrota {
 namespace {
 
@@ -16,14 +18,14 @@ constexpr int kBrowserWidthMargin = 150, kBrowserHeightMargin = 1260, kButtonBot
 frmHelp::frmHelp(IUserInterface& ui, const IWindow& owner) {
     window = ui.CreateDialogWindow(DialogFrame::Sizable, owner);
     IWindow& w = *window;
-    w.SetCaption("Tagrota Help");
+    w.SetCaption(Tr("frmHelp", "Tagrota Help"));
     w.SetIcon("help");
     w.SetClientSize(9990, 6225);
-    WebBrowser1 =
-        &w.AddWebBrowser(ControlPlace{"WebBrowser1", {45, 45, 9870, 5505}, 1, {}}.Spoken("Help"));
+    WebBrowser1 = &w.AddWebBrowser(
+        ControlPlace{"WebBrowser1", {45, 45, 9870, 5505}, 1, {}}.Spoken(Tr("frmHelp", "Help")));
     // Escape closes it, as it closes any help window.
-    OKButton = &w.AddButton({"OKButton", {4365, 5670, 1215, 510}, 0, kButtonFont}, "&OK",
-                            ButtonKeys::Escape);
+    OKButton = &w.AddButton({"OKButton", {4365, 5670, 1215, 510}, 0, kButtonFont},
+                            Tr("frmHelp", "&OK"), ButtonKeys::Escape);
 
     w.SetOnResize([this] { Form_Resize(); });
     OKButton->SetOnClick([this] { OKButton_Click(); });

@@ -6,6 +6,7 @@
 
 #include "help/HelpCommands.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -24,39 +25,70 @@ void SelectTab(frmMain& f, int tab) {
 
 // In the toolbar's order, then the commands of the menu and the keys alone.
 constexpr Command kCommands[] = {
-    {"Exit", "Exit Program", "mnuExit", "E&xit", Keys{"Ctrl+Q"},
-     [](frmMain& f) { f.window->Close(); }},
-    {"Save", "Save", "mnuSave", "&Save", Keys{"Ctrl+S"}, [](frmMain& f) { f.SaveCommand(); }},
-    {"Fixed", "Fixed Signature", "", "", Keys{}, [](frmMain& f) { SelectTab(f, TabIndex::Fixed); }},
-    {"Random", "Show Random Sig File", "", "", Keys{},
+    {"Exit", TrNoop("Commands", "Exit Program"), "mnuExit", TrNoop("Commands", "E&xit"),
+     Keys{"Ctrl+Q"}, [](frmMain& f) { f.window->Close(); }},
+    {"Save", TrNoop("Commands", "Save"), "mnuSave", TrNoop("Commands", "&Save"), Keys{"Ctrl+S"},
+     [](frmMain& f) { f.SaveCommand(); }},
+    {"Fixed", TrNoop("Commands", "Fixed Signature"), "", "", Keys{},
+     [](frmMain& f) { SelectTab(f, TabIndex::Fixed); }},
+    {"Random", TrNoop("Commands", "Show Random Sig File"), "", "", Keys{},
      [](frmMain& f) { SelectTab(f, TabIndex::Random); }},
-    {"Current", "Current", "", "", Keys{}, [](frmMain& f) { SelectTab(f, TabIndex::Current); }},
-    {"Settings", "Settings", "mnuSettings", "&Settings", Keys{},
-     [](frmMain& f) { SelectTab(f, TabIndex::Settings); }},
-    {"About", "About", "mnuAbout", "&About", Keys{}, [](frmMain& f) { f.AboutCommand(); }},
-    {"Help", "Brief Help on Tab", "mnuBriefHelp", "&Brief Help on Tab", Keys{"F1"},
+    {"Current", TrNoop("Commands", "Current"), "", "", Keys{},
+     [](frmMain& f) { SelectTab(f, TabIndex::Current); }},
+    {"Settings", TrNoop("Commands", "Settings"), "mnuSettings", TrNoop("Commands", "&Settings"),
+     Keys{}, [](frmMain& f) { SelectTab(f, TabIndex::Settings); }},
+    {"About", TrNoop("Commands", "About"), "mnuAbout", TrNoop("Commands", "&About"), Keys{},
+     [](frmMain& f) { f.AboutCommand(); }},
+    {"Help", TrNoop("Commands", "Brief Help on Tab"), "mnuBriefHelp",
+     TrNoop("Commands", "&Brief Help on Tab"), Keys{"F1"},
      [](frmMain& f) { f.BriefHelpCommand(); }},
-    {"Next", "Next Quotation", "mnuNext", "&Next Quotation", Keys{"Ctrl+N"},
-     [](frmMain& f) { f.NextQuotation(); }},
-    {"Stop", "Stop changing the signature", "mnuStop", "S&top Changing", Keys{"Ctrl+T"},
-     [](frmMain& f) { f.StopCommand(); }},
-    {"Bullets", "Random or Sequencial", "mnuBullets", "&Random or Sequential", Keys{"Ctrl+R"},
+    {"Next", TrNoop("Commands", "Next Quotation"), "mnuNext", TrNoop("Commands", "&Next Quotation"),
+     Keys{"Ctrl+N"}, [](frmMain& f) { f.NextQuotation(); }},
+    {"Stop", TrNoop("Commands", "Stop changing the signature"), "mnuStop",
+     TrNoop("Commands", "S&top Changing"), Keys{"Ctrl+T"}, [](frmMain& f) { f.StopCommand(); }},
+    {"Bullets", TrNoop("Commands", "Random or Sequencial"), "mnuBullets",
+     TrNoop("Commands", "&Random or Sequential"), Keys{"Ctrl+R"},
      [](frmMain& f) { f.BulletsCommand(); }},
-    {"", "", "mnuNever", "Ne&ver This One Again", Keys{"Ctrl+Shift+N"},
+    {"", "", "mnuNever", TrNoop("Commands", "Ne&ver This One Again"), Keys{"Ctrl+Shift+N"},
      [](frmMain& f) { f.NeverAgainCommand(); }},
-    {"", "", "mnuSetAside", "Set-&Aside Quotations...", Keys{},
+    {"", "", "mnuSetAside", TrNoop("Commands", "Set-&Aside Quotations..."), Keys{},
      [](frmMain& f) { f.SetAsideListCommand(); }},
-    {"", "", "mnuCheck", "&Check the Collection...", Keys{},
+    {"", "", "mnuCheck", TrNoop("Commands", "&Check the Collection..."), Keys{},
      [](frmMain& f) { f.CheckCollectionCommand(); }},
-    {"", "", "mnuFind", "&Find...", Keys{"Ctrl+F"}, [](frmMain& f) { f.FindCommand(); }},
-    {"", "", "mnuFindNext", "Find &Next", Keys{"F3"}, [](frmMain& f) { f.FindStep(true); }},
-    {"", "", "mnuFindPrevious", "Find &Previous", Keys{"Shift+F3"},
+    {"", "", "mnuFind", TrNoop("Commands", "&Find..."), Keys{"Ctrl+F"},
+     [](frmMain& f) { f.FindCommand(); }},
+    {"", "", "mnuFindNext", TrNoop("Commands", "Find &Next"), Keys{"F3"},
+     [](frmMain& f) { f.FindStep(true); }},
+    {"", "", "mnuFindPrevious", TrNoop("Commands", "Find &Previous"), Keys{"Shift+F3"},
      [](frmMain& f) { f.FindStep(false); }},
     {"", "", "", "", Keys{"Escape"}, [](frmMain& f) { f.CloseFindBar(); }},
-    {"", "", "mnuHelp", "&Help", Keys{}, [](frmMain& f) { f.FullHelpCommand(); }},
+    {"", "", "mnuHelp", TrNoop("Commands", "&Help"), Keys{},
+     [](frmMain& f) { f.FullHelpCommand(); }},
     {"", "", "", "", Keys{"Ctrl+Tab", "Ctrl+PgDown"}, [](frmMain& f) { f.StepTab(1); }},
     {"", "", "", "", Keys{"Ctrl+Shift+Tab", "Ctrl+PgUp"}, [](frmMain& f) { f.StepTab(-1); }},
 };
+
+// Keys as the user reads them, the modifiers named in the user's language
+// as the menus name them: "Ctrl+S" is "Strg+S" in German.
+std::string KeysInWords(std::string_view keys) {
+    std::string words;
+    for (std::size_t at = 0; at <= keys.size();) {
+        std::size_t plus = keys.find('+', at);
+        // A last key "+" (as in "Ctrl++") is a key, not a separator.
+        if (plus == at) plus = keys.find('+', at + 1);
+        if (plus == std::string_view::npos) plus = keys.size();
+        const std::string_view key = keys.substr(at, plus - at);
+        if (!words.empty()) words += '+';
+        if (key == "Ctrl")
+            words += Tr("Commands", "Ctrl");
+        else if (key == "Shift")
+            words += Tr("Commands", "Shift");
+        else
+            words += key;
+        at = plus + 1;
+    }
+    return words;
+}
 
 const Command& CommandWhere(std::string_view Command::*field, std::string_view value) {
     for (const Command& c : kCommands)
@@ -83,14 +115,15 @@ const Command* CommandOfItem(std::string_view name) {
 
 std::string ToolTipOf(std::string_view button) {
     const Command& c = CommandWhere(&Command::button, button);
-    std::string tip(c.toolTip);
-    if (!c.keys[0].empty()) tip += " (" + std::string(c.keys[0]) + ")";
-    return tip;
+    const std::string tip = Translated("Commands", c.toolTip);
+    if (c.keys[0].empty()) return tip;
+    //: A toolbar button's tool tip: what the button does, then its keys.
+    return Format(Tr("Commands", "%1 (%2)"), {tip, KeysInWords(c.keys[0])});
 }
 
 MenuEntry MenuItemOf(std::string_view name, const std::string& parent) {
     const Command& c = CommandWhere(&Command::item, name);
-    return {std::string(name), std::string(c.caption), parent, std::string(c.keys[0])};
+    return {std::string(name), Translated("Commands", c.caption), parent, std::string(c.keys[0])};
 }
 
 void frmMain::Toolbar1_ButtonClick(const std::string& key) {
@@ -144,12 +177,12 @@ void frmMain::BulletsCommand() {
         state.UseSeq = false;
         Toolbar1->SetButtonValue("Bullets", 0);
         SSTab1->SetTab(TabIndex::Random);
-        caption = "Random";
+        caption = Tr("Commands", "Random");
     } else {
         state.UseSeq = true;
         Toolbar1->SetButtonValue("Bullets", 1);
         SSTab1->SetTab(TabIndex::Random);
-        caption = "Sequential";
+        caption = Tr("Commands", "Sequential");
     }
     SSTab1->SetTabCaption(SSTab1->Tab(), caption);
     SSTab1->SetTab(state.CurrentTab);

@@ -2,7 +2,9 @@
 // The main window's commands, each once: the toolbar button and the menu item
 // that offer it, the keys that give it, and what it does. The toolbar, the
 // menu and the keys all dispatch through this table, and the menu's captions
-// and the toolbar's tool tips show the keys it names.
+// and the toolbar's tool tips show the keys it names. The table keeps the
+// captions and tool tips in English; MenuItemOf and ToolTipOf give them in the
+// user's language.
 
 #include <array>
 #include <span>
@@ -17,9 +19,9 @@ class frmMain;
 
 struct Command {
     std::string_view button;   // the toolbar button's key; empty for none
-    std::string_view toolTip;  // the button's tool tip, before its keys
+    const char* toolTip = "";  // the button's tool tip, before its keys
     std::string_view item;     // the menu item's name; empty for none
-    std::string_view caption;  // the menu item's caption
+    const char* caption = "";  // the menu item's caption
     // The keys, the first of them shown beside the caption and in the tool
     // tip; empty for none.
     std::array<std::string_view, 2> keys;

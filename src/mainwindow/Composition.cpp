@@ -11,6 +11,7 @@
 #include "mainwindow/Commands.h"
 #include "mainwindow/WindowConstants.h"
 #include "platform/TextFile.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -91,53 +92,62 @@ void frmMain::Compose() {
 
     // A button without a caption is named after what it does; Stop and
     // Bullets stay pressed while their state is on.
-    auto button = [this](const char* key, const char* caption, const char* name = nullptr,
+    auto button = [this](const char* key, const std::string& caption, const std::string& name = {},
                          bool toggle = false) {
-        return ToolbarEntry{
-            key, caption, ToolTipOf(key), ImageList1.IndexOf(key), name ? name : caption, toggle};
+        ToolbarEntry entry{key, caption, ToolTipOf(key), ImageList1.IndexOf(key), name, toggle};
+        if (entry.AccessibleName.empty()) entry.AccessibleName = caption;
+        return entry;
     };
-    Toolbar1 = &w.AddToolbar("Toolbar1", 660, 4, ImageList1,
-                             {button("Exit", "Exit"),
-                              button("Save", "Save"),
-                              {},
-                              button("Fixed", "Fixed"),
-                              button("Random", "Random"),
-                              button("Current", "Current"),
-                              button("Settings", "Settings"),
-                              {},
-                              button("About", "About"),
-                              button("Help", "", "Brief Help on Tab"),
-                              button("Next", "", "Next Quotation"),
-                              button("Stop", "Stop Changing", nullptr, true),
-                              button("Bullets", "", "Random or Sequential", true)});
+    Toolbar1 =
+        &w.AddToolbar("Toolbar1", 660, 4, ImageList1,
+                      {button("Exit", Tr("Composition", "Exit")),
+                       button("Save", Tr("Composition", "Save")),
+                       {},
+                       button("Fixed", Tr("Composition", "Fixed")),
+                       button("Random", Tr("Composition", "Random")),
+                       button("Current", Tr("Composition", "Current")),
+                       button("Settings", Tr("Composition", "Settings")),
+                       {},
+                       button("About", Tr("Composition", "About")),
+                       button("Help", "", Tr("Composition", "Brief Help on Tab")),
+                       button("Next", "", Tr("Composition", "Next Quotation")),
+                       button("Stop", Tr("Composition", "Stop Changing"), {}, true),
+                       button("Bullets", "", Tr("Composition", "Random or Sequential"), true)});
 
     Timer1 = s_.ui.CreateTimer();
     Timer1->SetInterval(kRotationIntervalAtCreation);
     Timer1->SetEnabled(true);
 
     SSTab1 = &w.AddTabControl({"SSTab1", {45, 720, 5470, 4000}, 0, kTabFont},
-                              {"Fixed", "Random", "Current", "Settings"}, 400, Dirty);
+                              {Tr("Composition", "Fixed"), Tr("Composition", "Random"),
+                               Tr("Composition", "Current"), Tr("Composition", "Settings")},
+                              400, Dirty);
     SSTab1->SetTabPicture(TabIndex::Fixed, "Clean");
     SSTab1->SetTabPicture(TabIndex::Random, "Clean");
-    SSTab1->SetTabDescription(TabIndex::Fixed, "The fixed signature, above every quotation");
-    SSTab1->SetTabDescription(TabIndex::Random, "The collection of quotations");
-    SSTab1->SetTabDescription(TabIndex::Current, "The signature written last");
+    SSTab1->SetTabDescription(TabIndex::Fixed,
+                              Tr("Composition", "The fixed signature, above every quotation"));
+    SSTab1->SetTabDescription(TabIndex::Random, Tr("Composition", "The collection of quotations"));
+    SSTab1->SetTabDescription(TabIndex::Current, Tr("Composition", "The signature written last"));
     SSTab1->SetTabDescription(TabIndex::Settings,
-                              "Rotation, word wrapping, the tray and the files");
+                              Tr("Composition", "Rotation, word wrapping, the tray and the files"));
 
     auto onTab = [this](const char* name, Rect r, int tabIndex, int tab) {
         return ControlPlace{name, r, tabIndex, kEditorFont, SSTab1, tab};
     };
     txtFixedSig = &w.AddEditor(
         onTab("txtFixedSig", {90, 520, 4500, 3075}, 1, TabIndex::Fixed)
-            .Spoken("Fixed Signature", "The lines above the quotation in every signature"));
+            .Spoken(Tr("Composition", "Fixed Signature"),
+                    Tr("Composition", "The lines above the quotation in every signature")));
     txtRandom = &w.AddEditor(
         onTab("txtRandom", {90, 520, 4515, 3075}, 2, TabIndex::Random)
-            .Spoken("Collection", "The quotations, separated by lines that hold a single %"));
+            .Spoken(Tr("Composition", "Collection"),
+                    Tr("Composition", "The quotations, separated by lines that hold a single %")));
     txtCurrent = &w.AddEditor(onTab("txtCurrent", {90, 520, 4560, 3075}, 3, TabIndex::Current)
-                                  .Spoken("Current Signature", "The signature written last"));
+                                  .Spoken(Tr("Composition", "Current Signature"),
+                                          Tr("Composition", "The signature written last")));
     findBar = &w.AddFindBar(
-        ControlPlace{"findBar", {45, 4720, 5470, kFindBarHeight}, 19, kDialogFont}.Spoken("Find"));
+        ControlPlace{"findBar", {45, 4720, 5470, kFindBarHeight}, 19, kDialogFont}.Spoken(
+            Tr("Composition", "Find")));
     findBar->SetVisible(false);
     findBar->SetOnFind([this](bool forward) { FindStep(forward); });
     findBar->SetOnClose([this] { CloseFindBar(); });
@@ -147,15 +157,15 @@ void frmMain::Compose() {
 
     // The Commands menu and the shortcuts give every toolbar command a way
     // from the keyboard: the toolbar takes no focus.
-    menu = &w.AddMenuBar({{"mnuFile", "&File", ""},
+    menu = &w.AddMenuBar({{"mnuFile", Tr("Composition", "&File"), ""},
                           MenuItemOf("mnuSave", "mnuFile"),
                           {"sp1", "-", "mnuFile"},
                           MenuItemOf("mnuExit", "mnuFile"),
-                          {"mnuEdit", "&Edit", ""},
+                          {"mnuEdit", Tr("Composition", "&Edit"), ""},
                           MenuItemOf("mnuFind", "mnuEdit"),
                           MenuItemOf("mnuFindNext", "mnuEdit"),
                           MenuItemOf("mnuFindPrevious", "mnuEdit"),
-                          {"mnuCommands", "&Commands", ""},
+                          {"mnuCommands", Tr("Composition", "&Commands"), ""},
                           MenuItemOf("mnuNext", "mnuCommands"),
                           MenuItemOf("mnuNever", "mnuCommands"),
                           MenuItemOf("mnuSetAside", "mnuCommands"),
@@ -210,61 +220,73 @@ void frmMain::ComposeSettingsTab() {
     // scroll bars, the path boxes and the browse buttons by what they set.
     chkSysTray = &w.AddCheckBox(
         place("chkSysTray", {180, 585, 2310, 260}, 5, kDialogFont)
-            .Spoken("", "An icon in the notification area; minimising hides the window"),
-        "Place in System Tray");
+            .Spoken("", Tr("Composition",
+                           "An icon in the notification area; minimising hides the window")),
+        Tr("Composition", "Place in System Tray"));
     chkMin = &w.AddCheckBox(place("chkMin", {3100, 585, 1905, 285}, 19, kDialogFont),
-                            "Start &Minimized");
-    chkWordWrap = &w.AddCheckBox(place("chkWordWrap", {180, 990, 2490, 260}, 6, kDialogFont)
-                                     .Spoken("", "Each quotation wrapped again to the width below"),
-                                 "Enable Word Wrapping");
+                            Tr("Composition", "Start &Minimized"));
+    chkWordWrap = &w.AddCheckBox(
+        place("chkWordWrap", {180, 990, 2490, 260}, 6, kDialogFont)
+            .Spoken("", Tr("Composition", "Each quotation wrapped again to the width below")),
+        Tr("Composition", "Enable Word Wrapping"));
     // Tab takes the user from word wrapping to its strict kind beside it.
-    chkWrapStrict =
-        &w.AddCheckBox(place("chkWrapStrict", {3100, 990, 2900, 260}, 7, kDialogFont)
-                           .Spoken("", "Every line within the width, over-long words split"),
-                       "Strictly &Within the Width");
-    HScroll1 = &w.AddScrollBar(place("HScroll1", {180, 1305, 2800, 285}, 14)
-                                   .Spoken("Wrap Width", "Characters in a line of a quotation"),
-                               kMinWrapCount, kMaxWrapCount, 1, 10, kMinWrapCount);
+    chkWrapStrict = &w.AddCheckBox(
+        place("chkWrapStrict", {3100, 990, 2900, 260}, 7, kDialogFont)
+            .Spoken("", Tr("Composition", "Every line within the width, over-long words split")),
+        Tr("Composition", "Strictly &Within the Width"));
+    HScroll1 =
+        &w.AddScrollBar(place("HScroll1", {180, 1305, 2800, 285}, 14)
+                            .Spoken(Tr("Composition", "Wrap Width"),
+                                    Tr("Composition", "Characters in a line of a quotation")),
+                        kMinWrapCount, kMaxWrapCount, 1, 10, kMinWrapCount);
     lblWordWrap = &w.AddLabel(place("lblWordWrap", {3240, 1260, 540, 360}, 15, kValueFont), "065");
     Label1[2] = &w.AddLabel(place("Label1(2)", {180, 1755, 2940, 240}, 16, kDialogFont),
-                            "Duration of signature, in seconds:");
+                            Tr("Composition", "Duration of signature, in seconds:"));
     HScroll2 = &w.AddScrollBar(
         place("HScroll2", {180, 2025, 2800, 285}, 17)
-            .Spoken("Duration of Signature", "Seconds between two changes of the signature"),
+            .Spoken(Tr("Composition", "Duration of Signature"),
+                    Tr("Composition", "Seconds between two changes of the signature")),
         kMinSigDuration, kMaxSigDuration, 1, 5, kMinSigDuration);
     lblDur = &w.AddLabel(place("lblDur", {3240, 1980, 420, 360}, 18, kValueFont), "00");
     Label1[0] = &w.AddLabel(place("Label1(0)", {180, 2565, 3645, 240}, 8, kDialogFont),
-                            "Random Signatures Path and File Name:");
+                            Tr("Composition", "Random Signatures Path and File Name:"));
     txtRPath = &w.AddTextBox(place("txtRPath", {180, 2835, 4300, 360}, 9, kDialogFont)
-                                 .Spoken("Collection File", "The file of the quotations"));
-    btnFindPath[0] = &w.AddPictureButton(
-        place("btnFindPath(0)", {4680, 2790, 555, 465}, 13).Spoken("Choose the Collection File"),
-        "browse");
+                                 .Spoken(Tr("Composition", "Collection File"),
+                                         Tr("Composition", "The file of the quotations")));
+    btnFindPath[0] =
+        &w.AddPictureButton(place("btnFindPath(0)", {4680, 2790, 555, 465}, 13)
+                                .Spoken(Tr("Composition", "Choose the Collection File")),
+                            "browse");
     Label1[1] = &w.AddLabel(place("Label1(1)", {180, 3240, 3390, 240}, 10, kDialogFont),
-                            "Current Signature Path and File Name:");
+                            Tr("Composition", "Current Signature Path and File Name:"));
     txtCPath = &w.AddTextBox(
         place("txtCPath", {180, 3510, 4300, 360}, 11, kDialogFont)
-            .Spoken("Current Signature File", "The file every change of the signature writes"));
-    btnFindPath[1] = &w.AddPictureButton(
-        place("btnFindPath(1)", {4680, 3465, 555, 465}, 12).Spoken("Choose the Signature File"),
-        "browse");
+            .Spoken(Tr("Composition", "Current Signature File"),
+                    Tr("Composition", "The file every change of the signature writes")));
+    btnFindPath[1] =
+        &w.AddPictureButton(place("btnFindPath(1)", {4680, 3465, 555, 465}, 12)
+                                .Spoken(Tr("Composition", "Choose the Signature File")),
+                            "browse");
     chkNoRepeats = &w.AddCheckBox(place("chkNoRepeats", {180, 4050, 4300, 260}, 20, kDialogFont),
-                                  "&No Repeats Until Every Quotation Was Used");
-    Label1[3] = &w.AddLabel(place("Label1(3)", {180, 4440, 5000, 240}, 21, kDialogFont),
-                            "Longest signature, in lines and columns (0 = no limit):");
+                                  Tr("Composition", "&No Repeats Until Every Quotation Was Used"));
+    Label1[3] =
+        &w.AddLabel(place("Label1(3)", {180, 4440, 5000, 240}, 21, kDialogFont),
+                    Tr("Composition", "Longest signature, in lines and columns (0 = no limit):"));
     HScroll3 = &w.AddScrollBar(place("HScroll3", {180, 4710, 1800, 285}, 22)
-                                   .Spoken("Longest Signature, in Lines", "0 for no limit"),
+                                   .Spoken(Tr("Composition", "Longest Signature, in Lines"),
+                                           Tr("Composition", "0 for no limit")),
                                0, kMaxSigLinesLimit, 1, 4, 0);
     lblMaxLines = &w.AddLabel(place("lblMaxLines", {2040, 4665, 420, 360}, 23, kValueFont), "00");
     HScroll4 = &w.AddScrollBar(place("HScroll4", {2640, 4710, 1800, 285}, 24)
-                                   .Spoken("Longest Signature, in Columns", "0 for no limit"),
+                                   .Spoken(Tr("Composition", "Longest Signature, in Columns"),
+                                           Tr("Composition", "0 for no limit")),
                                0, kMaxSigColumnsLimit, 1, 10, 0);
     lblMaxColumns =
         &w.AddLabel(place("lblMaxColumns", {4500, 4665, 540, 360}, 25, kValueFont), "000");
-    btnLimitPreset =
-        &w.AddButton(place("btnLimitPreset", {180, 5100, 4860, 405}, 26, kDialogFont)
-                         .Spoken("", "Sets the longest signature to 4 lines of 80 columns"),
-                     "4 lines of 80 columns (news and mailing lists)", ButtonKeys::None);
+    btnLimitPreset = &w.AddButton(
+        place("btnLimitPreset", {180, 5100, 4860, 405}, 26, kDialogFont)
+            .Spoken("", Tr("Composition", "Sets the longest signature to 4 lines of 80 columns")),
+        Tr("Composition", "4 lines of 80 columns (news and mailing lists)"), ButtonKeys::None);
     // The paths show the chosen files; the browse buttons choose them.
     txtRPath->SetLocked(true);
     txtCPath->SetLocked(true);

@@ -3,6 +3,7 @@
 
 #include "tray/TrayMode.h"
 
+#include "platform/Translate.h"
 #include "platform/VersionInfo.h"
 
 namespace tagrota {
@@ -24,12 +25,12 @@ void TrayMode::EnterTrayMode() {
         m_frmSysTray_SysTrayMouseDown(eButton);
     };
     m_frmSysTray = frmSysTray::Create(shell_, std::move(events), ProgramVersion().FileDescription);
-    m_frmSysTray->AddMenuItem("&Restore Tagrota!", "open", true);
-    m_frmSysTray->AddMenuItem("&Next Quotation", "next", false);
-    m_frmSysTray->AddMenuItem("Ne&ver This One Again", "never", false);
+    m_frmSysTray->AddMenuItem(Tr("TrayMode", "&Restore Tagrota!"), "open", true);
+    m_frmSysTray->AddMenuItem(Tr("TrayMode", "&Next Quotation"), "next", false);
+    m_frmSysTray->AddMenuItem(Tr("TrayMode", "Ne&ver This One Again"), "never", false);
     m_frmSysTray->AddMenuItem("-", "", false);
-    m_frmSysTray->AddMenuItem("&Close", "close", false);
-    m_frmSysTray->ToolTip("Tagrota! Signature Changer");
+    m_frmSysTray->AddMenuItem(Tr("TrayMode", "&Close"), "close", false);
+    m_frmSysTray->ToolTip(Tr("TrayMode", "Tagrota! Signature Changer"));
     m_frmSysTray->IconHandle(window_.IconHandle());
 }
 
