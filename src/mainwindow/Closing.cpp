@@ -11,6 +11,7 @@
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
 #include "platform/TextFile.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -33,13 +34,14 @@ std::string Now() {
 std::string BackupQuestion(const std::string& path, const std::string& pathBytes,
                            const std::string& backup, const std::string& backupBytes,
                            const std::string& kept) {
-    return "Tagrota was ended last time while it saved " + path +
-           ", so that file may have been cut short. Its text from before that save was kept "
-           "whole in " +
-           backup + " (" + backupBytes + "; the file now holds " + pathBytes +
-           ").\r\n\r\nRestore " + path +
-           " from its backup?\r\n\r\nNo leaves the file as it is and keeps the backup as " + kept +
-           ", which Tagrota does not use or remove.";
+    return Format(Tr("Closing",
+                     "Tagrota was ended last time while it saved %1, so that file may have been "
+                     "cut short. Its text from before that save was kept whole in %2 (%3; the "
+                     "file now holds %4).\r\n\r\n"
+                     "Restore %1 from its backup?\r\n\r\n"
+                     "No leaves the file as it is and keeps the backup as %5, which Tagrota does "
+                     "not use or remove."),
+                  {path, backup, backupBytes, pathBytes, kept});
 }
 
 }  // namespace
@@ -62,9 +64,10 @@ void frmMain::Form_QueryUnload(bool& cancel, UnloadMode unloadMode) {
     s_.settings.Flush(kAppName);  // every key reaches the file at once
     // The program ends anyway; the user should not believe the settings kept.
     if (const FileStatus saved = s_.settings.SaveStatus(kAppName); !saved)
-        s_.messages.MsgBox("Tagrota could not save its settings to " + s_.settings.Where(kAppName) +
-                               ": " + saved.reason + ".\r\n" +
-                               "The next start uses the settings saved before.",
+        s_.messages.MsgBox(Format(Tr("Closing",
+                                     "Tagrota could not save its settings to %1: %2.\r\n"
+                                     "The next start uses the settings saved before."),
+                                  {s_.settings.Where(kAppName), saved.reason}),
                            MsgBoxStyle::Exclamation, kAppName);
     if (state.InSysTray) trayMode->RemoveTrayIcon();
 }
@@ -88,7 +91,8 @@ bool frmMain::SettleUnsavedAtClosing(UnloadMode mode) {
         if (!*FileOfTab(tab).dirty) continue;
         // The user sees the text the question is about.
         if (window->Visible() && window->State() != WindowState::Minimized) SSTab1->SetTab(tab);
-        if (!SettleUnsaved(tab, "before Tagrota closes")) return false;
+        if (!SettleUnsaved(tab, Tr("Closing", "Save them to %1 before Tagrota closes?")))
+            return false;
     }
     return true;
 }
@@ -130,15 +134,19 @@ void frmMain::TellOfRecoveryFiles() {
         // One the user has already dealt with is not named.
         if (!s_.files.FileExists(path)) continue;
         // Each path on a line of its own, shown whole.
-        kept += std::string("\r\n") + "Your " + FileOfTab(tab).what + ":\r\n\t" + path;
+        kept += "\r\n" +
+                (tab == TabIndex::Fixed ? Tr("Closing", "Your fixed signature:")
+                                        : Tr("Closing", "Your signature collection:")) +
+                "\r\n\t" + path;
     }
     if (kept.empty()) return;
     s_.messages.MsgBox(
-        "Tagrota was ended last time (by the system or another program) while it held changes "
-        "that were not saved. They were kept in files of their own:" +
-            kept +
-            "\r\n\r\nYour own files were left as they were last saved. Open the kept "
-            "files to take what you need from them; Tagrota does not use or remove them.",
+        Format(Tr("Closing",
+                  "Tagrota was ended last time (by the system or another program) while it held "
+                  "changes that were not saved. They were kept in files of their own:%1\r\n\r\n"
+                  "Your own files were left as they were last saved. Open the kept files to take "
+                  "what you need from them; Tagrota does not use or remove them."),
+               {kept}),
         MsgBoxStyle::Information, kAppName);
 }
 
@@ -156,7 +164,8 @@ void frmMain::OfferLeftBackups() {
             ".backup-" + Now();
         const auto bytes = [&](const std::string& file) {
             const std::optional<std::uint64_t> size = s_.files.FileSize(file);
-            return size ? std::to_string(*size) + " bytes" : std::string("nothing");
+            return size ? Format(Tr("Closing", "%1 bytes"), {std::to_string(*size)})
+                        : Tr("Closing", "nothing");
         };
         const int answer =
             s_.messages.MsgBox(BackupQuestion(path, bytes(path), *backup, bytes(*backup), kept),
@@ -166,8 +175,10 @@ void frmMain::OfferLeftBackups() {
             continue;
         }
         if (const FileStatus restored = s_.files.RestoreFromBackup(path); !restored)
-            s_.messages.MsgBox(path + " could not be restored from its backup: " + restored.reason +
-                                   ".\r\nThe backup stays in " + *backup + ".",
+            s_.messages.MsgBox(Format(Tr("Closing",
+                                         "%1 could not be restored from its backup: %2.\r\n"
+                                         "The backup stays in %3."),
+                                      {path, restored.reason, *backup}),
                                MsgBoxStyle::Exclamation, kAppName);
     }
 }

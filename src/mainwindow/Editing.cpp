@@ -11,6 +11,7 @@
 #include "engine/CollectionChoice.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -31,10 +32,8 @@ FileStatus frmMain::Fits(const TabFile& f) {
 
 frmMain::TabFile frmMain::FileOfTab(int tab) {
     if (tab == TabIndex::Fixed)
-        return {txtFixedSig, &state.FixedDirty, EditedRole::Fixed, state.Files.FixPath(),
-                "fixed signature"};
-    return {txtRandom, &state.RandomDirty, EditedRole::Collection, state.Files.CollectionInUse(),
-            "signature collection"};
+        return {txtFixedSig, &state.FixedDirty, EditedRole::Fixed, state.Files.FixPath()};
+    return {txtRandom, &state.RandomDirty, EditedRole::Collection, state.Files.CollectionInUse()};
 }
 
 void frmMain::txtFixedSig_Change() {
@@ -72,12 +71,21 @@ bool frmMain::SaveTab(int tab) {
     const TabFile f = FileOfTab(tab);
     // A file that is gone is simply written anew: nothing of it can be lost.
     if (state.Files.ChangedOnDisk(f.role, s_.files)) {
+        const std::string question =
+            f.role == EditedRole::Fixed
+                ? Tr("Editing",
+                     "Overwrite it with the fixed signature shown here, or reload it and drop "
+                     "your changes?")
+                : Tr("Editing",
+                     "Overwrite it with the signature collection shown here, or reload it and "
+                     "drop your changes?");
         const int answer = s_.messages.Choose(
-            "The file " + f.path +
-                " has been changed by another program since Tagrota read it.\r\n" +
-                "Overwrite it with the " + f.what + " shown here, or reload it and drop your " +
-                "changes?",
-            MsgBoxStyle::Exclamation, kAppName, {"&Overwrite", "&Reload", "Cancel"});
+            Format(Tr("Editing",
+                      "The file %1 has been changed by another program since Tagrota read it."),
+                   {f.path}) +
+                "\r\n" + question,
+            MsgBoxStyle::Exclamation, kAppName,
+            {Tr("Editing", "&Overwrite"), Tr("Editing", "&Reload"), Tr("Editing", "Cancel")});
         if (answer == kReload) return ReloadTab(tab);
         if (answer != kOverwrite) return false;
     }
@@ -105,8 +113,10 @@ bool frmMain::ReloadTab(int tab) {
         if (loaded) loaded = f.editor->LoadFile(f.path);
     }
     if (!loaded) {
-        s_.messages.MsgBox("The file " + f.path + " could not be read: " + loaded.reason +
-                               ".\r\nYour changes are still in the editor; nothing was lost.",
+        s_.messages.MsgBox(Format(Tr("Editing",
+                                     "The file %1 could not be read: %2.\r\n"
+                                     "Your changes are still in the editor; nothing was lost."),
+                                  {f.path, loaded.reason}),
                            MsgBoxStyle::Exclamation, kAppName);
         return false;
     }
@@ -152,16 +162,22 @@ void frmMain::FileWatch_Change(const std::string& path) {
 
 void frmMain::TakeOutsideChange(int tab) {
     const TabFile f = FileOfTab(tab);
-    const char* const tabName = tab == TabIndex::Fixed ? "Fixed" : "Random";
+    const bool fixed = tab == TabIndex::Fixed;
     if (s_.files.IsMissing(f.path)) {
         // The text in use stays, and goes on being used: a file deleted by
         // mistake can be saved anew from the tab.
         if (std::exchange(goneTold_[tab], true)) return;
-        s_.messages.ShowNotice(std::string("The ") + f.what + " file " + f.path +
-                                   " has been removed by another program.\r\nTagrota goes on " +
-                                   "with the text in the " + tabName +
-                                   " tab; Save writes it there anew.",
-                               MsgBoxStyle::Information, kAppName);
+        const std::string removed =
+            fixed ? Tr("Editing",
+                       "The fixed signature file %1 has been removed by another program.\r\n"
+                       "Tagrota goes on with the text in the Fixed tab; Save writes it there "
+                       "anew.")
+                  : Tr("Editing",
+                       "The signature collection file %1 has been removed by another "
+                       "program.\r\n"
+                       "Tagrota goes on with the text in the Random tab; Save writes it there "
+                       "anew.");
+        s_.messages.ShowNotice(Format(removed, {f.path}), MsgBoxStyle::Information, kAppName);
         return;
     }
     goneTold_[tab] = false;
@@ -172,27 +188,37 @@ void frmMain::TakeOutsideChange(int tab) {
     }
     SSTab1->SetTabPicture(tab, "Dirty");
     if (std::exchange(changedTold_[tab], true)) return;
-    s_.messages.ShowNotice("The file " + f.path + " has been changed by another program.\r\n" +
-                               "Your unsaved changes in the " + tabName +
-                               " tab are kept; Save asks whether to overwrite the file or " +
-                               "reload it.",
-                           MsgBoxStyle::Information, kAppName);
+    const std::string changed =
+        fixed ? Tr("Editing",
+                   "The file %1 has been changed by another program.\r\n"
+                   "Your unsaved changes in the Fixed tab are kept; Save asks whether to "
+                   "overwrite the file or reload it.")
+              : Tr("Editing",
+                   "The file %1 has been changed by another program.\r\n"
+                   "Your unsaved changes in the Random tab are kept; Save asks whether to "
+                   "overwrite the file or reload it.");
+    s_.messages.ShowNotice(Format(changed, {f.path}), MsgBoxStyle::Information, kAppName);
 }
 
-bool frmMain::SettleUnsaved(int tab, const std::string& before) {
+bool frmMain::SettleUnsaved(int tab, const std::string& question) {
     const TabFile f = FileOfTab(tab);
     if (!*f.dirty) return true;
+    const std::string unsaved =
+        f.role == EditedRole::Fixed
+            ? Tr("Editing", "The fixed signature has changes that are not saved.")
+            : Tr("Editing", "The signature collection has changes that are not saved.");
     const int answer = s_.messages.Choose(
-        std::string("The ") + f.what + " has changes that are not saved.\r\nSave them to " +
-            f.path + " " + before + "?",
-        MsgBoxStyle::Question, kAppName, {"&Save", "&Discard", "Cancel"});
+        unsaved + "\r\n" + Format(question, {f.path}), MsgBoxStyle::Question, kAppName,
+        {Tr("Editing", "&Save"), Tr("Editing", "&Discard"), Tr("Editing", "Cancel")});
     if (answer == kSave) return SaveTab(tab) && !*f.dirty;
     return answer == kDiscard;
 }
 
 void frmMain::ReportSaveFailure(const std::string& path, const std::string& reason) {
-    s_.messages.MsgBox("The file " + path + " could not be saved: " + reason +
-                           ".\r\nYour changes are still in the editor; nothing was lost.",
+    s_.messages.MsgBox(Format(Tr("Editing",
+                                 "The file %1 could not be saved: %2.\r\n"
+                                 "Your changes are still in the editor; nothing was lost."),
+                              {path, reason}),
                        MsgBoxStyle::Exclamation, kAppName);
 }
 

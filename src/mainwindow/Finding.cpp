@@ -6,6 +6,7 @@
 
 #include "mainwindow/WindowConstants.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 
@@ -44,13 +45,13 @@ void frmMain::FindStep(bool forward) {
     if (!found) {
         // A closed bar opens to say so.
         FindCommand();
-        findBar->SetNote("Not found");
+        findBar->SetNote(Tr("Finding", "Not found"));
         return;
     }
     editor->Select(found->Span);
-    findBar->SetNote(!found->Wrapped ? ""
-                     : forward       ? "Continued from the top"
-                                     : "Continued from the bottom");
+    findBar->SetNote(!found->Wrapped ? std::string()
+                     : forward       ? Tr("Finding", "Continued from the top")
+                                     : Tr("Finding", "Continued from the bottom"));
 }
 
 void frmMain::CloseFindBar() {
@@ -72,31 +73,43 @@ void frmMain::CheckCollectionCommand() {
     if (checkWindow_) checkWindow_->Close();
     if (findings_.empty()) {
         checkWindow_.reset();
-        const std::string overLimits =
-            limits.Any() ? " no entries over the length limits (" + LimitsText(limits) + ")," : "";
-        s_.messages.MsgBox("The collection " + path + " holds no duplicate or empty entries," +
-                               overLimits +
-                               " no lines that end in white space, and one kind of line end.",
-                           MsgBoxStyle::Information, "Collection Check");
+        const std::string clean =
+            limits.Any()
+                ? Format(Tr("Finding",
+                            "The collection %1 holds no duplicate or empty entries, no entries "
+                            "over the length limits (%2), no lines that end in white space, and "
+                            "one kind of line end."),
+                         {path, LimitsText(limits)})
+                : Format(Tr("Finding",
+                            "The collection %1 holds no duplicate or empty entries, no lines that "
+                            "end in white space, and one kind of line end."),
+                         {path});
+        s_.messages.MsgBox(clean, MsgBoxStyle::Information, Tr("Finding", "Collection Check"));
         return;
     }
     checkWindow_ = s_.ui.CreateDialogWindow(DialogFrame::Fixed, *window);
     IWindow& w = *checkWindow_;
-    w.SetCaption("Collection Check");
+    w.SetCaption(Tr("Finding", "Collection Check"));
     w.SetClientSize(9000, 5400);
     const std::size_t n = findings_.size();
     w.AddLabel({"lblFindings", {120, 90, 8760, 480}, 0, kListFont},
-               std::to_string(n) + (n == 1 ? " finding" : " findings") + " in " + path +
-                   ". Double-click a line to go to its place in the Random tab.");
+               Format(n == 1 ? Tr("Finding",
+                                  "%1 finding in %2. Double-click a line to go to its place in "
+                                  "the Random tab.")
+                             : Tr("Finding",
+                                  "%1 findings in %2. Double-click a line to go to its place in "
+                                  "the Random tab."),
+                      {std::to_string(n), path}));
     IListBox& list =
         w.AddListBox(ControlPlace{"lstFindings", {120, 630, 8760, 4050}, 1, kListFont}.Spoken(
-            "Findings", "A double click goes to the finding's place"));
+            Tr("Finding", "Findings"),
+            Tr("Finding", "A double click goes to the finding's place")));
     std::vector<std::string> lines;
     for (const CollectionFinding& f : findings_) lines.push_back(f.message);
     list.SetItems(lines);
     list.SetOnActivate([this](int index) { ShowFinding(static_cast<std::size_t>(index)); });
-    IButton& close = w.AddButton({"btnClose", {7680, 4800, 1200, 465}, 2, kListFont}, "&Close",
-                                 ButtonKeys::Escape);
+    IButton& close = w.AddButton({"btnClose", {7680, 4800, 1200, 465}, 2, kListFont},
+                                 Tr("Finding", "&Close"), ButtonKeys::Escape);
     close.SetOnClick([this] { checkWindow_->Close(); });
     w.Show();
 }

@@ -7,6 +7,7 @@
 #include "engine/Settings.h"
 #include "mainwindow/WindowConstants.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -39,14 +40,16 @@ void frmMain::NeverAgainCommand() {
     const std::optional<std::string>& quotation = engine_.LastQuotation();
     const std::string path = state.Files.CollectionInUse();
     if (!quotation || path.empty()) {
-        s_.messages.MsgBox("The current signature holds no quotation to set aside.",
+        s_.messages.MsgBox(Tr("SetAside", "The current signature holds no quotation to set aside."),
                            MsgBoxStyle::Information, kAppName);
         return;
     }
     if (const FileStatus added = engine_.SetAside().Add(path, *quotation); !added) {
-        s_.messages.MsgBox("The quotation could not be set aside for the collection " + path +
-                               ": " + added.reason + ".",
-                           MsgBoxStyle::Exclamation, kAppName);
+        s_.messages.MsgBox(
+            Format(
+                Tr("SetAside", "The quotation could not be set aside for the collection %1: %2."),
+                {path, added.reason}),
+            MsgBoxStyle::Exclamation, kAppName);
         return;
     }
     FillSetAsideList();
@@ -59,9 +62,11 @@ void frmMain::TellIfAllSetAside() {
         return;
     }
     if (std::exchange(allSetAsideShown_, true)) return;
-    s_.messages.ShowNotice("Every quotation of the collection " + state.Files.CollectionInUse() +
-                               " is set aside, so the signature is your fixed signature "
-                               "alone.\r\nCommands, Set-Aside Quotations takes them back.",
+    s_.messages.ShowNotice(Format(Tr("SetAside",
+                                     "Every quotation of the collection %1 is set aside, so the "
+                                     "signature is your fixed signature alone.\r\n"
+                                     "Commands, Set-Aside Quotations takes them back."),
+                                  {state.Files.CollectionInUse()}),
                            MsgBoxStyle::Information, kAppName);
 }
 
@@ -69,17 +74,18 @@ void frmMain::SetAsideListCommand() {
     if (setAsideWindow_) setAsideWindow_->Close();
     setAsideWindow_ = s_.ui.CreateDialogWindow(DialogFrame::Fixed, *window);
     IWindow& w = *setAsideWindow_;
-    w.SetCaption("Set-Aside Quotations");
+    w.SetCaption(Tr("SetAside", "Set-Aside Quotations"));
     w.SetClientSize(9000, 5400);
     lblSetAside_ = &w.AddLabel({"lblSetAside", {120, 90, 8760, 480}, 0, kListFont}, "");
     setAsideList_ =
         &w.AddListBox(ControlPlace{"lstSetAside", {120, 630, 8760, 4050}, 1, kListFont}.Spoken(
-            "Set-Aside Quotations", "Take Back or a double click puts one back"));
+            Tr("SetAside", "Set-Aside Quotations"),
+            Tr("SetAside", "Take Back or a double click puts one back")));
     IButton& takeBack = w.AddButton({"btnTakeBack", {5160, 4800, 2400, 465}, 2, kListFont},
-                                    "&Take Back", ButtonKeys::None);
+                                    Tr("SetAside", "&Take Back"), ButtonKeys::None);
     takeBack.SetOnClick([this] { TakeBackSetAside(setAsideList_->ListIndex()); });
-    IButton& close = w.AddButton({"btnClose", {7680, 4800, 1200, 465}, 3, kListFont}, "&Close",
-                                 ButtonKeys::Escape);
+    IButton& close = w.AddButton({"btnClose", {7680, 4800, 1200, 465}, 3, kListFont},
+                                 Tr("SetAside", "&Close"), ButtonKeys::Escape);
     close.SetOnClick([this] { setAsideWindow_->Close(); });
     setAsideList_->SetOnActivate([this](int index) { TakeBackSetAside(index); });
     FillSetAsideList();
@@ -96,12 +102,17 @@ void frmMain::FillSetAsideList() {
     const std::size_t n = lines.size();
     std::string about;
     if (!list.problem.empty())
-        about = "Nothing is set aside for " + path + ": " + list.problem + ".";
+        about = Format(Tr("SetAside", "Nothing is set aside for %1: %2."), {path, list.problem});
     else if (n == 0)
-        about = "No quotation of " + path + " is set aside.";
+        about = Format(Tr("SetAside", "No quotation of %1 is set aside."), {path});
     else
-        about = std::to_string(n) + (n == 1 ? " quotation" : " quotations") + " of " + path +
-                " set aside. Take Back (or a double click) puts one back into the rotation.";
+        about = Format(n == 1 ? Tr("SetAside",
+                                   "%1 quotation of %2 set aside. Take Back (or a double click) "
+                                   "puts one back into the rotation.")
+                              : Tr("SetAside",
+                                   "%1 quotations of %2 set aside. Take Back (or a double click) "
+                                   "puts one back into the rotation."),
+                       {std::to_string(n), path});
     lblSetAside_->SetCaption(about);
 }
 
@@ -110,8 +121,9 @@ void frmMain::TakeBackSetAside(int which) {
     const std::string path = state.Files.CollectionInUse();
     if (const FileStatus taken = engine_.SetAside().TakeBack(path, static_cast<std::size_t>(which));
         !taken)
-        s_.messages.MsgBox("The quotation could not be taken back: " + taken.reason + ".",
-                           MsgBoxStyle::Exclamation, kAppName);
+        s_.messages.MsgBox(
+            Format(Tr("SetAside", "The quotation could not be taken back: %1."), {taken.reason}),
+            MsgBoxStyle::Exclamation, kAppName);
     FillSetAsideList();
 }
 

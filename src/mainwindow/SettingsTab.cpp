@@ -12,6 +12,7 @@
 #include "engine/CollectionChoice.h"
 #include "engine/Settings.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -93,10 +94,13 @@ void frmMain::btnFindPath_Click(int index) {
     const std::string oldPath = txtRPath->GetText();
 
     FileDialogOptions options;
-    options.Filter = "All Files (*.*)|*.*|Text (*.txt)|*.txt";
+    // Only the names are translated: the patterns and the bars stay.
+    options.Filter = Format("%1 (*.*)|*.*|%2 (*.txt)|*.txt",
+                            {Tr("SettingsTab", "All Files"), Tr("SettingsTab", "Text")});
     options.FilterIndex = 2;
     options.FileName = "";
-    options.DialogTitle = index == 0 ? "Open Collection File" : "Open Signature File";
+    options.DialogTitle = index == 0 ? Tr("SettingsTab", "Open Collection File")
+                                     : Tr("SettingsTab", "Open Signature File");
     options.InitDir = index == 0 ? txtRPath->GetText() : txtCPath->GetText();
     options.MaxFileSize = 16000;
     options.Flags = 0x80004;
@@ -120,9 +124,11 @@ void frmMain::Form_FileDrop(const std::string& path) {
 void frmMain::UseCollectionFile(const std::string& fileName, const std::string& oldPath) {
     // The Fixed tab holds that file: it cannot be the Random tab's as well.
     if (NameOneFile(s_.files, fileName, state.Files.FixPath())) {
-        s_.messages.MsgBox("The file " + fileName +
-                               " is your fixed signature file, which cannot be the signature "
-                               "collection too. The collection was not changed.",
+        s_.messages.MsgBox(Format(Tr("SettingsTab",
+                                     "The file %1 is your fixed signature file, which cannot be "
+                                     "the signature collection too. The collection was not "
+                                     "changed."),
+                                  {fileName}),
                            MsgBoxStyle::Exclamation, kAppName);
         return;
     }
@@ -136,17 +142,19 @@ void frmMain::UseCollectionFile(const std::string& fileName, const std::string& 
     // the new collection is in place).
     const bool held = std::exchange(holdRotation_, true);
     const int answer = s_.messages.MsgBox(
-        "You have selected a different collection file to use.\r\n"
-        "Do you want to load the new file now? If you answer 'No'\r\n"
-        "it will be loaded the next time you start Tagrota.",
-        MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation, "Collection Change");
+        Tr("SettingsTab",
+           "You have selected a different collection file to use.\r\n"
+           "Do you want to load the new file now? If you answer 'No'\r\n"
+           "it will be loaded the next time you start Tagrota."),
+        MsgBoxStyle::YesNo + MsgBoxStyle::Exclamation, Tr("SettingsTab", "Collection Change"));
     if (answer != MsgBoxResult::Yes) {
         holdRotation_ = held;
         return;
     }
     // The reload replaces the Random tab's text: its edits are saved or
     // dropped first, or the whole change of file is called off.
-    if (!SettleUnsaved(TabIndex::Random, "before the new collection is loaded")) {
+    if (!SettleUnsaved(TabIndex::Random,
+                       Tr("SettingsTab", "Save them to %1 before the new collection is loaded?"))) {
         txtRPath->SetText(oldPath);
         state.Files.ChooseNextCollection(oldPath);
         holdRotation_ = held;
@@ -170,7 +178,7 @@ void frmMain::ReloadCollection(const std::string& oldPath) {
     holdRotation_ = true;
     // The Random tab takes no edits until the new text replaces its own.
     txtRandom->SetLocked(true);
-    txtRandom->SetBusyNote("Reading " + txtRPath->GetText() + "\u2026");
+    txtRandom->SetBusyNote(Format(Tr("SettingsTab", "Reading %1\u2026"), {txtRPath->GetText()}));
     auto read = std::make_shared<ReadCollection>();
     read->path = txtRPath->GetText();
     read->oldPath = oldPath;
@@ -240,11 +248,14 @@ void frmMain::FinishReload(std::uint64_t generation, const std::shared_ptr<ReadC
         // message is open.
         if (choice.chosenUnreadable.empty())
             s_.messages.MsgBox(
-                "The file " + s_.ui.UpperCase(path) + " is invalid. This file was NOT loaded.",
+                Format(Tr("SettingsTab", "The file %1 is invalid. This file was NOT loaded."),
+                       {s_.ui.UpperCase(path)}),
                 MsgBoxStyle::OkOnly, "");
         else
-            s_.messages.MsgBox("The file " + path + " could not be read: " +
-                                   choice.chosenUnreadable + ". This file was NOT loaded.",
+            s_.messages.MsgBox(Format(Tr("SettingsTab",
+                                         "The file %1 could not be read: %2. This file was NOT "
+                                         "loaded."),
+                                      {path, choice.chosenUnreadable}),
                                MsgBoxStyle::OkOnly, "");
         // The path as it was before the question; the Random tab's text
         // still comes from the file it came from. Unless the user chose

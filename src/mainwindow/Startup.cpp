@@ -11,6 +11,7 @@
 #include "mainwindow/WindowConstants.h"
 #include "mainwindow/frmMain.h"
 #include "platform/TextFile.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -76,9 +77,10 @@ void frmMain::Form_Load() {
 
     reader.ReadProgramSettings(state);
     if (const FileStatus read = s_.settings.ReadStatus(kAppName); !read)
-        s_.messages.MsgBox("The settings file " + s_.settings.Where(kAppName) +
-                               " could not be read whole: " + read.reason + ".\r\n" +
-                               "Settings that could not be read are at their defaults.",
+        s_.messages.MsgBox(Format(Tr("Startup",
+                                     "The settings file %1 could not be read whole: %2.\r\n"
+                                     "Settings that could not be read are at their defaults."),
+                                  {s_.settings.Where(kAppName), read.reason}),
                            MsgBoxStyle::Exclamation, kAppName);
     txtRPath->SetText(state.Files.RandomPath());
     txtCPath->SetText(state.Files.CurrentPath());
@@ -146,7 +148,8 @@ void frmMain::Form_Load() {
 
     Toolbar1->SetButtonValue("Bullets", state.UseSeq ? 1 : 0);
     SSTab1->SetTab(TabIndex::Random);
-    SSTab1->SetTabCaption(TabIndex::Random, state.UseSeq ? "Sequential" : "Random");
+    SSTab1->SetTabCaption(TabIndex::Random,
+                          state.UseSeq ? Tr("Startup", "Sequential") : Tr("Startup", "Random"));
     SSTab1->SetTab(TabIndex::Fixed);
 
     WatchFiles();
@@ -168,9 +171,10 @@ void frmMain::LoadFixedSignature() {
     FileStatus loaded = FixedSignatureFits(s_.files, path);
     if (loaded) loaded = txtFixedSig->LoadFile(path);
     if (!loaded) {
-        s_.messages.MsgBox("The fixed signature file " + path +
-                               " could not be read: " + loaded.reason + ".\r\n" +
-                               "A default fixed signature is used until it can be read.",
+        s_.messages.MsgBox(Format(Tr("Startup",
+                                     "The fixed signature file %1 could not be read: %2.\r\n"
+                                     "A default fixed signature is used until it can be read."),
+                                  {path, loaded.reason}),
                            MsgBoxStyle::Exclamation, kAppName);
         txtFixedSig->SetText(DefaultFixedText());
     }
@@ -200,16 +204,17 @@ bool frmMain::ShowCollectionProblems() {
     const CollectionChoice choice = std::move(*startUpCollection_);
     startUpCollection_.reset();
     const std::string crLf = "\r\n";
-    auto notWritten = [&](const char* what, const std::string& then) {
+    // `pattern` takes the file (%1) and the reason (%2).
+    auto notWritten = [&](const std::string& pattern) {
         if (choice.notWritten.empty()) return;
-        s_.messages.MsgBox(std::string("The ") + what + " " + choice.notWritten +
-                               " could not be created: " + choice.notWrittenReason + "." + then,
+        s_.messages.MsgBox(Format(pattern, {choice.notWritten, choice.notWrittenReason}),
                            MsgBoxStyle::Exclamation, kAppName);
     };
     if (choice.source == CollectionSource::Configured) return false;
     if (choice.source == CollectionSource::Placeholder) {
-        notWritten("signature collection file",
-                   crLf + "Placeholder quotations are used for this run.");
+        notWritten(Tr("Startup",
+                      "The signature collection file %1 could not be created: %2.\r\n"
+                      "Placeholder quotations are used for this run."));
         return false;
     }
 
@@ -217,43 +222,55 @@ bool frmMain::ShowCollectionProblems() {
     const std::string& chosen = choice.chosen;
     const std::string why =
         choice.chosenIsFixedSignature
-            ? std::string(
-                  "Your specified signature collection file is your fixed signature "
-                  "file, which cannot be a collection too.")
-        : unreadable ? "Your specified signature collection file could not be read: " +
-                           choice.chosenUnreadable + "."
-                     : std::string(
-                           "Your specified signature collection file does not hold any "
-                           "signatures.");
+            ? Tr("Startup",
+                 "Your specified signature collection file is your fixed signature file, which "
+                 "cannot be a collection too.")
+        : unreadable ? Format(Tr("Startup",
+                                 "Your specified signature collection file could not be read: "
+                                 "%1."),
+                              {choice.chosenUnreadable})
+                     : Tr("Startup",
+                          "Your specified signature collection file does not hold any signatures.");
+    const std::string title = Tr("Startup", "ERROR");
     if (choice.source == CollectionSource::Default) {
-        s_.messages.MsgBox(why + crLf + "The Default is being used. The " +
-                               (unreadable ? "unreadable" : "invalid") + " file name is:" + crLf +
-                               chosen,
-                           MsgBoxStyle::Information, "ERROR");
-        notWritten("default signature collection file", "");
+        const std::string used = unreadable
+                                     ? Tr("Startup",
+                                          "The Default is being used. The unreadable file name is:"
+                                          "\r\n%1")
+                                     : Tr("Startup",
+                                          "The Default is being used. The invalid file name is:"
+                                          "\r\n%1");
+        s_.messages.MsgBox(why + crLf + Format(used, {chosen}), MsgBoxStyle::Information, title);
+        notWritten(
+            Tr("Startup", "The default signature collection file %1 could not be created: %2."));
         return true;
     }
     // No collection gives quotations.
     const std::string none =
-        "Until a collection that holds signatures is chosen on the Settings tab, each "
-        "signature is your fixed signature alone.";
+        Tr("Startup",
+           "Until a collection that holds signatures is chosen on the Settings tab, each "
+           "signature is your fixed signature alone.");
     if (choice.path == chosen) {
         s_.messages.MsgBox(why + crLf +
-                               "It is the default collection file, so no quotations are "
-                               "available from it:" +
-                               crLf + chosen + crLf + none,
-                           MsgBoxStyle::Information, "ERROR");
+                               Format(Tr("Startup",
+                                         "It is the default collection file, so no quotations "
+                                         "are available from it:\r\n%1"),
+                                      {chosen}) +
+                               crLf + none,
+                           MsgBoxStyle::Information, title);
         return true;
     }
     const std::string defaultProblem =
         choice.defaultUnreadable.empty()
-            ? std::string("The default collection file does not hold any either.")
-            : "The default collection file could not be read either: " + choice.defaultUnreadable +
-                  ".";
-    s_.messages.MsgBox(why + crLf + defaultProblem + crLf +
-                           "No quotations are available from either file:" + crLf + chosen + crLf +
-                           choice.path + crLf + none,
-                       MsgBoxStyle::Information, "ERROR");
+            ? Tr("Startup", "The default collection file does not hold any either.")
+            : Format(Tr("Startup", "The default collection file could not be read either: %1."),
+                     {choice.defaultUnreadable});
+    s_.messages.MsgBox(
+        why + crLf + defaultProblem + crLf +
+            Format(Tr("Startup", "No quotations are available from either file:\r\n%1\r\n%2"),
+                   {chosen, choice.path}) +
+            crLf + none,
+        MsgBoxStyle::Information, title);
     return true;
 }
 
@@ -303,10 +320,11 @@ void frmMain::ShowAndWrite(const std::string& s) {
     if (writeFailureShown_) return;
     writeFailureShown_ = true;
     s_.messages.ShowNotice(
-        "The current signature file " + state.Files.CurrentPath() +
-            " could not be written: " + written.reason + ".\r\n" +
-            "Tagrota keeps trying at every rotation and tells you again only after a write "
-            "has succeeded.",
+        Format(Tr("Startup",
+                  "The current signature file %1 could not be written: %2.\r\n"
+                  "Tagrota keeps trying at every rotation and tells you again only after a "
+                  "write has succeeded."),
+               {state.Files.CurrentPath(), written.reason}),
         MsgBoxStyle::Exclamation, kAppName);
 }
 
@@ -318,15 +336,26 @@ void frmMain::TellIfNoneFits() {
     // Once, until an entry fits again: a notice at every rotation would
     // bury the user.
     if (std::exchange(noneFitShown_, true)) return;
+    // The limits in words: a line count, a column count, or both.
+    const std::string lines = std::to_string(state.MaxSigLines);
+    const std::string columns = std::to_string(state.MaxSigColumns);
+    const bool one = state.MaxSigLines == 1;
     std::string limit;
-    if (state.MaxSigLines > 0)
-        limit = std::to_string(state.MaxSigLines) + (state.MaxSigLines == 1 ? " line" : " lines");
-    if (state.MaxSigColumns > 0)
-        limit += (limit.empty() ? "" : " of ") + std::to_string(state.MaxSigColumns) + " columns";
-    s_.messages.ShowNotice("No quotation of the collection makes a signature within " + limit +
-                               " with your fixed signature, so the shortest one is used.\r\n" +
-                               "Tagrota tells you again only after a quotation has fit.",
-                           MsgBoxStyle::Information, kAppName);
+    if (state.MaxSigLines > 0 && state.MaxSigColumns > 0)
+        limit = Format(
+            one ? Tr("Startup", "%1 line of %2 columns") : Tr("Startup", "%1 lines of %2 columns"),
+            {lines, columns});
+    else if (state.MaxSigLines > 0)
+        limit = Format(one ? Tr("Startup", "%1 line") : Tr("Startup", "%1 lines"), {lines});
+    else if (state.MaxSigColumns > 0)
+        limit = Format(Tr("Startup", "%1 columns"), {columns});
+    s_.messages.ShowNotice(
+        Format(Tr("Startup",
+                  "No quotation of the collection makes a signature within %1 with your fixed "
+                  "signature, so the shortest one is used.\r\n"
+                  "Tagrota tells you again only after a quotation has fit."),
+               {limit}),
+        MsgBoxStyle::Information, kAppName);
 }
 
 std::string frmMain::ComposeForPrint() {

@@ -247,7 +247,6 @@ private:
         bool* dirty;
         EditedRole role;
         std::string path;  // where its text came from and its Save goes
-        const char* what;  // the file, in words
     };
     TabFile FileOfTab(int tab);
     FileStatus Fits(const TabFile& f);
@@ -265,9 +264,10 @@ private:
     void TookFileText(int tab);
     // A tab without edits shows its file as it is now; true when it read it.
     bool RefreshFromDisk(int tab);
-    // Save, Discard or Cancel for the tab's unsaved edits; `before` says what
-    // is about to happen. False for Cancel (or a save that did not happen).
-    bool SettleUnsaved(int tab, const std::string& before);
+    // Save, Discard or Cancel for the tab's unsaved edits; `question` asks
+    // it with the file's path as %1 and says what is about to happen. False
+    // for Cancel (or a save that did not happen).
+    bool SettleUnsaved(int tab, const std::string& question);
     // Before the window closes: asks, or where nobody can be asked writes the
     // unsaved texts to recovery files. False when the user keeps the program.
     bool SettleUnsavedAtClosing(UnloadMode mode);
