@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "engine/Collection.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -51,14 +52,21 @@ std::string Counted(std::size_t n, const char* what) {
     return std::to_string(n) + " " + what;
 }
 
+std::string Lines(std::size_t n) {
+    return Format(Tr("CollectionCheck", "%1 lines"), {std::to_string(n)});
+}
+
+std::string Columns(std::size_t n) {
+    return Format(Tr("CollectionCheck", "%1 columns"), {std::to_string(n)});
+}
+
 }  // namespace
 
 std::string LimitsText(const SignatureLimits& limits) {
     std::string text;
-    if (limits.MaxLines > 0) text = Counted(static_cast<std::size_t>(limits.MaxLines), "lines");
+    if (limits.MaxLines > 0) text = Lines(static_cast<std::size_t>(limits.MaxLines));
     if (limits.MaxColumns > 0)
-        text += (text.empty() ? "" : ", ") +
-                Counted(static_cast<std::size_t>(limits.MaxColumns), "columns");
+        text += (text.empty() ? "" : ", ") + Columns(static_cast<std::size_t>(limits.MaxColumns));
     return text;
 }
 
@@ -74,15 +82,20 @@ CheckRules LengthLimitRules(std::string fixedText, const WrapSettings& wrap,
         const bool tooWide =
             limits.MaxColumns > 0 && size.columns > static_cast<std::size_t>(limits.MaxColumns);
         if (!tooLong && !tooWide) return {};
-        std::string why = "makes a signature";
+        const std::string lines = std::to_string(size.lines);
+        const std::string columns = std::to_string(size.columns);
+        const std::string maxLines = std::to_string(limits.MaxLines);
+        const std::string maxColumns = std::to_string(limits.MaxColumns);
+        if (tooLong && tooWide)
+            return Format(Tr("CollectionCheck",
+                             "makes a signature of %1 lines (limit %2) and %3 columns wide "
+                             "(limit %4)"),
+                          {lines, maxLines, columns, maxColumns});
         if (tooLong)
-            why += " of " + Counted(size.lines, "lines") + " (limit " +
-                   std::to_string(limits.MaxLines) + ")";
-        if (tooLong && tooWide) why += " and";
-        if (tooWide)
-            why += " " + Counted(size.columns, "columns") + " wide (limit " +
-                   std::to_string(limits.MaxColumns) + ")";
-        return why;
+            return Format(Tr("CollectionCheck", "makes a signature of %1 lines (limit %2)"),
+                          {lines, maxLines});
+        return Format(Tr("CollectionCheck", "makes a signature %1 columns wide (limit %2)"),
+                      {columns, maxColumns});
     };
     return rules;
 }
@@ -103,20 +116,21 @@ std::vector<CollectionFinding> CheckCollection(std::string_view text, std::strin
         const auto start = static_cast<std::size_t>(entry.data() - text.data());
         const std::size_t line = LinesBefore(text, start, countedTo, lines);
         entryLine[i] = line;
-        const std::string where =
-            "Entry " + std::to_string(i + 1) + " (line " + std::to_string(line) + "): ";
         auto add = [&](FindingKind kind, std::size_t atLine, TextSpan span,
                        const std::string& message) {
-            found.push_back({kind, i + 1, atLine, span, where + message});
+            found.push_back({kind, i + 1, atLine, span,
+                             Format(Tr("CollectionCheck", "Entry %1 (line %2): %3"),
+                                    {std::to_string(i + 1), std::to_string(line), message})});
         };
         if (entry.find_first_not_of(kBlank) == std::string_view::npos) {
-            add(FindingKind::Empty, line, {start, entry.size()}, "empty");
+            add(FindingKind::Empty, line, {start, entry.size()}, Tr("CollectionCheck", "empty"));
             continue;
         }
         if (const auto [first, fresh] = seen.try_emplace(entry, i); !fresh)
             add(FindingKind::Duplicate, line, {start, entry.size()},
-                "the same as entry " + std::to_string(first->second + 1) + " (line " +
-                    std::to_string(entryLine[first->second]) + ")");
+                Format(
+                    Tr("CollectionCheck", "the same as entry %1 (line %2)"),
+                    {std::to_string(first->second + 1), std::to_string(entryLine[first->second])}));
         // The first line of the entry that ends in a space or a tab.
         std::size_t lineStart = 0;
         for (std::size_t n = 0;; ++n) {
@@ -124,7 +138,8 @@ std::vector<CollectionFinding> CheckCollection(std::string_view text, std::strin
             if (end == std::string_view::npos) end = entry.size();
             if (end > lineStart && (entry[end - 1] == ' ' || entry[end - 1] == '\t')) {
                 add(FindingKind::TrailingSpace, line + n, {start + lineStart, end - lineStart},
-                    "white space at the end of line " + std::to_string(line + n));
+                    Format(Tr("CollectionCheck", "white space at the end of line %1"),
+                           {std::to_string(line + n)}));
                 break;
             }
             if (end >= entry.size()) break;
@@ -156,10 +171,11 @@ std::vector<CollectionFinding> CheckCollection(std::string_view text, std::strin
                       0,
                       ends.firstOther,
                       {start, end - start},
-                      "The file mixes its line ends (" + counts + "); line " +
-                          std::to_string(ends.firstOther) +
-                          " is the first to end otherwise than the first line. A save writes "
-                          "them all as the first line does."});
+                      Format(Tr("CollectionCheck",
+                                "The file mixes its line ends (%1); line %2 is the first to end "
+                                "otherwise than the first line. A save writes them all as the "
+                                "first line does."),
+                             {counts, std::to_string(ends.firstOther)})});
     }
     return found;
 }

@@ -1,8 +1,12 @@
 #include "engine/CollectionChoice.h"
 
+#include <cerrno>
+#include <system_error>
+
 #include "engine/Collection.h"
 #include "engine/ProgramFiles.h"
 #include "engine/Settings.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -19,8 +23,8 @@ ReadCollection Read(IFileSystem& files, const std::string& path,
                     std::optional<PrefetchedText> prefetched) {
     ReadCollection out;
     if (files.IsMissing(path)) {
-        out.unreadable = "No such file or directory";
-        out.problem = "it does not exist";
+        out.unreadable = std::generic_category().message(ENOENT);
+        out.problem = Tr("CollectionChoice", "it does not exist");
         return out;
     }
     // Taken before the read: a change while it reads shows as a change later.
@@ -29,10 +33,11 @@ ReadCollection Read(IFileSystem& files, const std::string& path,
     out.stamp = stamp;
     if (!contents.status) {
         out.unreadable = contents.status.reason;
-        out.problem = "it could not be read: " + out.unreadable;
+        out.problem = Format(Tr("CollectionChoice", "it could not be read: %1"), {out.unreadable});
         return out;
     }
-    if (!HoldsQuotations(contents.decoded.text)) out.problem = "it holds no signatures";
+    if (!HoldsQuotations(contents.decoded.text))
+        out.problem = Tr("CollectionChoice", "it holds no signatures");
     out.read = PrefetchedText{path, stamp.value_or(FileStamp{}), std::move(contents)};
     return out;
 }
@@ -116,7 +121,7 @@ CollectionChoice ChooseCollection(IFileSystem& files, const std::string& chosen,
     ReadCollection read;
     if (!rules.fixedSignature.empty() && NameOneFile(files, chosen, rules.fixedSignature)) {
         choice.chosenIsFixedSignature = true;
-        read.problem = "it is your fixed signature file";
+        read.problem = Tr("CollectionChoice", "it is your fixed signature file");
         return FallBack(files, std::move(read), programDir, rules, std::move(choice));
     }
     // A folder, a device, a pipe or a link loop under the collection's name is

@@ -7,6 +7,7 @@
 #include "platform/Digest.h"
 #include "platform/PrivateCache.h"
 #include "platform/ProgramFolders.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -123,20 +124,23 @@ const NeverAgainList& NeverAgain::For(const std::string& path) {
     if (!kept) {
         if (std::filesystem::symlink_status(keptAt, error).type() !=
             std::filesystem::file_type::not_found)
-            list_.problem = "the list " + keptAt +
-                            " is not a file of your own that only you may read and write";
+            list_.problem = Format(Tr("NeverAgain",
+                                      "the list %1 is not a file of your own that only you may "
+                                      "read and write"),
+                                   {keptAt});
         return list_;
     }
     std::string text;
     if (stamp->size > kMostNeverAgainBytes) {
-        list_.problem = "the list " + keptAt +
-                        " cannot be used: " + TooLargeReason(stamp->size, kMostNeverAgainBytes);
+        list_.problem = Format(Tr("NeverAgain", "the list %1 cannot be used: %2"),
+                               {keptAt, TooLargeReason(stamp->size, kMostNeverAgainBytes)});
     } else if (!kept->ReadAt(0, static_cast<std::size_t>(stamp->size), text)) {
-        list_.problem = "the list " + keptAt + " could not be read";
+        list_.problem = Format(Tr("NeverAgain", "the list %1 could not be read"), {keptAt});
     } else if (std::optional<std::vector<std::string>> entries = ParseNeverAgain(text)) {
         list_.entries = std::move(*entries);
     } else {
-        list_.problem = "the list " + keptAt + " is damaged: it does not begin as a list does";
+        list_.problem = Format(
+            Tr("NeverAgain", "the list %1 is damaged: it does not begin as a list does"), {keptAt});
     }
     list_.Rebuild();
     return list_;
@@ -145,9 +149,10 @@ const NeverAgainList& NeverAgain::For(const std::string& path) {
 FileStatus NeverAgain::Keep(const std::string& path, std::vector<std::string> entries) {
     if (const std::string keptAt = KeptAt(path); !keptAt.empty()) {
         if (!WritePrivateFile(keptAt, FormatNeverAgain(path, entries)))
-            return FileStatus::Failure("the list " + keptAt +
-                                       " could not be written: its folder is missing, full or "
-                                       "not private to you");
+            return FileStatus::Failure(Format(Tr("NeverAgain",
+                                                 "the list %1 could not be written: its folder is "
+                                                 "missing, full or not private to you"),
+                                              {keptAt}));
         loaded_ = false;  // read again, with the new stamp
         For(path);
         return FileStatus::Success();

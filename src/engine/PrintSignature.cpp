@@ -6,6 +6,7 @@
 #include "engine/Settings.h"
 #include "engine/SignatureEngine.h"
 #include "platform/TextFile.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 
@@ -27,8 +28,10 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
         if (read.status)
             fixed = std::move(read.decoded.text);
         else
-            out.problems.push_back("The fixed signature file " + fixPath + " could not be read: " +
-                                   read.status.reason + "; the default fixed signature is used.");
+            out.problems.push_back(Format(Tr("PrintSignature",
+                                             "The fixed signature file %1 could not be read: %2; "
+                                             "the default fixed signature is used."),
+                                          {fixPath, read.status.reason}));
     }
 
     // The usual case, a collection with quotations, reads one entry of it;
@@ -48,18 +51,22 @@ PrintedSignature ComposePrintedSignature(ISettingsStore& settings, IFileSystem& 
     const CollectionChoice choice =
         ChooseCollection(files, state.Files.RandomPath(), programDir, rules);
     if (!choice.chosenProblem.empty())
-        out.problems.push_back("The signature collection file " + state.Files.RandomPath() +
-                               " is not used: " + choice.chosenProblem +
-                               (choice.source == CollectionSource::Default
-                                    ? "; the default collection is used."
-                                    : "."));
+        out.problems.push_back(Format(
+            choice.source == CollectionSource::Default
+                ? Tr("PrintSignature",
+                     "The signature collection file %1 is not used: %2; the default collection "
+                     "is used.")
+                : Tr("PrintSignature", "The signature collection file %1 is not used: %2."),
+            {state.Files.RandomPath(), choice.chosenProblem}));
     if (!choice.defaultProblem.empty())
-        out.problems.push_back("The default signature collection file " + choice.path +
-                               " is not used either: " + choice.defaultProblem + ".");
-    if (choice.source == CollectionSource::None)
         out.problems.push_back(
-            "No collection holds quotations: the signature is the fixed "
-            "signature alone.");
+            Format(Tr("PrintSignature",
+                      "The default signature collection file %1 is not used either: %2."),
+                   {choice.path, choice.defaultProblem}));
+    if (choice.source == CollectionSource::None)
+        out.problems.push_back(Tr("PrintSignature",
+                                  "No collection holds quotations: the signature is the fixed "
+                                  "signature alone."));
 
     SplitInto(state, ChosenText(choice));
     state.Files.Loaded(EditedRole::Collection, choice.path, files.Stamp(choice.path));

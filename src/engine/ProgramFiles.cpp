@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/Translate.h"
+
 namespace tagrota {
 
 bool ContentMayDiffer(const std::optional<FileStamp>& before, const std::optional<FileStamp>& now) {
@@ -33,16 +35,20 @@ std::optional<std::string> ProgramFiles::SignatureRefusal(IFileSystem& files) co
         std::string what;
     };
     std::vector<Held> held{
-        {FixPath(), "it is also your fixed signature file, which Tagrota never writes over"},
+        {FixPath(), Tr("ProgramFiles",
+                       "it is also your fixed signature file, which Tagrota never writes over")},
         {CollectionInUse(),
-         "it is also your signature collection, which Tagrota never writes over"},
-        {next_,
-         "it is the signature collection chosen for the next start, which Tagrota never "
-         "writes over"}};
+         Tr("ProgramFiles",
+            "it is also your signature collection, which Tagrota never writes over")},
+        {next_, Tr("ProgramFiles",
+                   "it is the signature collection chosen for the next start, which Tagrota "
+                   "never writes over")}};
     const auto own = OwnFile::All();
     for (const auto& [path, what] : own)
-        held.push_back({path, "it is Tagrota's own " + what +
-                                  ", which Tagrota never writes a signature into"});
+        held.push_back(
+            {path, Format(Tr("ProgramFiles",
+                             "it is Tagrota's own %1, which Tagrota never writes a signature into"),
+                          {what})});
     std::vector<std::string> paths;
     paths.reserve(held.size());
     for (const Held& h : held) paths.push_back(h.path);

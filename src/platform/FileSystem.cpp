@@ -7,26 +7,31 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
 
-std::string SizeInWords(std::uint64_t bytes) {
+std::string OneDecimal(double value) {
     char text[32];
-    if (bytes >= (std::uint64_t{1} << 30))
-        std::snprintf(text, sizeof text, "%.1f GiB", static_cast<double>(bytes) / (1 << 30));
-    else if (bytes >= (std::uint64_t{1} << 20))
-        std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1 << 20));
-    else
-        std::snprintf(text, sizeof text, "%.1f KiB", static_cast<double>(bytes) / 1024);
+    std::snprintf(text, sizeof text, "%.1f", value);
     return text;
+}
+
+std::string SizeInWords(std::uint64_t bytes) {
+    const auto size = static_cast<double>(bytes);
+    if (bytes >= (std::uint64_t{1} << 30))
+        return Format(Tr("FileSystem", "%1 GiB"), {OneDecimal(size / (1 << 30))});
+    if (bytes >= (std::uint64_t{1} << 20))
+        return Format(Tr("FileSystem", "%1 MiB"), {OneDecimal(size / (1 << 20))});
+    return Format(Tr("FileSystem", "%1 KiB"), {OneDecimal(size / 1024)});
 }
 
 }  // namespace
 
 std::string TooLargeReason(std::uint64_t size, std::uint64_t limit) {
-    return "it is " + SizeInWords(size) + " (" + std::to_string(size) + " bytes), more than the " +
-           std::to_string(limit >> 20) + " MiB Tagrota reads";
+    return Format(Tr("FileSystem", "it is %1 (%2 bytes), more than the %3 MiB Tagrota reads"),
+                  {SizeInWords(size), std::to_string(size), std::to_string(limit >> 20)});
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ProgramFolders.h"
+#include "platform/Translate.h"
 #include "platform/Unicode.h"
 
 namespace tagrota {
@@ -222,7 +223,7 @@ IniSettingsReader::Store& IniSettingsReader::For(const std::string& appName) {
     if (!fs::exists(file, ec)) return store;  // no settings yet: every one at its default
     std::string why;
     if (fs::is_directory(file, ec)) {
-        why = "Is a directory";
+        why = std::generic_category().message(EISDIR);
     } else {
         std::ifstream in(file, std::ios::binary);
         if (!in) {
@@ -232,11 +233,13 @@ IniSettingsReader::Store& IniSettingsReader::For(const std::string& appName) {
             bytes << in.rdbuf();
             store.parsed = Parse(bytes.str());
             if (!store.parsed.valid)
-                store.read = FileStatus::Failure("it is not a valid settings file");
+                store.read =
+                    FileStatus::Failure(Tr("IniSettings", "it is not a valid settings file"));
             return store;
         }
     }
-    store.read = FileStatus::Failure(why + "; Tagrota leaves it as it is and saves no settings");
+    store.read = FileStatus::Failure(
+        Format(Tr("IniSettings", "%1; Tagrota leaves it as it is and saves no settings"), {why}));
     return store;
 }
 

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/Paths.h"
+#include "platform/Translate.h"
 
 namespace tagrota {
 namespace {
@@ -86,9 +87,11 @@ std::string WhyNotTrusted(const std::string& path, const std::vector<std::string
         if (::lstat(at.c_str(), &st) != 0)
             return at.string() + ": " + std::generic_category().message(errno);
         if (st.st_uid != 0 && st.st_uid != ::geteuid())
-            return at.string() + " belongs to another user";
-        if (st.st_mode & S_IWOTH) return "every user can write to " + at.string();
-        if (st.st_mode & S_IWGRP) return "the group of " + at.string() + " can write to it";
+            return Format(Tr("ProgramFolders", "%1 belongs to another user"), {at.string()});
+        if (st.st_mode & S_IWOTH)
+            return Format(Tr("ProgramFolders", "every user can write to %1"), {at.string()});
+        if (st.st_mode & S_IWGRP)
+            return Format(Tr("ProgramFolders", "the group of %1 can write to it"), {at.string()});
         if (at == at.root_path() || at.parent_path() == at) return "";
     }
 }

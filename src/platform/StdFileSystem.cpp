@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramFolders.h"
 #include "platform/TextFile.h"
+#include "platform/Translate.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -27,7 +28,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // What is at a path that is neither a file nor a folder (a device, a pipe).
-constexpr const char* kNotRegular = "Not a regular file";
+std::string NotRegular() {
+    return Tr("StdFileSystem", "Not a regular file");
+}
 
 // The most an unflushed replacement writes under a named temporary file.
 constexpr std::size_t kMomentaryWrite = std::size_t{64} << 10;
@@ -120,8 +123,10 @@ struct Place {
 };
 
 std::string ForeignLink(const Folder& folder) {
-    return "it is a link that another user placed in the shared folder " + folder.Path() +
-           ", and Tagrota does not follow such links";
+    return Format(Tr("StdFileSystem",
+                     "it is a link that another user placed in the shared folder %1, and Tagrota "
+                     "does not follow such links"),
+                  {folder.Path()});
 }
 
 std::deque<std::string> Components(std::string_view path) {
@@ -229,8 +234,10 @@ Place Resolve(const std::string& path, bool followLast) {
 // like.
 std::string ForeignFileReason(const Folder& folder, const struct stat& st) {
     if (!folder.Shared() || Trusted(st.st_uid)) return "";
-    return "it is a file that another user placed in the shared folder " + folder.Path() +
-           ", and Tagrota does not take such files for the user's own";
+    return Format(Tr("StdFileSystem",
+                     "it is a file that another user placed in the shared folder %1, and Tagrota "
+                     "does not take such files for the user's own"),
+                  {folder.Path()});
 }
 
 // The same for a file about to be written: nor one with a second name there,
@@ -238,10 +245,10 @@ std::string ForeignFileReason(const Folder& folder, const struct stat& st) {
 std::string ForeignTargetReason(const Folder& folder, const struct stat& st) {
     if (std::string foreign = ForeignFileReason(folder, st); !foreign.empty()) return foreign;
     if (folder.Shared() && st.st_nlink > 1)
-        return "it has " + std::to_string(st.st_nlink) +
-               " names (hard links) in the shared folder " + folder.Path() +
-               ", where another user may hold one, and Tagrota does not write such "
-               "files";
+        return Format(Tr("StdFileSystem",
+                         "it has %1 names (hard links) in the shared folder %2, where another "
+                         "user may hold one, and Tagrota does not write such files"),
+                      {std::to_string(st.st_nlink), folder.Path()});
     return "";
 }
 
@@ -334,7 +341,7 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
     else if (S_ISDIR(st.st_mode))
         refused = Reason(EISDIR);
     else if (!S_ISREG(st.st_mode))
-        refused = kNotRegular;
+        refused = NotRegular();
     else
         refused = ForeignFileReason(place.folder, st);
     std::FILE* file = refused.empty() ? ::fdopen(fd, "rb") : nullptr;
@@ -375,8 +382,9 @@ FileContents StdFileSystem::ReadFile(const std::string& path) {
     } catch (const std::bad_alloc&) {
         std::fclose(file);
         result.bytes = std::string();
-        result.status = FileStatus::Failure("there is not enough memory to read its " +
-                                            std::to_string(size) + " bytes");
+        result.status = FileStatus::Failure(
+            Format(Tr("StdFileSystem", "there is not enough memory to read its %1 bytes"),
+                   {std::to_string(size)}));
         return result;
     } catch (const std::length_error&) {
         std::fclose(file);
@@ -715,9 +723,10 @@ std::optional<Backup> MakeBackup(int from, const Place& file, const std::string&
         else if (std::optional<Backup> spare = tryAt(BackupPlaces(file, backupFolder, false)))
             return spare;
     }
-    why = "no whole copy of it could be kept while it is rewritten (" +
-          (tried.empty() ? std::string("there is no place for one") : tried) +
-          "), so it was left as it was";
+    why = Format(Tr("StdFileSystem",
+                    "no whole copy of it could be kept while it is rewritten (%1), so it was "
+                    "left as it was"),
+                 {tried.empty() ? Tr("StdFileSystem", "there is no place for one") : tried});
     return std::nullopt;
 }
 
@@ -733,7 +742,7 @@ FileStatus InPlace(const Place& place, std::string_view bytes, Durability durabi
     struct stat st {};
     std::string refused;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        refused = kNotRegular;
+        refused = NotRegular();
     else
         refused = ForeignTargetReason(place.folder, st);
     std::optional<Backup> backup;
@@ -840,7 +849,7 @@ FileStatus ReplaceWith(const Place& place, std::string_view bytes, Durability du
 FileStatus CheckTarget(const Place& place) {
     if (!place.status || !place.exists) return place.status;
     if (S_ISDIR(place.st.st_mode)) return Failure(EISDIR);
-    if (!S_ISREG(place.st.st_mode)) return FileStatus::Failure(kNotRegular);
+    if (!S_ISREG(place.st.st_mode)) return FileStatus::Failure(NotRegular());
     if (std::string foreign = ForeignTargetReason(place.folder, place.st); !foreign.empty())
         return FileStatus::Failure(std::move(foreign));
     return FileStatus::Success();
@@ -923,7 +932,7 @@ FileStatus StdFileSystem::RestoreFromBackup(const std::string& path) {
         backup.folder.Sync();
         return FileStatus::Success();
     }
-    return FileStatus::Failure("no backup of it is left");
+    return FileStatus::Failure(Tr("StdFileSystem", "no backup of it is left"));
 }
 
 FileStatus StdFileSystem::KeepBackupAs(const std::string& backup, const std::string& kept) {

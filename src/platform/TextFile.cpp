@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 #include "platform/Controls.h"
+#include "platform/Translate.h"
 #include "platform/Unicode.h"
 
 #include <algorithm>
@@ -270,8 +271,9 @@ TextFileContents DecodeWithin(std::string bytes) {
         result.decoded = DecodeOwnedText(std::move(bytes));
     } catch (const std::bad_alloc&) {
         result.decoded = DecodedText();
-        result.status = FileStatus::Failure("there is not enough memory to hold its " +
-                                            std::to_string(size) + " bytes as text");
+        result.status = FileStatus::Failure(
+            Format(Tr("TextFile", "there is not enough memory to hold its %1 bytes as text"),
+                   {std::to_string(size)}));
     }
     return result;
 }
