@@ -92,7 +92,7 @@ TEST_F(QtTranslation, GermanGivesGermanCaptionsMenusMessagesAndQtButtons) {
     for (const char* english : {"&File", "&Edit", "&Commands", "&Settings", "&About", "&Help"})
         EXPECT_EQ(std::count(menus.begin(), menus.end(), english), 0) << english;
     ASSERT_FALSE(messages.shown.empty());
-    EXPECT_TRUE(test::Holds(messages.shown[0].text, {"Signatursammlung", dir.File("bad.txt")}))
+    EXPECT_TRUE(test::Holds(messages.shown[0].text, {"Sammlungsdatei", dir.File("bad.txt")}))
         << messages.shown[0].text;
     EXPECT_EQ(QuestionButtons(), (std::vector<std::string>{"&Ja", "&Nein", "Abbrechen"}));
 }

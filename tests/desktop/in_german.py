@@ -60,7 +60,7 @@ def press(node):
 
 message = wait_for("no start-up message titled FEHLER", 30, lambda: top_level("FEHLER"))
 said = " ".join(o.name for o in descendants(message) if o.getRoleName() == "label")
-if "Signatursammlung" not in said:
+if "Sammlungsdatei" not in said:
     fail(f"the start-up message is not German: {said!r}")
 ok = [o for o in descendants(message) if o.getRoleName() == "push button"]
 if [b.name for b in ok] != ["OK"]:
