@@ -16,6 +16,10 @@ namespace {
 class QtTray : public ::testing::Test {
 protected:
     void SetUp() override {
+        shell.statusNotifierHost = false;  // the X11 tray, whatever bus the test runs on
+        Make();
+    }
+    void Make() {
         auto say = [this](std::string what) {
             return [this, what](std::int32_t b) { log.push_back(what + std::to_string(b)); };
         };
@@ -126,6 +130,47 @@ TEST_F(QtTray, ActivationsComeBackAsTheShellsCodes) {
     while (log.size() < 2 && wait.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     EXPECT_EQ(log, (std::vector<std::string>{"balloon show", "balloon timeout"}));
+}
+
+// A StatusNotifierItem host shows the icon's menu by itself: the icon carries
+// it as its context menu (Qt exports that over D-Bus), kept as the items
+// change, and a choice there is the popup's, "Close" releasing the icon inside
+// it.
+TEST_F(QtTray, TheDesktopsOwnMenuFollowsTheItemsAndChoosesLikeThePopup) {
+    EXPECT_EQ(Icon()->contextMenu(), nullptr) << "the X11 tray pops up the popup only";
+    tray->Unload();
+    shell.statusNotifierHost = true;
+    Make();
+    releaseOnClose = true;
+    QPointer<QMenu> menu = Icon()->contextMenu();
+    ASSERT_FALSE(menu.isNull());
+    tray->AddMenuItem("&Restore Tagrota!", "open", true);
+    tray->AddMenuItem("&Next Quotation", "next");
+    tray->AddMenuItem("-");
+    tray->AddMenuItem("&Close", "close");
+    tray->EnableMenuItem(1, false);
+    tray->RemoveMenuItem(1);  // enabled states stay with their places
+    QStringList shown;
+    for (QAction* a : menu->actions())
+        shown << (a->isSeparator() ? "-" : a->text()) + (a->isEnabled() ? "" : " (off)") +
+                     (a == menu->defaultAction() ? " *" : "");
+    EXPECT_EQ(shown, QStringList({"&Restore Tagrota! *", "- (off)", "&Close"}));
+
+    {
+        QWidget dialog;
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        menu->actions().at(2)->trigger();
+        EXPECT_TRUE(log.empty()) << "not while a dialog waits for an answer";
+    }
+    QPointer<QSystemTrayIcon> icon = Icon();
+    menu->actions().at(0)->trigger();
+    menu->actions().at(2)->trigger();
+    EXPECT_EQ(log, (std::vector<std::string>{"menu 0 open", "menu 2 close"}));
+    EXPECT_EQ(tray, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menu.isNull());
+    EXPECT_TRUE(icon.isNull());
 }
 
 // The owner closes from the menu: the icon is unloaded and released inside the

@@ -2,10 +2,13 @@
 // window's tray mode on it.
 
 #include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestSupport.h"
@@ -20,6 +23,16 @@ using headless::CheckBox;
 
 constexpr std::uint32_t kWindows10 = 0x0000000A, kWindowsNT4 = 0x00000004, kWindowsMe = 0x80005A04,
                         kWindows98 = 0x80000A04;
+
+// A menu as the user sees it: captions in order, the default one marked.
+std::vector<std::string> Shown(const TrayPopupMenu& menu) {
+    std::vector<std::string> shown;
+    for (std::size_t i = 0; i < menu.Items.size(); ++i)
+        shown.push_back((static_cast<int>(i) == menu.DefaultIndex ? "*" : "") +
+                        menu.Items[i].Caption + (menu.Items[i].Enabled ? "" : " (off)") +
+                        (menu.Items[i].Visible ? "" : " (hidden)"));
+    return shown;
+}
 
 class TrayIcon : public ::testing::Test {
 protected:
@@ -40,15 +53,10 @@ protected:
             say("balloon clicked")};
         return frmSysTray::Create(shell, std::move(e), "Tagrota Signature Changer");
     }
-    // The menu as the user sees it: captions in order, the default one marked.
+    // The menu as the popup shows it.
     std::vector<std::string> Menu(frmSysTray& tray) {
         tray.ShowMenu();
-        std::vector<std::string> shown;
-        const TrayPopupMenu& menu = shell.popups.back();
-        for (std::size_t i = 0; i < menu.Items.size(); ++i)
-            shown.push_back((static_cast<int>(i) == menu.DefaultIndex ? "*" : "") +
-                            menu.Items[i].Caption + (menu.Items[i].Enabled ? "" : " (off)"));
-        return shown;
+        return Shown(shell.popups.back());
     }
     // Chooses the item in the next popup and returns what MenuClick said.
     std::string Choose(frmSysTray& tray, int index) {
@@ -164,6 +172,50 @@ TEST_F(TrayIcon, NotificationCodesBecomeEvents) {
     }
 }
 
+// Whatever the owner does to the menu, the menu the desktop shows by itself
+// holds what the popup would show, and choosing an item in either raises the
+// same MenuClick.
+RC_GTEST_PROP(TrayIconStandingMenu, ShowsThePopupAndChoosesLikeIt, ()) {
+    headless::TrayShell shell;
+    std::vector<std::string> clicks;
+    frmSysTray::Events events;
+    events.MenuClick = [&clicks](std::int32_t lIndex, const std::string& sKey) {
+        clicks.push_back(std::to_string(lIndex) + " " + sKey);
+    };
+    auto tray = frmSysTray::Create(shell, std::move(events), "Tagrota");
+    const auto window = shell.TheIconsWindow();
+    RC_ASSERT(window->offered.Items.empty());
+    tray->AddMenuItem("&Restore", "open", true);
+    for (int step = *rc::gen::inRange(1, 25); step > 0; --step) {
+        const int index = *rc::gen::inRange(-1, 7);
+        switch (*rc::gen::inRange(0, 4)) {
+            case 0:
+                tray->AddMenuItem(*rc::gen::element<std::string>("&Next", "-", ""),
+                                  "k" + std::to_string(step), *rc::gen::arbitrary<bool>());
+                break;
+            case 1:
+                tray->EnableMenuItem(index, *rc::gen::arbitrary<bool>());
+                break;
+            case 2:
+                tray->RemoveMenuItem(index);
+                break;
+            default:
+                tray->DefaultMenuIndex(index);
+                break;
+        }
+        shell.choose = [index](const TrayPopupMenu&) { return index; };
+        tray->ShowMenu();
+        RC_ASSERT(Shown(window->offered) == Shown(shell.popups.back()));
+        const std::vector<std::string> fromPopup = std::exchange(clicks, {});
+        window->ChooseOffered(index);
+        RC_ASSERT(clicks == fromPopup);
+        clicks.clear();
+    }
+    tray->Unload();
+    window->ChooseOffered(0);
+    RC_ASSERT(clicks.empty());
+}
+
 class TrayMode : public ::testing::Test {
 protected:
     CheckBox& Box() { return rig.Find<CheckBox>("chkSysTray"); }
@@ -276,6 +328,47 @@ TEST_F(TrayMode, CloseFromTheMenuEndsTheProgramLikeTheWindowsCloseBox) {
     EXPECT_TRUE(rig.tray.Windows().empty());
     rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);  // nothing is listening any more
     EXPECT_EQ(rig.tray.popups.size(), 1u);
+}
+
+// The menu the desktop shows by itself does what the popup does; its "&Close"
+// too ends the program from inside the desktop's report of the choice.
+TEST(TrayModeDesktopMenu, ChoosesLikeThePopup) {
+    // What a choice leaves behind.
+    auto choose = [](const std::string& caption, bool fromDesktop) {
+        test::MainRig rig;
+        rig.Start();
+        rig.Find<CheckBox>("chkSysTray").Click();
+        rig.Window().SetState(WindowState::Minimized);
+        const int writes = rig.files.writes;
+        const std::weak_ptr<frmSysTray> component = rig.Form().trayMode->Icon();
+        const std::shared_ptr<headless::TrayWindow> window = rig.tray.TheIconsWindow();
+        const std::vector<std::string> entries = Shown(window->offered);
+        const auto at =
+            static_cast<int>(std::find(entries.begin(), entries.end(), caption) - entries.begin());
+        if (fromDesktop) {
+            window->ChooseOffered(at);
+        } else {
+            rig.tray.choose = [at](const TrayPopupMenu&) { return at; };
+            rig.tray.SendCode(NotifyCode::WM_RBUTTONDOWN);
+        }
+        std::ostringstream left;
+        left << (rig.Window().Visible() ? "shown" : "hidden")
+             << (rig.Window().State() == WindowState::Normal ? " normal" : "")
+             << (rig.Window().broughtToFront ? " in front" : "") << ", "
+             << rig.files.writes - writes << " written, closed " << rig.closed
+             << " InSysTray=" << rig.Stored(SettingKey::InSysTray)
+             << (component.expired() && !rig.tray.TheIcon() ? ", icon gone" : "");
+        return left.str();
+    };
+    for (auto [caption, expected] :
+         {std::pair<std::string, std::string>{"*&Restore Tagrota!",
+                                              "shown normal in front, 0 written, closed 0 "
+                                              "InSysTray=(absent)"},
+          {"&Next Quotation", "hidden, 1 written, closed 0 InSysTray=(absent)"},
+          {"&Close", "hidden, 0 written, closed 1 InSysTray=True, icon gone"}}) {
+        EXPECT_EQ(choose(caption, false), expected) << "from the popup";
+        EXPECT_EQ(choose(caption, true), expected) << "from the desktop's menu";
+    }
 }
 
 TEST_F(TrayMode, StoredSettingStartsInTrayModeAndClosingRemovesTheIcon) {

@@ -126,6 +126,14 @@ public:
     // Pops the menu up at the pointer, its left edge there, and returns when it
     // has closed: the chosen item's index, or -1 when none was chosen.
     virtual int PopupMenu(const TrayPopupMenu& menu) = 0;
+    // The menu the desktop keeps beside the icon and shows by itself, where it
+    // shows menus of its own (a StatusNotifierItem host reads it over D-Bus).
+    // Offered again whenever an item changes; `chosen` runs with the index of
+    // the item the user picks there. Where the desktop only asks for the popup,
+    // the offer is dropped.
+    virtual void OfferMenu(const TrayPopupMenu& menu, std::function<void(int index)> chosen) {
+        (void)menu, (void)chosen;
+    }
     // Takes the window off the desktop. The object itself may live on until its
     // last user lets go of it; it then receives nothing more.
     virtual void Destroy() = 0;

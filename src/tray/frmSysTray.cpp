@@ -194,6 +194,7 @@ std::int32_t frmSysTray::AddMenuItem(const std::string& sCaption, const std::str
     item.Tag = sKey;
     item.Caption = sCaption;
     if (bDefault) DefaultIndex = index;
+    OfferMenu();
     return index;
 }
 
@@ -201,6 +202,7 @@ void frmSysTray::EnableMenuItem(std::int32_t lIndex, bool bState) {
     auto self = shared_from_this();
     if (unloaded_ || !IsValidMenuIndex(lIndex)) return;
     mnuSysTray[static_cast<std::size_t>(lIndex)].Enabled = bState;
+    OfferMenu();
 }
 
 std::int32_t frmSysTray::RemoveMenuItem(std::int32_t iIndex) {
@@ -208,6 +210,7 @@ std::int32_t frmSysTray::RemoveMenuItem(std::int32_t iIndex) {
     if (unloaded_ || !IsValidMenuIndex(iIndex)) return 0;
     if (iIndex == 0) {
         mnuSysTray[0].Caption.clear();
+        OfferMenu();
         return 0;
     }
     // Captions and keys move down one place; enabled and visible states stay
@@ -217,6 +220,7 @@ std::int32_t frmSysTray::RemoveMenuItem(std::int32_t iIndex) {
         mnuSysTray[i - 1].Tag = mnuSysTray[i].Tag;
     }
     mnuSysTray.pop_back();
+    OfferMenu();
     return 0;
 }
 
@@ -225,22 +229,38 @@ std::int32_t frmSysTray::DefaultMenuIndex() const {
 }
 
 void frmSysTray::DefaultMenuIndex(std::int32_t lIndex) {
+    auto self = shared_from_this();
     DefaultIndex = IsValidMenuIndex(lIndex) ? lIndex : 0;
+    if (!unloaded_) OfferMenu();
 }
 
-void frmSysTray::ShowMenu() {
-    auto self = shared_from_this();
-    if (unloaded_) return;
-    shell_.SetForegroundWindow(window_->Handle());
+TrayPopupMenu frmSysTray::Popup() const {
     TrayPopupMenu menu;
     menu.Caption = "&Popup";
     for (const MenuItem& item : mnuSysTray)
         menu.Items.push_back({item.Caption, item.Visible, item.Enabled});
     // A default index whose item has been removed marks no item.
     menu.DefaultIndex = IsValidMenuIndex(DefaultIndex) ? DefaultIndex : -1;
-    const int chosen = window_->PopupMenu(menu);
+    return menu;
+}
+
+void frmSysTray::ShowMenu() {
+    auto self = shared_from_this();
+    if (unloaded_) return;
+    shell_.SetForegroundWindow(window_->Handle());
+    const int chosen = window_->PopupMenu(Popup());
     if (unloaded_ || !IsValidMenuIndex(chosen)) return;
     mnuSysTray_Click(chosen);
+}
+
+void frmSysTray::OfferMenu() {
+    // A choice in the standing menu comes later, from the desktop, when the
+    // component may be gone or its items fewer.
+    window_->OfferMenu(Popup(), [weak = weak_from_this()](int chosen) {
+        auto self = weak.lock();
+        if (!self || self->unloaded_ || !self->IsValidMenuIndex(chosen)) return;
+        self->mnuSysTray_Click(chosen);
+    });
 }
 
 void frmSysTray::mnuSysTray_Click(std::int32_t index) {

@@ -57,7 +57,9 @@ public:
     std::int32_t DefaultMenuIndex() const;
     void DefaultMenuIndex(std::int32_t lIndex);
     // Pops up the menu at the pointer; returns when it has closed, after the
-    // chosen item's MenuClick has been handled.
+    // chosen item's MenuClick has been handled. The same menu stands offered to
+    // desktops that show it by themselves, from the first change of its items
+    // on; a choice there raises the same MenuClick.
     void ShowMenu();
 
     // Deletes the icon and takes the hidden window away. Never refused; a
@@ -76,6 +78,9 @@ private:
     void Form_Load(const std::string& fileDescription);
     void Form_MouseMove(double x, double y);
     void mnuSysTray_Click(std::int32_t index);
+    // The menu as the desktop shows it, and its offer after a change.
+    TrayPopupMenu Popup() const;
+    void OfferMenu();
 
     bool IsValidMenuIndex(std::int32_t index) const;
     std::uint32_t NotifyRecordSize() const;

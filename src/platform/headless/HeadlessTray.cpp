@@ -7,6 +7,11 @@ int TrayWindow::PopupMenu(const TrayPopupMenu& menu) {
     return shell_.choose ? shell_.choose(menu) : -1;
 }
 
+void TrayWindow::ChooseOffered(int index) {
+    if (Destroyed()) return;
+    if (auto chosen = chosen_) chosen(index);  // the choice may take the offer away
+}
+
 bool TrayShell::SetForegroundWindow(std::uint32_t hWnd) {
     foreground.push_back(hWnd);
     return true;
@@ -18,6 +23,14 @@ void TrayShell::SendCode(long code) {
 
 const TrayShell::Icon* TrayShell::TheIcon() const {
     return Icons().size() == 1 ? &Icons().begin()->second : nullptr;
+}
+
+std::shared_ptr<TrayWindow> TrayShell::TheIconsWindow() const {
+    const Icon* icon = TheIcon();
+    if (!icon) return nullptr;
+    for (const auto& window : Windows())
+        if (window->Handle() == icon->hWnd) return window;
+    return nullptr;
 }
 
 std::vector<std::shared_ptr<TrayWindow>> TrayShell::Windows() const {

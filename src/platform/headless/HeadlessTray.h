@@ -23,11 +23,21 @@ public:
 
     double TwipsPerPixelX() const override { return twipsPerPixel; }
     int PopupMenu(const TrayPopupMenu& menu) override;
+    void OfferMenu(const TrayPopupMenu& menu, std::function<void(int)> chosen) override {
+        offered = menu;
+        chosen_ = std::move(chosen);
+    }
+    // The user picks the item at `index` in the menu the desktop shows by
+    // itself. A destroyed window receives nothing.
+    void ChooseOffered(int index);
 
     double twipsPerPixel = kTwipsPerStandardPixel;
+    // The menu last offered; no items before the first offer.
+    TrayPopupMenu offered;
 
 private:
     TrayShell& shell_;
+    std::function<void(int)> chosen_;
 };
 
 class TrayShell final : public TrayShellModel {
@@ -46,6 +56,8 @@ public:
     void SendCode(long code);
     // The one icon on the desktop, or null.
     const Icon* TheIcon() const;
+    // The hidden window of the one icon on the desktop, or null.
+    std::shared_ptr<TrayWindow> TheIconsWindow() const;
     // The hidden windows made so far that are still alive.
     std::vector<std::shared_ptr<TrayWindow>> Windows() const;
 

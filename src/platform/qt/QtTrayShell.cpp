@@ -41,6 +41,46 @@ bool StatusNotifierHost() {
            bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
+// While a window of the program holds the user (a dialog, a message box), the
+// icon and its menus bring that window forward instead of acting: minimised
+// with the main window or lost behind others, it is the only way on, and the
+// main window takes no commands until it is answered. True when one did.
+bool BringModalWindowForward() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isMinimized())
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    modal->show();
+    modal->raise();
+    modal->activateWindow();
+    return true;
+}
+
+// Makes `menu` show the items of `offered`, reusing the actions it has, so a
+// menu that a desktop holds keeps its entries; the action at position i is
+// item i. A separator carries no text.
+void FillMenu(QMenu& menu, const TrayPopupMenu& offered) {
+    QList<QAction*> actions = menu.actions();
+    while (actions.size() > static_cast<qsizetype>(offered.Items.size())) {
+        QAction* surplus = actions.takeLast();
+        menu.removeAction(surplus);
+        surplus->deleteLater();  // it may be the one reporting a choice
+    }
+    while (actions.size() < static_cast<qsizetype>(offered.Items.size()))
+        actions.push_back(menu.addAction(QString()));
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        const TrayMenuItem& item = offered.Items[static_cast<std::size_t>(i)];
+        const bool separator = item.Caption == "-";
+        actions[i]->setSeparator(separator);
+        actions[i]->setText(separator ? QString() : Q(item.Caption));
+        actions[i]->setVisible(item.Visible);
+        actions[i]->setEnabled(item.Enabled);
+    }
+    const bool hasDefault = offered.DefaultIndex >= 0 && offered.DefaultIndex < actions.size();
+    menu.setDefaultAction(hasDefault ? actions[offered.DefaultIndex] : nullptr);
+}
+
 }  // namespace
 
 // ---- The hidden window ----
@@ -51,31 +91,56 @@ double QtTrayWindow::TwipsPerPixelX() const {
     return dpi > 0 ? kTwipsPerInch / dpi : kTwipsPerStandardPixel;
 }
 
+QtTrayWindow::~QtTrayWindow() {
+    *chosen_ = nullptr;
+    if (standing_) standing_->deleteLater();
+}
+
 int QtTrayWindow::PopupMenu(const TrayPopupMenu& popup) {
     if (Destroyed()) return -1;
     QMenu menu(Q(popup.Caption));
-    std::vector<QAction*> actions;
-    for (const TrayMenuItem& item : popup.Items) {
-        QAction* action =
-            item.Caption == "-" ? menu.addSeparator() : menu.addAction(Q(item.Caption));
-        action->setVisible(item.Visible);
-        action->setEnabled(item.Enabled);
-        actions.push_back(action);
-    }
-    if (popup.DefaultIndex >= 0 && popup.DefaultIndex < static_cast<int>(actions.size()))
-        menu.setDefaultAction(actions[static_cast<std::size_t>(popup.DefaultIndex)]);
+    FillMenu(menu, popup);
+    const QList<QAction*> actions = menu.actions();
     QAction* chosen = nullptr;
     QObject::connect(&menu, &QMenu::triggered, &menu, [&chosen](QAction* a) { chosen = a; });
     menu_ = &menu;
     menu.exec(QCursor::pos());
     menu_ = nullptr;
-    const auto at = std::find(actions.begin(), actions.end(), chosen);
-    return at == actions.end() ? -1 : static_cast<int>(at - actions.begin());
+    const qsizetype at = actions.indexOf(chosen);
+    return at < 0 ? -1 : static_cast<int>(at);
+}
+
+void QtTrayWindow::OfferMenu(const TrayPopupMenu& menu, std::function<void(int)> chosen) {
+    if (Destroyed()) return;
+    offered_ = menu;
+    *chosen_ = std::move(chosen);
+    if (standing_) FillMenu(*standing_, offered_);
+}
+
+QMenu* QtTrayWindow::StandingMenu() {
+    if (!standing_ && !Destroyed()) {
+        standing_ = new QMenu(Q(offered_.Caption));
+        FillMenu(*standing_, offered_);
+        // The desktop reports a choice from the event loop, never from inside
+        // one of the component's calls, so it runs at once; the choice may
+        // unload the component and with it this window.
+        QMenu* menu = standing_;
+        QObject::connect(menu, &QMenu::triggered, menu, [menu, chosen = chosen_](QAction* a) {
+            const qsizetype index = menu->actions().indexOf(a);
+            if (index < 0 || BringModalWindowForward()) return;
+            if (auto choose = *chosen) choose(static_cast<int>(index));
+        });
+    }
+    return standing_;
 }
 
 void QtTrayWindow::Destroy() {
     TrayHiddenWindow::Destroy();
     if (menu_) menu_->close();
+    // The desktop's menu goes with the icon; a choice still on its way finds
+    // nobody.
+    *chosen_ = nullptr;
+    if (standing_) standing_->deleteLater();
 }
 
 // ---- The shell ----
@@ -104,7 +169,16 @@ void QtTrayShell::IconAdded(const Key& key, const Icon& icon) {
         if (auto at = shown_.find(key); at != shown_.end()) at->second.balloonTimer->stop();
         Deliver(key, NotifyCode::NIN_BALLOONUSERCLICK);
     });
-    shown.statusNotifier = StatusNotifierHost();
+    shown.statusNotifier = statusNotifierHost ? *statusNotifierHost : StatusNotifierHost();
+    // Such a host shows the icon's menu by itself, read over D-Bus (Qt exports
+    // the context menu as the item's dbusmenu); it may still call for the
+    // popup. The X11 tray would pop the context menu up on a right click
+    // instead of the popup, so it gets none.
+    if (shown.statusNotifier)
+        for (const auto& window : HiddenWindows())
+            if (window->Handle() == key.first)
+                shown.tray->setContextMenu(
+                    std::static_pointer_cast<QtTrayWindow>(window)->StandingMenu());
     shown.tray->setIcon(TrayImage(icon.hIcon));
     shown.tray->setToolTip(Q(icon.tip));
     shown.tray->show();
@@ -140,22 +214,6 @@ void QtTrayShell::BalloonShown(const Key& key, const Balloon& balloon) {
     at->second.balloonTimer->start(timeout);
     // The shell reports the balloon once it is up, not from inside the call.
     QTimer::singleShot(0, this, [this, key] { Deliver(key, NotifyCode::NIN_BALLOONSHOW); });
-}
-
-// While a window of the program holds the user (a dialog, a message box), the
-// icon brings that window forward instead of acting: minimised with the main
-// window or lost behind others, it is the only way on, and the main window
-// takes no commands until it is answered.
-bool QtTrayShell::BringModalWindowForward() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return false;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->isMinimized())
-            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    modal->show();
-    modal->raise();
-    modal->activateWindow();
-    return true;
 }
 
 void QtTrayShell::Activated(const Key& key, QSystemTrayIcon::ActivationReason reason) {

@@ -8,8 +8,10 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,16 +24,27 @@ namespace tagrota::qt {
 class QtTrayWindow final : public TrayHiddenWindow {
 public:
     using TrayHiddenWindow::TrayHiddenWindow;
+    ~QtTrayWindow() override;
 
     double TwipsPerPixelX() const override;
     int PopupMenu(const TrayPopupMenu& menu) override;
+    void OfferMenu(const TrayPopupMenu& menu, std::function<void(int)> chosen) override;
     void Destroy() override;
 
+    // The offered menu as a Qt menu, for a desktop that shows it by itself:
+    // made at the first asking, and kept as the offers change from then on.
+    QMenu* StandingMenu();
     // The popup menu while it is open (for tests).
     QMenu* OpenMenu() const { return menu_; }
 
 private:
     QPointer<QMenu> menu_;
+    QPointer<QMenu> standing_;
+    TrayPopupMenu offered_;
+    // Shared with the standing menu, whose choices may come after the window
+    // has gone; emptied then.
+    std::shared_ptr<std::function<void(int)>> chosen_ =
+        std::make_shared<std::function<void(int)>>();
 };
 
 // The shared model's icons, each shown as a QSystemTrayIcon; the icon's
@@ -50,11 +63,16 @@ public:
     // The icons on the desktop (for tests).
     std::vector<QSystemTrayIcon*> TrayIcons() const;
 
+    // Whether a StatusNotifierItem host shows the icons: asked of the session
+    // bus when each icon is added, unless set here (for tests).
+    std::optional<bool> statusNotifierHost;
+
 private:
     struct Shown {
         QPointer<QSystemTrayIcon> tray;
         QTimer* balloonTimer = nullptr;  // owned by the tray icon
-        // Shown by a StatusNotifierItem host over D-Bus (see Activated).
+        // Shown by a StatusNotifierItem host over D-Bus (see Activated), with
+        // the hidden window's standing menu as its own.
         bool statusNotifier = false;
     };
 
@@ -66,8 +84,6 @@ private:
                                                        const std::string& caption) override;
     // The user's action on an icon, as the shell's notification codes.
     void Activated(const Key& key, QSystemTrayIcon::ActivationReason reason);
-    // Brings forward the window that holds the user, if one does.
-    static bool BringModalWindowForward();
 
     std::map<Key, Shown> shown_;
 };
