@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "QtServices.h"
 #include "TestSupport.h"
 #include "help/Dialog.h"
 #include "help/HelpCommands.h"
@@ -138,32 +139,38 @@ TEST_F(QtHelpWindows, EachShippedBriefHelpPageNamesItsTabAndFitsItsFixedBox) {
     }
 }
 
+// In each language the program speaks: German and French texts are longer.
 TEST_F(QtHelpWindows, TheAboutBoxShowsEveryTextWhole) {
-    bool looked = false;
-    WhileModal([&](QWidget* w) {
-        looked = true;
-        for (QLabel* label : w->findChildren<QLabel*>()) {
-            SCOPED_TRACE(label->objectName().toStdString());
-            if (label->objectName() == u"picIcon") {
-                EXPECT_EQ(label->pixmap().size(), QSize(32, 32));
-                continue;
+    const test::EnglishAfterwards english;
+    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
+        SCOPED_TRACE(QLocale::languageToString(language).toStdString());
+        qt::InstallTranslations(QLocale(language));
+        bool looked = false;
+        WhileModal([&](QWidget* w) {
+            looked = true;
+            for (QLabel* label : w->findChildren<QLabel*>()) {
+                SCOPED_TRACE(label->objectName().toStdString());
+                if (label->objectName() == u"picIcon") {
+                    EXPECT_EQ(label->pixmap().size(), QSize(32, 32));
+                    continue;
+                }
+                // Within the dialog, and as high as the text needs.
+                EXPECT_GE(label->x(), 0);
+                EXPECT_LE(label->geometry().right(), w->width());
+                if (label->wordWrap())
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height());
+                else
+                    EXPECT_LE(label->sizeHint().height(), label->height() + 2);
             }
-            // Within the dialog, and as high as the text needs.
-            EXPECT_GE(label->x(), 0);
-            EXPECT_LE(label->geometry().right(), w->width());
-            if (label->wordWrap())
-                EXPECT_LE(label->heightForWidth(label->width()), label->height());
-            else
-                EXPECT_LE(label->sizeHint().height(), label->height() + 2);
-        }
-        Picture(w, "about");
-        EXPECT_EQ(w->focusWidget(), ButtonOf(w, "cmdOK")) << "first in the tab order";
-        Key(w, Qt::Key_Escape);
-    });
-    ShowAbout(services, owner);
-    EXPECT_TRUE(looked);
-    WhileModal([](QWidget* w) { Key(w, Qt::Key_Return); });  // Enter, where no button has it
-    ShowAbout(services, owner);
+            Picture(w, "about");
+            EXPECT_EQ(w->focusWidget(), ButtonOf(w, "cmdOK")) << "first in the tab order";
+            Key(w, Qt::Key_Escape);
+        });
+        ShowAbout(services, owner);
+        EXPECT_TRUE(looked);
+        WhileModal([](QWidget* w) { Key(w, Qt::Key_Return); });  // Enter, where no button has it
+        ShowAbout(services, owner);
+    }
 }
 
 TEST_F(QtHelpWindows, AMessageBoxOpensOverTheWindowItBelongsToAndModalToItAlone) {

@@ -304,17 +304,25 @@ TEST_F(QtMainWindow, TabWalksTheSettingsTabInItsOrder) {
 
 // At the window's first size, which is its smallest width, every toolbar
 // button is on the toolbar itself, none in its overflow menu.
+// In each language the program speaks: German and French captions are wider.
 TEST_F(QtMainWindow, EveryToolbarButtonShowsAtTheFirstWidth) {
-    Start();
-    QCoreApplication::processEvents();
-    auto& toolbar = dynamic_cast<qt::QtToolbar&>(*form->Toolbar1);
-    const QRect bar = toolbar.widget()->rect();
-    for (const char* key : {"Exit", "Save", "Fixed", "Random", "Current", "Settings", "About",
-                            "Help", "Next", "Stop", "Bullets"}) {
-        QToolButton* button = toolbar.button(key);
-        ASSERT_NE(button, nullptr) << key;
-        EXPECT_TRUE(button->isVisible()) << key << " at a width of " << bar.width();
-        EXPECT_TRUE(bar.contains(button->geometry())) << key;
+    const test::EnglishAfterwards english;
+    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
+        SCOPED_TRACE(QLocale::languageToString(language).toStdString());
+        qt::InstallTranslations(QLocale(language));
+        Start();
+        QCoreApplication::processEvents();
+        auto& toolbar = dynamic_cast<qt::QtToolbar&>(*form->Toolbar1);
+        const QRect bar = toolbar.widget()->rect();
+        for (const char* key : {"Exit", "Save", "Fixed", "Random", "Current", "Settings", "About",
+                                "Help", "Next", "Stop", "Bullets"}) {
+            QToolButton* button = toolbar.button(key);
+            ASSERT_NE(button, nullptr) << key;
+            EXPECT_TRUE(button->isVisible()) << key << " at a width of " << bar.width();
+            EXPECT_TRUE(bar.contains(button->geometry())) << key;
+        }
+        form->window->Close(UnloadMode::FormControlMenu);
+        form.reset();
     }
 }
 

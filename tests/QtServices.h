@@ -10,6 +10,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/HeadlessTray.h"
 #include "platform/headless/HeadlessWindow.h"
+#include "platform/qt/QtTranslation.h"
 #include "platform/qt/QtWindow.h"
 
 namespace tagrota::test {
@@ -30,6 +31,12 @@ struct QtServices {
     qt::QtUserInterface ui{files};
     MemoryRegistry registry;
     headless::ProgramLauncher programs{files};
+};
+
+// Puts the program back into English when a test that switched languages
+// ends, however it ends.
+struct EnglishAfterwards {
+    ~EnglishAfterwards() { qt::InstallTranslations(QLocale(QLocale::English)); }
 };
 
 }  // namespace tagrota::test

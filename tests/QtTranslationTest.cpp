@@ -8,7 +8,9 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -102,6 +104,36 @@ TEST_F(QtTranslation, FrenchGivesFrenchCaptionsAndQtButtons) {
     Start();
     EXPECT_EQ(Tabs(), (std::vector<std::string>{"Fixe", "Aléatoire", "Actuelle", "Paramètres"}));
     EXPECT_EQ(QuestionButtons(), (std::vector<std::string>{"&Non", "&Oui", "Annuler"}));
+}
+
+// At the smallest size, each tab's captions stand whole within the window in
+// every language: no check box, label or button is cut off or pushed out.
+TEST_F(QtTranslation, EveryCaptionFitsTheSmallestWindowInEveryLanguage) {
+    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
+        SCOPED_TRACE(QLocale::languageToString(language).toStdString());
+        qt::InstallTranslations(QLocale(language));
+        Start();
+        QWidget& window = Widget();
+        for (int tab = 0; tab < 4; ++tab) {
+            form->SSTab1->SetTab(tab);
+            QCoreApplication::processEvents();
+            for (QWidget* w : window.findChildren<QWidget*>()) {
+                const bool captioned =
+                    qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w);
+                if (!captioned || !w->isVisible() || w->objectName().isEmpty()) continue;
+                const QRect at(w->mapTo(&window, QPoint(0, 0)), w->size());
+                EXPECT_TRUE(window.rect().contains(at))
+                    << "tab " << tab << ": " << w->objectName().toStdString()
+                    << " out of the window";
+                if (qobject_cast<QCheckBox*>(w) || qobject_cast<QPushButton*>(w)) {
+                    EXPECT_LE(w->sizeHint().width(), w->width())
+                        << "tab " << tab << ": " << w->objectName().toStdString() << " cut off";
+                }
+            }
+        }
+        form->window->Close(UnloadMode::FormControlMenu);
+        form.reset();
+    }
 }
 
 TEST_F(QtTranslation, ALanguageWithoutACatalogueStaysEnglishThroughout) {
