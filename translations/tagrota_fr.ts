@@ -166,11 +166,11 @@ La sauvegarde reste dans %3.</translation>
     </message>
     <message>
         <source>Brief Help on Tab</source>
-        <translation>Aide rapide sur l&apos;onglet</translation>
+        <translation>Aide rapide sur l’onglet</translation>
     </message>
     <message>
         <source>&amp;Brief Help on Tab</source>
-        <translation>Aide &amp;rapide sur l&apos;onglet</translation>
+        <translation>Aide &amp;rapide sur l’onglet</translation>
     </message>
     <message>
         <source>Next Quotation</source>
@@ -278,7 +278,7 @@ La sauvegarde reste dans %3.</translation>
     </message>
     <message>
         <source>Brief Help on Tab</source>
-        <translation>Aide rapide sur l&apos;onglet</translation>
+        <translation>Aide rapide sur l’onglet</translation>
     </message>
     <message>
         <source>Next Quotation</source>
@@ -322,7 +322,7 @@ La sauvegarde reste dans %3.</translation>
     </message>
     <message>
         <source>The quotations, separated by lines that hold a single %</source>
-        <translation>Les citations, séparées par des lignes ne contenant qu&apos;un %</translation>
+        <translation>Les citations, séparées par des lignes ne contenant qu’un %</translation>
     </message>
     <message>
         <source>Current Signature</source>
@@ -378,7 +378,7 @@ La sauvegarde reste dans %3.</translation>
     </message>
     <message>
         <source>Characters in a line of a quotation</source>
-        <translation>Caractères par ligne d&apos;une citation</translation>
+        <translation>Caractères par ligne d’une citation</translation>
     </message>
     <message>
         <source>Duration of signature, in seconds:</source>
@@ -426,7 +426,7 @@ La sauvegarde reste dans %3.</translation>
     </message>
     <message>
         <source>&amp;No Repeats Until Every Quotation Was Used</source>
-        <translation>Sans répétition &amp;jusqu&apos;à la fin du recueil</translation>
+        <translation>Sans répétition &amp;jusqu’à la fin du recueil</translation>
     </message>
     <message>
         <source>Longest signature, in lines and columns (0 = no limit):</source>
@@ -617,15 +617,15 @@ Vos modifications sont toujours dans l’éditeur&#xa0;; rien n’a été perdu.
     <name>HelpCommands</name>
     <message>
         <source>The help file %1 is missing.</source>
-        <translation>Le fichier d&apos;aide %1 est absent.</translation>
+        <translation>Le fichier d’aide %1 est absent.</translation>
     </message>
     <message>
         <source>The help file %1 was not found.</source>
-        <translation>Le fichier d&apos;aide %1 est introuvable.</translation>
+        <translation>Le fichier d’aide %1 est introuvable.</translation>
     </message>
     <message>
         <source>The help file %1 cannot be read: %2.</source>
-        <translation>Le fichier d&apos;aide %1 ne peut pas être lu&#xa0;: %2.</translation>
+        <translation>Le fichier d’aide %1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -800,7 +800,7 @@ Le recueil est conservé tel quel et enregistré sans modification.</translation
     </message>
     <message>
         <source>it could not be read</source>
-        <translation>il n&apos;a pas pu être lu</translation>
+        <translation>il n’a pas pu être lu</translation>
     </message>
     <message>
         <source>settings file</source>
@@ -808,34 +808,34 @@ Le recueil est conservé tel quel et enregistré sans modification.</translation
     </message>
     <message>
         <source>%1; Tagrota leaves it as it is and saves no settings</source>
-        <translation>%1&#xa0;; Tagrota le laisse tel quel et n&apos;enregistre aucun paramètre</translation>
+        <translation>%1&#xa0;; Tagrota le laisse tel quel et n’enregistre aucun paramètre</translation>
     </message>
     <message>
         <source>it is not a valid settings file</source>
-        <translation>ce n&apos;est pas un fichier de paramètres valide</translation>
+        <translation>ce n’est pas un fichier de paramètres valide</translation>
     </message>
     <message>
         <source>it is not a valid settings file. A copy of it is kept as %1</source>
-        <translation>ce n&apos;est pas un fichier de paramètres valide. Une copie en est conservée sous %1</translation>
+        <translation>ce n’est pas un fichier de paramètres valide. Une copie en est conservée sous %1</translation>
     </message>
     <message>
         <source>it is not a valid settings file, and no copy of it could be made; Tagrota leaves it as it is and saves no settings</source>
-        <translation>ce n&apos;est pas un fichier de paramètres valide, et aucune copie n&apos;a pu en être faite&#xa0;; Tagrota le laisse tel quel et n&apos;enregistre aucun paramètre</translation>
+        <translation>ce n’est pas un fichier de paramètres valide, et aucune copie n’a pu en être faite&#xa0;; Tagrota le laisse tel quel et n’enregistre aucun paramètre</translation>
     </message>
     <message>
         <source>it could not be read whole when Tagrota started, and is left as it was</source>
-        <translation>il n&apos;a pas pu être lu entièrement au démarrage de Tagrota et reste tel qu&apos;il était</translation>
+        <translation>il n’a pas pu être lu entièrement au démarrage de Tagrota et reste tel qu’il était</translation>
     </message>
 </context>
 <context>
     <name>QtSingleInstance</name>
     <message>
         <source>single-instance socket</source>
-        <translation>fichier de socket d&apos;instance unique</translation>
+        <translation>fichier de socket d’instance unique</translation>
     </message>
     <message>
         <source>single-instance lock file</source>
-        <translation>fichier de verrou d&apos;instance unique</translation>
+        <translation>fichier de verrou d’instance unique</translation>
     </message>
 </context>
 <context>
@@ -858,7 +858,7 @@ L&apos;onglet «&#xa0;Aléatoire&#xa0;» affiche le recueil dans un éditeur sim
     <name>ScintillaModule</name>
     <message>
         <source>The module %1 could not be loaded: %2.</source>
-        <translation>Le module %1 n&apos;a pas pu être chargé&#xa0;: %2.</translation>
+        <translation>Le module %1 n’a pas pu être chargé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>no reason given</source>
@@ -870,7 +870,7 @@ L&apos;onglet «&#xa0;Aléatoire&#xa0;» affiche le recueil dans un éditeur sim
     </message>
     <message>
         <source>The editor&apos;s module %1 is not loaded, since it is not in a safe place: %2.</source>
-        <translation>Le module de l&apos;éditeur %1 n&apos;est pas chargé, car il ne se trouve pas dans un emplacement sûr&#xa0;: %2.</translation>
+        <translation>Le module de l’éditeur %1 n’est pas chargé, car il ne se trouve pas dans un emplacement sûr&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@ Les fichiers qui doivent s&apos;y trouver ne peuvent pas être conservés.</tran
     <name>frmAbout</name>
     <message>
         <source>Tagrota keeps your mail or news signature fresh. By the Tagrota developers. Your files: beside the program, or ~/.local/share/Tagrota if installed.</source>
-        <translation>Tagrota renouvelle votre signature de courriel ou de news. Par l&apos;équipe de Tagrota. Vos fichiers&#xa0;: près du programme, ou ~/.local/share/Tagrota si installé.</translation>
+        <translation>Tagrota renouvelle votre signature de courriel ou de news. Par l’équipe de Tagrota. Vos fichiers&#xa0;: près du programme, ou ~/.local/share/Tagrota si installé.</translation>
     </message>
     <message>
         <source>Tagrota&apos;s sources are free software under the MIT licence. The program as built links QScintilla and is therefore under the GNU GPL version 3.
@@ -1188,7 +1188,7 @@ Les fichiers qui doivent s&apos;y trouver ne peuvent pas être conservés.</tran
 Tagrota comes with no warranty of any kind. You use it at your own risk; its authors are not liable for any loss it may cause.</source>
         <translation>Les sources de Tagrota sont des logiciels libres sous licence MIT. Le programme compilé est lié à QScintilla et relève donc de la GNU GPL version&#xa0;3.
 
-Tagrota est fourni sans aucune garantie. Vous l&apos;utilisez à vos propres risques&#xa0;; ses auteurs ne sont responsables d&apos;aucune perte qu&apos;il pourrait causer.</translation>
+Tagrota est fourni sans aucune garantie. Vous l’utilisez à vos propres risques&#xa0;; ses auteurs ne sont responsables d’aucune perte qu’il pourrait causer.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1196,7 +1196,7 @@ Tagrota est fourni sans aucune garantie. Vous l&apos;utilisez à vos propres ris
     </message>
     <message>
         <source>Starts the system information program</source>
-        <translation>Lance le programme d&apos;informations système</translation>
+        <translation>Lance le programme d’informations système</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
