@@ -352,3 +352,22 @@ tagrota_rotate() {
     XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" \
         "$APP/tagrota" --rotate || fail "tagrota --rotate ended with status $?"
 }
+
+# on_accessibility_bus <script.py>: runs the Python script of this folder with
+# the program as its argument, on a session bus and an accessibility bus of
+# the test's own, as a screen reader's session has them (accessibility.py
+# holds what the scripts share). Succeeds when the script's report starts
+# with "ok:".
+on_accessibility_bus() {
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "no pyatspi (tools/install-deps installs it)"
+    mkdir -p "$WORK/home" "$WORK/cache"
+    HOME="$WORK/home" XDG_CACHE_HOME="$WORK/cache" XDG_CONFIG_HOME="$WORK/config" \
+        XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" GSETTINGS_BACKEND=memory \
+        QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/$1" "$APP/tagrota" \
+        2>"$WORK/stderr" >"$WORK/result" || true
+    cat "$WORK/result"
+    grep -q '^ok:' "$WORK/result" && return 0
+    grep -v 'dbus-daemon' "$WORK/stderr" | tail -n 20
+    return 1
+}

@@ -9,49 +9,22 @@ report their values; the collection's editor, made when its tab first shows,
 has a name too.
 """
 
-import subprocess
 import sys
-import time
 
 import pyatspi
+
+from accessibility import action, descendants, ends_cleanly, fail, start, top_level, wait_for
 
 # The roles of the objects a user reaches and works with.
 INTERACTIVE = {"push button", "toggle button", "check box", "text", "scroll bar",
                "page tab", "menu item", "list"}
 BUTTONS = {"push button", "toggle button"}
 
-program = subprocess.Popen([sys.argv[1]])
-
-
-def fail(message):
-    print("FAIL: " + message)
-    program.kill()
-    sys.exit(1)
-
-
-def wait_for(what, seconds, probe):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    fail(what)
+start([sys.argv[1]])
 
 
 def main_window():
-    for app in pyatspi.Registry.getDesktop(0):
-        for frame in app or []:
-            if frame and frame.getRoleName() == "frame" and frame.name == "Tagrota!":
-                return frame
-    return None
-
-
-def descendants(node):
-    for child in node:
-        if child is not None:
-            yield child
-            yield from descendants(child)
+    return top_level("Tagrota!", "frame")
 
 
 def role(node):
@@ -74,14 +47,6 @@ def unnamed(frame):
 
 def states(node):
     return node.getState()
-
-
-def action(node, name):
-    actions = node.queryAction()
-    for i in range(actions.nActions):
-        if actions.getName(i) == name:
-            return lambda: actions.doAction(i)
-    return None
 
 
 window = wait_for("the main window did not appear on the accessibility bus", 30, main_window)
@@ -125,11 +90,6 @@ if missing:
 objects = sum(1 for _ in descendants(window))
 exit_button = next(b for b in buttons if b.name == "Exit")
 action(exit_button, "Press")()
-try:
-    status = program.wait(timeout=30)
-except subprocess.TimeoutExpired:
-    fail("the program did not end on Exit")
-if status != 0:
-    fail(f"the program ended with status {status}")
+ends_cleanly("Exit")
 print(f"ok: {objects} objects, every control named, "
       f"{len(buttons)} toolbar buttons of which {len(toggles)} toggles")
