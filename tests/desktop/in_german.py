@@ -8,55 +8,11 @@ the program with the toolbar's Exit button.
 """
 
 import os
-import subprocess
 import sys
-import time
 
-import pyatspi
+from accessibility import descendants, ends_cleanly, fail, press, start, top_level, wait_for
 
-program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, LC_ALL="de_DE.UTF-8",
-                                                     LANG="de_DE.UTF-8", LANGUAGE="de"))
-
-
-def fail(message):
-    print("FAIL: " + message)
-    program.kill()
-    sys.exit(1)
-
-
-def wait_for(what, seconds, probe):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    fail(what)
-
-
-def descendants(node):
-    for child in node:
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
-def top_level(name):
-    for app in pyatspi.Registry.getDesktop(0):
-        for window in app or []:
-            if window and window.name == name:
-                return window
-    return None
-
-
-def press(node):
-    actions = node.queryAction()
-    for i in range(actions.nActions):
-        if actions.getName(i) == "Press":
-            actions.doAction(i)
-            return
-    fail(f"'{node.name}' cannot be pressed")
-
+start([sys.argv[1]], dict(os.environ, LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8", LANGUAGE="de"))
 
 message = wait_for("no start-up message titled FEHLER", 30, lambda: top_level("FEHLER"))
 said = " ".join(o.name for o in descendants(message) if o.getRoleName() == "label")
@@ -82,10 +38,5 @@ exit_button = next((b for b in buttons if b.name == "Beenden"), None)
 if exit_button is None:
     fail(f"no Beenden among the toolbar's buttons: {[b.name for b in buttons]}")
 press(exit_button)
-try:
-    status = program.wait(timeout=30)
-except subprocess.TimeoutExpired:
-    fail("the program did not end on Beenden")
-if status != 0:
-    fail(f"the program ended with status {status}")
+ends_cleanly("Beenden")
 print(f"ok: message, tabs {tabs}, menus {menus} and toolbar in German")
