@@ -115,7 +115,7 @@ const Command* CommandOfItem(std::string_view name) {
 
 std::string ToolTipOf(std::string_view button) {
     const Command& c = CommandWhere(&Command::button, button);
-    const std::string tip = Translated("Commands", c.toolTip);
+    std::string tip = Translated("Commands", c.toolTip);
     if (c.keys[0].empty()) return tip;
     //: A toolbar button's tool tip: what the button does, then its keys.
     return Format(Tr("Commands", "%1 (%2)"), {tip, KeysInWords(c.keys[0])});

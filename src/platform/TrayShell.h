@@ -131,9 +131,8 @@ public:
     // Offered again whenever an item changes; `chosen` runs with the index of
     // the item the user picks there. Where the desktop only asks for the popup,
     // the offer is dropped.
-    virtual void OfferMenu(const TrayPopupMenu& menu, std::function<void(int index)> chosen) {
-        (void)menu, (void)chosen;
-    }
+    virtual void OfferMenu(const TrayPopupMenu& /*menu*/,
+                           const std::function<void(int index)>& /*chosen*/) {}
     // Takes the window off the desktop. The object itself may live on until its
     // last user lets go of it; it then receives nothing more.
     virtual void Destroy() = 0;

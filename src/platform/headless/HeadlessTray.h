@@ -23,9 +23,9 @@ public:
 
     double TwipsPerPixelX() const override { return twipsPerPixel; }
     int PopupMenu(const TrayPopupMenu& menu) override;
-    void OfferMenu(const TrayPopupMenu& menu, std::function<void(int)> chosen) override {
+    void OfferMenu(const TrayPopupMenu& menu, const std::function<void(int)>& chosen) override {
         offered = menu;
-        chosen_ = std::move(chosen);
+        chosen_ = chosen;
     }
     // The user picks the item at `index` in the menu the desktop shows by
     // itself. A destroyed window receives nothing.

@@ -110,10 +110,10 @@ int QtTrayWindow::PopupMenu(const TrayPopupMenu& popup) {
     return at < 0 ? -1 : static_cast<int>(at);
 }
 
-void QtTrayWindow::OfferMenu(const TrayPopupMenu& menu, std::function<void(int)> chosen) {
+void QtTrayWindow::OfferMenu(const TrayPopupMenu& menu, const std::function<void(int)>& chosen) {
     if (Destroyed()) return;
     offered_ = menu;
-    *chosen_ = std::move(chosen);
+    *chosen_ = chosen;
     if (standing_) FillMenu(*standing_, offered_);
 }
 

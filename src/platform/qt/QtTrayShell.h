@@ -28,7 +28,7 @@ public:
 
     double TwipsPerPixelX() const override;
     int PopupMenu(const TrayPopupMenu& menu) override;
-    void OfferMenu(const TrayPopupMenu& menu, std::function<void(int)> chosen) override;
+    void OfferMenu(const TrayPopupMenu& menu, const std::function<void(int)>& chosen) override;
     void Destroy() override;
 
     // The offered menu as a Qt menu, for a desktop that shows it by itself:
